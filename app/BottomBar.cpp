@@ -1,0 +1,48 @@
+#include "BottomBar.h"
+
+#include "PictureHolder.h"
+#include "SpinButton.h"
+#include "UiFonts.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+BottomBar::BottomBar(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("P1"));
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(240, 240, 240));
+    setPalette(palette);
+
+    l1_ = new QLabel(QStringLiteral("Number"), this);
+    l1_->setObjectName(QStringLiteral("l1"));
+    l1_->setFont(UiFont(13));
+    l1_->setGeometry(24, 12, 49, 16);
+
+    ze1_ = new QLineEdit(QStringLiteral("0"), this);
+    ze1_->setObjectName(QStringLiteral("ze1"));
+    ze1_->setGeometry(80, 10, 113, 22);
+
+    spinButton1_ = new SpinButton(this);
+    spinButton1_->setObjectName(QStringLiteral("SpinButton1"));
+    spinButton1_->setGeometry(200, 4, 20, 32);
+
+    l3_ = new QLabel(this);
+    l3_->setObjectName(QStringLiteral("l3"));
+    l3_->move(248, 12);
+    setMessage(QStringLiteral("."));
+
+    zI2_ = new PictureHolder(QStringLiteral("zI2"), this);
+    zI2_->setGeometry(552, 32, 105, 105);
+    zI1_ = new PictureHolder(QStringLiteral("zI1"), this);
+    zI1_->setGeometry(624, 32, 105, 105);
+}
+
+void BottomBar::setMessage(const QString& text)
+{
+    if (text == l3_->text())
+        return;
+    l3_->setText(text);
+    l3_->adjustSize();
+}

@@ -1,0 +1,115 @@
+#include "GlyphFace.h"
+
+#include "CharacterMap.h"
+#include "Cp1252.h"
+
+#include <QtEndian>
+
+#include <cmath>
+
+namespace {
+
+bool IsSymbolFamily(const QString& family)
+{
+    return family.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0;
+}
+
+// Clones of the Symbol font that keep the Symbol encoding in a Unicode table.
+bool IsSymbolEncodedClone(const QString& family)
+{
+    return family.startsWith(QLatin1String("Standard Symbols"), Qt::CaseInsensitive);
+}
+
+char32_t StandInCharacter(unsigned char byte)
+{
+    switch (byte) {
+    case 0xB7: return U'\u2022';   // bullet
+    case 0x2D: return U'\u2212';   // minus sign
+    default: return Cp1252ToUnicode(byte);
+    }
+}
+
+int FloorHalf(int value)
+{
+    return value >= 0 ? value / 2 : -((1 - value) / 2);
+}
+
+}  // namespace
+
+GlyphFace::GlyphFace(const QFont& font)
+{
+    QFont resolved = font;
+    resolved.setHintingPreference(QFont::PreferNoHinting);
+    rawFont_ = QRawFont::fromFont(resolved);
+    if (IsSymbolFamily(font.family())) {
+        const CharacterMap map(rawFont_.fontTable("cmap"));
+        if (!map.hasSymbolSubtable() && !IsSymbolEncodedClone(rawFont_.familyName())) {
+            resolved.setFamily(QStringLiteral("DejaVu Sans"));
+            rawFont_ = QRawFont::fromFont(resolved);
+            symbolStandIn_ = true;
+        }
+    }
+    mapBytes();
+    readVerticalMetrics();
+}
+
+void GlyphFace::mapBytes()
+{
+    const CharacterMap map(rawFont_.fontTable("cmap"));
+    QList<quint32> indexes(256);
+    for (int b = 0; b < 256; ++b) {
+        const auto byte = static_cast<unsigned char>(b);
+        std::uint32_t glyph = map.glyphForSymbolByte(byte);
+        if (glyph == 0)
+            glyph = map.glyphForCharacter(symbolStandIn_ ? StandInCharacter(byte) : Cp1252ToUnicode(byte));
+        glyphs_[b] = glyph;
+        indexes[b] = glyph;
+    }
+    const QList<QPointF> advances = rawFont_.advancesForGlyphIndexes(indexes, QRawFont::UseDesignMetrics);
+    for (int b = 0; b < 256 && b < advances.size(); ++b)
+        advances_[b] = advances[b].x();
+}
+
+// Ascent and descent as the font's horizontal header gives them, scaled to
+// the pixel size and rounded; the same for every platform and setting.
+void GlyphFace::readVerticalMetrics()
+{
+    const QByteArray hhea = rawFont_.fontTable("hhea");
+    const QByteArray head = rawFont_.fontTable("head");
+    if (hhea.size() < 8 || head.size() < 20) {
+        ascent_ = qRound(rawFont_.ascent());
+        descent_ = qRound(rawFont_.descent());
+        return;
+    }
+    const auto unitsPerEm = qFromBigEndian<quint16>(head.constData() + 18);
+    const auto ascender = qFromBigEndian<qint16>(hhea.constData() + 4);
+    const auto descender = qFromBigEndian<qint16>(hhea.constData() + 6);
+    const qreal scale = rawFont_.pixelSize() / (unitsPerEm ? unitsPerEm : 1000);
+    ascent_ = qRound(ascender * scale);
+    descent_ = qRound(std::abs(descender) * scale);
+}
+
+QGlyphRun GlyphFace::layOut(const QByteArray& glyphs) const
+{
+    QList<quint32> indexes;
+    QList<QPointF> positions;
+    indexes.reserve(glyphs.size());
+    positions.reserve(glyphs.size());
+    qreal x = 0;
+    for (char c : glyphs) {
+        const auto byte = static_cast<unsigned char>(c);
+        indexes.append(glyphs_[byte]);
+        positions.append(QPointF(std::round(x), 0));
+        x += advances_[byte];
+    }
+    QGlyphRun run;
+    run.setRawFont(rawFont_);
+    run.setGlyphIndexes(indexes);
+    run.setPositions(positions);
+    return run;
+}
+
+int GlyphFace::baselineIn(int cellHeight) const
+{
+    return FloorHalf(cellHeight - (ascent_ + descent_)) + ascent_;
+}

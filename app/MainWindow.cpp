@@ -1,0 +1,277 @@
+#include "MainWindow.h"
+
+#include "BottomBar.h"
+#include "NumberParser.h"
+#include "NumeralPages.h"
+#include "PaintBox.h"
+#include "PictureComposition.h"
+#include "RowTable.h"
+#include "UiFonts.h"
+#include "ValueCell.h"
+
+#include "numerals/Roman.h"
+#include "numerals/TextRows.h"
+#include "pictures/PictureNumerals.h"
+
+#include "SpinButton.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QScreen>
+
+namespace {
+
+const QString kOutOfRangeMessage =
+    QStringLiteral("Number must be greater than 0 and less than ") + QString::number(kNumberLimit);
+// The picture rows have always said it this way.
+const QString kPictureOutOfRangeMessage =
+    QStringLiteral("Number must be greater than 0 und less than ") + QString::number(kNumberLimit);
+
+constexpr int kLongestPictureText = 6;
+
+MainWindow::ErrorDisplay MessageBoxDisplay(QWidget* parent)
+{
+    // Shown after the event that failed has ended, never from inside a paint.
+    return [parent](const QString& message) {
+        QMetaObject::invokeMethod(
+            parent, [parent, message] { QMessageBox::critical(parent, QApplication::applicationName(), message); },
+            Qt::QueuedConnection);
+    };
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Clock clock, QWidget* parent)
+    : QWidget(parent), clock_(std::move(clock)), errorDisplay_(MessageBoxDisplay(this))
+{
+    buildWindow();
+    connectHandlers();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildWindow()
+{
+    setWindowTitle(QStringLiteral("Number signs of other cultures"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(kClientWidth, kClientHeight);
+    setFont(UiFont(12));
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    setPalette(palette);
+
+    P1_ = new BottomBar(this);
+    P1_->setGeometry(0, kClientHeight - BottomBar::kHeight, kClientWidth, BottomBar::kHeight);
+    auto* P3 = new QWidget(this);
+    P3->setObjectName(QStringLiteral("P3"));
+    P3->setGeometry(0, 0, kClientWidth, kClientHeight - BottomBar::kHeight);
+    PG1_ = new NumeralPages(P3);
+    PG1_->setGeometry(P3->rect());
+
+    // The main menu's one item, "Ende", is never shown; its shortcut Esc
+    // closes the window from anywhere in it.
+    M2_ = new QAction(QStringLiteral("Ende"), this);
+    M2_->setObjectName(QStringLiteral("M2"));
+    M2_->setShortcut(Qt::Key_Escape);
+    M2_->setShortcutContext(Qt::WindowShortcut);
+    addAction(M2_);
+}
+
+void MainWindow::connectHandlers()
+{
+    connect(P1_->numberField(), &QLineEdit::textChanged, this, [this] { runEventHandler([this] { ze1Change(); }); });
+    connect(P1_->spinButton(), &SpinButton::upClicked, this,
+            [this] { runEventHandler([this] { SpinButton1UpClick(); }); });
+    connect(P1_->spinButton(), &SpinButton::downClicked, this,
+            [this] { runEventHandler([this] { SpinButton1DownClick(); }); });
+    connect(M2_, &QAction::triggered, this, [this] { runEventHandler([this] { schl1Click(); }); });
+    const std::pair<const char*, void (MainWindow::*)()> boxes[] = {
+        {"PB2", &MainWindow::PB2Paint}, {"PB1", &MainWindow::PB1Paint},
+        {"PB9", &MainWindow::PB9Paint}, {"PB7", &MainWindow::PaintBox11Paint}};
+    for (const auto& [name, handler] : boxes)
+        paintBox(QLatin1String(name))->setPaintHandler([this, handler = handler] {
+            return runEventHandler([this, handler] { (this->*handler)(); });
+        });
+}
+
+QLineEdit* MainWindow::numberField() const { return P1_->numberField(); }
+QLabel* MainWindow::messageLine() const { return P1_->messageLine(); }
+QLabel* MainWindow::romanLabel() const { return PG1_->romanLabel(); }
+ValueCell* MainWindow::valueCell(const QString& name) const { return PG1_->valueCell(name); }
+PaintBox* MainWindow::paintBox(const QString& name) const { return PG1_->paintBox(name); }
+
+// An error ends the handler that raised it and every handler it was nested
+// in; the outermost one shows it, and the program goes on.
+bool MainWindow::runEventHandler(const std::function<void()>& handler)
+{
+    ++handlerDepth_;
+    bool completed = true;
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        completed = false;
+        if (handlerDepth_ > 1)
+            pendingError_ = std::current_exception();
+        else
+            errorDisplay_(QString::fromUtf8(error.what()));
+    }
+    --handlerDepth_;
+    return completed;
+}
+
+// Setting the field's text runs the refresh cycle before this returns; an
+// error inside it continues here, in the handler that set the text.
+void MainWindow::setNumberText(const QString& text)
+{
+    numberField()->setText(text);
+    if (pendingError_)
+        std::rethrow_exception(std::exchange(pendingError_, nullptr));
+}
+
+QString MainWindow::numberText() const { return numberField()->text(); }
+
+bool MainWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::Show && !centred_) {
+        centred_ = true;
+        centreOnScreen();
+    }
+    if (event->type() == QEvent::WindowActivate && !activated_) {
+        activated_ = true;
+        runEventHandler([this] { FormActivate(); });
+    }
+    return QWidget::event(event);
+}
+
+void MainWindow::centreOnScreen()
+{
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    runEventHandler([this] { FormClose(); });
+    QWidget::closeEvent(event);
+}
+
+void MainWindow::FormActivate()
+{
+    setNumberText(QString::number(DayCountSince1899(clock_())));
+    for (const char* name : PanelsInFamilyOrder())
+        valueCell(QLatin1String(name))->setFontFamily(QLatin1String(FindRow(name)->family));
+}
+
+void MainWindow::FormClose() {}
+
+void MainWindow::schl1Click() { close(); }
+
+// The spin button works in 64 bits, so the largest and smallest numbers the
+// field can hold step to the range's ends instead of wrapping around.
+void MainWindow::SpinButton1UpClick()
+{
+    const qint64 next = qint64(ReadNumber(numberText())) + 1;
+    setNumberText(QString::number(std::min<qint64>(next, kLargestNumber)));
+}
+
+void MainWindow::SpinButton1DownClick()
+{
+    const qint64 next = qint64(ReadNumber(numberText())) - 1;
+    setNumberText(QString::number(std::max<qint64>(next, 0)));
+}
+
+void MainWindow::ze1Change()
+{
+    PB2Paint();
+    PB1Paint();
+    PB9Paint();
+    PaintBox11Paint();
+}
+
+void MainWindow::PaintBox11Paint()
+{
+    P1_->setMessage(QString());
+    if (numberText().isEmpty())
+        return;
+    if (!ParseNumber(numberText()))
+        setNumberText(QStringLiteral("0"));
+    const int n = ReadNumber(numberText());
+    if (!IsInRange(n)) {
+        P1_->setMessage(kOutOfRangeMessage);
+        return;
+    }
+    romanLabel()->setText(QString::fromStdString(RomanNumeral(n)));
+    romanLabel()->adjustSize();
+    ++romanUpdates_;
+    fillTextRows(n);
+}
+
+// Each row gets its caption as soon as its builder returns; the rows that
+// read the number text read it again at that point.
+void MainWindow::fillTextRows(int n)
+{
+    const auto& rows = TextRowsInRefreshOrder();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (i == kMayaPicturesBefore)
+            composeMaya(n);
+        const TextRow& row = rows[i];
+        std::string text;
+        if (row.input == RowInput::Text) {
+            text = numberText().toLatin1().toStdString();
+            if (text.empty())
+                continue;
+        }
+        valueCell(QLatin1String(row.cell))->setCaption(QByteArray::fromStdString(row.build(n, text)));
+    }
+}
+
+// The guard of the Korean, Hieratic and Assyrian handlers: nothing is drawn
+// for an empty text, a text longer than six characters or a number out of
+// range.
+bool MainWindow::pictureGuard(bool reportsRange, int& number)
+{
+    const QString text = numberText();
+    P1_->setMessage(QString());
+    if (text.isEmpty() || text.size() > kLongestPictureText)
+        return false;
+    const int n = ReadNumber(text);
+    if (!IsInRange(n)) {
+        if (reportsRange)
+            P1_->setMessage(kPictureOutOfRangeMessage);
+        return false;
+    }
+    number = n;
+    return true;
+}
+
+void MainWindow::PB2Paint()
+{
+    int v = 0;
+    if (pictureGuard(true, v))
+        ComposePictures(*paintBox(QStringLiteral("PB2")), *P1_->pictureHolder(), KoreanPictures(v));
+}
+
+void MainWindow::PB1Paint()
+{
+    int v = 0;
+    if (pictureGuard(false, v))
+        ComposePictures(*paintBox(QStringLiteral("PB1")), *P1_->pictureHolder(), HieraticPictures(v));
+}
+
+void MainWindow::PB9Paint()
+{
+    int v = 0;
+    if (pictureGuard(true, v))
+        ComposePictures(*paintBox(QStringLiteral("PB9")), *P1_->pictureHolder(), AssyrianPictures(v));
+}
+
+void MainWindow::composeMaya(int number)
+{
+    ComposePictures(*paintBox(QStringLiteral("PB7")), *P1_->pictureHolder(), MayaPictures(number));
+}

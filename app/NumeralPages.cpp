@@ -1,0 +1,134 @@
+#include "NumeralPages.h"
+
+#include "PaintBox.h"
+#include "UiFonts.h"
+#include "ValueCell.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+
+namespace {
+
+constexpr int kRowHeight = 38;
+constexpr int kCaptionWidth = 100;
+constexpr int kRightColumnWidth = 556;
+constexpr QPoint kRomanLabelPosition(112, 0);
+
+void MakeWhite(QWidget* widget)
+{
+    widget->setAutoFillBackground(true);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    widget->setPalette(palette);
+}
+
+QWidget* WhitePanel(const QString& name, QWidget* parent = nullptr)
+{
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(name);
+    MakeWhite(panel);
+    return panel;
+}
+
+QVBoxLayout* StackedLayout(QWidget* owner)
+{
+    auto* layout = new QVBoxLayout(owner);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    return layout;
+}
+
+QLabel* CaptionCell(const RowSpec& row)
+{
+    auto* label = new QLabel(QString::fromUtf8(row.caption));
+    label->setObjectName(QStringLiteral("tp") + QLatin1String(row.cell));
+    label->setFont(UiFont(13));
+    label->setFixedWidth(kCaptionWidth);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    label->setPalette(palette);
+    MakeWhite(label);
+    return label;
+}
+
+}  // namespace
+
+NumeralPages::NumeralPages(QWidget* parent) : QTabWidget(parent)
+{
+    setObjectName(QStringLiteral("PG1"));
+    setFont(UiFont(11));
+    addTab(buildPage(TabPage::T1, QStringLiteral("T1")), QStringLiteral("Number signs 1"));
+    addTab(buildPage(TabPage::T2, QStringLiteral("T2")), QStringLiteral("Number signs 2"));
+    setCurrentIndex(0);
+}
+
+QWidget* NumeralPages::buildPage(TabPage page, const QString& name)
+{
+    QWidget* tab = WhitePanel(name);
+    QVBoxLayout* layout = StackedLayout(tab);
+    for (const RowSpec& row : RowsInDisplayOrder())
+        if (row.page == page && row.column == RowColumn::FullWidth)
+            layout->addWidget(buildRow(row));
+    auto* columns = new QHBoxLayout;
+    columns->setContentsMargins(0, 0, 0, 0);
+    columns->setSpacing(0);
+    const bool first = page == TabPage::T1;
+    columns->addWidget(buildColumn(page, RowColumn::Left, first ? "P2" : "P5"), 1);
+    QWidget* right = buildColumn(page, RowColumn::Right, first ? "P11" : "P32");
+    right->setFixedWidth(kRightColumnWidth);
+    columns->addWidget(right);
+    layout->addLayout(columns, 1);
+    return tab;
+}
+
+QWidget* NumeralPages::buildColumn(TabPage page, RowColumn column, const QString& name)
+{
+    QWidget* panel = WhitePanel(name);
+    QVBoxLayout* layout = StackedLayout(panel);
+    for (const RowSpec& row : RowsInDisplayOrder())
+        if (row.page == page && row.column == column)
+            layout->addWidget(buildRow(row));
+    layout->addStretch(1);
+    return panel;
+}
+
+QWidget* NumeralPages::buildRow(const RowSpec& row)
+{
+    QWidget* panel = WhitePanel(QStringLiteral("sp") + QLatin1String(row.cell));
+    panel->setFixedHeight(kRowHeight);
+    auto* layout = new QHBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(CaptionCell(row));
+    layout->addWidget(buildValue(row, panel), 1);
+    return panel;
+}
+
+// Value panels start in "Verdana" at their row's height and weight; their
+// families are handed out at activation.
+QWidget* NumeralPages::buildValue(const RowSpec& row, QWidget* rowPanel)
+{
+    const QString name = QString::fromLatin1(row.cell);
+    switch (row.kind) {
+    case ValueKind::Panel: {
+        QFont font = UiFont(row.pixelHeight);
+        font.setBold(row.bold);
+        auto* cell = new ValueCell(name, font);
+        cells_.insert(name, cell);
+        return cell;
+    }
+    case ValueKind::PaintBox: {
+        auto* box = new PaintBox(name);
+        boxes_.insert(name, box);
+        return box;
+    }
+    case ValueKind::Label:
+        break;
+    }
+    romanLabel_ = new QLabel(rowPanel);
+    romanLabel_->setObjectName(name);
+    romanLabel_->setFont(UiFont(row.pixelHeight));
+    romanLabel_->move(kRomanLabelPosition);
+    return WhitePanel(QString());
+}

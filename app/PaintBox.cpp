@@ -1,0 +1,42 @@
+#include "PaintBox.h"
+
+#include <QPainter>
+
+PaintBox::PaintBox(const QString& name, QWidget* parent) : QWidget(parent)
+{
+    setObjectName(name);
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    setPalette(palette);
+}
+
+void PaintBox::copyStrip(const QImage& strip, const QPoint& offset, std::vector<PictureStrip::Placed> placements)
+{
+    strip_ = strip;
+    offset_ = offset;
+    placements_ = std::move(placements);
+    ++compositionCount_;
+    stripIsFresh_ = true;
+    if (!painting_)
+        update();
+}
+
+void PaintBox::paintEvent(QPaintEvent*)
+{
+    painting_ = true;
+    if (!stripIsFresh_ && handler_) {
+        const int before = compositionCount_;
+        const bool completed = handler_();
+        if (completed && compositionCount_ == before) {
+            strip_ = QImage();   // the guard stopped it: nothing is drawn
+            placements_.clear();
+        }
+    }
+    stripIsFresh_ = false;
+    painting_ = false;
+    if (strip_.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawImage(offset_, strip_);
+}

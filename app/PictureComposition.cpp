@@ -1,0 +1,63 @@
+#include "PictureComposition.h"
+
+#include "PaintBox.h"
+#include "PictureHolder.h"
+#include "ProgramResources.h"
+
+#include "pictures/PictureStrip.h"
+
+#include "GIFBitmap.h"
+#include "GIFImage.h"
+
+namespace {
+
+struct BoxLayout {
+    const char* box;
+    PictureStrip::Placement placement;
+    QPoint offset;   // where the strip's top-left corner goes on the box
+};
+
+constexpr BoxLayout kBoxLayouts[] = {
+    {"PB2", PictureStrip::Placement::Top, QPoint(8, 3)},
+    {"PB7", PictureStrip::Placement::Top, QPoint(8, 8)},
+    {"PB9", PictureStrip::Placement::Top, QPoint(8, 2)},
+    {"PB1", PictureStrip::Placement::Centred, QPoint(8, 3)},
+};
+
+const BoxLayout& LayoutOf(const PaintBox& box)
+{
+    for (const BoxLayout& layout : kBoxLayouts)
+        if (box.objectName() == QLatin1String(layout.box))
+            return layout;
+    return kBoxLayouts[0];
+}
+
+}  // namespace
+
+void LoadGifPicture(PictureHolder& holder, const QString& name)
+{
+    const QByteArray data = LoadProgramResource(QStringLiteral("GIF"), name);
+    gif::ByteStream stream(reinterpret_cast<const std::uint8_t*>(data.constData()), data.size());
+    TGIFImage image;
+    image.LoadFromStream(stream);
+    holder.clearPicture();
+    QImage bitmap;
+    CopyImageTo(image, bitmap);
+    holder.setPicture(bitmap);
+}
+
+void ComposePictures(PaintBox& box, PictureHolder& holder, const PictureSequence& steps)
+{
+    const BoxLayout& layout = LayoutOf(box);
+    PictureStrip strip(box.size(), layout.placement);
+    for (const PictureStep& step : steps) {
+        if (step.isGap()) {
+            strip.addGap(step.gap);
+            continue;
+        }
+        const QString name = QString::fromStdString(step.picture);
+        LoadGifPicture(holder, name);
+        strip.append(name, holder.picture(), holder.width());
+    }
+    box.copyStrip(strip.image(), layout.offset, strip.placements());
+}

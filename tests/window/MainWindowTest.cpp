@@ -1,0 +1,276 @@
+#include "BottomBar.h"
+#include "MainWindow.h"
+#include "NumeralPages.h"
+#include "PaintBox.h"
+#include "SpinButton.h"
+#include "UiFonts.h"
+#include "ValueCell.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QString kAndMessage = "Number must be greater than 0 and less than 80000";
+const QString kUndMessage = "Number must be greater than 0 und less than 80000";
+
+}  // namespace
+
+// The window as a user meets it: activation, typing, the message line, the
+// spin button and Esc.
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void windowGeometryAndTitle();
+    void activationShowsTodaysDayCount();
+    void activationHappensOnce();
+    void invalidTextBecomesZero_data();
+    void invalidTextBecomesZero();
+    void outOfRangeKeepsTheRows_data();
+    void outOfRangeKeepsTheRows();
+    void emptyTextEmptiesTheMessageOnly();
+    void pictureHandlersSpeakOfRangeTheirOwnWay();
+    void longTextDrawsNoPictures();
+    void identicalTextRunsNoRefresh();
+    void spinButton_data();
+    void spinButton();
+    void spinKeys();
+    void escapeCloses();
+    void captionCellsAndPages();
+
+private:
+    void type(const QString& text) { window_->numberField()->setText(text); }
+    QString romanText() const { return window_->romanLabel()->text(); }
+    QString message() const { return window_->messageLine()->text(); }
+
+    std::unique_ptr<MainWindow> window_;
+    QStringList errors_;
+};
+
+void MainWindowTest::initTestCase()
+{
+    InstallFontStandIns();
+}
+
+void MainWindowTest::init()
+{
+    errors_.clear();
+    window_ = std::make_unique<MainWindow>([] { return QDate(2026, 12, 6); });
+    window_->setErrorDisplay([this](const QString& message) { errors_ << message; });
+    window_->show();
+    window_->activateWindow();
+    QTRY_VERIFY(window_->isActivated());
+}
+
+void MainWindowTest::cleanup()
+{
+    window_.reset();
+    QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join('\n')));
+}
+
+void MainWindowTest::windowGeometryAndTitle()
+{
+    QCOMPARE(window_->size(), QSize(1112, 656));
+    QCOMPARE(window_->minimumSize(), QSize(1112, 656));
+    QCOMPARE(window_->maximumSize(), QSize(1112, 656));
+    QCOMPARE(window_->windowTitle(), QString("Number signs of other cultures"));
+    QVERIFY(!(window_->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!(window_->windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(window_->windowFlags() & Qt::WindowCloseButtonHint);
+    QCOMPARE(window_->bottomBar()->geometry(), QRect(0, 615, 1112, 41));
+    QCOMPARE(window_->palette().color(QPalette::Window), QColor(Qt::white));
+    QCOMPARE(window_->bottomBar()->palette().color(QPalette::Window), QColor(240, 240, 240));
+}
+
+void MainWindowTest::activationShowsTodaysDayCount()
+{
+    QCOMPARE(window_->numberField()->text(), QString("46362"));
+    QCOMPARE(romanText(), QString("XLVI'MCCCLXII"));
+    QCOMPARE(message(), QString());
+    QCOMPARE(window_->valueCell("P6")->fontFamily(), QString("Glyfa08"));
+    QCOMPARE(window_->valueCell("P15")->fontFamily(), QString("Symbol"));
+    QCOMPARE(window_->valueCell("P4")->fontFamily(), QString("Glyfa08d"));
+    QCOMPARE(window_->valueCell("P4")->font().pixelSize(), 27);
+    QVERIFY(window_->valueCell("P26")->font().bold());
+}
+
+void MainWindowTest::activationHappensOnce()
+{
+    type("12");
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(window_.get(), &activate);
+    QCOMPARE(window_->numberField()->text(), QString("12"));
+}
+
+void MainWindowTest::invalidTextBecomesZero_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("letters") << "abc";
+    QTest::newRow("trailing blank") << "12 ";
+    QTest::newRow("minus hex") << "-$1F";
+    QTest::newRow("emoji") << QString::fromUtf8("\U0001F600");
+    QTest::newRow("overflow") << "2147483648";
+}
+
+void MainWindowTest::invalidTextBecomesZero()
+{
+    QFETCH(QString, text);
+    type(text);
+    QCOMPARE(window_->numberField()->text(), QString("0"));
+    QCOMPARE(romanText(), QString());
+    QCOMPARE(message(), QString());
+}
+
+void MainWindowTest::outOfRangeKeepsTheRows_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("limit") << "80000";
+    QTest::newRow("negative") << "-5";
+    QTest::newRow("hex minus one") << "$FFFFFFFF";
+}
+
+void MainWindowTest::outOfRangeKeepsTheRows()
+{
+    QFETCH(QString, text);
+    type("1994");
+    const QByteArray arabic = window_->valueCell("P6")->caption();
+    const QImage korean = window_->paintBox("PB2")->strip();
+    type(text);
+    QCOMPARE(message(), kAndMessage);
+    QCOMPARE(window_->numberField()->text(), text);
+    QCOMPARE(romanText(), QString("MCMXCIV"));
+    QCOMPARE(window_->valueCell("P6")->caption(), arabic);
+    QCOMPARE(window_->paintBox("PB2")->strip(), korean);
+}
+
+void MainWindowTest::emptyTextEmptiesTheMessageOnly()
+{
+    type("80000");
+    QCOMPARE(message(), kAndMessage);
+    type("1994");
+    const QByteArray arabic = window_->valueCell("P6")->caption();
+    type("");
+    QCOMPARE(message(), QString());
+    QCOMPARE(romanText(), QString("MCMXCIV"));
+    QCOMPARE(window_->valueCell("P6")->caption(), arabic);
+}
+
+void MainWindowTest::pictureHandlersSpeakOfRangeTheirOwnWay()
+{
+    type("80000");
+    QCOMPARE(message(), kAndMessage);
+    window_->PB9Paint();
+    QCOMPARE(message(), kUndMessage);
+    window_->PB1Paint();
+    QCOMPARE(message(), QString());
+    window_->PB2Paint();
+    QCOMPARE(message(), kUndMessage);
+}
+
+void MainWindowTest::longTextDrawsNoPictures()
+{
+    type("1994");
+    const int korean = window_->paintBox("PB2")->compositionCount();
+    const int maya = window_->paintBox("PB7")->compositionCount();
+    type("0001994");
+    QCOMPARE(window_->paintBox("PB2")->compositionCount(), korean);
+    QCOMPARE(window_->paintBox("PB7")->compositionCount(), maya + 1);
+    QCOMPARE(romanText(), QString("MCMXCIV"));
+}
+
+void MainWindowTest::identicalTextRunsNoRefresh()
+{
+    type("1994");
+    const int before = window_->romanUpdates();
+    type("1994");
+    QCOMPARE(window_->romanUpdates(), before);
+    type("1995");
+    QCOMPARE(window_->romanUpdates(), before + 1);
+}
+
+void MainWindowTest::spinButton_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<bool>("up");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("up") << "41" << true << "42";
+    QTest::newRow("down") << "41" << false << "40";
+    QTest::newRow("up at the top") << "79999" << true << "79999";
+    QTest::newRow("down at zero") << "0" << false << "0";
+    QTest::newRow("up on letters") << "abc" << true << "1";
+    QTest::newRow("up from out of range") << "80000" << true << "79999";
+    QTest::newRow("down from out of range") << "80005" << false << "80004";
+    QTest::newRow("up from negative") << "-5" << true << "-4";
+    QTest::newRow("up at the largest int") << "2147483647" << true << "79999";
+    QTest::newRow("down at the smallest int") << "-2147483648" << false << "0";
+    QTest::newRow("up from hex") << "$1F" << true << "32";
+}
+
+void MainWindowTest::spinButton()
+{
+    QFETCH(QString, start);
+    QFETCH(bool, up);
+    QFETCH(QString, result);
+    window_->numberField()->blockSignals(true);
+    window_->numberField()->setText(start);
+    window_->numberField()->blockSignals(false);
+    SpinButton* spin = window_->bottomBar()->spinButton();
+    QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(10, up ? 4 : 28));
+    QCOMPARE(window_->numberField()->text(), result);
+}
+
+void MainWindowTest::spinKeys()
+{
+    type("100");
+    SpinButton* spin = window_->bottomBar()->spinButton();
+    QTest::keyClick(spin, Qt::Key_Up);
+    QCOMPARE(window_->numberField()->text(), QString("101"));
+    QTest::keyClick(spin, Qt::Key_Down);
+    QTest::keyClick(spin, Qt::Key_Down);
+    QCOMPARE(window_->numberField()->text(), QString("99"));
+    QTest::keyClick(spin, Qt::Key_Space);   // the up half has the focus at first
+    QCOMPARE(window_->numberField()->text(), QString("100"));
+    QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(10, 28));
+    QTest::keyClick(spin, Qt::Key_Space);   // now the down half has it
+    QCOMPARE(window_->numberField()->text(), QString("98"));
+}
+
+void MainWindowTest::escapeCloses()
+{
+    window_->numberField()->setFocus();
+    QTest::keyClick(window_->numberField(), Qt::Key_Escape);
+    QTRY_VERIFY(!window_->isVisible());
+}
+
+void MainWindowTest::captionCellsAndPages()
+{
+    NumeralPages* pages = window_->pages();
+    QCOMPARE(pages->count(), 2);
+    QCOMPARE(pages->tabText(0), QString("Number signs 1"));
+    QCOMPARE(pages->tabText(1), QString("Number signs 2"));
+    QCOMPARE(pages->currentIndex(), 0);
+    auto* caption = window_->findChild<QLabel*>("tpP4");
+    QVERIFY(caption);
+    QCOMPARE(caption->text(), QString::fromUtf8("P\u00e9krif"));
+    QCOMPARE(caption->width(), 100);
+    QCOMPARE(caption->alignment(), Qt::AlignRight | Qt::AlignVCenter);
+    QCOMPARE(caption->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+    QCOMPARE(window_->valueCell("P6")->width(), 448);
+    QCOMPARE(window_->valueCell("P64")->width(), 456);
+    QCOMPARE(window_->valueCell("P37")->width(), 1004);
+    QCOMPARE(window_->valueCell("P6")->height(), 38);
+    QCOMPARE(window_->romanLabel()->pos(), QPoint(112, 0));
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

@@ -1,0 +1,182 @@
+#include "GlyphFace.h"
+#include "PaintBox.h"
+#include "SpinButton.h"
+#include "UiFonts.h"
+#include "ValueCell.h"
+
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+QFont PixelFont(const QString& family, int pixels)
+{
+    QFont font(family);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+QImage Render(QWidget& widget)
+{
+    QImage image(widget.size(), QImage::Format_RGB32);
+    widget.render(&image);
+    return image;
+}
+
+int InkColumns(const QImage& image)
+{
+    int columns = 0;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (qGray(image.pixel(x, y)) < 128) {
+                ++columns;
+                break;
+            }
+    return columns;
+}
+
+}  // namespace
+
+// The widgets that stand in for the window's panels, paint boxes and spin
+// button.
+class WidgetsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InstallFontStandIns(); }
+    void bytesSelectGlyphsThroughWindows1252();
+    void unmappedBytesShowTheMissingGlyph();
+    void symbolRowDrawsBulletsAndMinusSigns();
+    void baselineCentresTheCaption_data();
+    void baselineCentresTheCaption();
+    void valueCellDrawsItsCaption();
+    void paintBoxRecomposesOnlyForTheWindowSystem();
+    void spinButtonRepeatsWhileHeld();
+};
+
+void WidgetsTest::bytesSelectGlyphsThroughWindows1252()
+{
+    const GlyphFace face(PixelFont("DejaVu Sans", 27));
+    const QRawFont& raw = face.rawFont();
+    QCOMPARE(face.glyphForByte('A'), raw.glyphIndexesForString("A").value(0));
+    QCOMPARE(face.glyphForByte(0x80), raw.glyphIndexesForString(QString(QChar(0x20AC))).value(0));
+    QCOMPARE(face.glyphForByte(0xE9), raw.glyphIndexesForString(QString(QChar(0xE9))).value(0));
+    QVERIFY(face.glyphForByte(0xAD) != 0);
+    QVERIFY(face.glyphForByte(0xA0) != 0);
+}
+
+void WidgetsTest::unmappedBytesShowTheMissingGlyph()
+{
+    const GlyphFace face(PixelFont("DejaVu Sans", 27));
+    QCOMPARE(face.glyphForByte(0x09), 0u);
+    QCOMPARE(face.glyphForByte(0x00), 0u);
+    QCOMPARE(face.glyphForByte(0x81), 0u);
+    QCOMPARE(face.layOut("\x09").glyphIndexes(), QList<quint32>{0});
+}
+
+void WidgetsTest::symbolRowDrawsBulletsAndMinusSigns()
+{
+    const GlyphFace face(PixelFont("Symbol", 19));
+    QVERIFY2(face.glyphForByte(0xB7) != 0, qPrintable(face.resolvedFamily()));
+    QVERIFY2(face.glyphForByte(0x2D) != 0, qPrintable(face.resolvedFamily()));
+    QVERIFY(face.glyphForByte(0xB7) != face.glyphForByte(0x2D));
+}
+
+void WidgetsTest::baselineCentresTheCaption_data()
+{
+    QTest::addColumn<int>("pixels");
+    QTest::addColumn<int>("baseline");
+    // DejaVu Sans: ascender 1901, descender -483 per 2048.
+    QTest::newRow("27 px") << 27 << 28;   // 25 + 6 = 31: 3 + 25
+    QTest::newRow("48 px") << 48 << 36;   // 45 + 11 = 56: -9 + 45
+    QTest::newRow("29 px") << 29 << 26;   // 27 + 7 = 34: 2 + 27
+    QTest::newRow("45 px") << 45 << 34;   // 42 + 11 = 53: floor(-7.5) + 42
+}
+
+void WidgetsTest::baselineCentresTheCaption()
+{
+    QFETCH(int, pixels);
+    QFETCH(int, baseline);
+    const GlyphFace face(PixelFont("DejaVu Sans", pixels));
+    const int ascent = qRound(1901.0 * pixels / 2048);
+    const int descent = qRound(483.0 * pixels / 2048);
+    const int expected = int(std::floor((38 - (ascent + descent)) / 2.0)) + ascent;
+    QCOMPARE(face.baselineIn(38), expected);
+    QCOMPARE(expected, baseline);
+}
+
+void WidgetsTest::valueCellDrawsItsCaption()
+{
+    ValueCell cell("P6", PixelFont("DejaVu Sans", 27));
+    cell.resize(448, 38);
+    QCOMPARE(cell.caption(), QByteArray("-"));
+    const int dashColumns = InkColumns(Render(cell));
+    QVERIFY(dashColumns > 0);
+    cell.setCaption(" \xAD\xA0\x09");
+    const int columns = InkColumns(Render(cell));
+    QVERIFY2(columns > dashColumns, "soft hyphen, no-break space and tab must all draw");
+    cell.setCaption(" ");
+    QCOMPARE(InkColumns(Render(cell)), 0);
+    const int sets = cell.captionSetCount();
+    cell.setCaption(" ");
+    QCOMPARE(cell.captionSetCount(), sets + 1);
+}
+
+void WidgetsTest::paintBoxRecomposesOnlyForTheWindowSystem()
+{
+    PaintBox box("PB2");
+    box.resize(456, 38);
+    int handlerRuns = 0;
+    bool guardPasses = true;
+    box.setPaintHandler([&] {
+        ++handlerRuns;
+        if (guardPasses) {
+            QImage strip(456, 38, QImage::Format_RGB32);
+            strip.fill(Qt::black);
+            box.copyStrip(strip, QPoint(8, 3), {});
+        }
+        return true;
+    });
+    QImage strip(456, 38, QImage::Format_RGB32);
+    strip.fill(Qt::black);
+    box.copyStrip(strip, QPoint(8, 3), {});
+    QImage shown = Render(box);                  // the fresh strip is shown as it is
+    QCOMPARE(handlerRuns, 0);
+    QCOMPARE(QColor(shown.pixel(7, 10)), QColor(Qt::white));
+    QCOMPARE(QColor(shown.pixel(8, 3)), QColor(Qt::black));
+    QCOMPARE(QColor(shown.pixel(8, 2)), QColor(Qt::white));
+    shown = Render(box);                          // an expose runs the handler again
+    QCOMPARE(handlerRuns, 1);
+    QCOMPARE(QColor(shown.pixel(20, 20)), QColor(Qt::black));
+    guardPasses = false;
+    shown = Render(box);                          // and a guard that stops leaves it white
+    QCOMPARE(handlerRuns, 2);
+    QCOMPARE(QColor(shown.pixel(20, 20)), QColor(Qt::white));
+}
+
+void WidgetsTest::spinButtonRepeatsWhileHeld()
+{
+    SpinButton spin;
+    spin.resize(20, 32);
+    spin.show();
+    QSignalSpy ups(&spin, &SpinButton::upClicked);
+    QSignalSpy downs(&spin, &SpinButton::downClicked);
+    QTest::mousePress(&spin, Qt::LeftButton, {}, QPoint(10, 4));
+    QCOMPARE(ups.count(), 1);
+    QTest::qWait(SpinButton::kFirstRepeatDelay / 2);
+    QCOMPARE(ups.count(), 1);                     // no repeat before the first delay
+    QTRY_VERIFY_WITH_TIMEOUT(ups.count() >= 3, 2000);
+    QTest::mouseMove(&spin, QPoint(10, 28));      // off the pressed half: the repeat pauses
+    const int held = ups.count();
+    QTest::qWait(3 * SpinButton::kRepeatInterval);
+    QVERIFY(ups.count() <= held + 1);
+    QTest::mouseRelease(&spin, Qt::LeftButton, {}, QPoint(10, 28));
+    const int released = ups.count();
+    QTest::qWait(3 * SpinButton::kRepeatInterval);
+    QCOMPARE(ups.count(), released);
+    QCOMPARE(downs.count(), 0);
+}
+
+QTEST_MAIN(WidgetsTest)
+#include "WidgetsTest.moc"

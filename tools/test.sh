@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test:
+#   1. the whole suite (widget tests headless, real-window tests under Xvfb);
+#   2. the widget-free core under AddressSanitizer and UndefinedBehaviorSanitizer;
+#   3. the GIF reader's fuzz target for a minute.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+jobs=$(nproc)
+"$root/tools/install-deps.sh" build run test
+
+section() { printf '\n==== %s ====\n' "$1"; }
+
+start_xvfb() {
+  local n
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 50); do
+      if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then export DISPLAY=":$n"; return 0; fi
+      kill -0 "$xvfb_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+  done
+  echo "could not start Xvfb" >&2
+  return 1
+}
+xvfb_pid=
+trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true' EXIT
+
+section "build"
+cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$root/build" -j"$jobs"
+
+section "tests"
+start_xvfb
+ctest --test-dir "$root/build" --output-on-failure -j"$jobs" -LE "fuzz|assets"
+
+section "core under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S "$root" -B "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DTALLYRA_CORE_ONLY=ON -DTALLYRA_SANITIZE=ON >/dev/null
+cmake --build "$root/build-asan" -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir "$root/build-asan" --output-on-failure -j"$jobs" -LE "fuzz|assets"
+
+section "fuzzing"
+CC=clang CXX=clang++ cmake -S "$root" -B "$root/build-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DTALLYRA_CORE_ONLY=ON -DTALLYRA_FUZZ=ON >/dev/null
+cmake --build "$root/build-fuzz" -j"$jobs"
+ctest --test-dir "$root/build-fuzz" --output-on-failure -L fuzz
