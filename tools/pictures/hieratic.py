@@ -22,6 +22,7 @@ import raster
 GREY_LEVELS = 8
 INK = 2.3          # the usual stroke width in pixels
 THIN = 1.7         # trailing ends
+SIDE_MARGIN = 2.4  # centre lines keep this far from the left and right edges
 
 
 def stroke(*points):
@@ -38,9 +39,10 @@ def stroke(*points):
     return raster.Stroke(full)
 
 
-def fit(strokes, box, max_stretch=1.0):
+def fit(strokes, box, max_stretch=1.0, min_width=1.6):
     """Scales and centres strokes (by their centre lines) into box =
-    (left, top, right, bottom); widths shrink with the sign, never below 1.3."""
+    (left, top, right, bottom); widths shrink with the sign, never below
+    min_width."""
     xs = [x for item in strokes for x, _, _ in item.points]
     ys = [y for item in strokes for _, y, _ in item.points]
     x0, y0, x1, y1 = min(xs), min(ys), max(xs), max(ys)
@@ -51,16 +53,13 @@ def fit(strokes, box, max_stretch=1.0):
     sx, sy = min(sx, uniform * max_stretch), min(sy, uniform * max_stretch)
     ox = left + ((right - left) - (x1 - x0) * sx) / 2
     oy = top + ((bottom - top) - (y1 - y0) * sy) / 2
-    width_scale = max(min(1.0, uniform) ** 0.5, 0.0)
+    width_scale = min(1.0, uniform) ** 0.5
 
     def mapping(x, y):
         return (ox + (x - x0) * sx, oy + (y - y0) * sy)
 
-    return [item.transformed(mapping, width_scale) for item in strokes]
-
-
-def thinnest(strokes, minimum=1.3):
-    return [raster.Stroke([(x, y, max(w, minimum)) for x, y, w in item.points]) for item in strokes]
+    placed = [item.transformed(mapping, width_scale) for item in strokes]
+    return [raster.Stroke([(x, y, max(w, min_width)) for x, y, w in item.points]) for item in placed]
 
 
 # --- units -----------------------------------------------------------------
@@ -68,10 +67,12 @@ def thinnest(strokes, minimum=1.3):
 def unit_strokes(count, width, height):
     """count upright strokes, evenly spread over width."""
     if count == 1:
-        xs = [width / 2]
-    else:
-        xs = [1.9 + index * (width - 3.8) / (count - 1) for index in range(count)]
-    return [stroke((x + 0.3, 1.6), (x, height / 2), (x - 0.3, height - 1.6)) for x in xs]
+        # the single stroke stands upright and a little thinner: its picture
+        # is only 4 pixels wide
+        middle = width / 2
+        return [stroke((middle, 1.6, 2.0), (middle, height / 2, 1.9), (middle, height - 1.6, 1.6))]
+    xs = [SIDE_MARGIN + index * (width - 2 * SIDE_MARGIN) / (count - 1) for index in range(count)]
+    return [stroke((x + 0.3, 1.6, 2.2), (x, height / 2, 2.0), (x - 0.3, height - 1.6, 1.6)) for x in xs]
 
 
 def unit_sign(value):
@@ -153,8 +154,9 @@ def _twenty():
 
 
 def _thirty():
-    return [arch(1.8, 10.6, 1.8, 8.4, curl=False), arch(4.6, 13.6, 7.6, 14.4, curl=False),
-            arch(7.6, 17.2, 13.6, 19.6)]
+    # one hobble over two
+    return [arch(3.2, 15.8, 1.8, 9.4, curl=False), arch(1.8, 8.6, 11.6, 19.4),
+            arch(10.4, 17.2, 11.6, 19.4)]
 
 
 def _forty():
@@ -172,9 +174,10 @@ def _sixty():
 
 
 def _seventy():
-    return [arch(3.0, 13.2, 2.0, 9.4, curl=False),
-            stroke((11.6, 8.6, 2.4), (10.6, 13.0), (7.0, 17.2), (2.0, 18.2, 1.6)),
-            stroke((11.8, 12.4, 2.0), (14.2, 14.6, 1.6))]
+    # a small hobble whose right leg runs on into a high arch with a long tail
+    return [arch(1.8, 7.6, 7.0, 13.2),
+            stroke((7.6, 13.0, 2.1), (7.8, 6.0, 2.3), (10.6, 2.0, 2.5), (13.6, 4.2, 2.4),
+                   (13.8, 11.0, 2.2), (12.6, 16.0, 2.0), (8.4, 18.2, 1.7), (4.0, 17.6, 1.6))]
 
 
 def _eighty():
@@ -194,7 +197,8 @@ TEN_FORMS = {1: _ten, 2: _twenty, 3: _thirty, 4: _forty, 5: _fifty,
 
 def coil(width, height):
     """The rope coil: a loop at the lower left and the long tail running right."""
-    centre_x, centre_y, radius = 5.4, height - 5.4, 3.8
+    radius = 3.6 if height <= 12 else 3.2
+    centre_x, centre_y = 1.6 + radius, height - 1.8 - radius
     tail_y = centre_y - radius
     loop = [(centre_x + radius * 0.2, centre_y + radius * 0.1, 1.9),
             (centre_x + radius * 0.7, centre_y + radius * 0.7, 2.1),
@@ -210,9 +214,8 @@ def coil(width, height):
 def hundred(value, width, height):
     strokes, tail_y = coil(width, height)
     if value > 1:
-        multiplier = thinnest(fit(unit_sign(value), (12.5, 1.3, width - 3.5, tail_y - 2.8),
-                                  max_stretch=1.3))
-        strokes += multiplier
+        stretch = 3.0 if value <= 3 else 1.4
+        strokes += fit(unit_sign(value), (13.5, 1.4, width - 4.0, tail_y - 2.6), max_stretch=stretch)
     return strokes
 
 
@@ -238,15 +241,15 @@ def thousand(value, width, height):
     lotus_width = min(20.0, (height - 3.4) * 0.72)
     strokes = lotus(1.8, 1.8, 1.8 + lotus_width, height - 1.6)
     box = (lotus_width + 1.0, height * 0.34, width - 1.8, height - 1.8)
-    strokes += thinnest(fit(unit_sign(value), box, max_stretch=1.5))
+    strokes += fit(unit_sign(value), box, max_stretch=1.5)
     return strokes
 
 
 def ten_thousand(width, height):
-    """The bent finger: a slanting stroke whose top bends over, and the knuckle."""
-    return [stroke((2.6, height - 2.0, 2.0), (9.0, height - 9.5, 2.5), (17.5, 7.5, 2.5),
+    """The bent finger: a slanting stroke whose top bends over, on a short foot."""
+    return [stroke((6.0, height - 2.2, 2.2), (10.0, height - 9.5, 2.5), (17.5, 8.0, 2.5),
                    (23.5, 2.2, 2.4), (28.2, 4.0, 2.1), (28.6, 9.6, 1.6)),
-            stroke((1.8, height - 7.0, 2.2), (5.4, height - 5.0, 2.0), (8.4, height - 1.8, 1.6))]
+            stroke((1.8, height - 2.6, 1.8), (6.0, height - 2.0, 2.2), (10.4, height - 2.8, 1.6))]
 
 
 # --- the catalogue ---------------------------------------------------------
@@ -277,11 +280,29 @@ def sign_strokes(value):
     return ten_thousand(width, height)
 
 
+def keep_clear_of_sides(strokes, width, margin=SIDE_MARGIN):
+    """Squeezes or centres the strokes horizontally so that the first and last
+    columns stay white: the signs of a number stand side by side without
+    gaps, and must not touch."""
+    xs = [x for item in strokes for x, _, _ in item.points]
+    x0, x1 = min(xs), max(xs)
+    room = max(width - 2 * margin, 0.0)
+    if x1 - x0 <= room:
+        shift = max(margin - x0, 0.0) - max(x1 - (width - margin), 0.0)
+
+        def mapping(x, y):
+            return (x + shift, y)
+    else:
+        def mapping(x, y):
+            return (margin + (x - x0) * room / (x1 - x0), y)
+    return [item.transformed(mapping) for item in strokes]
+
+
 def pictures():
     """Yields (name, width, height, palette, indexes) for h1 .. h9000, h10000."""
     for value in sorted(SIZES):
         width, height = SIZES[value]
         canvas = raster.Canvas(width, height)
-        for item in sign_strokes(value):
+        for item in keep_clear_of_sides(sign_strokes(value), width):
             item.paint(canvas)
         yield ("h%d" % value, width, height, *raster.quantise(canvas.coverage(), GREY_LEVELS))

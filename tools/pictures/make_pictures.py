@@ -130,7 +130,8 @@ def check_structure(picture, data):
         problems.append("frames %s" % layout.frames)
     if layout.extensions:
         problems.append("%d extensions" % layout.extensions)
-    if layout.min_code_sizes != [max(2, gif_writer.minimum_code_size(len(picture.palette)))]:
+    bits_per_index = (len(picture.palette) - 1).bit_length()
+    if layout.min_code_sizes != [max(2, bits_per_index)]:
         problems.append("minimum code size %s" % layout.min_code_sizes)
     if not layout.trailer_last:
         problems.append("trailer is not the last byte")

@@ -5,7 +5,8 @@ the bars stand upright to their right. Dots are discs 5 pixels across on a
 6 pixel pitch (so 1 to 4 dots are 5, 11, 17 and 23 pixels tall), a bar is a
 4 x 23 block, a bar follows the dots after a 2 pixel gap, and two bars stand
 2 pixels apart. The shell (zero) is the outline of Noto Sans Mayan Numerals,
-fitted into its 18 x 12 box.
+fitted into its 18 x 12 box and emboldened a little so that its thin lines
+stay visible at that size.
 """
 
 from fontTools.ttLib import TTFont
@@ -21,6 +22,7 @@ GAP = 2
 HEIGHT = 23
 SHELL_SIZE = (18, 12)
 SHELL_GREY_LEVELS = 16
+SHELL_EMBOLDEN = 2  # fine-grid pixels: the font's hairlines would fade at this size
 DOT_GREY_LEVELS = 4
 
 
@@ -65,6 +67,7 @@ def _shell():
                                      (0.5, 0.5, width - 0.5, height - 0.5), max_stretch=1.25)
     canvas = raster.Canvas(width, height)
     canvas.xor_polygons(raster.glyph_contours(font, SHELL_CODE_POINT, transform))
+    canvas.embolden(SHELL_EMBOLDEN)
     return raster.quantise(canvas.coverage(), SHELL_GREY_LEVELS)
 
 

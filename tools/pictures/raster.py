@@ -9,7 +9,7 @@ the same input gives the same pixels on every run.
 
 import math
 
-from PIL import Image, ImageChops, ImageDraw
+from PIL import Image, ImageChops, ImageDraw, ImageFilter
 from fontTools.pens.basePen import BasePen
 
 SCALE = 8
@@ -29,6 +29,11 @@ class Canvas:
         """Picture coordinates (pixel edges at integers) to fine-grid ones."""
         return (x * self.scale, y * self.scale)
 
+    def fine_centre(self, x, y):
+        """Like fine(), but for polygon vertices: the fill includes the pixels
+        on its edge, so the edge is put between two fine pixels."""
+        return (x * self.scale - 0.5, y * self.scale - 0.5)
+
     def disc(self, x, y, radius):
         fx, fy = self.fine(x, y)
         fr = radius * self.scale
@@ -39,19 +44,18 @@ class Canvas:
         fr, fb = self.fine(right, bottom)
         self.draw.rectangle((fl, ft, fr - 1, fb - 1), fill=1)
 
-    def polygon(self, points):
-        self.draw.polygon([self.fine(x, y) for x, y in points], fill=1)
-
     def xor_polygons(self, polygons):
         """Fills contours by the even-odd rule (holes stay empty)."""
         for points in polygons:
             layer = Image.new("1", self.mask.size, 0)
-            ImageDraw.Draw(layer).polygon([self.fine(x, y) for x, y in points], fill=1)
+            ImageDraw.Draw(layer).polygon([self.fine_centre(x, y) for x, y in points], fill=1)
             self.mask = ImageChops.logical_xor(self.mask, layer)
         self.draw = ImageDraw.Draw(self.mask)
 
-    def paste_mask(self, other):
-        self.mask = ImageChops.logical_or(self.mask, other)
+    def embolden(self, fine_pixels):
+        """Grows the ink by fine_pixels on every side (a square dilation)."""
+        grown = self.mask.convert("L").filter(ImageFilter.MaxFilter(2 * fine_pixels + 1))
+        self.mask = grown.point(lambda value: 1 if value else 0, mode="1")
         self.draw = ImageDraw.Draw(self.mask)
 
     def coverage(self):
