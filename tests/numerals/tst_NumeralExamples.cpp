@@ -1,0 +1,401 @@
+// Worked examples of every numeral row, grouped by family of systems.
+
+#include "NumeralTestSupport.h"
+
+#include "numerals/Roman.h"
+#include "numerals/SharedBuilders.h"
+
+#include <QtTest>
+
+namespace {
+
+void AddNumberCase(const char* cell, int n, const char* expected)
+{
+    QTest::addRow("%s %d", RowOf(cell).caption, n)
+        << QByteArray(cell) << n << QByteArray::number(n) << QString::fromLatin1(expected);
+}
+
+void AddTextCase(const char* cell, const char* text, int n, const char* expected)
+{
+    QTest::addRow("%s '%s'", RowOf(cell).caption, text)
+        << QByteArray(cell) << n << QByteArray(text) << QString::fromLatin1(expected);
+}
+
+void AddRowColumns()
+{
+    QTest::addColumn<QByteArray>("cell");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("expected");
+}
+
+} // namespace
+
+class NumeralExamples : public QObject {
+    Q_OBJECT
+
+private:
+    void compareRowCaption()
+    {
+        QFETCH(QByteArray, cell);
+        QFETCH(int, number);
+        QFETCH(QByteArray, text);
+        QFETCH(QString, expected);
+        const GlyphString caption = Caption(cell.constData(), number, text.toStdString());
+        QCOMPARE(CodesText(caption), ExpandCodes(expected));
+    }
+
+private slots:
+    void digitBuilders_data();
+    void digitBuilders();
+    void positionPatterns_data();
+    void positionPatterns();
+    void roman_data();
+    void roman();
+    void digitSystems_data();
+    void digitSystems() { compareRowCaption(); }
+    void positional_data();
+    void positional() { compareRowCaption(); }
+    void additive_data();
+    void additive() { compareRowCaption(); }
+    void alphabetic_data();
+    void alphabetic() { compareRowCaption(); }
+    void multiplicative_data();
+    void multiplicative() { compareRowCaption(); }
+    void numberText_data();
+    void numberText() { compareRowCaption(); }
+};
+
+void NumeralExamples::digitBuilders_data()
+{
+    QTest::addColumn<QString>("builder");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<int>("base");
+    QTest::addColumn<int>("radix");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("1234 base 58") << "DigitGlyphs" << QByteArray("1234") << 0 << 58 << 0 << "32 59 60 61 62";
+    QTest::newRow("1234 reversed") << "DigitGlyphsReversed" << QByteArray("1234") << 0 << 110 << 0
+                                   << "32 114 113 112 111";
+    QTest::newRow("007 keeps zeros") << "DigitGlyphs" << QByteArray("007") << 0 << 58 << 0 << "32 58 58 65";
+    QTest::newRow("leading blank") << "DigitGlyphs" << QByteArray(" 12") << 0 << 58 << 0 << "32 42 59 60";
+    QTest::newRow("$1F base 58") << "DigitGlyphs" << QByteArray("$1F") << 0 << 58 << 0 << "32 46 59 80";
+    QTest::newRow("$1F wraps at 256") << "DigitGlyphs" << QByteArray("$1F") << 0 << 245 << 0 << "32 233 246 11";
+    QTest::newRow("$1F reversed wraps") << "DigitGlyphsReversed" << QByteArray("$1F") << 0 << 245 << 0
+                                        << "32 11 246 233";
+    QTest::newRow("0 radix 25") << "BaseDigits" << QByteArray() << 0 << 171 << 25 << "171";
+    QTest::newRow("1234 radix 16") << "BaseDigits" << QByteArray() << 1234 << 171 << 16 << "175 184 173";
+    QTest::newRow("radix 2 no leading zero") << "BaseDigits" << QByteArray() << 4 << 105 << 2 << "106 105 105";
+    QTest::newRow("radix 10 exact power") << "BaseDigits" << QByteArray() << 1000 << 48 << 10 << "49 48 48 48";
+    QTest::newRow("largest int radix 2") << "BaseDigits" << QByteArray() << 2147483647 << 48 << 2 << "49*31";
+}
+
+void NumeralExamples::digitBuilders()
+{
+    QFETCH(QString, builder);
+    QFETCH(QByteArray, text);
+    QFETCH(int, number);
+    QFETCH(int, base);
+    QFETCH(int, radix);
+    QFETCH(QString, expected);
+    GlyphString result;
+    if (builder == "DigitGlyphs")
+        result = DigitGlyphs(text.toStdString(), base);
+    else if (builder == "DigitGlyphsReversed")
+        result = DigitGlyphsReversed(text.toStdString(), base);
+    else
+        result = BaseDigits(number, base, radix);
+    QCOMPARE(CodesText(result), ExpandCodes(expected));
+}
+
+void NumeralExamples::positionPatterns_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("digit 0 writes nothing") << "DigitIfPositive" << 0 << 100 << "7";
+    QTest::newRow("digit 1 writes base+1") << "DigitIfPositive" << 1 << 100 << "7 101";
+    QTest::newRow("digit 9 writes base+9") << "DigitIfPositive" << 9 << 100 << "7 109";
+    QTest::newRow("multiplier 0 writes nothing") << "MultiplierIfAboveOne" << 0 << 100 << "7";
+    QTest::newRow("multiplier 1 writes nothing") << "MultiplierIfAboveOne" << 1 << 100 << "7";
+    QTest::newRow("multiplier 2 writes base+2") << "MultiplierIfAboveOne" << 2 << 100 << "7 102";
+    QTest::newRow("multiplier wraps at 256") << "MultiplierIfAboveOne" << 9 << 250 << "7 3";
+    QTest::newRow("repeat 0 times") << "RepeatGlyph" << 0 << 213 << "7";
+    QTest::newRow("repeat negative count") << "RepeatGlyph" << -3 << 213 << "7";
+    QTest::newRow("repeat 3 times") << "RepeatGlyph" << 3 << 213 << "7 213 213 213";
+}
+
+void NumeralExamples::positionPatterns()
+{
+    QFETCH(QString, pattern);
+    QFETCH(int, value);
+    QFETCH(int, code);
+    QFETCH(QString, expected);
+    GlyphString s(1, GlyphCode(7));
+    if (pattern == "DigitIfPositive")
+        DigitIfPositive(s, value, code);
+    else if (pattern == "MultiplierIfAboveOne")
+        MultiplierIfAboveOne(s, value, code);
+    else
+        RepeatGlyph(s, code, value);
+    QCOMPARE(CodesText(s), ExpandCodes(expected));
+}
+
+void NumeralExamples::roman_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("expected");
+    const std::pair<int, const char*> cases[] = {
+        {0, ""}, {4, "IV"}, {9, "IX"}, {14, "XIV"}, {40, "XL"}, {90, "XC"}, {400, "CD"},
+        {900, "CM"}, {1994, "MCMXCIV"}, {3999, "MMMCMXCIX"}, {4000, "MMMM"},
+        {4999, "MMMMCMXCIX"}, {5000, "V'M"}, {5001, "V'MI"}, {9000, "IX'M"}, {10000, "X'M"},
+        {12345, "XII'MCCCXLV"}, {38888, "XXXVIII'MDCCCLXXXVIII"}, {40000, "XL'M"},
+        {46362, "XLVI'MCCCLXII"}, {79999, "LXXIX'MCMXCIX"}};
+    for (const auto& [n, roman] : cases)
+        QTest::addRow("%d", n) << n << QString::fromLatin1(roman);
+}
+
+void NumeralExamples::roman()
+{
+    QFETCH(int, number);
+    QFETCH(QString, expected);
+    QCOMPARE(QString::fromStdString(RomanNumeral(number)), expected);
+}
+
+void NumeralExamples::digitSystems_data()
+{
+    AddRowColumns();
+    AddNumberCase("P6", 0, "32 58");
+    AddNumberCase("P72", 0, "32 110");
+    AddNumberCase("P18", 0, "32 233 223 234");
+    AddNumberCase("P66", 0, "32 121");
+    AddNumberCase("P61", 0, "32 58");
+    AddNumberCase("P15", 0, "32 45*5 32");
+    AddNumberCase("P67", 0, "32 106 106 106 32 32");
+    AddNumberCase("P6", 1234, "32 59 60 61 62");
+    AddNumberCase("P26", 1234, "32 246 247 248 249");
+    AddNumberCase("P7", 1234, "32 132 133 134 135");
+    AddNumberCase("P72", 1234, "32 114 113 112 111");
+    AddNumberCase("P18", 1234, "32 233 224 225 226 227 234");
+    AddNumberCase("P66", 1234, "32 122 123 124 125");
+    AddNumberCase("P61", 1234, "32 59 60 61 68");
+    AddNumberCase("P15", 1234, "32 183 45*4 32 183*2 45*3 32 183*3 45*2 32 183*4 45 32");
+    AddNumberCase("P67", 1234, "32 32 32 106 106 106 32 106 32 106 106 106 32 32 106 106 32 106 106 32 106");
+    AddNumberCase("P66", 46362, "32 125 249 124 249 123");
+    AddNumberCase("P61", 46362, "32 68 70 61 70 60");
+    AddNumberCase("P66", 79999, "32 250 252 252 252 252");
+    AddNumberCase("P61", 79999, "32 65 67 67 67 67");
+    AddNumberCase("P72", 79999, "32 119 119 119 119 117");
+    AddNumberCase("P15", 5, "32 183*5 32");
+    AddNumberCase("P15", 6, "32 45 183*4 32");
+    AddNumberCase("P69", 10, "32 161 160");
+}
+
+void NumeralExamples::positional_data()
+{
+    AddRowColumns();
+    AddNumberCase("P31", 0, "32 32 171");
+    AddNumberCase("P48", 0, "32 32 171");
+    AddNumberCase("P49", 0, "32 32 187");
+    AddNumberCase("P23", 0, "32 32 207");
+    AddNumberCase("P45", 0, "32 32 203");
+    AddNumberCase("P13", 0, "32 105");
+    AddNumberCase("P4", 0, "32 32 40 48 41");
+    AddNumberCase("P22", 0, "32 118");
+    AddNumberCase("P9", 0, "32 207 207");
+    AddNumberCase("P45", 7, "32 32 204 206");
+    AddNumberCase("P13", 7, "32 106 106 106");
+    AddNumberCase("P9", 7, "32 207 209 212");
+    AddNumberCase("P9", 5, "32 207 212");
+    AddNumberCase("P31", 1234, "32 32 172 195 180");
+    AddNumberCase("P48", 1234, "32 32 175 184 173");
+    AddNumberCase("P49", 1234, "32 32 191 200 189");
+    AddNumberCase("P23", 1234, "32 32 211 220 209");
+    AddNumberCase("P45", 1234, "32 32 204 203 206 204 203 205");
+    AddNumberCase("P13", 1234, "32 106 105 105 106 106 105 106 105 105 106 105");
+    AddNumberCase("P4", 1234, "32 32 40 56 54 58 41");
+    AddNumberCase("P22", 1234, "32 121 119 165");
+    AddNumberCase("P9", 1234, "32 207 208 209 210 211");
+    AddNumberCase("P31", 79999, "32 32 176 173 195 195");
+    AddNumberCase("P48", 79999, "32 32 172 174 179 178 186");
+    AddNumberCase("P4", 79999, "32 32 40 51 58 51 54 55 41");
+    AddNumberCase("P22", 79999, "32 160 170 170 170");
+    AddNumberCase("P9", 79999, "32 207 209 212 211 212 211 212 211 212 211 212");
+    AddNumberCase("P13", 79999, "32 106 105 105 106 106 106 105 105 105 105 106*7");
+    AddNumberCase("P22", 20, "32 119 118");
+    AddNumberCase("P22", 9, "32 160");
+    AddNumberCase("P22", 8, "32 126");
+}
+
+void NumeralExamples::additive_data()
+{
+    AddRowColumns();
+    for (const char* cell : {"P28", "P38", "P37", "P53"})
+        AddNumberCase(cell, 0, "32");
+    AddNumberCase("P39", 0, "32 195 195");
+    AddNumberCase("P28", 15, "32 214 213*5");
+    AddNumberCase("P38", 15, "32 122 218");
+    AddNumberCase("P37", 15, "32 122 121");
+    AddNumberCase("P53", 15, "32 124 123");
+    AddNumberCase("P39", 15, "32 195 201 197 195");
+    AddNumberCase("P38", 1994, "32 125 220 124*4 219 122*4 120*4");
+    AddNumberCase("P37", 1994, "32 125 124*9 123 122*4 120*4");
+    AddNumberCase("P53", 1994, "32 122 160 126*9 125 124*4 122*4");
+    AddNumberCase("P39", 1994, "32 195 196*4 197*4 202 198*9 199 195");
+    AddNumberCase("P28", 12345, "32 217 216 216 215 215 215 214*4 213*5");
+    AddNumberCase("P38", 12345, "32 126 125 125 124 124 124 122 122 122 122 218");
+    AddNumberCase("P53", 12345, "32 124 122 122 160 126 126 126 124 124 124 124 123");
+    AddNumberCase("P39", 12345, "32 195 201 197 197 197 197 198 198 198 199 199 200 195");
+    AddNumberCase("P38", 50000, "32 222");
+    AddNumberCase("P37", 50000, "32 126*5");
+    AddNumberCase("P53", 50000, "32 125 160");
+    AddNumberCase("P38", 79999, "32 222 126 126 221 125*4 220 124*4 219 122*4 218 120*4");
+    AddNumberCase("P53", 79999, "32 125 124 124 123 122*4 160 126*9 125 124*4 123 122*4");
+    AddNumberCase("P37", 900, "32 124*9");
+    AddNumberCase("P38", 900, "32 220 124*4");
+    AddNumberCase("P28", 79999, "32 217*7 216*9 215*9 214*9 213*9");
+}
+
+void NumeralExamples::alphabetic_data()
+{
+    AddRowColumns();
+    for (const char* cell : {"P64", "P62", "P40", "P41", "P36"})
+        AddNumberCase(cell, 0, "32");
+    AddNumberCase("P64", 1, "32 202");
+    AddNumberCase("P64", 15, "32 211 206");
+    AddNumberCase("P64", 999, "32 228 219 210");
+    AddNumberCase("P64", 1000, "32 44 202");
+    AddNumberCase("P64", 10000, "32 201");
+    AddNumberCase("P64", 20000, "32 203 201");
+    AddNumberCase("P64", 12345, "32 201 44 203 222 214 206");
+    AddNumberCase("P64", 79999, "32 208 201 44 210 228 219 210");
+    AddNumberCase("P62", 15, "32 178 181");
+    AddNumberCase("P62", 16, "32 179 181");
+    AddNumberCase("P62", 99, "32 181 190");
+    AddNumberCase("P62", 115, "32 178 181 191");
+    AddNumberCase("P62", 1000, "32 200 173");
+    AddNumberCase("P62", 1994, "32 176 190 199 200 173");
+    AddNumberCase("P62", 10000, "32 200 182");
+    AddNumberCase("P62", 12345, "32 177 185 193 200 174 182");
+    AddNumberCase("P62", 15015, "32 178 181 200 178 181");
+    AddNumberCase("P62", 16016, "32 179 181 200 179 181");
+    AddNumberCase("P62", 25000, "32 200 177 183");
+    AddNumberCase("P62", 79999, "32 181 190 199 200 181 188");
+    AddNumberCase("P40", 1, "32 61");
+    AddNumberCase("P40", 10000, "32 61");
+    AddNumberCase("P40", 1000, "32 88");
+    AddNumberCase("P40", 1994, "32 88 87 78 64");
+    AddNumberCase("P40", 12345, "32 61 89 81 73 65");
+    AddNumberCase("P40", 79999, "32 67 96 87 78 69");
+    AddNumberCase("P41", 1, "32 58");
+    AddNumberCase("P41", 1000, "32 58");
+    AddNumberCase("P41", 10, "32 67");
+    AddNumberCase("P41", 10000, "32 67");
+    AddNumberCase("P41", 1994, "32 58 84 75 61");
+    AddNumberCase("P41", 12345, "32 67 59 78 70 62");
+    AddNumberCase("P41", 79999, "32 73 66 84 75 66");
+    AddNumberCase("P36", 1, "32 223");
+    AddNumberCase("P36", 100, "32 223 241");
+    AddNumberCase("P36", 1000, "32 232 241");
+    AddNumberCase("P36", 1994, "32 232 241 231 241 240 226");
+    AddNumberCase("P36", 10000, "32 223 242");
+    AddNumberCase("P36", 12345, "32 223 242 233 241 225 241 235 227");
+    AddNumberCase("P36", 79999, "32 229 242 240 241 231 241 240 231");
+}
+
+void NumeralExamples::multiplicative_data()
+{
+    AddRowColumns();
+    for (const char* cell : {"P42", "P25", "P14", "P27"})
+        AddNumberCase(cell, 0, "32");
+    AddNumberCase("P42", 1, "32 97");
+    AddNumberCase("P42", 10, "32 106");
+    AddNumberCase("P42", 11, "32 106 97");
+    AddNumberCase("P42", 20, "32 98 106");
+    AddNumberCase("P42", 100, "32 107");
+    AddNumberCase("P42", 1994, "32 108 105 107 105 106 100");
+    AddNumberCase("P42", 10000, "32 109");
+    AddNumberCase("P42", 12345, "32 109 98 108 99 107 100 106 101");
+    AddNumberCase("P42", 79999, "32 103 109 105 108 105 107 105 106 105");
+    AddNumberCase("P25", 1, "32 62");
+    AddNumberCase("P25", 10, "32 36");
+    AddNumberCase("P25", 15, "32 36 66");
+    AddNumberCase("P25", 100, "32 35");
+    AddNumberCase("P25", 1994, "32 34 70 35 70 36 65");
+    AddNumberCase("P25", 12345, "32 33 63 34 64 35 65 36 66");
+    AddNumberCase("P25", 79999, "32 68 33 70 34 70 35 70 36 70");
+    AddNumberCase("P14", 1, "32 81");
+    AddNumberCase("P14", 10, "32 90");
+    AddNumberCase("P14", 15, "32 95");
+    AddNumberCase("P14", 20, "32 100");
+    AddNumberCase("P14", 26, "32 100 86");
+    AddNumberCase("P14", 100, "32 81 108");
+    AddNumberCase("P14", 101, "32 81 108 81");
+    AddNumberCase("P14", 110, "32 81 108 90");
+    AddNumberCase("P14", 1994, "32 81 109 89 108 107 84");
+    AddNumberCase("P14", 12300, "32 81 110 82 109 83 108");
+    AddNumberCase("P14", 79999, "32 87 110 89 109 89 108 107 89");
+    AddNumberCase("P27", 1, "32 161");
+    AddNumberCase("P27", 25, "32 185");
+    AddNumberCase("P27", 26, "32 166 170");
+    AddNumberCase("P27", 30, "32 186");
+    AddNumberCase("P27", 45, "32 165 187");
+    AddNumberCase("P27", 100, "32 160 161");
+    AddNumberCase("P27", 101, "32 161 160 161");
+    AddNumberCase("P27", 1000, "32 160 170");
+    AddNumberCase("P27", 1994, "32 164 192 160 179");
+    AddNumberCase("P27", 2500, "32 160 185");
+    AddNumberCase("P27", 2600, "32 160 166 160 186");
+    AddNumberCase("P27", 2634, "32 164 186 160 166 160 186");
+    AddNumberCase("P27", 3000, "32 160 187");
+    AddNumberCase("P27", 9999, "32 169 192 160 169 160 193");
+    AddNumberCase("P27", 10000, "32 161 194");
+    AddNumberCase("P27", 12345, "32 165 187 160 183 161 194");
+    AddNumberCase("P27", 79999, "32 169 192 160 169 160 193 167 194");
+}
+
+// Number texts other than plain decimal: text rows show every character,
+// number rows show the value.
+void NumeralExamples::numberText_data()
+{
+    AddRowColumns();
+    AddTextCase("P6", "007", 7, "32 58 58 65");
+    AddTextCase("P67", "007", 7, "32 106 106 106 32 32 106 106 106 32 32 32 106 106 106 32");
+    AddTextCase("P39", "007", 7, "32 195 196 196 201 195");
+    AddTextCase("P45", "007", 7, "32 32 204 206");
+    AddTextCase("P9", "007", 7, "32 207 209 212");
+    AddTextCase("P28", "007", 7, "32 213*7");
+    AddTextCase("P6", " 7", 7, "32 42 65");
+    AddTextCase("P66", " 7", 7, "32 227 250");
+    AddTextCase("P61", " 7", 7, "32 48 65");
+    AddTextCase("P15", " 7", 7, "32 32 45 45 183 183 183 32");
+    // A blank is skipped like any other non-digit: the same caption as "7".
+    AddTextCase("P67", " 7", 7, "32 32 106 106 106 32");
+    AddTextCase("P39", " 12", 12, "32 195 196 196 197 195");
+    AddTextCase("P6", "$1F", 31, "32 46 59 80");
+    AddTextCase("P26", "$1F", 31, "32 233 246 11");
+    AddTextCase("P67", "$1F", 31, "32 32 32 106 106 106");
+    AddTextCase("P15", "$1F", 31, "32 32 183 45*4 32 32");
+    AddTextCase("P39", "$1F", 31, "32 195 197 195");
+    AddTextCase("P31", "$1F", 31, "32 32 172 177");
+    AddTextCase("P22", "0x1F", 31, "32 119 162");
+    AddTextCase("P64", "x1F", 31, "32 213 202");
+    AddTextCase("P6", "-0", 0, "32 55 58");
+    AddTextCase("P72", "-0", 0, "32 110 107");
+    AddTextCase("P18", "-0", 0, "32 233 220 223 234");
+    AddTextCase("P66", "-0", 0, "32 240 121");
+    AddTextCase("P15", "-0", 0, "32 32 45*5 32");
+    AddTextCase("P39", "-0", 0, "32 195 195");
+    AddTextCase("P67", "-0", 0, "32 106 106 106 32 32");
+    AddTextCase("P13", "-0", 0, "32 105");
+    AddTextCase("P6", "+7", 7, "32 53 65");
+    AddTextCase("P72", "+7", 7, "32 117 105");
+    AddTextCase("P61", "+7", 7, "32 59 65");
+    AddTextCase("P39", "+7", 7, "32 195 196 196 201 195");
+    AddTextCase("P67", "+7", 7, "32 32 106 106 106 32");
+    AddTextCase("P42", "+7", 7, "32 103");
+}
+
+QTEST_APPLESS_MAIN(NumeralExamples)
+#include "tst_NumeralExamples.moc"

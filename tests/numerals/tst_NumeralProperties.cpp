@@ -1,0 +1,261 @@
+// Properties of every row over the whole accepted range 0..79999: each
+// caption reads back to its number with a reader written from the sign
+// tables alone, keeps its row's prefix and suffix, and uses exactly the
+// codes its row declares.
+
+#include "NumeralReaders.h"
+#include "NumeralTestSupport.h"
+
+#include "numerals/Roman.h"
+#include "numerals/SharedBuilders.h"
+
+#include <QtTest>
+
+#include <functional>
+#include <map>
+
+namespace {
+
+constexpr int kLargestNumber = 79999;
+
+// Whether the body of n's caption reads back to n.
+using ReadsBack = std::function<bool(int n, const GlyphString& body)>;
+
+struct RowReading {
+    const char* prefix;
+    const char* suffix;
+    ReadsBack readsBack;
+};
+
+ReadsBack NumberBy(std::optional<int> (*read)(const GlyphString&))
+{
+    return [read](int n, const GlyphString& body) { return read(body) == n; };
+}
+
+ReadsBack DigitsBy(std::optional<std::string> (*read)(const GlyphString&))
+{
+    return [read](int n, const GlyphString& body) { return read(body) == std::to_string(n); };
+}
+
+ReadsBack DigitsWithBase(int base)
+{
+    return [base](int n, const GlyphString& body) { return ReadDigitGlyphs(body, base) == std::to_string(n); };
+}
+
+ReadsBack ReversedDigitsWithBase(int base)
+{
+    return [base](int n, const GlyphString& body) {
+        const std::string digits = std::to_string(n);
+        return ReadDigitGlyphs(body, base) == std::string(digits.rbegin(), digits.rend());
+    };
+}
+
+ReadsBack PlacesWithBase(int base, int radix)
+{
+    return [base, radix](int n, const GlyphString& body) { return ReadPositional(body, base, radix) == n; };
+}
+
+// Oxidilogi writes each decimal digit as a group; 6 and 15 share their
+// codes, so the caption is checked group by group instead of read.
+bool OxidilogiGroupsMatch(int n, const GlyphString& body)
+{
+    static const char* const groups[] = {"\xCF", "\xD0", "\xD1", "\xD2", "\xD3", "\xD4",
+                                         "\xD0\xD4", "\xD1\xD4", "\xD2\xD4", "\xD3\xD4"};
+    std::string expected;
+    for (char digit : std::to_string(n))
+        expected += groups[digit - '0'];
+    return body == expected;
+}
+
+// Armenian writes the ten-thousands with the units letters: 10000 * D
+// alone reads like D.
+bool ArmenianReadsBack(int n, const GlyphString& body)
+{
+    const std::optional<int> value = ReadArmenian(body);
+    return value == n || (n % 10000 == 0 && value == n / 10000);
+}
+
+// Gothic thousands carry no mark: the letters add up to the count of
+// thousands plus the rest below a thousand.
+bool GothicAddsUp(int n, const GlyphString& body)
+{
+    return SumGothicLetters(body) == n / 1000 + n % 1000;
+}
+
+const std::map<std::string, RowReading>& RowReadings()
+{
+    static const std::map<std::string, RowReading> readings{
+        {"P36", {" ", "", NumberBy(ReadAmharic)}},
+        {"P27", {" ", "", NumberBy(ReadSanskrit)}},
+        {"P40", {" ", "", ArmenianReadsBack}},
+        {"P6", {" ", "", DigitsWithBase(58)}},
+        {"P60", {" ", "", DigitsWithBase(71)}},
+        {"P63", {" ", "", DigitsWithBase(81)}},
+        {"P26", {" ", "", DigitsWithBase(245)}},
+        {"P7", {" ", "", DigitsWithBase(131)}},
+        {"P72", {" ", "", ReversedDigitsWithBase(110)}},
+        {"P34", {" ", "", DigitsWithBase(243)}},
+        {"P33", {" ", "", DigitsWithBase(48)}},
+        {"P71", {" ", "", DigitsWithBase(223)}},
+        {"P29", {" ", "", DigitsWithBase(233)}},
+        {"P67", {" ", "", DigitsBy(ReadPostCode)}},
+        {"P37", {" ", "", NumberBy(ReadAncientGreek)}},
+        {"P39", {" ", "", NumberBy(ReadHeyarian)}},
+        {"P28", {" ", "", NumberBy(ReadEgyptian)}},
+        {"P38", {" ", "", NumberBy(ReadAttic)}},
+        {"P66", {" ", "", DigitsBy(ReadLaotian)}},
+        {"P61", {" ", "", DigitsBy(ReadFarsi)}},
+        {"P42", {" ", "", NumberBy(ReadKanji)}},
+        {"P64", {" ", "", NumberBy(ReadIonic)}},
+        {"P62", {" ", "", NumberBy(ReadHebrew)}},
+        {"P9", {" \xCF", "", OxidilogiGroupsMatch}},
+        {"P8", {" ", "", DigitsWithBase(108)}},
+        {"P73", {" ", "", DigitsWithBase(203)}},
+        {"P19", {" ", "", DigitsWithBase(235)}},
+        {"P10", {" ", "", DigitsWithBase(197)}},
+        {"P20", {" ", "", DigitsWithBase(213)}},
+        {"P65", {" ", "", DigitsWithBase(91)}},
+        {"P69", {" ", "", DigitsWithBase(160)}},
+        {"P70", {" ", "", DigitsWithBase(111)}},
+        {"P18", {" \xE9", "\xEA", DigitsWithBase(223)}},
+        {"P30", {" ", "", DigitsWithBase(243)}},
+        {"P68", {" ", "", DigitsWithBase(48)}},
+        {"P35", {" ", "", DigitsWithBase(111)}},
+        {"P24", {" ", "", DigitsWithBase(161)}},
+        {"P12", {" ", "", DigitsWithBase(71)}},
+        {"P57", {" ", "", DigitsWithBase(229)}},
+        {"P21", {" ", "", DigitsWithBase(85)}},
+        {"P17", {" ", "", DigitsWithBase(95)}},
+        {"P31", {"  ", "", PlacesWithBase(171, 25)}},
+        {"P48", {"  ", "", PlacesWithBase(171, 16)}},
+        {"P49", {"  ", "", PlacesWithBase(187, 16)}},
+        {"P23", {"  ", "", PlacesWithBase(207, 16)}},
+        {"P45", {"  ", "", PlacesWithBase(203, 4)}},
+        {"P13", {" ", "", PlacesWithBase(105, 2)}},
+        {"P4", {"  (", ")", PlacesWithBase(48, 12)}},
+        {"P22", {" ", "", NumberBy(ReadMayaHieroglyphs)}},
+        {"P53", {" ", "", NumberBy(ReadHungarianRunes)}},
+        {"P14", {" ", "", NumberBy(ReadManchu)}},
+        {"P41", {" ", "", GothicAddsUp}},
+        {"P25", {" ", "", NumberBy(ReadSuzhou)}},
+        {"P15", {" ", "", DigitsBy(ReadMorse)}},
+    };
+    return readings;
+}
+
+bool StartsWith(const GlyphString& s, const std::string& prefix)
+{
+    return s.compare(0, prefix.size(), prefix) == 0;
+}
+
+bool EndsWith(const GlyphString& s, const std::string& suffix)
+{
+    return s.size() >= suffix.size() && s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+} // namespace
+
+class NumeralProperties : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyRowHasAReading();
+    void rowReadsBackOverWholeRange_data();
+    void rowReadsBackOverWholeRange();
+    void rowReadsOnlyItsInput_data();
+    void rowReadsOnlyItsInput();
+    void romanReadsBackOverWholeRange();
+    void baseDigitsReadBackInEveryRadix_data();
+    void baseDigitsReadBackInEveryRadix();
+};
+
+void NumeralProperties::everyRowHasAReading()
+{
+    QCOMPARE(RowReadings().size(), TextRowsInRefreshOrder().size());
+    for (const TextRow& row : TextRowsInRefreshOrder())
+        QVERIFY2(RowReadings().count(row.cell) == 1, row.cell);
+}
+
+void NumeralProperties::rowReadsBackOverWholeRange_data()
+{
+    QTest::addColumn<QByteArray>("cell");
+    for (const TextRow& row : TextRowsInRefreshOrder())
+        QTest::newRow(row.caption) << QByteArray(row.cell);
+}
+
+void NumeralProperties::rowReadsBackOverWholeRange()
+{
+    QFETCH(QByteArray, cell);
+    const TextRow& row = RowOf(cell.constData());
+    const RowReading& reading = RowReadings().at(row.cell);
+    const std::string prefix = reading.prefix, suffix = reading.suffix;
+    const GlyphCodes declared = CodesUsedBy(row);
+    GlyphCodes used;
+    for (int n = 0; n <= kLargestNumber; ++n) {
+        const GlyphString caption = row.build(n, std::to_string(n));
+        const QByteArray where = "n = " + QByteArray::number(n) + ": " + CodesText(caption).toLatin1();
+        QVERIFY2(StartsWith(caption, prefix) && EndsWith(caption, suffix), where);
+        const GlyphString body = caption.substr(prefix.size(), caption.size() - prefix.size() - suffix.size());
+        QVERIFY2(n == 0 || !body.empty(), where);
+        QVERIFY2(reading.readsBack(n, body), where);
+        GlyphCodes codes;
+        AddCodesOf(codes, caption);
+        QVERIFY2((codes & ~declared).none(), where);
+        used |= codes;
+    }
+    // Every declared code shows up for some number: the font needs them all.
+    QCOMPARE(QString::fromStdString(used.to_string()), QString::fromStdString(declared.to_string()));
+}
+
+void NumeralProperties::rowReadsOnlyItsInput_data()
+{
+    rowReadsBackOverWholeRange_data();
+}
+
+void NumeralProperties::rowReadsOnlyItsInput()
+{
+    QFETCH(QByteArray, cell);
+    const TextRow& row = RowOf(cell.constData());
+    for (int n = 0; n <= kLargestNumber; n += 7) {
+        const std::string text = std::to_string(n);
+        const GlyphString caption = row.build(n, text);
+        if (row.input == RowInput::Number)
+            QCOMPARE(row.build(n, "$" + text + "x"), caption);
+        else
+            QCOMPARE(row.build((n + 4321) % (kLargestNumber + 1), text), caption);
+    }
+}
+
+void NumeralProperties::romanReadsBackOverWholeRange()
+{
+    for (int n = 0; n <= kLargestNumber; ++n) {
+        const std::string roman = RomanNumeral(n);
+        const QByteArray where = QByteArray::number(n) + " -> " + QByteArray::fromStdString(roman);
+        QVERIFY2(ReadRoman(roman) == n, where);
+        QVERIFY2(roman.size() <= 21, where);
+        QVERIFY2(roman.find_first_not_of("IVXLCDM'") == std::string::npos, where);
+        QVERIFY2((roman.find('\'') != std::string::npos) == (n >= 5000), where);
+    }
+}
+
+void NumeralProperties::baseDigitsReadBackInEveryRadix_data()
+{
+    QTest::addColumn<int>("base");
+    for (int base : {0, 48, 105, 171, 200})
+        QTest::addRow("base %d", base) << base;
+}
+
+void NumeralProperties::baseDigitsReadBackInEveryRadix()
+{
+    QFETCH(int, base);
+    for (int radix = 2; radix <= 256 - base && radix <= 40; ++radix) {
+        for (int n = 0; n <= kLargestNumber; n += 13) {
+            const GlyphString digits = BaseDigits(n, base, radix);
+            QVERIFY2(ReadPositional(digits, base, radix) == n,
+                     qPrintable(QString("%1 in radix %2: %3").arg(n).arg(radix).arg(CodesText(digits))));
+        }
+    }
+}
+
+QTEST_APPLESS_MAIN(NumeralProperties)
+#include "tst_NumeralProperties.moc"
