@@ -127,7 +127,7 @@ def enlarge(image, zoom):
     return image.resize((image.width * zoom, image.height * zoom), Image.NEAREST)
 
 
-def picture_rows(zoom, font):
+def picture_rows(zoom):
     """Lays the catalogue out group by group; returns (placements, height)."""
     placements, y = [], CELL_PADDING
     for group in GROUPS:
@@ -147,7 +147,7 @@ def picture_rows(zoom, font):
 
 def render(zoom):
     font = ImageFont.truetype(LABEL_FONT, 12)
-    placements, y = picture_rows(zoom, font)
+    placements, y = picture_rows(zoom)
     strip_zoom = max(2, zoom // 2)
     strips = sample_strips()
     strip_block = len(strips) * (STRIP_HEIGHT * strip_zoom + LABEL_HEIGHT + CELL_PADDING)
