@@ -18,7 +18,8 @@ BottomBar::BottomBar(QWidget* parent) : QWidget(parent)
     l1_ = new QLabel(QStringLiteral("Number"), this);
     l1_->setObjectName(QStringLiteral("l1"));
     l1_->setFont(UiFont(13));
-    l1_->setGeometry(24, 12, 49, 16);
+    l1_->move(24, 12);
+    l1_->adjustSize();   // sized to its caption, as the message line is
 
     ze1_ = new QLineEdit(QStringLiteral("0"), this);
     ze1_->setObjectName(QStringLiteral("ze1"));

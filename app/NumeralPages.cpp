@@ -13,6 +13,16 @@ constexpr int kRowHeight = 38;
 constexpr int kCaptionWidth = 100;
 constexpr int kRightColumnWidth = 556;
 constexpr QPoint kRomanLabelPosition(112, 0);
+constexpr int kPageWidth = 1104;   // the rows' width inside the page control's border
+
+// Value cells have their size from the start, also on the page not shown.
+QSize ValueCellSize(RowColumn column)
+{
+    const int columnWidth = column == RowColumn::FullWidth ? kPageWidth
+                            : column == RowColumn::Right   ? kRightColumnWidth
+                                                           : kPageWidth - kRightColumnWidth;
+    return QSize(columnWidth - kCaptionWidth, kRowHeight);
+}
 
 void MakeWhite(QWidget* widget)
 {
@@ -67,6 +77,15 @@ QWidget* NumeralPages::buildPage(TabPage page, const QString& name)
 {
     QWidget* tab = WhitePanel(name);
     QVBoxLayout* layout = StackedLayout(tab);
+    // The page control's border is four pixels on either side, whatever the
+    // style draws of it; the page keeps the rest white.
+    auto* rows = new QWidget;
+    rows->setFixedWidth(kPageWidth);
+    auto* centring = new QHBoxLayout;
+    centring->setContentsMargins(0, 0, 0, 0);
+    centring->addWidget(rows, 0, Qt::AlignHCenter);
+    layout->addLayout(centring, 1);
+    layout = StackedLayout(rows);
     for (const RowSpec& row : RowsInDisplayOrder())
         if (row.page == page && row.column == RowColumn::FullWidth)
             layout->addWidget(buildRow(row));
@@ -102,6 +121,8 @@ QWidget* NumeralPages::buildRow(const RowSpec& row)
     layout->setSpacing(0);
     layout->addWidget(CaptionCell(row));
     layout->addWidget(buildValue(row, panel), 1);
+    if (row.kind == ValueKind::Label)
+        romanLabel_->raise();   // over the white value area beneath it
     return panel;
 }
 
@@ -115,11 +136,13 @@ QWidget* NumeralPages::buildValue(const RowSpec& row, QWidget* rowPanel)
         QFont font = UiFont(row.pixelHeight);
         font.setBold(row.bold);
         auto* cell = new ValueCell(name, font);
+        cell->setFixedSize(ValueCellSize(row.column));
         cells_.insert(name, cell);
         return cell;
     }
     case ValueKind::PaintBox: {
         auto* box = new PaintBox(name);
+        box->setFixedSize(ValueCellSize(row.column));
         boxes_.insert(name, box);
         return box;
     }

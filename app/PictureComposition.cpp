@@ -6,8 +6,9 @@
 
 #include "pictures/PictureStrip.h"
 
-#include "GIFBitmap.h"
-#include "GIFImage.h"
+#include "gif/GIFBitmap.h"
+#include "gif/GIFImage.h"
+#include "gif/Stream.h"
 
 namespace {
 
@@ -37,12 +38,12 @@ const BoxLayout& LayoutOf(const PaintBox& box)
 void LoadGifPicture(PictureHolder& holder, const QString& name)
 {
     const QByteArray data = LoadProgramResource(QStringLiteral("GIF"), name);
-    gif::ByteStream stream(reinterpret_cast<const std::uint8_t*>(data.constData()), data.size());
-    TGIFImage image;
+    gif::ByteStream stream(data.constData(), static_cast<std::size_t>(data.size()));
+    gif::TGIFImage image;
     image.LoadFromStream(stream);
     holder.clearPicture();
     QImage bitmap;
-    CopyImageTo(image, bitmap);
+    gif::CopyImageTo(image, bitmap);
     holder.setPicture(bitmap);
 }
 

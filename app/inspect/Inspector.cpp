@@ -7,6 +7,7 @@
 
 #include "gif/GIFBitmap.h"
 #include "gif/GIFImage.h"
+#include "gif/Stream.h"
 #include "numerals/TextRows.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <iostream>
 #include <map>
 
 namespace {
@@ -116,13 +118,13 @@ bool ConvertGifToPpm(const QString& gifPath, const QString& ppmPath, std::ostrea
     const QByteArray data = input.readAll();
     QImage bitmap;
     try {
-        gif::ByteStream stream(reinterpret_cast<const std::uint8_t*>(data.constData()), data.size());
-        TGIFImage image;
-        image.WarningObserver = [&diagnostics](const void*, int, const std::string& message) {
+        gif::ByteStream stream(data.constData(), static_cast<std::size_t>(data.size()));
+        gif::TGIFImage image;
+        image.WarningObserver = [&diagnostics](const gif::TGIFObject&, gif::TGIFSeverity, const std::string& message) {
             diagnostics << "warning: " << message << '\n';
         };
         image.LoadFromStream(stream);
-        CopyImageTo(image, bitmap);
+        gif::CopyImageTo(image, bitmap);
     } catch (const std::exception& error) {
         diagnostics << "error: " << error.what() << '\n';
         return false;

@@ -1,0 +1,67 @@
+#include "FontRegistry.h"
+
+#include "ProgramResources.h"
+
+#include <QFontDatabase>
+#include <QSet>
+
+namespace {
+
+// Family names as the font database lists them: a family that several
+// foundries supply comes as "Family [Foundry]".
+QString WithoutFoundry(const QString& family)
+{
+    const qsizetype bracket = family.indexOf(QLatin1String(" ["));
+    return (bracket > 0 && family.endsWith(u']')) ? family.left(bracket) : family;
+}
+
+QSet<QString> InstalledFamiliesFolded()
+{
+    QSet<QString> families;
+    for (const QString& family : QFontDatabase::families())
+        families.insert(WithoutFoundry(family).toCaseFolded());
+    return families;
+}
+
+}  // namespace
+
+const std::array<const char*, FontRegistry::kFamilyCount>& FontRegistry::Families()
+{
+    static const std::array<const char*, kFamilyCount> families{"Glyfa08", "Glyfa08b", "Glyfa08c", "Glyfa08d"};
+    return families;
+}
+
+FontRegistry::~FontRegistry()
+{
+    releaseRegistrations();
+}
+
+void FontRegistry::registerMissingFamilies()
+{
+    const QSet<QString> installed = InstalledFamiliesFolded();
+    for (int index = 1; index <= kFamilyCount; ++index) {
+        const QString family = QLatin1String(Families()[index - 1]);
+        entries_[index - 1].registered = false;
+        if (!installed.contains(family.toCaseFolded()))
+            entries_[index - 1].registered = LoadFontResource(family.toLower(), index);
+    }
+}
+
+bool FontRegistry::LoadFontResource(const QString& name, int index)
+{
+    const QByteArray data = LoadProgramResource(QStringLiteral("RT_RCDATA"), name);
+    // The font database keeps its own copy of the bytes.
+    const QByteArray copy(data.constData(), data.size());
+    entries_[index - 1].handle = QFontDatabase::addApplicationFontFromData(copy);
+    return true;
+}
+
+// A refused registration has nothing to release.
+void FontRegistry::releaseRegistrations()
+{
+    for (Entry& entry : entries_) {
+        if (entry.registered && entry.handle >= 0)
+            QFontDatabase::removeApplicationFont(entry.handle);
+        entry = Entry{};
+    }
+}
