@@ -31,7 +31,11 @@ def _all_signs():
         for code, sketch in sorted(row.draw().items()):
             if code in signs:
                 raise ValueError(f"{row.family} code {code} is drawn twice")
-            signs[code] = DrawnSign(truetype_contours(sketch.shapes), sketch.advance)
+            try:
+                contours = truetype_contours(sketch.shapes)
+            except ValueError as error:
+                raise ValueError(f"{row.caption}, {row.family} code {code}: {error}") from error
+            signs[code] = DrawnSign(contours, sketch.advance)
     return tuple((family, tuple(sorted(signs.items()))) for family, signs in sorted(families.items()))
 
 

@@ -279,3 +279,33 @@ def arc_stroke_through(p0, p1, p2, width, cap="round"):
     """A circular arc stroke from p0 through p1 to p2."""
     (cx, cy), r, a0, a1 = arc_through(p0, p1, p2)
     return arc(cx, cy, r, a0, a1, width, cap)
+
+
+def _rounded_rect_contour(x0, y0, x1, y1, radius, counter_clockwise=True):
+    r = max(0.0, min(radius, (x1 - x0) / 2, (y1 - y0) / 2))
+    corners = [(x1 - r, y0 + r, -90), (x1 - r, y1 - r, 0), (x0 + r, y1 - r, 90), (x0 + r, y0 + r, 180)]
+    contour = [(x0 + r, y0, True)]
+    for cx, cy, a in corners:
+        t = math.radians(a)
+        start = (cx + r * math.cos(t), cy + r * math.sin(t), True)
+        if contour[-1][:2] != start[:2]:
+            contour.append(start)
+        if r > 0:
+            contour += _arc_points(cx, cy, r, r, t, t + math.pi / 2)
+    contour = _fix_start(contour)
+    if not counter_clockwise:
+        contour = [contour[0]] + contour[:0:-1]
+    return contour
+
+
+def rounded_rect(x0, y0, x1, y1, radius):
+    """A filled rectangle with rounded corners."""
+    return [_rounded_rect_contour(x0, y0, x1, y1, radius)]
+
+
+def rounded_box(x0, y0, x1, y1, radius, width):
+    """A rounded rectangle outline; the pen runs along the given centre lines."""
+    h = width / 2
+    return [_rounded_rect_contour(x0 - h, y0 - h, x1 + h, y1 + h, radius + h),
+            _rounded_rect_contour(x0 + h, y0 + h, x1 - h, y1 - h, max(0.0, radius - h),
+                                  counter_clockwise=False)]

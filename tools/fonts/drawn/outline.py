@@ -65,12 +65,20 @@ def _to_fontforge(shapes):
     return layer
 
 
+class MergeError(ValueError):
+    """FontForge's overlap removal left crossing contours behind."""
+
+
 def merge(shapes):
     """The union of the shapes as FontForge contours, outer ones clockwise."""
     layer = _to_fontforge(shapes)
     with _quiet():
         layer.removeOverlap()
         layer.correctDirection()
+        crossing = layer.selfIntersects()
+    if crossing:
+        raise MergeError("overlap removal left crossing contours (outlines running along or "
+                         "touching each other are the usual cause)")
     return layer
 
 

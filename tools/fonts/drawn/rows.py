@@ -3,7 +3,8 @@
 from dataclasses import dataclass
 from typing import Callable
 
-from . import bits, codes
+from . import (bits, codes, dni, figures, hands, heyarian, klingon, maya, round_scripts, semaphore,
+               tally_scripts)
 
 
 @dataclass(frozen=True)
@@ -26,4 +27,20 @@ ROWS = (
     DrawnRow("Diamond", "Glyfa08d", 21, False, bits.diamond),
     DrawnRow("Quadnary", "Glyfa08d", 20, False, bits.quadnary),
     DrawnRow("Pékrif", "Glyfa08d", 27, False, bits.pekrif),
+    DrawnRow("D'Ni", "Glyfa08c", 24, False, dni.dni, overhang=dni.OVERHANG),
+    DrawnRow("Maya-Hierogl.", "Glyfa08c", 35, False, maya.maya),
+    DrawnRow("Semaphore", "Glyfa08c", 45, False, semaphore.semaphore),
+    DrawnRow("Fingernumbers", "Glyfa08c", 48, True, hands.fingernumbers),
+    DrawnRow("Dancing Men", "Glyfa08d", 37, True, figures.dancing_men),
+    DrawnRow("Heyarian", "Glyfa08b", 28, False, heyarian.heyarian),
+    DrawnRow("Klingon", "Glyfa08d", 27, False, klingon.klingon),
+    DrawnRow("Gorwelion", "Glyfa08c", 27, False, tally_scripts.gorwelion),
+    DrawnRow("Ath-Seikai", "Glyfa08c", 27, False, tally_scripts.ath_seikai),
+    DrawnRow("Narn", "Glyfa08c", 29, False, tally_scripts.narn),
+    DrawnRow("Zentlardy", "Glyfa08c", 28, False, tally_scripts.zentlardy),
+    DrawnRow("Oxidilogi", "Glyfa08c", 27, False, tally_scripts.oxidilogi),
+    DrawnRow("SpaceKees", "Glyfa08", 27, False, round_scripts.spacekees),
+    DrawnRow("Futurama", "Glyfa08c", 27, False, round_scripts.futurama),
+    DrawnRow("Stargate", "Glyfa08c", 27, False, round_scripts.stargate),
+    DrawnRow("Tenctonese", "Glyfa08c", 29, False, round_scripts.tenctonese),
 )
