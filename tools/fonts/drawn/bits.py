@@ -38,7 +38,7 @@ def four_line():
 # 12, 3, 6 or 9 o'clock for each of the bits 8, 4, 2, 1.
 ECCLEMONY_PEN = 90
 ECCLEMONY_RADIUS = 450
-ECCLEMONY_ADVANCE = 1080
+ECCLEMONY_ADVANCE = 1120
 _CLOCK_ANGLES = (90, 0, 270, 180)  # 12, 3, 6 and 9 o'clock
 
 
@@ -86,7 +86,7 @@ def diamond():
 # Quadnary (Glyfa08d 203-206): a square with 0 to 3 inner upright strokes.
 QUADNARY_PEN = 90
 QUADNARY_SIDE = 860
-QUADNARY_ADVANCE = 1000
+QUADNARY_ADVANCE = 1040
 
 
 def quadnary():
@@ -109,7 +109,7 @@ def quadnary():
 PEKRIF_PEN = 80
 PEKRIF_RADIUS = 450
 PEKRIF_HAND = 330
-PEKRIF_ADVANCE = 1060
+PEKRIF_ADVANCE = 1100
 
 
 def pekrif():

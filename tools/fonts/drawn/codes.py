@@ -50,7 +50,7 @@ STAFF_MARKS = {
 
 
 def staff_numbers():
-    advance = STAFF_X + STAFF_QUADRANT + STAFF_PEN / 2 + 75
+    advance = STAFF_X + STAFF_QUADRANT + STAFF_PEN / 2 + 115
     signs = {}
     for digit, marks in STAFF_MARKS.items():
         parts = [g.line((STAFF_X, STAFF_PEN / 2), (STAFF_X, _STAFF_TOP), STAFF_PEN)]

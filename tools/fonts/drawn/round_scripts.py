@@ -43,7 +43,7 @@ def spacekees():
 
 # Futurama ------------------------------------------------------------------
 
-FUTURAMA_ADVANCE = 900
+FUTURAMA_ADVANCE = 920
 FUTURAMA_PEN = 80
 DOT_RADIUS = 52
 DOT_PITCH = 165
@@ -63,7 +63,7 @@ def _dots(count, cx, cy, flip):
 
 def futurama():
     cx = FUTURAMA_ADVANCE / 2
-    r = 370
+    r = 350
     signs = {197: Sketch.of(FUTURAMA_ADVANCE, g.ring(cx, 500, 190, FUTURAMA_PEN)),
              202: Sketch.of(FUTURAMA_ADVANCE, g.ring(cx, 500, 330, FUTURAMA_PEN), g.disc(cx, 500, 80))}
     for count in range(1, 5):

@@ -142,8 +142,8 @@ def zentlardy():
         for k in range(value - 5):
             t = 0.2 + 0.2 * k
             x, y = z_left + (z_right - z_left) * t, bottom + (top - bottom) * t
-            parts.append(g.line((x, y), (x + 160, y + 60), ZENT_PEN))
-        signs[95 + value] = Sketch.of(720, *parts)
+            parts.append(g.line((x, y), (x + 200, y + 60), ZENT_PEN))
+        signs[95 + value] = Sketch.of(760, *parts)
     return signs
 
 
