@@ -17,12 +17,6 @@ constexpr char GlyphCode(int k)
     return static_cast<char>(static_cast<unsigned char>(k & 0xFF));
 }
 
-// The code at a position of a glyph string, 0..255.
-inline int CodeAt(const GlyphString& s, std::size_t i)
-{
-    return static_cast<unsigned char>(s[i]);
-}
-
 // Adds the codes first..last (both included, each modulo 256) to a code set.
 inline void AddCodeRange(GlyphCodes& codes, int first, int last)
 {
