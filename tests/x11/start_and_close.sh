@@ -25,7 +25,7 @@ spread=$(convert "$shot" -colorspace Gray -format '%[fx:standard_deviation]' inf
 awk -v s="$spread" 'BEGIN { exit !(s > 0.05) }' || { echo "FAIL: screenshot is blank (deviation $spread)"; exit 1; }
 
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
-xdotool key --window "$window" Escape
+xdotool key Escape   # as a user presses it, to the focused window
 for _ in $(seq 50); do
   kill -0 $pid 2>/dev/null || break
   sleep 0.1

@@ -1,0 +1,212 @@
+#include "PictureCatalogue.h"
+
+#include "MainWindow.h"
+#include "PaintBox.h"
+#include "PictureComposition.h"
+#include "PictureHolder.h"
+#include "ProgramResources.h"
+#include "UiFonts.h"
+
+#include "gif/GIFBitmap.h"
+#include "gif/GIFImage.h"
+#include "gif/Stream.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPainter>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// What the picture generator drew: size, palette and colour indexes.
+struct ReferencePicture {
+    QSize size;
+    QList<QRgb> palette;
+    QByteArray indexes;
+};
+
+QHash<QString, ReferencePicture> ReadReference()
+{
+    QHash<QString, ReferencePicture> pictures;
+    QFile file(QStringLiteral(PICTURE_REFERENCE));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        qFatal("cannot read %s", PICTURE_REFERENCE);
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine().trimmed();
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        const QList<QByteArray> fields = line.split(' ');
+        ReferencePicture picture;
+        picture.size = QSize(fields[1].toInt(), fields[2].toInt());
+        for (const QByteArray& colour : fields[3].split(','))
+            picture.palette << (0xFF000000u | colour.toUInt(nullptr, 16));
+        picture.indexes = QByteArray::fromHex(fields[4]);
+        pictures.insert(QString::fromLatin1(fields[0]).toLower(), picture);
+    }
+    return pictures;
+}
+
+QImage Decode(const QString& name, QStringList* warnings)
+{
+    const QByteArray data = LoadProgramResource(QStringLiteral("GIF"), name);
+    gif::ByteStream stream(data.constData(), static_cast<std::size_t>(data.size()));
+    gif::TGIFImage image;
+    image.WarningObserver = [warnings](const gif::TGIFObject&, gif::TGIFSeverity, const std::string& message) {
+        *warnings << QString::fromStdString(message);
+    };
+    image.LoadFromStream(stream);
+    QImage bitmap;
+    gif::CopyImageTo(image, bitmap);
+    return bitmap;
+}
+
+}  // namespace
+
+class PictureRowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void everyPictureDecodesToWhatWasDrawn_data();
+    void everyPictureDecodesToWhatWasDrawn();
+    void holderTakesThePicturesSize();
+    void missingPictureEndsTheComposition();
+    void composedStripMatchesPicturesPlacedByHand_data();
+    void composedStripMatchesPicturesPlacedByHand();
+    void shorterSequenceWipesTheLongerOne();
+
+private:
+    QHash<QString, ReferencePicture> reference_;
+};
+
+void PictureRowsTest::initTestCase()
+{
+    InstallFontStandIns();
+    reference_ = ReadReference();
+    QCOMPARE(reference_.size(), CatalogueSizes().size());
+}
+
+void PictureRowsTest::everyPictureDecodesToWhatWasDrawn_data()
+{
+    QTest::addColumn<QString>("name");
+    QStringList names = CatalogueSizes().keys();
+    names.sort();
+    for (const QString& name : names)
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+void PictureRowsTest::everyPictureDecodesToWhatWasDrawn()
+{
+    QFETCH(QString, name);
+    QStringList warnings;
+    const QImage bitmap = Decode(name, &warnings);
+    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join("; ")));
+    QCOMPARE(bitmap.size(), CatalogueSizes().value(name));
+    QCOMPARE(bitmap.format(), QImage::Format_Indexed8);
+    const ReferencePicture& drawn = reference_.value(name);
+    QCOMPARE(bitmap.size(), drawn.size);
+    const QList<QRgb> table = bitmap.colorTable();
+    QCOMPARE(table.size(), 256);
+    QCOMPARE(table.mid(0, drawn.palette.size()), drawn.palette);
+    for (int i = drawn.palette.size(); i < 256; ++i)
+        QCOMPARE(table[i], qRgb(0, 0, 0));
+    for (int y = 0; y < bitmap.height(); ++y)
+        for (int x = 0; x < bitmap.width(); ++x)
+            if (bitmap.pixelIndex(x, y) != static_cast<unsigned char>(drawn.indexes[y * bitmap.width() + x]))
+                QFAIL(qPrintable(QStringLiteral("pixel %1,%2 differs").arg(x).arg(y)));
+}
+
+void PictureRowsTest::holderTakesThePicturesSize()
+{
+    PictureHolder holder("zI2");
+    holder.resize(105, 105);
+    LoadGifPicture(holder, "KOREA12");
+    QCOMPARE(holder.size(), QSize(26, 26));
+    LoadGifPicture(holder, "h9000");
+    QCOMPARE(holder.size(), QSize(34, 33));
+}
+
+void PictureRowsTest::missingPictureEndsTheComposition()
+{
+    PaintBox box("PB9");
+    box.setFixedSize(448, 38);
+    PictureHolder holder("zI2");
+    ComposePictures(box, holder, AssyrianPictures(1994));
+    const QImage before = box.strip();
+    try {
+        ComposePictures(box, holder, {{"ass1", 0}, {"ass11", 0}});
+        QFAIL("a missing picture must fail");
+    } catch (const ResourceNotFound& error) {
+        QCOMPARE(QString::fromUtf8(error.what()), QString("Resource ass11 not found"));
+    }
+    QCOMPARE(box.strip(), before);
+}
+
+void PictureRowsTest::composedStripMatchesPicturesPlacedByHand_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("placed");
+    QTest::newRow("Korean 1994") << "PB2" << "korea11 1 0,korea8 25 0,korea10 51 0,korea8 75 0,korea9 101 0,korea3 125 0";
+    QTest::newRow("Hieratic 1994") << "PB1" << "h1000 1 4,h900 23 9,h90 67 10,h4 98 16";
+    QTest::newRow("Assyrian 1994") << "PB9" << "ass10 5 0,ass10 18 0,ass10 31 0,ass3 44 0,ass10 85 0,ass4 98 0";
+    QTest::newRow("Maya 1994") << "PB7" << "ma5 1 0,ma9 13 0,ma4 32 0,ma10 39 0";
+}
+
+// The window composes 1994; the same pictures, drawn by hand at the places
+// the picture rows promise, must give the same strip pixel for pixel.
+void PictureRowsTest::composedStripMatchesPicturesPlacedByHand()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, placed);
+    MainWindow window([] { return QDate(2026, 12, 6); });
+    window.setErrorDisplay([](const QString& message) { QFAIL(qPrintable(message)); });
+    window.show();
+    window.activateWindow();
+    QTRY_VERIFY(window.isActivated());
+    window.numberField()->setText("1994");
+
+    const PaintBox* paintBox = window.paintBox(box);
+    QImage expected(paintBox->size(), QImage::Format_RGB32);
+    expected.fill(Qt::white);
+    QPainter painter(&expected);
+    for (const QString& item : placed.split(',')) {
+        const QStringList parts = item.split(' ');
+        const ReferencePicture& drawn = reference_.value(parts[0]);
+        QImage picture(drawn.size, QImage::Format_Indexed8);
+        picture.setColorTable(drawn.palette);
+        for (int y = 0; y < drawn.size.height(); ++y)
+            memcpy(picture.scanLine(y), drawn.indexes.constData() + y * drawn.size.width(), drawn.size.width());
+        painter.drawImage(parts[1].toInt(), parts[2].toInt(), picture);
+    }
+    painter.end();
+    QCOMPARE(paintBox->strip().convertToFormat(QImage::Format_RGB32), expected);
+
+    const QPoint offset = paintBox->stripOffset();
+    QImage shown(paintBox->size(), QImage::Format_RGB32);
+    const_cast<PaintBox*>(paintBox)->render(&shown);
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) {
+            const QPoint inStrip = QPoint(x, y) - offset;
+            const QRgb want = (x < offset.x() || y < offset.y()) ? qRgb(255, 255, 255) : expected.pixel(inStrip);
+            if (shown.pixel(x, y) != want)
+                QFAIL(qPrintable(QStringLiteral("box pixel %1,%2 differs").arg(x).arg(y)));
+        }
+}
+
+void PictureRowsTest::shorterSequenceWipesTheLongerOne()
+{
+    PaintBox box("PB2");
+    box.setFixedSize(456, 38);
+    PictureHolder holder("zI2");
+    ComposePictures(box, holder, KoreanPictures(79999));
+    ComposePictures(box, holder, KoreanPictures(1));
+    const QImage strip = box.strip();
+    for (int y = 0; y < strip.height(); ++y)
+        for (int x = 30; x < strip.width(); ++x)
+            QCOMPARE(QColor(strip.pixel(x, y)), QColor(Qt::white));
+}
+
+QTEST_MAIN(PictureRowsTest)
+#include "PictureRowsTest.moc"
