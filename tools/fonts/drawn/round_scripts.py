@@ -69,9 +69,9 @@ def futurama():
     for count in range(1, 5):
         # A cup: the lower half of a circle whose rim is at y = 600.
         cup = g.arc(cx, 600, r, 180, 360, FUTURAMA_PEN)
-        signs[197 + count] = Sketch.of(FUTURAMA_ADVANCE, cup, *_dots(count, cx, 430, flip=False))
+        signs[197 + count] = Sketch.of(FUTURAMA_ADVANCE, cup, *_dots(count, cx, 470, flip=False))
         cap = g.arc(cx, 400, r, 0, 180, FUTURAMA_PEN)
-        signs[202 + count] = Sketch.of(FUTURAMA_ADVANCE, cap, *_dots(count, cx, 570, flip=True))
+        signs[202 + count] = Sketch.of(FUTURAMA_ADVANCE, cap, *_dots(count, cx, 530, flip=True))
     return signs
 
 

@@ -304,3 +304,142 @@ class DniTest(unittest.TestCase):
 
 if __name__ == "__main__":
     unittest.main()
+
+
+class SemaphoreTest(unittest.TestCase):
+    # Flag positions of K and A-I as the viewer sees the signaller (clock hours).
+    LETTERS = {0: (12, 7.5), 1: (6, 7.5), 2: (6, 9), 3: (6, 10.5), 4: (6, 12),
+               5: (6, 1.5), 6: (6, 3), 7: (6, 4.5), 8: (7.5, 9), 9: (7.5, 10.5)}
+
+    @staticmethod
+    def arm_ink(sign, hour):
+        """Ink half-way along an arm held at `hour` from either shoulder."""
+        from drawn import semaphore as s
+        angle = math.radians(90 - 30 * hour)
+        found = []
+        for shoulder_x in (s.CX - s.SHOULDER_HALF, s.CX + s.SHOULDER_HALF):
+            x = shoulder_x + 0.55 * s.ARM * math.cos(angle)
+            y = s.SHOULDER_Y + 0.55 * s.ARM * math.sin(angle)
+            found += ink_at(sign, [(x, y)])
+        return any(found)
+
+    def test_flags_at_the_letters_positions(self):
+        for digit, hours in self.LETTERS.items():
+            sign = SIGNS["Glyfa08c"][131 + digit]
+            for hour in hours:
+                with self.subTest(digit=digit, hour=hour):
+                    self.assertTrue(self.arm_ink(sign, hour))
+            if 6 not in hours:
+                with self.subTest(digit=digit, hour="no arm hangs down"):
+                    self.assertFalse(self.arm_ink(sign, 6))
+
+
+class CountingTest(unittest.TestCase):
+    """Rows that count with strokes: count them along a line across the sign."""
+
+    CASES = [
+        # row, family, first code, digits, line height, expected count of crossings
+        ("Narn 1-4", "Glyfa08c", 235, range(1, 5), 500, lambda d: d),
+        ("Narn 5-9", "Glyfa08c", 235, range(5, 10), 700, lambda d: d - 5 + 1),
+        ("Gorwelion", "Glyfa08c", 223, range(1, 10), 665, lambda d: d % 5),
+        ("Zentlardy 1-4", "Glyfa08c", 95, range(1, 5), None, lambda d: d),
+        ("Oxidilogi", "Glyfa08c", 207, range(1, 5), 500, lambda d: d),
+        ("Tenctonese humps", "Glyfa08c", 85, range(10), 700, lambda d: 2 * (1 + d // 5)),
+        ("Tenctonese ticks", "Glyfa08c", 85, range(10), 200, lambda d: d % 5),
+    ]
+
+    def test_crossings(self):
+        for name, family, first, digits, y, expected in self.CASES:
+            for d in digits:
+                sign = SIGNS[family][first + d]
+                if y is None:
+                    # Zentlardy spurs: count along an upright right of the stem.
+                    count = self.upright_runs(sign, 230)
+                else:
+                    count = runs(sign, y)
+                with self.subTest(row=name, digit=d):
+                    self.assertEqual(count, expected(d))
+
+    def test_ath_seikai_ticks_on_both_sides(self):
+        for d in range(1, 10):
+            sign = SIGNS["Glyfa08c"][108 + d]
+            cx = sign.advance / 2
+            right, left = self.upright_runs(sign, cx + 110), self.upright_runs(sign, cx - 110)
+            with self.subTest(digit=d):
+                self.assertEqual((right, left), ((d + 1) // 2, d // 2))
+
+    def test_futurama_dots_in_cup_and_cap(self):
+        for d in (1, 2, 3, 4, 6, 7, 8, 9):
+            sign = SIGNS["Glyfa08c"][197 + d]
+            cx = sign.advance / 2
+            # Count the inked islands: the dots and the arc.
+            xs = np.arange(0, sign.advance, 6.0)
+            ys = np.arange(0, 1000, 6.0)
+            grid = raster.winding(raster.polygons(sign.contours), xs, ys) != 0
+            with self.subTest(digit=d):
+                self.assertEqual(islands(grid), d % 5 + 1)  # the dots and the arc
+
+    @staticmethod
+    def upright_runs(sign, x):
+        ys = np.arange(0, 1000, 4.0) + 0.5
+        col = raster.winding(raster.polygons(sign.contours), np.array([float(x)]), ys)[:, 0] != 0
+        return int(np.count_nonzero(col[1:] & ~col[:-1]) + col[0])
+
+
+def islands(grid):
+    """Number of 4-connected inked regions of a boolean grid."""
+    seen = np.zeros_like(grid)
+    count = 0
+    for start in zip(*np.nonzero(grid)):
+        if seen[start]:
+            continue
+        count += 1
+        stack = [start]
+        seen[start] = True
+        while stack:
+            r, c = stack.pop()
+            for nr, nc in ((r + 1, c), (r - 1, c), (r, c + 1), (r, c - 1)):
+                if 0 <= nr < grid.shape[0] and 0 <= nc < grid.shape[1] and grid[nr, nc] and not seen[nr, nc]:
+                    seen[nr, nc] = True
+                    stack.append((nr, nc))
+    return count
+
+
+class CaptionTest(unittest.TestCase):
+    """The preview's captions follow the rows' worked examples."""
+
+    def test_worked_examples(self):
+        from drawn import captions as c
+        cases = [
+            ("Heyarian 1994", c.heyarian, "1994",
+             [32, 195, 196, 196, 196, 196, 197, 197, 197, 197, 202] + [198] * 9 + [199, 195]),
+            ("Heyarian 12345", c.heyarian, "12345",
+             [32, 195, 201, 197, 197, 197, 197, 198, 198, 198, 199, 199, 200, 195]),
+            ("Heyarian $1F", c.heyarian, "$1F", [32, 195, 197, 195]),
+            ("Post code 1234", c.post_code, "1234",
+             [32, 32, 32, 106, 106, 106, 32, 106, 32, 106, 106, 106, 32, 32, 106, 106,
+              32, 106, 106, 32, 106]),
+            ("Gorwelion 1234", c.gorwelion, "1234", [32, 233, 224, 225, 226, 227, 234]),
+            ("D'Ni 79999", c.positional(171, 25), "79999", [32, 32, 176, 173, 195, 195]),
+            ("Quadnary 1234", c.positional(203, 4), "1234", [32, 32, 204, 203, 206, 204, 203, 205]),
+            ("Dual code 7", c.positional(105, 2, lead=1), "7", [32, 106, 106, 106]),
+            ("Pekrif 79999", c.pekrif, "79999", [32, 32, 40, 51, 58, 51, 54, 55, 41]),
+            ("Maya 79999", c.maya, "79999", [32, 160, 170, 170, 170]),
+            ("Oxidilogi 79999", c.oxidilogi, "79999",
+             [32, 207, 209, 212, 211, 212, 211, 212, 211, 212, 211, 212]),
+        ]
+        for name, builder, text, expected in cases:
+            with self.subTest(name):
+                self.assertEqual(builder(text), expected)
+
+
+class CellTest(unittest.TestCase):
+    def test_bands_of_the_rows(self):
+        from drawn.cell import band
+        cases = [  # pixel height, bold, band height in pixels, top from the cell's top
+            (27, False, 35.0, 1.5), (48, True, 34.0, 2.0), (20, False, 26.8, 5.6), (45, False, 35.0, 1.5)]
+        for height, bold, band_px, top_px in cases:
+            with self.subTest(height=height):
+                b = band(height, bold)
+                self.assertAlmostEqual(b.height_px, band_px, delta=0.05)
+                self.assertAlmostEqual(b.top_px, top_px, delta=0.05)
