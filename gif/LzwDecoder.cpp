@@ -33,29 +33,87 @@ int Decoder::NextColourIndex()
     return stack_[stackTop_++];
 }
 
+size_t Decoder::TakePending(uint8_t* out, size_t count)
+{
+    const size_t n = std::min(Pending(), count);
+    std::memcpy(out, stack_ + stackTop_, n);
+    stackTop_ += static_cast<int>(n);
+    return n;
+}
+
 size_t Decoder::Decode(uint8_t* out, size_t count)
 {
-    size_t written = 0;
+    size_t written = TakePending(out, count);
     while (written < count) {
-        size_t pending = Pending();
-        if (pending == 0) {
-            status_ = DecodeStep();
-            if (status_ < 0)
-                break;
-            pending = Pending();
-        }
-        const size_t n = std::min(pending, count - written);
-        const uint8_t* from = stack_ + stackTop_;
-        if (n <= 8) {
-            for (size_t i = 0; i < n; ++i)
-                out[written + i] = from[i];
-        } else {
-            std::memcpy(out + written, from, n);
-        }
-        stackTop_ += static_cast<int>(n);
-        written += n;
+        written = DecodeRun(out, written, count);
+        if (written == count)
+            break;
+        // Whatever the quick loop leaves: refills, clear and end codes,
+        // undefined codes, strings longer than the room left.
+        status_ = DecodeStep();
+        if (status_ < 0)
+            break;
+        written += TakePending(out + written, count - written);
     }
     return written;
+}
+
+// The common case, kept tight: whole codes in the buffer, a sound table,
+// strings that fit. Each string is walked once, straight into out, from
+// its last index back to its first. Returns the new count written and
+// leaves any other code unread.
+size_t Decoder::DecodeRun(uint8_t* out, size_t written, size_t count)
+{
+    if (tainted_ || fresh_ || ended_)
+        return written;
+    uint8_t* dst = out + written;
+    uint8_t* const end = out + count;
+    int bit = currentBit_, size = codeSize_, nextFree = nextFree_, limit = codeLimit_;
+    int first = first_, old = old_;
+    const int clear = clearCode_;
+    while (dst < end && bit + size < lastBit_) {
+        const int byte = bit >> 3;
+        const uint32_t value =
+            buffer_[byte] | (uint32_t(buffer_[byte + 1]) << 8) | (uint32_t(buffer_[byte + 2]) << 16);
+        const int code = static_cast<int>((value >> (bit & 7)) & kMask[size]);
+        if (code >= clear && (code <= clear + 1 || code > nextFree))
+            break;
+        const bool pending = code == nextFree;  // previous string + its first index
+        const int length = pending ? length_[old] + 1 : length_[code];
+        if (length > end - dst)
+            break;
+        bit += size;
+        uint8_t* p = dst + length;
+        int c = code;
+        if (pending) {
+            *--p = static_cast<uint8_t>(first);
+            c = old;
+        }
+        while (c >= clear) {
+            *--p = suffix_[c];
+            c = prefix_[c];
+        }
+        first = suffix_[c];
+        *--p = static_cast<uint8_t>(first);
+        dst += length;
+        if (nextFree < kTableSize) {
+            prefix_[nextFree] = static_cast<uint16_t>(old);
+            suffix_[nextFree] = static_cast<uint8_t>(first);
+            length_[nextFree] = static_cast<uint16_t>(length_[old] + 1);
+            if (++nextFree == limit && limit < kTableSize) {
+                limit *= 2;
+                ++size;
+            }
+        }
+        old = code;
+    }
+    currentBit_ = bit;
+    codeSize_ = size;
+    nextFree_ = nextFree;
+    codeLimit_ = limit;
+    first_ = first;
+    old_ = old;
+    return size_t(dst - out);
 }
 
 // Reads one code and leaves its string on the stack (0), or tells why there
@@ -69,10 +127,17 @@ int Decoder::DecodeStep()
     const int code = ReadNextCode(codeSize_);
     if (code < 0)
         return code;
+    return ProcessCode(code);
+}
+
+int Decoder::ProcessCode(int code)
+{
     if (code == clearCode_)
         return Restart();
     if (code == endCode_)
         return FinishAtEndCode();
+    if (code > nextFree_)
+        tainted_ = true;
     PushString(code);
     AddTableEntry();
     old_ = code;
@@ -93,6 +158,8 @@ int Decoder::Restart()
         return FinishAtEndCode();
     // Any other code starts the new table, even one that is not defined
     // yet: corrupt data decode to something rather than stop here.
+    if (code >= clearCode_)
+        tainted_ = true;
     first_ = code;
     old_ = code;
     stack_[--stackTop_] = static_cast<uint8_t>(code);
@@ -112,15 +179,19 @@ void Decoder::ResetTable()
     for (int i = 0; i < clearCode_; ++i) {
         prefix_[i] = 0;
         suffix_[i] = static_cast<uint8_t>(i);
+        length_[i] = 1;
     }
     // Entries above the defined ones are only reached through corrupt
     // prefix chains; they read as prefix 0, suffix 0.
-    if (tableDirtyEnd_ > clearCode_) {
-        const int n = tableDirtyEnd_ - clearCode_;
+    const int dirtyEnd = std::max(tableDirtyEnd_, nextFree_);
+    if (dirtyEnd > clearCode_) {
+        const size_t n = size_t(dirtyEnd - clearCode_);
         std::memset(prefix_ + clearCode_, 0, n * sizeof(prefix_[0]));
         std::memset(suffix_ + clearCode_, 0, n * sizeof(suffix_[0]));
+        std::memset(length_ + clearCode_, 0, n * sizeof(length_[0]));
     }
     tableDirtyEnd_ = clearCode_;
+    tainted_ = false;
     codeSize_ = minimumCodeSize_ + 1;
     codeLimit_ = 2 * clearCode_;
     nextFree_ = clearCode_ + 2;
@@ -161,8 +232,8 @@ void Decoder::AddTableEntry()
         return;
     prefix_[nextFree_] = static_cast<uint16_t>(old_);
     suffix_[nextFree_] = static_cast<uint8_t>(first_);
+    length_[nextFree_] = static_cast<uint16_t>(length_[old_] + 1);
     ++nextFree_;
-    tableDirtyEnd_ = std::max(tableDirtyEnd_, nextFree_);
     if (nextFree_ == codeLimit_ && codeLimit_ < kTableSize) {
         codeLimit_ *= 2;
         ++codeSize_;

@@ -61,7 +61,10 @@ public:
     int ReadNextCode(int bits);
 
 private:
+    size_t TakePending(uint8_t* out, size_t count);
+    size_t DecodeRun(uint8_t* out, size_t written, size_t count);
     int DecodeStep();
+    int ProcessCode(int code);
     int Restart();
     int FinishAtEndCode();
     void ResetTable();
@@ -82,6 +85,10 @@ private:
     int old_ = 0;
     int status_ = 0;
     bool ended_ = false;
+    // Set once a code arrives that the table does not define yet (beyond
+    // the next free one). Until the next clear code the table may then hold
+    // loops, and every string is walked with the checks of PushString.
+    bool tainted_ = false;
 
     // Bit reader: two bytes carried over from the previous chunk, then the
     // current chunk, then slack so that three bytes can always be read.
@@ -95,6 +102,7 @@ private:
     int stackTop_ = kStackSize;  // pending string is stack_[stackTop_, kStackSize)
     uint16_t prefix_[kTableSize];
     uint8_t suffix_[kTableSize];
+    uint16_t length_[kTableSize];  // string lengths; exact while not tainted
     uint8_t stack_[kStackSize];
     uint8_t buffer_[2 + kMaxChunk + 3] = {};
 };
