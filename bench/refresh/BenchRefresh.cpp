@@ -1,0 +1,122 @@
+// The cost of one change of the number, offscreen:
+//   BM_PaintBox11Paint   the text rows, the Roman row and the Maya strip
+//   BM_RefreshCycle      the whole cycle (all rows and picture boxes) and the
+//                        repaint of the window until it is on screen
+//   BM_PlainLabelsCycle  the peer: a window of 59 plain labels showing the
+//                        number, set and repainted the same way
+
+#include "MainWindow.h"
+#include "UiFonts.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+// Numbers spread over the whole range, with every digit count.
+std::vector<int> SpreadOfNumbers()
+{
+    std::vector<int> numbers;
+    for (int i = 0; i < 64; ++i)
+        numbers.push_back((i * 7919 + i * i * 13) % 80000);
+    return numbers;
+}
+
+MainWindow& Window()
+{
+    static std::unique_ptr<MainWindow> window = [] {
+        auto w = std::make_unique<MainWindow>([] { return QDate(2026, 12, 6); });
+        w->show();
+        w->activateWindow();
+        while (!w->isActivated())
+            QApplication::processEvents();
+        return w;
+    }();
+    return *window;
+}
+
+void BM_PaintBox11Paint(benchmark::State& state)
+{
+    MainWindow& window = Window();
+    const std::vector<int> numbers = SpreadOfNumbers();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        window.numberField()->blockSignals(true);
+        window.numberField()->setText(QString::number(numbers[i++ % numbers.size()]));
+        window.numberField()->blockSignals(false);
+        window.PaintBox11Paint();
+    }
+}
+
+void BM_RefreshCycle(benchmark::State& state)
+{
+    MainWindow& window = Window();
+    const std::vector<int> numbers = SpreadOfNumbers();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        window.numberField()->setText(QString::number(numbers[i++ % numbers.size()]));
+        window.repaint();
+    }
+}
+
+// A window the same size with a label for every row, showing the number.
+class PlainLabelsWindow : public QWidget {
+public:
+    PlainLabelsWindow()
+    {
+        setFixedSize(MainWindow::kClientWidth, MainWindow::kClientHeight);
+        auto* grid = new QGridLayout(this);
+        for (int row = 0; row < 59; ++row) {
+            auto* label = new QLabel(this);
+            label->setFont(UiFont(27));
+            grid->addWidget(label, row % 15, row / 15);
+            labels_.push_back(label);
+        }
+    }
+    void showNumber(int n)
+    {
+        const QString text = QString::number(n);
+        for (QLabel* label : labels_)
+            label->setText(text);
+    }
+
+private:
+    std::vector<QLabel*> labels_;
+};
+
+void BM_PlainLabelsCycle(benchmark::State& state)
+{
+    PlainLabelsWindow window;
+    window.show();
+    QApplication::processEvents();
+    const std::vector<int> numbers = SpreadOfNumbers();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        window.showNumber(numbers[i++ % numbers.size()]);
+        window.repaint();
+    }
+}
+
+BENCHMARK(BM_PaintBox11Paint)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_RefreshCycle)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PlainLabelsCycle)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    InstallFontStandIns();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
