@@ -47,5 +47,5 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 section "fuzzing"
 CC=clang CXX=clang++ cmake -S "$root" -B "$root/build-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTALLYRA_CORE_ONLY=ON -DTALLYRA_FUZZ=ON >/dev/null
-cmake --build "$root/build-fuzz" -j"$jobs"
+cmake --build "$root/build-fuzz" -j"$jobs" --target gif_fuzzer gif_fuzz_seeds
 ctest --test-dir "$root/build-fuzz" --output-on-failure -L fuzz
