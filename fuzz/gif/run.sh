@@ -23,5 +23,5 @@ fi
 mkdir -p "$dir/corpus" "$dir/artifacts"
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
-exec "$dir/gif_fuzzer" -max_total_time="$seconds" -max_len=65536 -rss_limit_mb=2048 -timeout=20 \
+exec "$dir/gif_fuzzer" -max_total_time="$seconds" -max_len=65536 -rss_limit_mb=4096 -timeout=20 \
   -print_final_stats=1 -artifact_prefix="$dir/artifacts/" "$@" "$dir/corpus" "$dir/seeds"
