@@ -1,0 +1,98 @@
+"""Signs the build puts together or reworks from font outlines.
+
+- `pi_enclosing_delta`: the Greek acrophonic fifty, a Π with a small Δ inside.
+- `mu_with_bar`: the fifty thousand of the Attic row, an M with a bar above.
+- `fill_holes` and `thicken`: turn thin open line art (the hieroglyphs) into
+  solid strokes.
+"""
+
+import contextlib
+import os
+
+from fontTools.pens.pointPen import SegmentToPointPen
+from fontTools.pens.recordingPen import RecordingPen
+from fontTools.pens.transformPen import TransformPen
+
+from .outlines import Outline, rectangle, signed_area, _freeze
+from .signs import NOTO_SANS
+
+# Share of its own size at which the Δ stands inside the Π.
+INNER_DELTA_SCALE = 0.45
+# The M of the fifty thousand is shortened so that M and bar keep the cap height.
+BAR_THICKNESS_EM = 0.072
+BAR_GAP_EM = 0.072
+# Units the stroke thickening works in (fontforge wants integers to behave).
+_WORK_UNITS = 1000
+
+
+def pi_enclosing_delta(sources):
+    pi = sources.outline_at(NOTO_SANS, 0x03A0)
+    delta = sources.outline_at(NOTO_SANS, 0x0394)
+    px_min, _, px_max, p_top = pi.bounds()
+    dx_min, dy_min, dx_max, dy_max = delta.bounds()
+    small = delta.transformed(INNER_DELTA_SCALE, INNER_DELTA_SCALE)
+    width = (dx_max - dx_min) * INNER_DELTA_SCALE
+    height = (dy_max - dy_min) * INNER_DELTA_SCALE
+    x = (px_min + px_max - width) / 2 - dx_min * INNER_DELTA_SCALE
+    y = (p_top * 0.9 - height) / 2 - dy_min * INNER_DELTA_SCALE
+    return pi.combined(small, x, y)
+
+
+def mu_with_bar(sources):
+    mu = sources.outline_at(NOTO_SANS, 0x039C)
+    x_min, y_min, x_max, cap = mu.bounds()
+    shortened = (cap - BAR_THICKNESS_EM - BAR_GAP_EM - y_min) / (cap - y_min)
+    body = mu.transformed(1, shortened, 0, y_min * (1 - shortened))
+    bar = rectangle(x_min, cap - BAR_THICKNESS_EM, x_max, cap)
+    return body.combined(bar)
+
+
+def fill_holes(outline):
+    """Keep only the contours that wind like the outermost one (no counters)."""
+    parts = outline.contours()
+    if not parts:
+        return outline
+    outer_sign = signed_area(max(parts, key=lambda part: abs(signed_area(part)))) < 0
+    kept = [part for part in parts if (signed_area(part) < 0) == outer_sign]
+    return Outline.join(kept, outline.advance)
+
+
+@contextlib.contextmanager
+def _quiet_stderr():
+    """fontforge reports recoverable overlap troubles on the C stderr."""
+    saved = os.dup(2)
+    try:
+        with open(os.devnull, "w") as devnull:
+            os.dup2(devnull.fileno(), 2)
+            yield
+    finally:
+        os.dup2(saved, 2)
+        os.close(saved)
+
+
+def thicken(outline, width_em):
+    """Every line of the outline widened by `width_em` (half on each side)."""
+    with _quiet_stderr():
+        import fontforge  # only the hieroglyphs need it
+
+        font = fontforge.font()
+        font.em = _WORK_UNITS
+        font.is_quadratic = True
+        glyph = font.createChar(0x41)
+        pen = glyph.glyphPen()
+        outline.draw(TransformPen(pen, (_WORK_UNITS, 0, 0, _WORK_UNITS, 0, 0)))
+        pen = None  # fontforge commits the contours when the pen goes away
+        original = glyph.foreground.dup()
+        # The stroke is a ring along every contour; with the shape itself
+        # added back, their union is the shape grown by half the width.
+        glyph.stroke("circular", width_em * _WORK_UNITS, "round", "round")
+        layer = glyph.foreground
+        layer += original
+        glyph.foreground = layer
+        glyph.removeOverlap()
+        glyph.correctDirection()
+        glyph.round()
+        recorder = RecordingPen()
+        glyph.draw(TransformPen(recorder, (1 / _WORK_UNITS, 0, 0, 1 / _WORK_UNITS, 0, 0)))
+        font.close()
+    return Outline(_freeze(recorder.value), outline.advance)
