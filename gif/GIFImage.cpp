@@ -58,6 +58,7 @@ void TGIFImageList::LoadFromStream(Stream& stream)
 void TGIFTrailer::LoadFromStream(Stream& stream)
 {
     uint8_t trailer;
+    // A missing trailer costs nothing; a wrong byte there is worth a word.
     if (ReadByte(stream, trailer) && trailer != kTrailer)
         ReportWarning(TGIFSeverity::Warning, messages::InvalidTrailer);
 }

@@ -203,8 +203,9 @@ void Decoder::ResetTable()
 void Decoder::PushString(int code)
 {
     int top = kStackSize;
-    // The code being defined right now (or an undefined one): the previous
-    // string followed by its own first index.
+    // The code being defined right now: the previous string followed by its
+    // own first index. An undefined code beyond it is taken the same way,
+    // so that corrupt data still decode to something.
     if (code >= nextFree_) {
         stack_[--top] = static_cast<uint8_t>(first_);
         code = old_;

@@ -83,6 +83,7 @@ private slots:
     void shortDataAreReported();
     void codesSpanningTinyChunks();
     void underRunIsReportedOnlyWithoutBitsLeft();
+    void nothingIsDecodedAfterTheEndCode();
 };
 
 void LzwDecoderTest::decodesWhatWasEncoded_data()
@@ -327,6 +328,12 @@ void LzwDecoderTest::shortDataAreReported_data()
     QTest::newRow("stream ends where a size byte is due")
         << WithCodeSize(2, Bytes(codes.begin(), codes.end() - 1)) << std::vector<uint8_t>{1, 2, 3, 0, 0}
         << QStringList();
+    // Clear, 1, 2, 3 and a 4-bit 1 fill 2 bytes exactly; no size byte after
+    // them. The last code is whole and counts.
+    const Bytes exact = CodeData({{4, 3}, {1, 3}, {2, 3}, {3, 3}, {1, 4}});
+    QTest::newRow("stream ends right after a whole code")
+        << WithCodeSize(2, Bytes(exact.begin(), exact.end() - 1)) << std::vector<uint8_t>{1, 2, 3, 1, 0}
+        << QStringList();
     Bytes cut = WithCodeSize(2, Bytes(codes.begin(), codes.end() - 1));
     cut[1] = 40;  // the sub-block claims more than the stream holds
     QTest::newRow("sub-block longer than the stream")
@@ -398,6 +405,23 @@ void LzwDecoderTest::underRunIsReportedOnlyWithoutBitsLeft()
     QCOMPARE(wholeDecoder.Status(), int(lzw::Decoder::kNoMoreData));
     QCOMPARE(whole.UnderRuns, 1);
     QCOMPARE(out[6], uint8_t(7));
+}
+
+void LzwDecoderTest::nothingIsDecodedAfterTheEndCode()
+{
+    // Bits after the end code are padding, even when they look like codes.
+    giftest::CodePacker packer;
+    for (int code : {4, 1, 5, 2, 3, 7, 7})
+        packer.Put(code, 3);
+    ScriptedChunks source({packer.Finish(), Bytes{}});
+    lzw::Decoder decoder(2, source);
+    QCOMPARE(decoder.NextColourIndex(), 1);
+    QCOMPARE(decoder.NextColourIndex(), int(lzw::Decoder::kEndCode));
+    QCOMPARE(decoder.NextColourIndex(), int(lzw::Decoder::kEndCode));
+    uint8_t out[4] = {9, 9, 9, 9};
+    QCOMPARE(decoder.Decode(out, 4), size_t(0));
+    QCOMPARE(out[0], uint8_t(9));
+    QCOMPARE(source.Discards, 1);
 }
 
 QTEST_GUILESS_MAIN(LzwDecoderTest)
