@@ -2,9 +2,17 @@
 
 #include <algorithm>
 #include <cstring>
+#include <stdexcept>
 
 namespace lzw {
 namespace {
+
+int CheckedCodeSize(int minimumCodeSize)
+{
+    if (minimumCodeSize < 0 || minimumCodeSize > kMaxMinimumCodeSize)
+        throw std::invalid_argument("LZW minimum code size out of range");
+    return minimumCodeSize;
+}
 
 constexpr uint32_t kMask[16] = {0x0000, 0x0001, 0x0003, 0x0007, 0x000F, 0x001F, 0x003F, 0x007F,
                                 0x00FF, 0x01FF, 0x03FF, 0x07FF, 0x0FFF, 0x1FFF, 0x3FFF, 0x7FFF};
@@ -13,7 +21,7 @@ constexpr uint32_t kMask[16] = {0x0000, 0x0001, 0x0003, 0x0007, 0x000F, 0x001F, 
 
 Decoder::Decoder(int minimumCodeSize, ChunkSource& source)
     : source_(source),
-      minimumCodeSize_(minimumCodeSize),
+      minimumCodeSize_(CheckedCodeSize(minimumCodeSize)),
       clearCode_(1 << minimumCodeSize),
       endCode_(clearCode_ + 1),
       codeSize_(minimumCodeSize + 1),

@@ -45,7 +45,8 @@ public:
     static constexpr int kNoMoreData = -1;
     static constexpr int kEndCode = -2;
 
-    // minimumCodeSize must be at most kMaxMinimumCodeSize.
+    // Raises std::invalid_argument for a minimumCodeSize above
+    // kMaxMinimumCodeSize.
     Decoder(int minimumCodeSize, ChunkSource& source);
     Decoder(const Decoder&) = delete;
     Decoder& operator=(const Decoder&) = delete;

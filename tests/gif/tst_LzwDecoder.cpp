@@ -295,6 +295,10 @@ void LzwDecoderTest::codeSizeAboveElevenIsRefused()
         QCOMPARE(loaded.Image->Images()[0].Data()[0], uint8_t(7));
     else
         QCOMPARE(loaded.Image->Images().Count(), size_t(0));
+    // The decoder itself refuses what would not fit its table.
+    ScriptedChunks none({});
+    if (codeSize > lzw::kMaxMinimumCodeSize)
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, lzw::Decoder(codeSize, none));
 }
 
 void LzwDecoderTest::oversizedFramesAreRefusedBeforeDecoding()
