@@ -97,8 +97,8 @@ void LzwDecoderTest::decodesWhatWasEncoded_data()
     // 1-bit pictures use code size 2, as the program's two-colour ones do.
     QTest::newRow("1-bit 24x26") << 2 << 2 << 24 << 26 << false << 255;
     QTest::newRow("1-bit 1x1") << 2 << 2 << 1 << 1 << false << 255;
-    QTest::newRow("2-bit noise fills table, clear codes") << 2 << 4 << 200 << 100 << false << 255;
-    QTest::newRow("2-bit noise fills table, no clear") << 2 << 4 << 200 << 100 << true << 255;
+    QTest::newRow("2-bit noise fills table, clear codes") << 2 << 4 << 400 << 200 << false << 255;
+    QTest::newRow("2-bit noise fills table, no clear") << 2 << 4 << 400 << 200 << true << 255;
     QTest::newRow("8-bit noise fills table, clear codes") << 8 << 256 << 128 << 128 << false << 255;
     QTest::newRow("8-bit noise fills table, no clear") << 8 << 256 << 128 << 128 << true << 255;
     QTest::newRow("5-bit, 1-byte sub-blocks") << 5 << 32 << 60 << 50 << false << 1;
@@ -129,6 +129,15 @@ void LzwDecoderTest::decodesWhatWasEncoded()
     QCOMPARE(loaded.Warnings, QStringList());
     QVERIFY(giftest::Pixels(*loaded.Image) == frame.Pixels);
     QCOMPARE(loaded.EndPosition, uint64_t(writer.Data().size()));
+    // The rows that say so really do fill the table.
+    giftest::LzwStats stats;
+    giftest::LzwEncode(frame.Pixels, frame.Lzw, &stats);
+    if (QString(QTest::currentDataTag()).contains("fills table")) {
+        if (keepFullTable)
+            QVERIFY(stats.CodesOnFullTable > 100 && stats.Clears == 1);
+        else
+            QVERIFY(stats.Clears > 1);
+    }
 }
 
 void LzwDecoderTest::interlacedRowsComeInPassOrder_data()

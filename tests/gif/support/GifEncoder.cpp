@@ -54,15 +54,17 @@ private:
 
 }  // namespace
 
-Bytes LzwEncode(const uint8_t* indexes, size_t count, const LzwOptions& options)
+Bytes LzwEncode(const uint8_t* indexes, size_t count, const LzwOptions& options, LzwStats* stats)
 {
     const int clear = 1 << options.MinimumCodeSize;
     const int end = clear + 1;
+    LzwStats counted;
     CodePacker out;
     EncoderTable table;
     int size = options.MinimumCodeSize + 1;
     int next = clear + 2;
     out.Put(clear, size);
+    ++counted.Clears;
     bool firstAfterClear = true;
     if (count > 0) {
         int prefix = indexes[0];
@@ -74,6 +76,8 @@ Bytes LzwEncode(const uint8_t* indexes, size_t count, const LzwOptions& options)
                 continue;
             }
             out.Put(prefix, size);
+            ++counted.Codes;
+            counted.CodesOnFullTable += next == 4096;
             firstAfterClear = false;
             if (next < 4096) {
                 table.Add(prefix, index, next);
@@ -84,6 +88,7 @@ Bytes LzwEncode(const uint8_t* indexes, size_t count, const LzwOptions& options)
                 ++next;
             } else if (options.Policy == ClearPolicy::ClearWhenFull) {
                 out.Put(clear, size);
+                ++counted.Clears;
                 table.Clear();
                 size = options.MinimumCodeSize + 1;
                 next = clear + 2;
@@ -92,6 +97,7 @@ Bytes LzwEncode(const uint8_t* indexes, size_t count, const LzwOptions& options)
             prefix = index;
         }
         out.Put(prefix, size);
+        ++counted.Codes;
         // Reading that last code the decoder defines one more entry, which
         // may widen the end code.
         if (!firstAfterClear && next < 4096 && next == (1 << size) && size < 12)
@@ -99,6 +105,9 @@ Bytes LzwEncode(const uint8_t* indexes, size_t count, const LzwOptions& options)
     }
     if (options.WriteEndCode)
         out.Put(end, size);
+    counted.Codes += counted.Clears + (options.WriteEndCode ? 1 : 0);
+    if (stats)
+        *stats = counted;
     return out.Finish();
 }
 
