@@ -16,8 +16,10 @@
 #include <string>
 
 #include "gif/GIFHeader.h"
+#include "gif/GIFException.h"
 #include "gif/GIFItem.h"
 #include "gif/GIFSubImage.h"
+#include "gif/Stream.h"
 
 namespace gif {
 
