@@ -1,0 +1,181 @@
+// Every code a glyph-string row writes has a visible glyph that stays
+// inside the row's 38-pixel value cell at the row's font height, and the
+// widest captions of the rows fit their cells.
+#include "FontFixture.h"
+
+#include <QHash>
+#include <QPainterPath>
+#include <QRawFont>
+#include <QtTest>
+
+namespace {
+
+// Room the ink must leave at the top and bottom of the cell (antialiasing),
+// plus what the program's emboldening adds on each side for bold rows.
+constexpr double kEdgePx = 0.5;
+
+double emboldeningPx(const GlyphRow &row)
+{
+    return row.bold ? row.heightPx / 48.0 : 0.0;
+}
+
+QString fileOf(const QString &family)
+{
+    for (const FamilyFile &file : familyFiles()) {
+        if (file.family == family)
+            return file.fileName;
+    }
+    return {};
+}
+
+QRawFont rowFont(const GlyphRow &row)
+{
+    static QHash<QString, QByteArray> data;
+    if (!data.contains(row.family))
+        data.insert(row.family, readCommittedFont(fileOf(row.family)));
+    return QRawFont(data.value(row.family), row.heightPx, QFont::PreferFullHinting);
+}
+
+const GlyphRow &rowNamed(const QString &caption)
+{
+    for (const GlyphRow &row : glyphRows()) {
+        if (row.caption == caption)
+            return row;
+    }
+    qFatal("no row %s", qPrintable(caption));
+}
+
+// Appends `count` copies of `code`.
+void repeat(QVector<int> &codes, int code, int count)
+{
+    for (int i = 0; i < count; ++i)
+        codes << code;
+}
+
+} // namespace
+
+class RowGlyphsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyRowCodeHasAGlyph_data() { addRows(); }
+    void everyRowCodeHasAGlyph();
+    void signsStayInsideTheCell_data() { addRows(); }
+    void signsStayInsideTheCell();
+    void widestCaptionsFit_data();
+    void widestCaptionsFit();
+    void signsOfARowDiffer_data() { addRows(); }
+    void signsOfARowDiffer();
+
+private:
+    static void addRows();
+};
+
+void RowGlyphsTest::addRows()
+{
+    QTest::addColumn<QString>("caption");
+    for (const GlyphRow &row : glyphRows())
+        QTest::newRow(qPrintable(row.caption)) << row.caption;
+}
+
+void RowGlyphsTest::everyRowCodeHasAGlyph()
+{
+    QFETCH(QString, caption);
+    const GlyphRow &row = rowNamed(caption);
+    const QRawFont font = rowFont(row);
+    QVERIFY(font.isValid());
+    for (int code : row.codes) {
+        const quint32 glyph = glyphForByte(font, uint8_t(code));
+        QVERIFY2(glyph != 0, qPrintable(QStringLiteral("code %1 has no glyph").arg(code)));
+        QVERIFY2(!font.pathForGlyph(glyph).isEmpty(),
+                 qPrintable(QStringLiteral("code %1 is blank").arg(code)));
+    }
+}
+
+void RowGlyphsTest::signsStayInsideTheCell()
+{
+    QFETCH(QString, caption);
+    const GlyphRow &row = rowNamed(caption);
+    const QRawFont font = rowFont(row);
+    const int baseline = baselineFromTop(row.heightPx);
+    const double margin = kEdgePx + emboldeningPx(row);
+    for (int code : row.codes) {
+        const QRectF ink = font.pathForGlyph(glyphForByte(font, uint8_t(code))).boundingRect();
+        const double top = baseline + ink.top();
+        const double bottom = baseline + ink.bottom();
+        QVERIFY2(top >= margin, qPrintable(QStringLiteral("code %1 top at %2 px").arg(code).arg(top)));
+        QVERIFY2(bottom <= kCellHeightPx - margin,
+                 qPrintable(QStringLiteral("code %1 bottom at %2 px").arg(code).arg(bottom)));
+    }
+}
+
+void RowGlyphsTest::widestCaptionsFit_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QVector<int>>("codes");
+    QVector<int> egyptian{32};
+    for (auto [code, count] : {std::pair{217, 7}, {216, 9}, {215, 9}, {214, 9}, {213, 9}})
+        repeat(egyptian, code, count);
+    QTest::newRow("Egyptian 79999") << "Egyptian" << egyptian;
+    QTest::newRow("Attic 79999") << "Attic" << QVector<int>{
+        32, 222, 126, 126, 221, 125, 125, 125, 125, 220, 124, 124, 124, 124,
+        219, 122, 122, 122, 122, 218, 120, 120, 120, 120};
+    QVector<int> greek{32};
+    for (auto [code, count] : {std::pair{126, 7}, {125, 9}, {124, 9}, {123, 1}, {122, 4}, {121, 1}, {120, 4}})
+        repeat(greek, code, count);
+    QTest::newRow("Ancient Greek 79999") << "Ancient Greek" << greek;
+    QVector<int> runes{32, 125, 124, 124, 123, 122, 122, 122, 122, 160};
+    repeat(runes, 126, 9);
+    runes += QVector<int>{125, 124, 124, 124, 124, 123, 122, 122, 122, 122};
+    QTest::newRow("Hungar.Runes 79999") << "Hungar.Runes" << runes;
+    QVector<int> heyarian{32, 195, 196, 196, 196, 196, 201, 197, 197, 197, 197, 202};
+    for (auto [code, count] : {std::pair{198, 9}, {199, 9}, {200, 7}, {195, 1}})
+        repeat(heyarian, code, count);
+    QTest::newRow("Heyarian 79999") << "Heyarian" << heyarian;
+    QTest::newRow("Manchu 66686") << "Manchu" << QVector<int>{32, 86, 110, 86, 109, 86, 108, 106, 86};
+    QTest::newRow("Manchu 79999") << "Manchu" << QVector<int>{32, 87, 110, 89, 109, 89, 108, 107, 89};
+    QTest::newRow("Kanji 79999") << "Kanji" << QVector<int>{32, 103, 109, 105, 108, 105, 107, 105, 106, 105};
+    QTest::newRow("Suzhou 79999") << "Suzhou" << QVector<int>{32, 68, 33, 70, 34, 70, 35, 70, 36, 70};
+    QTest::newRow("Amharic 79999") << "Amharic" << QVector<int>{32, 229, 242, 240, 241, 231, 241, 240, 231};
+    QTest::newRow("Sanskrit 79999") << "Sanskrit" << QVector<int>{32, 169, 192, 160, 169, 160, 193, 167, 194};
+    QVector<int> dual{32};
+    repeat(dual, 106, 17);
+    QTest::newRow("Dual code, 17 digits") << "Dual code" << dual;
+    QVector<int> post{32};
+    repeat(post, 106, 15);
+    repeat(post, 32, 10);
+    QTest::newRow("Post code, 5 digits") << "Post code" << post;
+}
+
+void RowGlyphsTest::widestCaptionsFit()
+{
+    QFETCH(QString, caption);
+    QFETCH(QVector<int>, codes);
+    const GlyphRow &row = rowNamed(caption);
+    const QRawFont font = rowFont(row);
+    QVector<quint32> glyphs;
+    for (int code : codes)
+        glyphs << glyphForByte(font, uint8_t(code));
+    double width = 0;
+    for (const QPointF &advance : font.advancesForGlyphIndexes(glyphs))
+        width += advance.x();
+    QVERIFY2(width <= row.cellWidthPx,
+             qPrintable(QStringLiteral("%1 px in a %2 px cell").arg(width).arg(row.cellWidthPx)));
+}
+
+void RowGlyphsTest::signsOfARowDiffer()
+{
+    QFETCH(QString, caption);
+    const GlyphRow &row = rowNamed(caption);
+    const QRawFont font = rowFont(row);
+    QVector<QPainterPath> seen;
+    for (int code : row.codes) {
+        const QPainterPath path = font.pathForGlyph(glyphForByte(font, uint8_t(code)));
+        QVERIFY2(!seen.contains(path),
+                 qPrintable(QStringLiteral("code %1 looks like another sign of the row").arg(code)));
+        seen << path;
+    }
+}
+
+QTEST_MAIN(RowGlyphsTest)
+#include "RowGlyphsTest.moc"
