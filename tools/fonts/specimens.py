@@ -132,7 +132,7 @@ def draw_row(sheet, row, font, widths):
         sheet.overflows.append(f"{row.caption}: widest caption")
     sheet.text(MARGIN + min(row.width, PAGE_WIDTH - 2 * MARGIN - 170) + 6 if row.width < 900
                else MARGIN, sheet.y + CELL_HEIGHT_PX + 2 if row.width >= 900 else sheet.y + 12,
-               f"widest caption, {width} px")
+               f"widest caption, {width} px (signs in code order)")
     sheet.y += CELL_HEIGHT_PX + (20 if row.width >= 900 else 10)
     draw_signs(sheet, row, font)
     sheet.y += 14

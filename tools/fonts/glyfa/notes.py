@@ -67,8 +67,10 @@ def _describe(sign):
         text = f"U+{sign.codepoint:04X} {name}".rstrip()
         if sign.stand_in:
             text += " (stand-in)"
-        if sign.fill_holes or sign.thicken:
-            text += " (filled/thickened)"
+        if sign.fill_holes:
+            text += " (filled, lines thickened)"
+        elif sign.thicken:
+            text += " (lines thickened)"
         return sign.font, text
     if isinstance(sign, ShapedWord):
         codepoints = " ".join(f"{ord(c):04X}" for c in sign.text)
