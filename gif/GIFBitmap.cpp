@@ -1,6 +1,8 @@
 #include "gif/GIFBitmap.h"
 
+#include <algorithm>
 #include <array>
+#include <climits>
 #include <vector>
 
 #include "gif/DIBWriter.h"
