@@ -1,0 +1,191 @@
+#!/usr/bin/python3
+"""Unit tests of the font build's logic: cell geometry, fit groups, the
+width fit, the caption census, outlines and the source note.
+
+Run with Debian's /usr/bin/python3; exits 77 (skipped) without fontTools.
+"""
+
+import os
+import random
+import sys
+import unittest
+
+sys.dont_write_bytecode = True
+REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+sys.path.insert(0, os.path.join(REPO, "tools", "fonts"))
+
+try:
+    import fontTools  # noqa: F401
+except ImportError:
+    print("skipped: python3-fonttools is not installed")
+    sys.exit(77)
+
+from glyfa import metrics  # noqa: E402
+from glyfa.fitting import (CaptionWidths, FitGroup, caption_px, candidate_captions,  # noqa: E402
+                           fit_groups, read_census, width_factor)
+from glyfa.notes import _ranges  # noqa: E402
+from glyfa.outlines import Outline, outline_from_points, rectangle, signed_area  # noqa: E402
+from glyfa.placeholders import _open_box  # noqa: E402
+from glyfa.rows import FAMILIES, ROWS, Row, rows_of  # noqa: E402
+
+
+class CellGeometryTest(unittest.TestCase):
+    def test_baseline_follows_the_program_formula(self):
+        # (height, baseline) worked out by hand with A and D from the heights:
+        # floor((38 - (A + D)) / 2) + A.
+        for height, baseline in ((27, 30), (48, 38), (24, 28), (20, 27), (40, 35), (45, 37)):
+            with self.subTest(height=height):
+                self.assertEqual(metrics.baseline_from_top_px(height), baseline)
+
+    def test_band_keeps_the_margin_inside_the_cell(self):
+        for height in (20, 24, 27, 29, 32, 37, 40, 45, 48):
+            for bold in (False, True):
+                band = metrics.row_band(height, bold)
+                margin = metrics.SAFETY_BOLD_PX if bold else metrics.SAFETY_PX
+                baseline = metrics.baseline_from_top_px(height)
+                top_px = baseline - band.top * height / metrics.UNITS_PER_EM
+                bottom_px = baseline - band.bottom * height / metrics.UNITS_PER_EM
+                self.assertGreaterEqual(top_px, margin - 1e-9)
+                self.assertLessEqual(bottom_px, metrics.CELL_HEIGHT_PX - margin + 1e-9)
+                self.assertLessEqual(band.top, metrics.ASCENDER)
+                self.assertGreaterEqual(band.bottom, metrics.DESCENDER)
+
+    def test_at_48_px_the_band_lies_above_the_baseline(self):
+        self.assertGreater(metrics.row_band(48, True).bottom, 0)
+
+    def test_at_27_px_the_windows_metrics_limit_the_band(self):
+        band = metrics.row_band(27, False)
+        self.assertLess(band.top, metrics.ASCENDER)
+        self.assertGreater(band.bottom, metrics.DESCENDER)
+        self.assertEqual(metrics.row_band(24, False).top, metrics.ASCENDER)
+
+    def test_advances_round_to_whole_pixels(self):
+        self.assertEqual(metrics.advance_px(2048, 27), 27)
+        self.assertEqual(metrics.advance_px(1024, 27), 14)  # 13.5 rounds up
+        self.assertEqual(metrics.advance_px(0, 27), 0)
+
+
+class RowTableTest(unittest.TestCase):
+    def test_every_glyph_string_row_but_morse_is_listed(self):
+        self.assertEqual(len(ROWS), 53)
+        self.assertEqual(len({row.cell for row in ROWS}), 53)
+
+    def test_codes_per_family(self):
+        counts = {family: len(set().union(*(row.code_set() for row in rows_of(family))))
+                  for family in FAMILIES}
+        self.assertEqual(counts, {"Glyfa08": 140, "Glyfa08b": 169, "Glyfa08c": 182,
+                                  "Glyfa08d": 175})
+
+    def test_rows_sharing_a_code_form_one_group(self):
+        groups = [group for family in FAMILIES for group in fit_groups(family, rows_of(family))]
+        shared = sorted(sorted(row.caption for row in group.rows)
+                        for group in groups if len(group.rows) > 1)
+        self.assertEqual(shared, [["Ancient Greek", "Attic"], ["Arabic", "Farsi"],
+                                  ["Dual code", "Post code"]])
+        self.assertEqual(len(groups), 50)
+
+
+def _row(width=100, height=20, codes=(65,), widest=((65,),)):
+    return Row("Test", "P99", "Glyfa08", height, False, width, tuple(codes), widest)
+
+
+class WidthFitTest(unittest.TestCase):
+    def _fit(self, row, census, advance=2048):
+        placed = {code: Outline((), advance) for code in row.codes}
+        widths = CaptionWidths(census)
+        fixed = {32: metrics.SPACE_ADVANCE}
+        candidates = {row.caption: candidate_captions(row, widths.captions(row), placed, fixed)}
+        group = FitGroup(row.family, [row], list(row.codes))
+        return width_factor(group, candidates, placed, fixed), placed, fixed
+
+    def _width(self, row, census, placed, fixed, factor):
+        def advance_of(code):
+            return round(placed[code].advance * factor) if code in placed else fixed[code]
+        return max(caption_px(c, row.height, advance_of) for c in CaptionWidths(census).captions(row))
+
+    def test_a_caption_that_fits_keeps_full_size(self):
+        row = _row()
+        factor, _, _ = self._fit(row, {"P99": [{65: 4}]})
+        self.assertEqual(factor, 1.0)
+
+    def test_an_overflowing_caption_shrinks_the_row_just_enough(self):
+        row = _row()
+        census = {"P99": [{32: 1, 65: 10}, {65: 3}]}
+        factor, placed, fixed = self._fit(row, census)
+        limit = row.width - metrics.WIDTH_SAFETY_PX
+        self.assertLess(factor, 1.0)
+        self.assertLessEqual(self._width(row, census, placed, fixed, factor), limit)
+        self.assertGreater(self._width(row, census, placed, fixed, factor + 0.01), limit)
+
+    def test_without_census_the_estimate_counts(self):
+        row = _row(widest=((32,),) + ((65,),) * 10)
+        factor, _, _ = self._fit(row, {})
+        self.assertLess(factor, 1.0)
+
+    def test_pruning_never_loses_the_widest_caption(self):
+        rng = random.Random(7)
+        codes = (65, 66, 67)
+        row = _row(width=400, codes=codes)
+        placed = {65: Outline((), 900), 66: Outline((), 1500), 67: Outline((), 2600)}
+        fixed = {32: metrics.SPACE_ADVANCE}
+        captions = [[((32,), rng.randint(0, 12))] + [((c,), rng.randint(0, 9)) for c in codes]
+                    for _ in range(300)]
+        kept = candidate_captions(row, captions, placed, fixed)
+        self.assertLess(len(kept), len(captions))
+        for factor in (0.05, 0.2, 0.37, 0.5, 0.81, 1.0):
+            def advance_of(code):
+                return round(placed[code].advance * factor) if code in placed else fixed[code]
+            widest = max(caption_px(c, row.height, advance_of) for c in captions)
+            self.assertEqual(max(caption_px(c, row.height, advance_of) for c in kept), widest)
+
+
+class CensusTest(unittest.TestCase):
+    def test_lines_become_code_counts_per_cell(self):
+        path = os.path.join(os.environ.get("TMPDIR", "/tmp"), f"census-{os.getpid()}.txt")
+        with open(path, "w", encoding="utf-8") as file:
+            file.write("P28\t32:1 217:7 216:9\n\n# comment\nP6\t32:1 58:5\nP28\t32:1 213:2\n")
+        try:
+            census = read_census(path)
+        finally:
+            os.remove(path)
+        self.assertEqual(census, {"P28": [{32: 1, 217: 7, 216: 9}, {32: 1, 213: 2}],
+                                  "P6": [{32: 1, 58: 5}]})
+
+
+class OutlineTest(unittest.TestCase):
+    def test_points_become_a_clockwise_square(self):
+        square = ((0, 0, True), (0, 10, True), (10, 10, True), (10, 0, True))
+        outline = outline_from_points([square], 12, 10)
+        self.assertEqual(outline.bounds(), (0, 0, 1, 1))
+        self.assertAlmostEqual(outline.advance, 1.2)
+        self.assertAlmostEqual(signed_area(outline), -1.0)
+
+    def test_off_curve_points_make_curves(self):
+        diamond = ((0, 5, True), (0, 10, False), (5, 10, True), (10, 10, False),
+                   (10, 5, True), (10, 0, False), (5, 0, True), (0, 0, False))
+        outline = outline_from_points([diamond], 10, 10)
+        self.assertTrue(any(op == "qCurveTo" for op, _ in outline.ops))
+        self.assertLess(signed_area(outline), 0)  # clockwise, like TrueType outer contours
+
+    def test_rectangle_is_clockwise(self):
+        self.assertAlmostEqual(signed_area(rectangle(0, 0, 2, 3)), -6.0)
+
+    def test_placeholder_box_has_a_counter(self):
+        areas = sorted(signed_area(part) for part in _open_box().contours())
+        self.assertLess(areas[0], 0)
+        self.assertGreater(areas[1], 0)
+
+    def test_transform_scales_advance_with_x(self):
+        outline = rectangle(0, 0, 1, 1).transformed(2, 3, 5, 7)
+        self.assertEqual(outline.bounds(), (5, 7, 7, 10))
+        self.assertEqual(outline.advance, 2)
+
+
+class SourceNoteTest(unittest.TestCase):
+    def test_code_ranges(self):
+        self.assertEqual(_ranges([33, 34, 35, 37, 40, 41]), "33-35, 37, 40-41")
+        self.assertEqual(_ranges([]), "")
+
+
+if __name__ == "__main__":
+    unittest.main()
