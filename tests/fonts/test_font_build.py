@@ -64,6 +64,11 @@ class CellGeometryTest(unittest.TestCase):
         self.assertEqual(metrics.advance_px(1024, 27), 14)  # 13.5 rounds up
         self.assertEqual(metrics.advance_px(0, 27), 0)
 
+    def test_synthesized_bold_widens_every_advance(self):
+        self.assertEqual(metrics.advance_px(2048, 24, bold=True), 25)
+        self.assertEqual(metrics.advance_px(0, 48, bold=True), 2)
+        self.assertEqual(metrics.advance_px(1024, 28, bold=True), 15)  # 14 + 1.17
+
 
 class RowTableTest(unittest.TestCase):
     def test_every_glyph_string_row_but_morse_is_listed(self):
@@ -85,8 +90,8 @@ class RowTableTest(unittest.TestCase):
         self.assertEqual(len(groups), 50)
 
 
-def _row(width=100, height=20, codes=(65,), widest=((65,),)):
-    return Row("Test", "P99", "Glyfa08", height, False, width, tuple(codes), widest)
+def _row(width=100, height=20, codes=(65,), widest=((65,),), bold=False):
+    return Row("Test", "P99", "Glyfa08", height, bold, width, tuple(codes), widest)
 
 
 class WidthFitTest(unittest.TestCase):
@@ -101,7 +106,7 @@ class WidthFitTest(unittest.TestCase):
     def _width(self, row, census, placed, fixed, factor):
         def advance_of(code):
             return round(placed[code].advance * factor) if code in placed else fixed[code]
-        return max(caption_px(c, row.height, advance_of) for c in CaptionWidths(census).captions(row))
+        return max(caption_px(c, row, advance_of) for c in CaptionWidths(census).captions(row))
 
     def test_a_caption_that_fits_keeps_full_size(self):
         row = _row()
@@ -122,10 +127,20 @@ class WidthFitTest(unittest.TestCase):
         factor, _, _ = self._fit(row, {})
         self.assertLess(factor, 1.0)
 
+    def test_bold_rows_shrink_more(self):
+        census = {"P99": [{32: 1, 65: 10}]}
+        regular, _, _ = self._fit(_row(), census)
+        bold, _, _ = self._fit(_row(bold=True), census)
+        self.assertLess(bold, regular)
+
     def test_pruning_never_loses_the_widest_caption(self):
+        for bold in (False, True):
+            with self.subTest(bold=bold):
+                self._check_pruning(_row(width=400, codes=(65, 66, 67), bold=bold))
+
+    def _check_pruning(self, row):
         rng = random.Random(7)
-        codes = (65, 66, 67)
-        row = _row(width=400, codes=codes)
+        codes = row.codes
         placed = {65: Outline((), 900), 66: Outline((), 1500), 67: Outline((), 2600)}
         fixed = {32: metrics.SPACE_ADVANCE}
         captions = [[((32,), rng.randint(0, 12))] + [((c,), rng.randint(0, 9)) for c in codes]
@@ -135,8 +150,8 @@ class WidthFitTest(unittest.TestCase):
         for factor in (0.05, 0.2, 0.37, 0.5, 0.81, 1.0):
             def advance_of(code):
                 return round(placed[code].advance * factor) if code in placed else fixed[code]
-            widest = max(caption_px(c, row.height, advance_of) for c in captions)
-            self.assertEqual(max(caption_px(c, row.height, advance_of) for c in kept), widest)
+            widest = max(caption_px(c, row, advance_of) for c in captions)
+            self.assertEqual(max(caption_px(c, row, advance_of) for c in kept), widest)
 
 
 class CensusTest(unittest.TestCase):

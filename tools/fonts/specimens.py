@@ -56,8 +56,8 @@ class FamilyFont:
                                                       layout_engine=ImageFont.Layout.BASIC)
         return self._faces[height]
 
-    def advance_px(self, code, height):
-        return advance_px(self._advance[ord(char_of(code))], height)
+    def advance_px(self, code, height, bold=False):
+        return advance_px(self._advance[ord(char_of(code))], height, bold)
 
 
 def ink_inside(text, face, stroke, baseline, width, check_width):
@@ -107,7 +107,7 @@ class Sheet:
 
 def widest_caption(row, font, widths):
     def width(caption):
-        return sum(count * max(font.advance_px(code, row.height) for code in slot)
+        return sum(count * max(font.advance_px(code, row.height, row.bold) for code in slot)
                    for slot, count in caption)
 
     best = max(widths.captions(row), key=width)

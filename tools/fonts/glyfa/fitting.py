@@ -17,7 +17,7 @@ group is shrunk by one width factor about the band's middle.
 import math
 from dataclasses import dataclass, field
 
-from .metrics import WIDTH_SAFETY_PX, advance_px, row_band
+from .metrics import WIDTH_SAFETY_PX, advance_px, emboldening_px, row_band
 from .outlines import Outline
 from .placeholders import place_in_band
 
@@ -130,25 +130,29 @@ class CaptionWidths:
         return bool(self._census.get(row.cell))
 
 
-def caption_px(caption, height, advance_of):
-    return sum(count * max(advance_px(advance_of(code), height) for code in slot)
+def caption_px(caption, row, advance_of):
+    return sum(count * max(advance_px(advance_of(code), row.height, row.bold) for code in slot)
                for slot, count in caption)
 
 
 def _widest_px(row, captions, advance_of):
-    return max(caption_px(caption, row.height, advance_of) for caption in captions)
+    return max(caption_px(caption, row, advance_of) for caption in captions)
 
 
-def _bounds(caption, height, placed, fixed_advances):
+def _bounds(caption, row, placed, fixed_advances):
     """Width of a caption as f * scaled + fixed, give or take `slack` for rounding."""
     scaled = fixed = slack = 0.0
+    extra = emboldening_px(row.height, row.bold)
     for slot, count in caption:
         group_codes = [code for code in slot if code in placed]
         if group_codes:
-            scaled += count * max(placed[code].advance for code in group_codes) * height / 2048
+            widest = max(placed[code].advance for code in group_codes)
+            scaled += count * widest * row.height / 2048
+            fixed += count * extra
             slack += count * 0.51
         else:
-            fixed += count * max(advance_px(fixed_advances[code], height) for code in slot)
+            fixed += count * max(advance_px(fixed_advances[code], row.height, row.bold)
+                                 for code in slot)
     return scaled, fixed, slack
 
 
@@ -159,7 +163,7 @@ def candidate_captions(row, captions, placed, fixed_advances):
     advance, so one that stays below another's lowest possible width at
     both ends of the range stays below it everywhere between.
     """
-    bounds = [_bounds(caption, row.height, placed, fixed_advances) for caption in captions]
+    bounds = [_bounds(caption, row, placed, fixed_advances) for caption in captions]
     best = [max(range(len(bounds)), key=lambda i: bounds[i][1] - bounds[i][2]),
             max(range(len(bounds)), key=lambda i: sum(bounds[i][:2]) - bounds[i][2])]
     kept = []

@@ -81,6 +81,13 @@ def row_band(height_px, bold):
     return Band(bottom, top)
 
 
-def advance_px(advance_units, height_px):
-    """The advance a hinting renderer gives a glyph: rounded to whole pixels."""
-    return round_half_up(advance_units * height_px / UNITS_PER_EM)
+def emboldening_px(height_px, bold):
+    """What synthesized bold adds to every advance: a 24th of the em."""
+    return height_px / 24 if bold else 0.0
+
+
+def advance_px(advance_units, height_px, bold=False):
+    """The advance a hinting renderer gives a glyph: rounded to whole pixels,
+    after synthesized bold (where the row is bold) has widened it."""
+    return round_half_up(advance_units * height_px / UNITS_PER_EM
+                         + emboldening_px(height_px, bold))
