@@ -161,14 +161,21 @@ void MainWindow::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
+// Registers the glyph fonts the system lacks, shows today's number (the
+// first refresh runs here, while the panels still have the layout's font),
+// then hands each panel its family.
 void MainWindow::FormActivate()
 {
+    fonts_.registerMissingFamilies();
     setNumberText(QString::number(DayCountSince1899(clock_())));
     for (const char* name : PanelsInFamilyOrder())
         valueCell(QLatin1String(name))->setFontFamily(QLatin1String(FindRow(name)->family));
 }
 
-void MainWindow::FormClose() {}
+void MainWindow::FormClose()
+{
+    fonts_.releaseRegistrations();
+}
 
 void MainWindow::schl1Click() { close(); }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DayCount.h"
+#include "FontRegistry.h"
 
 #include <QWidget>
 
@@ -43,6 +44,7 @@ public:
     ValueCell* valueCell(const QString& name) const;
     PaintBox* paintBox(const QString& name) const;
     NumeralPages* pages() const { return PG1_; }
+    const FontRegistry& fontRegistry() const { return fonts_; }
     BottomBar* bottomBar() const { return P1_; }
 
     // The handlers, by the names the rest of the program knows them by.
@@ -74,6 +76,7 @@ private:
 
     Clock clock_;
     ErrorDisplay errorDisplay_;
+    FontRegistry fonts_;
     NumeralPages* PG1_ = nullptr;
     BottomBar* P1_ = nullptr;
     QAction* M2_ = nullptr;

@@ -1,0 +1,102 @@
+#include "FontRegistry.h"
+#include "MainWindow.h"
+#include "UiFonts.h"
+#include "ValueCell.h"
+
+#include <QFontDatabase>
+#include <QTest>
+
+namespace {
+
+bool HasFamily(const QString& family)
+{
+    for (const QString& listed : QFontDatabase::families())
+        if (listed.compare(family, Qt::CaseInsensitive) == 0 || listed.startsWith(family + " [", Qt::CaseInsensitive))
+            return true;
+    return false;
+}
+
+int RegisteredCount(const FontRegistry& registry)
+{
+    int count = 0;
+    for (const FontRegistry::Entry& entry : registry.entries())
+        count += entry.registered;
+    return count;
+}
+
+}  // namespace
+
+// Activation registers each glyph family the system lacks; close releases
+// exactly those registrations.
+class FontRegistrationTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InstallFontStandIns(); }
+    void registersMissingFamiliesAndReleasesThem();
+    void rowsDrawInTheirOwnFamilies();
+};
+
+void FontRegistrationTest::registersMissingFamiliesAndReleasesThem()
+{
+#ifdef INSTALLED_GLYFA08B
+    QVERIFY2(HasFamily("Glyfa08b"), "the private fontconfig configuration did not install GLYFA08B");
+#endif
+    for (const char* family : FontRegistry::Families())
+        if (QLatin1String(family) != QLatin1String("Glyfa08b"))
+            QVERIFY2(!HasFamily(family), family);
+
+    MainWindow window([] { return QDate(2026, 12, 6); });
+    QStringList errors;
+    window.setErrorDisplay([&errors](const QString& message) { errors << message; });
+    window.show();
+    window.activateWindow();
+    QTRY_VERIFY(window.isActivated());
+    QVERIFY2(errors.isEmpty(), qPrintable(errors.join("; ")));
+
+    const auto& entries = window.fontRegistry().entries();
+    QCOMPARE(RegisteredCount(window.fontRegistry()), EXPECTED_REGISTRATIONS);
+#ifdef INSTALLED_GLYFA08B
+    QVERIFY(!entries[1].registered);
+#endif
+    for (const FontRegistry::Entry& entry : entries)
+        if (entry.registered)
+            QVERIFY(entry.handle >= 0);
+    for (const char* family : FontRegistry::Families())
+        QVERIFY2(HasFamily(family), family);
+
+    QList<int> handles;
+    for (const FontRegistry::Entry& entry : entries)
+        if (entry.registered)
+            handles << entry.handle;
+    window.close();
+    QCOMPARE(RegisteredCount(window.fontRegistry()), 0);
+    for (int handle : handles)
+        QVERIFY(QFontDatabase::applicationFontFamilies(handle).isEmpty());
+    for (const char* family : FontRegistry::Families())
+        if (QLatin1String(family) != QLatin1String("Glyfa08b"))
+            QVERIFY2(!HasFamily(family), family);
+#ifdef INSTALLED_GLYFA08B
+    QVERIFY(HasFamily("Glyfa08b"));   // the installed one is left alone
+#endif
+}
+
+void FontRegistrationTest::rowsDrawInTheirOwnFamilies()
+{
+    MainWindow window([] { return QDate(2026, 12, 6); });
+    window.show();
+    window.activateWindow();
+    QTRY_VERIFY(window.isActivated());
+    const char* panels[] = {"P6", "P37", "P7", "P25"};
+    for (const char* name : panels) {
+        const ValueCell* cell = window.valueCell(name);
+        QCOMPARE(cell->face().resolvedFamily().toCaseFolded(), cell->fontFamily().toCaseFolded());
+    }
+    // 0x83 selects the Semaphore zero in Glyfa08c and nothing in Glyfa08.
+    QVERIFY(window.valueCell("P7")->face().glyphForByte(0x83) != 0);
+    QCOMPARE(window.valueCell("P6")->face().glyphForByte(0x83), 0u);
+    window.close();
+}
+
+QTEST_MAIN(FontRegistrationTest)
+#include "FontRegistrationTest.moc"
