@@ -1,8 +1,11 @@
 // Every code a glyph-string row writes has a visible glyph that stays
-// inside the row's 38-pixel value cell at the row's font height, and the
-// widest captions of the rows fit their cells.
+// inside the row's 38-pixel value cell at the row's font height (by its
+// outline, and as drawn, bold rows emboldened), and the widest captions of
+// the rows fit their cells.
+#include "CellRendering.h"
 #include "FontFixture.h"
 
+#include <QFontMetricsF>
 #include <QHash>
 #include <QPainterPath>
 #include <QRawFont>
@@ -64,6 +67,9 @@ private slots:
     void signsStayInsideTheCell();
     void widestCaptionsFit_data();
     void widestCaptionsFit();
+    void drawnSignsStayInsideTheCell_data() { addRows(); }
+    void drawnSignsStayInsideTheCell();
+    void theCellCheckSeesOverflow();
     void signsOfARowDiffer_data() { addRows(); }
     void signsOfARowDiffer();
 
@@ -152,16 +158,35 @@ void RowGlyphsTest::widestCaptionsFit()
     QFETCH(QString, caption);
     QFETCH(QVector<int>, codes);
     const GlyphRow &row = rowNamed(caption);
-    const QRawFont font = rowFont(row);
-    QVector<quint32> glyphs;
-    for (int code : codes)
-        glyphs << glyphForByte(font, uint8_t(code));
-    // Synthesized bold widens every advance by a 24th of the em.
-    double width = glyphs.size() * (row.bold ? row.heightPx / 24.0 : 0.0);
-    for (const QPointF &advance : font.advancesForGlyphIndexes(glyphs))
-        width += advance.x();
+    const QFont font = cellFont(row);
+    QVERIFY2(!font.family().isEmpty(), "family not registered");
+    const double width = QFontMetricsF(font).horizontalAdvance(glyphStringText(codes));
     QVERIFY2(width <= row.cellWidthPx,
              qPrintable(QStringLiteral("%1 px in a %2 px cell").arg(width).arg(row.cellWidthPx)));
+}
+
+void RowGlyphsTest::drawnSignsStayInsideTheCell()
+{
+    QFETCH(QString, caption);
+    const GlyphRow &row = rowNamed(caption);
+    const QFont font = cellFont(row);
+    QVERIFY2(!font.family().isEmpty(), "family not registered");
+    for (int code : row.codes) {
+        const CellInk ink = drawInCell(font, {code}, row.heightPx, 200);
+        QVERIFY2(ink.inside > 0, qPrintable(QStringLiteral("code %1 draws nothing").arg(code)));
+        QVERIFY2(ink.outside == 0,
+                 qPrintable(QStringLiteral("code %1: %2 inked pixels outside").arg(code).arg(ink.outside)));
+    }
+}
+
+void RowGlyphsTest::theCellCheckSeesOverflow()
+{
+    // The same sign drawn far too large must be caught leaving the cell.
+    GlyphRow tooLarge = rowNamed("Kanji");
+    tooLarge.heightPx = 60;
+    const CellInk ink = drawInCell(cellFont(tooLarge), {100}, 27, 200);
+    QVERIFY(ink.inside > 0);
+    QVERIFY(ink.outside > 0);
 }
 
 void RowGlyphsTest::signsOfARowDiffer()
