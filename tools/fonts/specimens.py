@@ -21,6 +21,7 @@ sys.path.insert(0, HERE)
 sys.dont_write_bytecode = True  # keep the source tree free of caches
 
 from build_fonts import CENSUS, FONT_FILES  # noqa: E402
+from glyfa.build import family_codes  # noqa: E402
 from glyfa.fitting import CaptionWidths, read_census  # noqa: E402
 from glyfa.metrics import CELL_HEIGHT_PX, advance_px, baseline_from_top_px, row_band  # noqa: E402
 from glyfa.rows import FAMILIES, rows_of  # noqa: E402
@@ -162,7 +163,28 @@ def render_family(family, font_dir, widths):
     sheet.y += 30
     for row in rows_of(family):
         draw_row(sheet, row, font, widths)
+    draw_unused(sheet, family, font)
     return sheet.crop(), sheet.overflows
+
+
+def draw_unused(sheet, family, font):
+    """The codes no row writes, with their placeholders, at the smallest row height."""
+    rows = rows_of(family)
+    used = set().union(*(row.code_set() for row in rows))
+    unused = [code for code in family_codes(family) if code != 32 and code not in used]
+    smallest = min(rows, key=lambda row: row.height)
+    sheet.text(MARGIN, sheet.y, "Codes no row writes (placeholders)", sheet.title, BLUE)
+    sheet.y += 24
+    x = MARGIN
+    for code in unused:
+        if x + 44 > PAGE_WIDTH - MARGIN:
+            x = MARGIN
+            sheet.y += CELL_HEIGHT_PX + 18
+        width = max(font.advance_px(code, smallest.height) + 6, 20)
+        sheet.cell(x + 3, sheet.y, width, smallest, font, char_of(code), check_width=False)
+        sheet.text(x + 3, sheet.y + CELL_HEIGHT_PX + 2, str(code), fill=GREY)
+        x += max(width + 12, 36)
+    sheet.y += CELL_HEIGHT_PX + 18
 
 
 def main(argv=None):
