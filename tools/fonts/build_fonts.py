@@ -98,9 +98,10 @@ def print_report(results, from_census):
             band = group.band
             rows = ", ".join(f"{row.caption} {row.height}px{' bold' if row.bold else ''}"
                              for row in group.rows)
-            print(f"{result.family:9} {rows}: band {band.bottom:.0f}..{band.top:.0f}"
-                  f" units, font scale {fit.font_scale:.0f} units/em,"
-                  f" width factor {fit.width_factor:.4f}")
+            scale = (f"font signs {fit.font_scale:.0f} units/em" if fit.font_scale
+                     else "drawn signs only")
+            print(f"{result.family:9} {rows}: band {band.bottom:.0f}..{band.top:.0f} units,"
+                  f" {scale}, width factor {fit.width_factor:.4f}")
             for caption, (widest, cell) in fit.widest_px.items():
                 print(f"{'':9}   {caption}: widest caption {widest} of {cell} px")
 
