@@ -1,5 +1,6 @@
 #include "FontRegistry.h"
 
+#include "GlyphFace.h"
 #include "ProgramResources.h"
 
 #include <QFontDatabase>
@@ -53,6 +54,7 @@ bool FontRegistry::LoadFontResource(const QString& name, int index)
     // The font database keeps its own copy of the bytes.
     const QByteArray copy(data.constData(), data.size());
     entries_[index - 1].handle = QFontDatabase::addApplicationFontFromData(copy);
+    GlyphFace::forgetCachedFaces();
     return true;
 }
 
@@ -60,8 +62,10 @@ bool FontRegistry::LoadFontResource(const QString& name, int index)
 void FontRegistry::releaseRegistrations()
 {
     for (Entry& entry : entries_) {
-        if (entry.registered && entry.handle >= 0)
+        if (entry.registered && entry.handle >= 0) {
             QFontDatabase::removeApplicationFont(entry.handle);
+            GlyphFace::forgetCachedFaces();
+        }
         entry = Entry{};
     }
 }

@@ -3,6 +3,7 @@
 #include "CharacterMap.h"
 #include "Cp1252.h"
 
+#include <QHash>
 #include <QtEndian>
 
 #include <cmath>
@@ -34,7 +35,26 @@ int FloorHalf(int value)
     return value >= 0 ? value / 2 : -((1 - value) / 2);
 }
 
+QHash<QString, std::shared_ptr<const GlyphFace>>& FaceCache()
+{
+    static QHash<QString, std::shared_ptr<const GlyphFace>> cache;
+    return cache;
+}
+
 }  // namespace
+
+std::shared_ptr<const GlyphFace> GlyphFace::forFont(const QFont& font)
+{
+    std::shared_ptr<const GlyphFace>& face = FaceCache()[font.key()];
+    if (!face)
+        face = std::make_shared<const GlyphFace>(font);
+    return face;
+}
+
+void GlyphFace::forgetCachedFaces()
+{
+    FaceCache().clear();
+}
 
 GlyphFace::GlyphFace(const QFont& font)
 {
@@ -56,18 +76,37 @@ GlyphFace::GlyphFace(const QFont& font)
 void GlyphFace::mapBytes()
 {
     const CharacterMap map(rawFont_.fontTable("cmap"));
-    QList<quint32> indexes(256);
     for (int b = 0; b < 256; ++b) {
         const auto byte = static_cast<unsigned char>(b);
         std::uint32_t glyph = map.glyphForSymbolByte(byte);
         if (glyph == 0)
             glyph = map.glyphForCharacter(symbolStandIn_ ? StandInCharacter(byte) : Cp1252ToUnicode(byte));
         glyphs_[b] = glyph;
-        indexes[b] = glyph;
     }
-    const QList<QPointF> advances = rawFont_.advancesForGlyphIndexes(indexes, QRawFont::UseDesignMetrics);
-    for (int b = 0; b < 256 && b < advances.size(); ++b)
-        advances_[b] = advances[b].x();
+    readAdvances();
+}
+
+// Advance widths straight from the font's horizontal metrics, in design
+// units scaled to the pixel size: the same on every machine, and without
+// loading a single glyph.
+void GlyphFace::readAdvances()
+{
+    const QByteArray hhea = rawFont_.fontTable("hhea");
+    const QByteArray hmtx = rawFont_.fontTable("hmtx");
+    const QByteArray head = rawFont_.fontTable("head");
+    const int metrics = hhea.size() >= 36 ? qFromBigEndian<quint16>(hhea.constData() + 34) : 0;
+    if (metrics == 0 || hmtx.size() < metrics * 4 || head.size() < 20) {
+        QList<quint32> indexes(glyphs_.begin(), glyphs_.end());
+        const QList<QPointF> advances = rawFont_.advancesForGlyphIndexes(indexes, QRawFont::UseDesignMetrics);
+        for (int b = 0; b < 256 && b < advances.size(); ++b)
+            advances_[b] = advances[b].x();
+        return;
+    }
+    const qreal scale = rawFont_.pixelSize() / qMax<quint16>(1, qFromBigEndian<quint16>(head.constData() + 18));
+    for (int b = 0; b < 256; ++b) {
+        const int entry = std::min<int>(static_cast<int>(glyphs_[b]), metrics - 1);
+        advances_[b] = qFromBigEndian<quint16>(hmtx.constData() + entry * 4) * scale;
+    }
 }
 
 // Ascent and descent as the font's horizontal header gives them, scaled to

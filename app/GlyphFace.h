@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 // A font resolved for drawing glyph strings: byte b is the Windows-1252
 // character b, looked up in the font's own character map (glyph 0 when the
@@ -18,6 +19,11 @@
 class GlyphFace {
 public:
     explicit GlyphFace(const QFont& font);
+
+    // Cells with the same font share one face. The cache must be forgotten
+    // whenever fonts are registered or released.
+    static std::shared_ptr<const GlyphFace> forFont(const QFont& font);
+    static void forgetCachedFaces();
 
     // Glyphs of a glyph string with their pen positions, left-aligned at x = 0
     // on the baseline y = 0.
@@ -33,6 +39,7 @@ public:
 
 private:
     void mapBytes();
+    void readAdvances();
     void readVerticalMetrics();
 
     QRawFont rawFont_;

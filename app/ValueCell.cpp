@@ -35,7 +35,7 @@ void ValueCell::setFontFamily(const QString& family)
 const GlyphFace& ValueCell::face() const
 {
     if (!face_)
-        face_ = std::make_unique<GlyphFace>(font());
+        face_ = GlyphFace::forFont(font());
     return *face_;
 }
 

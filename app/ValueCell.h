@@ -33,6 +33,6 @@ protected:
 
 private:
     QByteArray caption_ = "-";
-    mutable std::unique_ptr<GlyphFace> face_;
+    mutable std::shared_ptr<const GlyphFace> face_;
     int captionSetCount_ = 0;
 };

@@ -1,4 +1,5 @@
-// Starts either the program's window or a bare window of the same size and
+// Starts the program's window ("tallyra"), a bare window of the same size
+// ("bare") or one holding a single label ("label"), and
 // writes the monotonic clock (nanoseconds) to standard output once the
 // window has been painted for the first time, then exits.
 
@@ -6,6 +7,7 @@
 #include "UiFonts.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QTimer>
 
 #include <cstdio>
@@ -46,12 +48,17 @@ private:
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    const bool bare = argc > 1 && QByteArray(argv[1]) == "bare";
+    const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray("tallyra");
     std::unique_ptr<QWidget> window;
-    if (bare) {
+    if (mode == "bare" || mode == "label") {
         window = std::make_unique<QWidget>();
         window->setFixedSize(MainWindow::kClientWidth, MainWindow::kClientHeight);
         window->setWindowTitle(QStringLiteral("Number signs of other cultures"));
+        if (mode == "label") {   // one line of text: the font database is loaded
+            auto* label = new QLabel(QStringLiteral("46362"), window.get());
+            label->setFont(UiFont(27));
+            label->adjustSize();
+        }
     } else {
         QApplication::setApplicationName(QStringLiteral("Tallyra"));
         InstallFontStandIns();
