@@ -8,8 +8,10 @@ namespace gif {
 class Stream;
 class TGIFItem;
 
-// The largest frame the reader accepts, in pixels.
+// The most pixels the reader decodes for one frame, and for all frames of
+// an image together: a few bytes of GIF can claim gigabytes of pixels.
 constexpr uint64_t kMaxFramePixels = uint64_t(64) << 20;
+constexpr uint64_t kMaxImagePixels = kMaxFramePixels;
 
 // The rows of an interlaced frame in the order they are stored: every 8th
 // row from 0, every 8th from 4, every 4th from 2, every 2nd from 1.

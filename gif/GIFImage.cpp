@@ -1,5 +1,6 @@
 #include "gif/GIFImage.h"
 
+#include "gif/DecodeFrameData.h"
 #include "gif/GIFException.h"
 #include "gif/Stream.h"
 
@@ -71,6 +72,7 @@ void TGIFImage::Clear()
 {
     images_.Clear();
     header_.Clear();
+    reservedPixels_ = 0;
     BitmapCache.reset();
     PaletteCache.reset();
 }
@@ -101,6 +103,13 @@ void TGIFImage::ReportWarning(const TGIFObject& sender, TGIFSeverity severity, c
 {
     if (WarningObserver)
         WarningObserver(sender, severity, message);
+}
+
+void TGIFImage::ReservePixels(uint64_t count)
+{
+    if (count > kMaxImagePixels - reservedPixels_)
+        throw GIFException(messages::ImageTooLarge);
+    reservedPixels_ += count;
 }
 
 void TGIFImage::Progress(TGIFProgressStage stage, int percent, const std::string& message) const

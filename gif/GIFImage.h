@@ -71,6 +71,9 @@ public:
     const TGIFImageList& Images() const { return images_; }
 
     void ReportWarning(const TGIFObject& sender, TGIFSeverity severity, const std::string& message) const;
+    // Books pixels for a frame about to be decoded; GIFException "Image too
+    // large" when all frames together would exceed kMaxImagePixels.
+    void ReservePixels(uint64_t count);
     void Progress(TGIFProgressStage stage, int percent, const std::string& message) const;
     const char* ClassName() const override { return "TGIFImage"; }
 
@@ -87,6 +90,7 @@ private:
 
     TGIFHeader header_;
     TGIFImageList images_;
+    uint64_t reservedPixels_ = 0;
 };
 
 }  // namespace gif

@@ -111,6 +111,8 @@ void TGIFSubImage::LoadFromStream(Stream& stream)
     if (HasLocalColorTable())
         colorMap_.LoadFromStream(stream, ColorTableEntries(descriptor_.PackedFields));
     const uint8_t prefill = transparent_ && graphicControl_ ? graphicControl_->TransparentColorIndex : 0;
+    if (TGIFImage* image = Image())
+        image->ReservePixels(uint64_t(Width()) * uint64_t(Height()));
     pixels_ = DecodeFrameData(stream, Width(), Height(), Interlaced(), prefill, *this);
 }
 

@@ -13,6 +13,7 @@
 
 using giftest::Bytes;
 using giftest::CodeData;
+using giftest::GifWriter;
 using giftest::LoadGif;
 
 Q_DECLARE_METATYPE(std::vector<int>)
@@ -78,7 +79,7 @@ private slots:
     void corruptTablesAreRefused();
     void codeSizeAboveElevenIsRefused_data();
     void codeSizeAboveElevenIsRefused();
-    void oversizedFramesAreRefusedBeforeDecoding();
+    void oversizedImagesAreRefusedBeforeDecoding();
     void shortDataAreReported_data();
     void shortDataAreReported();
     void codesSpanningTinyChunks();
@@ -310,7 +311,7 @@ void LzwDecoderTest::codeSizeAboveElevenIsRefused()
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, lzw::Decoder(codeSize, none));
 }
 
-void LzwDecoderTest::oversizedFramesAreRefusedBeforeDecoding()
+void LzwDecoderTest::oversizedImagesAreRefusedBeforeDecoding()
 {
     // 65535 x 1025 is just above 64 Mi pixels: refused without allocating.
     const Bytes data = WithCodeSize(2, CodeData({{4, 3}, {1, 3}, {5, 3}}));
@@ -320,9 +321,17 @@ void LzwDecoderTest::oversizedFramesAreRefusedBeforeDecoding()
     QVERIFY_THROWS_EXCEPTION(gif::GIFException, gif::DecodeFrameData(input, 65535, 1025, false, 0, sender));
     QCOMPARE(input.Position(), uint64_t(0));
     // Through the reader the whole load fails.
-    giftest::GifWriter writer;
+    GifWriter writer;
     writer.Header().Screen(10, 10, giftest::kFourColours).ImageDescriptor(0, 0, 65535, 65535, 0).Raw(data);
     QCOMPARE(LoadGif(writer.Data()).Error, QString("Image too large"));
+    // All frames together get no more: two 32 Mi frames fill the budget.
+    GifWriter many;
+    many.Header().Screen(10, 10, giftest::kFourColours);
+    for (int frame = 0; frame < 3; ++frame)
+        many.ImageDescriptor(0, 0, frame < 2 ? 8192 : 1, frame < 2 ? 4096 : 1, 0).Raw(data);
+    const giftest::Loaded loaded = LoadGif(many.Trailer().Data());
+    QCOMPARE(loaded.Error, QString("Image too large"));
+    QCOMPARE(loaded.Image->Images().Count(), size_t(2));
     // 8192 x 8192 is exactly 64 Mi pixels and still accepted.
     input.Seek(0);
     const auto pixels = gif::DecodeFrameData(input, 8192, 8192, false, 9, sender);
