@@ -1,0 +1,63 @@
+# Installation as a desktop program and the Debian package.
+#
+#   cmake --install <build> --prefix <prefix>   the program, its menu entry and icons
+#   cpack -G DEB   (in the build folder)         tallyra_<version>_<arch>.deb
+#
+# Installs bin/tallyra, share/applications/tallyra.desktop, the icon in the
+# hicolor theme (scalable SVG and the rendered PNG sizes) and the AppStream
+# metainfo. Nothing else: the inspector and the tests stay in the build.
+
+if(NOT TARGET tallyra)
+  return()   # core-only builds have no program to install
+endif()
+
+include(GNUInstallDirs)
+
+set(tallyra_packaging_dir ${PROJECT_SOURCE_DIR}/packaging)
+set(tallyra_icon_dir ${PROJECT_SOURCE_DIR}/resources/icon)
+
+install(TARGETS tallyra RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${tallyra_packaging_dir}/tallyra.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${tallyra_packaging_dir}/tallyra.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+set(tallyra_hicolor ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+install(FILES ${tallyra_icon_dir}/tallyra.svg DESTINATION ${tallyra_hicolor}/scalable/apps)
+file(GLOB tallyra_icon_pngs CONFIGURE_DEPENDS ${tallyra_icon_dir}/tallyra-*.png)
+foreach(png IN LISTS tallyra_icon_pngs)
+  get_filename_component(stem ${png} NAME_WE)
+  string(REGEX REPLACE "^tallyra-([0-9]+)$" "\\1" size ${stem})
+  install(FILES ${png} DESTINATION ${tallyra_hicolor}/${size}x${size}/apps RENAME tallyra.png)
+endforeach()
+
+# The Debian package. Its library dependencies come from dpkg-shlibdeps
+# (package dpkg-dev); the fonts are the ones the window asks for by name:
+# DejaVu Sans stands in for "Verdana", the URW fonts bring "Symbol" (Morse code).
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tallyra)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Tallyra developers")
+set(CPACK_PACKAGE_CONTACT "Tallyra developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "number signs of other cultures")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tallyra developers")
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-urw-base35")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Type a whole number from 0 to 79999 and see it written at once in 59
+numeral systems: scripts (Arabic, Bengali, Tibetan, Hebrew, Amharic,
+Kanji ...), ancient systems (Egyptian, Attic, Maya, Assyrian, Hieratic),
+codes (Braille, Morse, Semaphore, Post code) and fictional worlds.
+
+A small desktop program for exploring and teaching how other cultures
+write numbers.")
+
+include(CPack)
