@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Builds the Debian package with CPack and checks it: its control fields and
+# declared dependencies (the Qt libraries and the fonts the window asks for by
+# name), its file list, and that the program extracted from it starts
+# offscreen and stays up.
+# Usage: check_package.sh CPACK BUILD_DIR VERSION WORK_DIR
+set -euo pipefail
+cpack=$1 build=$2 version=$3 work=$4
+. "$(dirname "$0")/common.sh"
+need_tool dpkg-deb dpkg
+need_tool dpkg-shlibdeps dpkg-dev
+[ -f "$build/CPackConfig.cmake" ] \
+  || fail "no CPackConfig.cmake in the build: the top-level CMakeLists.txt does not include cmake/Install.cmake"
+
+tmp=$(mktemp -d "$work/package.XXXXXX")
+program_pid=
+cleanup() {
+  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
+  rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+"$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$tmp/out" >"$tmp/cpack.log" 2>&1 \
+  || { cat "$tmp/cpack.log" >&2; fail "cpack failed"; }
+deb="$tmp/out/tallyra_${version}_$(dpkg --print-architecture).deb"
+[ -f "$deb" ] || { ls "$tmp/out" >&2; fail "no package $(basename "$deb")"; }
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = tallyra ] || fail "Package is '$(field Package)'"
+[ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)', not $version"
+[ "$(field Maintainer)" = "Tallyra developers" ] || fail "Maintainer is '$(field Maintainer)'"
+[ "$(field Section)" = education ] || fail "Section is '$(field Section)'"
+[ -n "$(field Description)" ] || fail "no Description"
+depends=$(field Depends)
+for package in libc6 libqt6widgets6 libqt6gui6 libqt6core6 fonts-dejavu-core fonts-urw-base35; do
+  tr ',' '\n' <<<"$depends" | awk '{ print $1 }' | grep -qx "$package" \
+    || fail "Depends lacks $package: $depends"
+done
+
+# Files only (dpkg-deb lists directories with a trailing slash).
+dpkg-deb -c "$deb" >"$tmp/contents"
+awk '$6 !~ /\/$/ { sub(/^\.\/usr\//, "", $6); print $6 }' "$tmp/contents" | LC_ALL=C sort >"$tmp/got"
+expected_files >"$tmp/want"
+same_file_lists "$tmp/want" "$tmp/got" "package files"
+awk '$2 != "root/root" { print; bad = 1 } END { exit bad }' "$tmp/contents" \
+  || fail "package entries not owned by root/root"
+grep -q '^-rwxr-xr-x .* \./usr/bin/tallyra$' "$tmp/contents" || fail "usr/bin/tallyra is not mode 0755"
+
+root="$tmp/root"
+dpkg-deb -x "$deb" "$root"
+program="$root/usr/bin/tallyra"
+if command -v readelf >/dev/null; then
+  ! readelf -d "$program" | grep -q 'R\(UN\)\?PATH' || fail "the packaged program carries a library search path"
+fi
+if command -v file >/dev/null; then
+  file "$program" | grep -q ', stripped' || fail "the packaged program is not stripped"
+fi
+
+# Started as a user would, without a display; it must come up and stay up.
+mkdir -m 0700 "$tmp/runtime"
+QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$tmp/runtime" "$program" >"$tmp/program.log" 2>&1 &
+program_pid=$!
+for _ in $(seq 20); do
+  sleep 0.1
+  if ! kill -0 "$program_pid" 2>/dev/null; then
+    status=0; wait "$program_pid" || status=$?
+    program_pid=
+    cat "$tmp/program.log" >&2
+    fail "the packaged program ended by itself at start (exit status $status)"
+  fi
+done
+kill -TERM "$program_pid"
+status=0; wait "$program_pid" || status=$?
+program_pid=
+[ "$status" -eq 143 ] || { cat "$tmp/program.log" >&2; fail "the packaged program did not end by SIGTERM (status $status)"; }
+echo "PASS: $(basename "$deb"), $(wc -l <"$tmp/got") files, Depends: $depends; ran 2 s offscreen"
