@@ -13,6 +13,10 @@ endif()
 
 include(GNUInstallDirs)
 
+# Installing needs the program only: "make install" and cpack do not build
+# every test and benchmark first. Build the program before installing.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
 set(tallyra_packaging_dir ${PROJECT_SOURCE_DIR}/packaging)
 set(tallyra_icon_dir ${PROJECT_SOURCE_DIR}/resources/icon)
 
