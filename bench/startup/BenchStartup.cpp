@@ -1,11 +1,15 @@
-// Start-up time of the program's window against a bare Qt window of the same
-// size (and against one that holds a single label, which loads the font
-// database as any window with text must): each iteration starts a fresh process and measures from the spawn to
-// its first painted window. Runs on $QT_QPA_PLATFORM (offscreen by default).
+// Fresh processes of the program against a bare Qt window of the same size
+// (and against one that holds a single label, which loads the font database
+// as any window with text must):
+//   BM_Startup*     from the spawn to the first painted window;
+//   BM_PeakMemory*  peak resident memory, the program's after a thousand
+//                   numbers, reported as the counter peak_kB.
+// Runs on $QT_QPA_PLATFORM (offscreen by default).
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <map>
@@ -25,17 +29,22 @@ long long MonotonicNanoseconds()
     return now.tv_sec * 1000000000LL + now.tv_nsec;
 }
 
-// Seconds from spawning the probe to its first painted window, or -1.
-double TimeToFirstPaint(const char* mode)
+struct ProbeResult {
+    double seconds = -1;        // from the spawn to the first painted window
+    long long peakKilobytes = -1;
+};
+
+ProbeResult RunProbe(const char* mode, const char* session = nullptr)
 {
+    ProbeResult result;
     int pipeFds[2];
     if (pipe(pipeFds) != 0)
-        return -1;
+        return result;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
-    char* args[] = {const_cast<char*>(STARTUP_PROBE), const_cast<char*>(mode), nullptr};
+    char* args[] = {const_cast<char*>(STARTUP_PROBE), const_cast<char*>(mode), const_cast<char*>(session), nullptr};
     pid_t pid = 0;
     const long long start = MonotonicNanoseconds();
     const int spawned = posix_spawn(&pid, STARTUP_PROBE, &actions, nullptr, args, environ);
@@ -47,30 +56,52 @@ double TimeToFirstPaint(const char* mode)
     int status = 0;
     if (spawned == 0)
         waitpid(pid, &status, 0);
-    if (got <= 0)
-        return -1;
-    return (std::atoll(buffer) - start) / 1e9;
+    long long painted = 0;
+    if (got <= 0 || std::sscanf(buffer, "%lld %lld", &painted, &result.peakKilobytes) != 2)
+        return result;
+    result.seconds = (painted - start) / 1e9;
+    return result;
 }
 
 void StartUp(benchmark::State& state, const char* mode)
 {
     for (auto _ : state) {
-        const double seconds = TimeToFirstPaint(mode);
-        if (seconds < 0) {
+        const ProbeResult result = RunProbe(mode);
+        if (result.seconds < 0) {
             state.SkipWithError("the probe did not paint");
             return;
         }
-        state.SetIterationTime(seconds);
+        state.SetIterationTime(result.seconds);
     }
+}
+
+void PeakMemory(benchmark::State& state, const char* mode, const char* session)
+{
+    long long peak = 0;
+    for (auto _ : state) {
+        const ProbeResult result = RunProbe(mode, session);
+        if (result.peakKilobytes < 0) {
+            state.SkipWithError("the probe did not report");
+            return;
+        }
+        state.SetIterationTime(result.seconds);
+        peak = std::max(peak, result.peakKilobytes);
+    }
+    state.counters["peak_kB"] = static_cast<double>(peak);
 }
 
 void BM_StartupBareWindow(benchmark::State& state) { StartUp(state, "bare"); }
 void BM_StartupLabelWindow(benchmark::State& state) { StartUp(state, "label"); }
 void BM_StartupTallyra(benchmark::State& state) { StartUp(state, "tallyra"); }
 
+void BM_PeakMemoryBareWindow(benchmark::State& state) { PeakMemory(state, "bare", nullptr); }
+void BM_PeakMemoryTallyraSession(benchmark::State& state) { PeakMemory(state, "tallyra", "session"); }
+
 BENCHMARK(BM_StartupBareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(3);
 BENCHMARK(BM_StartupLabelWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(3);
 BENCHMARK(BM_StartupTallyra)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(3);
+BENCHMARK(BM_PeakMemoryBareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_PeakMemoryTallyraSession)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // Collects the medians so the run can end with the ratio of the two.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -78,9 +109,13 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
+        for (const Run& run : runs) {
             if (run.aggregate_name == "median")
                 medians_[run.run_name.function_name] = run.GetAdjustedRealTime();
+            const auto peak = run.counters.find("peak_kB");
+            if (peak != run.counters.end())
+                peaks_[run.run_name.function_name] = peak->second.value;
+        }
     }
     void Finalize() override
     {
@@ -92,10 +127,17 @@ public:
             std::printf("start-up to first paint: %.1f ms; bare window %.1f ms (ratio %.2f); "
                         "window with one label %.1f ms (ratio %.2f)\n",
                         ours, bare, ours / bare, label, label > 0 ? ours / label : 0.0);
+        const double bareKilobytes = peaks_["BM_PeakMemoryBareWindow"];
+        const double oursKilobytes = peaks_["BM_PeakMemoryTallyraSession"];
+        if (bareKilobytes > 0 && oursKilobytes > 0)
+            std::printf("peak resident memory after a thousand numbers: %.0f kB against %.0f kB for a bare window, "
+                        "ratio %.2f\n",
+                        oursKilobytes, bareKilobytes, oursKilobytes / bareKilobytes);
     }
 
 private:
     std::map<std::string, double> medians_;
+    std::map<std::string, double> peaks_;
 };
 
 }  // namespace

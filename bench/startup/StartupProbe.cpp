@@ -7,7 +7,9 @@
 #include "UiFonts.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTimer>
 
 #include <cstdio>
@@ -23,15 +25,40 @@ long long MonotonicNanoseconds()
     return now.tv_sec * 1000000000LL + now.tv_nsec;
 }
 
+long long PeakResidentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    return -1;
+}
+
+// A thousand numbers over the whole range, each shown and painted.
+void ShowManyNumbers(MainWindow& window)
+{
+    for (int i = 0; i < 1000; ++i) {
+        window.numberField()->setText(QString::number((i * 7919) % 80000));
+        window.repaint();
+    }
+}
+
 // Reports after the first paint of the window and everything painted with it.
 class FirstPaintWatcher : public QObject {
 public:
+    explicit FirstPaintWatcher(MainWindow* sessionWindow) : sessionWindow_(sessionWindow) {}
+
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Paint && !seen_) {
             seen_ = true;
-            QTimer::singleShot(0, [] {
-                std::printf("%lld\n", MonotonicNanoseconds());
+            QTimer::singleShot(0, [this] {
+                const long long painted = MonotonicNanoseconds();
+                if (sessionWindow_)
+                    ShowManyNumbers(*sessionWindow_);
+                std::printf("%lld %lld\n", painted, PeakResidentKilobytes());
                 std::fflush(stdout);
                 QApplication::exit(0);
             });
@@ -40,6 +67,7 @@ public:
     }
 
 private:
+    MainWindow* sessionWindow_;
     bool seen_ = false;
 };
 
@@ -64,7 +92,8 @@ int main(int argc, char** argv)
         InstallFontStandIns();
         window = std::make_unique<MainWindow>();
     }
-    FirstPaintWatcher watcher;
+    const bool session = argc > 2 && QByteArray(argv[2]) == "session";
+    FirstPaintWatcher watcher(session ? dynamic_cast<MainWindow*>(window.get()) : nullptr);
     window->installEventFilter(&watcher);
     window->show();
     window->activateWindow();
