@@ -128,7 +128,7 @@ void GlyphFace::readVerticalMetrics()
     descent_ = qRound(std::abs(descender) * scale);
 }
 
-QGlyphRun GlyphFace::layOut(const QByteArray& glyphs) const
+QGlyphRun GlyphFace::layOut(const QByteArray& glyphs, qreal width) const
 {
     QList<quint32> indexes;
     QList<QPointF> positions;
@@ -136,6 +136,8 @@ QGlyphRun GlyphFace::layOut(const QByteArray& glyphs) const
     positions.reserve(glyphs.size());
     qreal x = 0;
     for (char c : glyphs) {
+        if (x > width)
+            break;
         const auto byte = static_cast<unsigned char>(c);
         indexes.append(glyphs_[byte]);
         positions.append(QPointF(std::round(x), 0));

@@ -26,8 +26,8 @@ public:
     static void forgetCachedFaces();
 
     // Glyphs of a glyph string with their pen positions, left-aligned at x = 0
-    // on the baseline y = 0.
-    QGlyphRun layOut(const QByteArray& glyphs) const;
+    // on the baseline y = 0; glyphs that start beyond `width` are left out.
+    QGlyphRun layOut(const QByteArray& glyphs, qreal width = 1e9) const;
     // Pixels from the cell's top to the baseline in a cell of the given
     // height: the string stands centred as a single-line caption does.
     int baselineIn(int cellHeight) const;

@@ -51,6 +51,7 @@ private slots:
     void baselineCentresTheCaption_data();
     void baselineCentresTheCaption();
     void valueCellDrawsItsCaption();
+    void longCaptionsAreLaidOutOnlyAsFarAsTheCell();
     void paintBoxRecomposesOnlyForTheWindowSystem();
     void spinButtonRepeatsWhileHeld();
 };
@@ -121,6 +122,18 @@ void WidgetsTest::valueCellDrawsItsCaption()
     const int sets = cell.captionSetCount();
     cell.setCaption(" ");
     QCOMPARE(cell.captionSetCount(), sets + 1);
+}
+
+void WidgetsTest::longCaptionsAreLaidOutOnlyAsFarAsTheCell()
+{
+    const GlyphFace face(PixelFont("DejaVu Sans", 27));
+    const QByteArray caption(30000, '9');
+    const QGlyphRun all = face.layOut(caption);
+    QCOMPARE(all.glyphIndexes().size(), 30000);
+    const QGlyphRun visible = face.layOut(caption, 448);
+    QVERIFY(visible.glyphIndexes().size() < 40);
+    QVERIFY(visible.positions().last().x() <= 448);
+    QCOMPARE(visible.positions(), all.positions().mid(0, visible.positions().size()));
 }
 
 void WidgetsTest::paintBoxRecomposesOnlyForTheWindowSystem()
