@@ -1,36 +1,36 @@
 #!/usr/bin/env bash
-# Starts the program on $DISPLAY, takes a screenshot of its window, checks
-# that it has the window's size and is not blank, then closes it with Esc.
+# start_and_close.sh PROGRAM OUT_DIR
+# Starts the program on $DISPLAY: its window has the fixed client size, asks
+# the window manager for exactly that size, is not blank, and its number
+# field shows today's day count; then Esc closes it.
 set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/window_driver.sh"
+
 program=$1
-out=${2:-.}
-[ -n "${DISPLAY:-}" ] || { echo "no X display: skipped"; exit 77; }
-for tool in xdotool import identify convert; do
-  command -v "$tool" >/dev/null || { echo "$tool missing: skipped"; exit 77; }
-done
+out=${2:-.}/start_and_close
+require_display_and_tools xprop
+rm -rf "$out"
 
-"$program" &
-pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
+# Days since 30 December 1899 (day 25569 is 1 January 1970) of the local date.
+day_count() { echo $(( $(date -u -d "$(date +%F) 00:00" +%s) / 86400 + 25569 )); }
+today_before=$(day_count)
+start_program "$program" "$out"
+shown=$(read_field)
+today_after=$(day_count)
+[ "$shown" = "$today_before" ] || [ "$shown" = "$today_after" ] ||
+  fail "at start the field shows $shown, today's day count is $today_after"
 
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Number signs of other cultures$' | head -n1)
-[ -n "$window" ] || { echo "FAIL: the window did not appear"; exit 1; }
-sleep 1   # let the first refresh paint
-shot="$out/x11_start_and_close.png"
-import -window "$window" "$shot"
+xdotool key Tab
+rest_pointer
+screenshot "$out/start.png"
+spread=$(convert "$out/start.png" -colorspace Gray -format '%[fx:standard_deviation]' info:)
+awk -v s="$spread" 'BEGIN { exit !(s > 0.05) }' || fail "the window is blank (deviation $spread)"
 
-size=$(identify -format '%wx%h' "$shot")
-[ "$size" = "1112x656" ] || { echo "FAIL: screenshot is $size, not 1112x656"; exit 1; }
-spread=$(convert "$shot" -colorspace Gray -format '%[fx:standard_deviation]' info:)
-awk -v s="$spread" 'BEGIN { exit !(s > 0.05) }' || { echo "FAIL: screenshot is blank (deviation $spread)"; exit 1; }
+hints=$(xprop -id "$window" WM_NORMAL_HINTS)
+grep -q "minimum size: 1112 by 656" <<<"$hints" && grep -q "maximum size: 1112 by 656" <<<"$hints" ||
+  fail "the window does not fix its size at 1112 by 656: $hints"
 
-xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
-xdotool key Escape   # as a user presses it, to the focused window
-for _ in $(seq 50); do
-  kill -0 $pid 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 $pid 2>/dev/null; then echo "FAIL: Esc did not close the window"; exit 1; fi
-wait $pid
-trap - EXIT
-echo "PASS: $size, deviation $spread, closed by Esc"
+close_with_esc
+rm -rf "$out"
+echo "PASS: $WINDOW_SIZE, day count $shown, deviation $spread, fixed size, closed by Esc"

@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# number_entry.sh PROGRAM OUT_DIR
+# Typing and pasting into the number field of the real window: valid numbers
+# redraw the rows, invalid text becomes "0", a number out of range brings up
+# the message line and leaves the rows as they were, an empty field clears the
+# message and leaves the rows, and Esc closes the window at the end.
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/window_driver.sh"
+
+program=$1
+out=${2:-.}/number_entry
+message_reference=$here/../data/screenshots/out-of-range-message.png
+require_display_and_tools
+rm -rf "$out"
+start_program "$program" "$out"
+
+# rows_after NAME: screenshot (focus moved off the field first) and its rows
+# and message line as $out/NAME-rows.png and $out/NAME-message.png.
+rows_after() {
+  xdotool key Tab
+  rest_pointer
+  screenshot "$out/$1.png"
+  crop "$out/$1.png" "$ROWS_REGION" "$out/$1-rows.png"
+  crop "$out/$1.png" "$MESSAGE_REGION" "$out/$1-message.png"
+}
+expect_same() { same_picture "$out/$1.png" "$out/$2.png" || fail "$3 ($1 and $2 in $out differ)"; }
+expect_different() { ! same_picture "$out/$1.png" "$out/$2.png" || fail "$3 ($1 and $2 in $out are alike)"; }
+expect_no_message() { is_uniform "$out/$1-message.png" || fail "$2: the message line is not empty ($out/$1-message.png)"; }
+
+# Valid numbers, typed key by key: each redraws the rows, no message.
+for number in 0 7 31 1994 8000; do
+  type_into_field "$number"
+  expect_field "$number" "typing $number"
+  rows_after "n$number"
+  expect_no_message "n$number" "after typing $number"
+done
+expect_different n0-rows n7-rows "0 and 7 show the same rows"
+expect_different n7-rows n1994-rows "7 and 1994 show the same rows"
+expect_different n1994-rows n8000-rows "1994 and 8000 show the same rows"
+echo "ok: typed numbers redraw the rows"
+
+# Invalid text: "abc" ends as "0" and the rows show 0.
+type_into_field 1994
+expect_field 1994
+type_into_field abc
+expect_field 0 "after typing abc"
+rows_after abc
+expect_same abc-rows n0-rows "after abc the rows do not show 0"
+expect_no_message abc "after typing abc"
+echo "ok: abc becomes 0"
+
+# Out of range, pasted in one change: the message comes up, the rows keep 1994.
+type_into_field 1994
+expect_field 1994
+paste_into_field 80000
+expect_field 80000 "after pasting 80000"
+rows_after p80000
+expect_same p80000-rows n1994-rows "80000 changed the rows of 1994"
+is_uniform "$out/p80000-message.png" && fail "80000 brings up no message"
+if [ -f "$message_reference" ]; then
+  different=$(pixels_differing "$message_reference" "$out/p80000-message.png" 10% "$out/message-difference.png")
+  [ "$different" -le 10 ] ||
+    fail "the message line differs from the reference in $different pixels (actual $out/p80000-message.png, difference $out/message-difference.png)"
+else
+  fail "no reference tests/data/screenshots/out-of-range-message.png"
+fi
+echo "ok: 80000 says \"Number must be greater than 0 and less than 80000\" and keeps the rows"
+
+# A negative number is out of range too: the same message, the rows stay.
+paste_into_field -5
+expect_field -5 "after pasting -5"
+rows_after minus5
+expect_same minus5-rows n1994-rows "-5 changed the rows"
+expect_same minus5-message p80000-message "-5 brings up another message than 80000"
+echo "ok: -5 is out of range"
+
+# Typed key by key, 80000 passes through 8, 80, 800 and 8000 (all accepted),
+# so the rows end showing 8000.
+type_into_field 80000
+expect_field 80000 "after typing 80000"
+rows_after t80000
+expect_same t80000-rows n8000-rows "after typing 80000 the rows do not show 8000"
+expect_same t80000-message p80000-message "typing 80000 brings up another message"
+echo "ok: typed 80000 keeps the rows of 8000"
+
+# Deleting everything empties the message line and leaves the rows.
+type_into_field ""
+rows_after empty
+crop "$out/empty.png" 105x14+84+629 "$out/empty-field.png"
+is_uniform "$out/empty-field.png" || fail "the field is not empty after deleting ($out/empty-field.png)"
+expect_same empty-rows n8000-rows "deleting the text changed the rows"
+expect_no_message empty "after deleting the text"
+echo "ok: an empty field clears the message and keeps the rows"
+
+# Hexadecimal text is a number; "1F" without a prefix is not and becomes
+# "0"; a leading blank is allowed. The field keeps the text as typed, and the
+# rows drawn from the text's characters show those characters, so only the
+# rows drawn from the number are compared.
+number_rows() { crop "$out/$1.png" "$NUMBER_ROWS_REGION" "$out/$1-number-rows.png"; }
+number_rows n31
+number_rows n7
+paste_into_field '$1F'
+expect_field '$1F' 'after pasting $1F'
+rows_after hex
+number_rows hex
+expect_same hex-number-rows n31-number-rows '$1F does not show 31 in the rows drawn from the number'
+expect_no_message hex 'after pasting $1F'
+paste_into_field 1F
+expect_field 0 "after pasting 1F"
+paste_into_field ' 7'
+expect_field ' 7' "after pasting ' 7'"
+rows_after blank7
+number_rows blank7
+expect_same blank7-number-rows n7-number-rows "' 7' does not show 7 in the rows drawn from the number"
+echo "ok: \$1F shows 31, 1F becomes 0, ' 7' shows 7"
+
+close_with_esc
+rm -rf "$out"
+echo "PASS: number entry"

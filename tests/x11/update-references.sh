@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# update-references.sh BUILD_DIR [--docs]
+# Rebuilds the program in BUILD_DIR, starts a private Xvfb and writes the
+# screenshots anew:
+#   default  the references the real-window tests compare with
+#            (tests/data/screenshots: both tab pages of each reference number
+#            and the out-of-range message line);
+#   --docs   the pictures of the documentation (docs/screenshots).
+# Look at every changed picture before committing it.
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+root=$(cd "$here/../.." && pwd)
+source "$here/reference_numbers.sh"
+
+[ $# -ge 1 ] || { echo "usage: $0 BUILD_DIR [--docs]" >&2; exit 2; }
+build=$1
+target=references
+[ "${2:-}" = "--docs" ] && target=docs
+
+cmake --build "$build" --target tallyra -j2 >/dev/null
+program=$build/app/tallyra
+
+work=$(mktemp -d)
+xvfb_pid=
+cleanup() {
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+start_xvfb() {
+  local n
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 50); do
+      if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then export DISPLAY=":$n"; return 0; fi
+      kill -0 "$xvfb_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+  done
+  echo "could not start Xvfb" >&2
+  return 1
+}
+start_xvfb
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+if [ "$target" = docs ]; then
+  dest=$root/docs/screenshots
+  "$here/take_screenshots.sh" "$program" "$work" "${DOCS_NUMBERS[@]}"
+else
+  dest=$root/tests/data/screenshots
+  "$here/take_screenshots.sh" "$program" "$work" --message "${REFERENCE_NUMBERS[@]}"
+fi
+
+mkdir -p "$dest"
+for shot in "$work"/*.png; do
+  # Without the time stamps a picture that did not change keeps its bytes.
+  convert "$shot" -strip "$dest/$(basename "$shot")"
+  echo "wrote ${dest#"$root"/}/$(basename "$shot")"
+done
