@@ -2,12 +2,28 @@
 #include "UiFonts.h"
 
 #include <QApplication>
+#include <QIcon>
+
+namespace {
+
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icon/tallyra-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     // The name on the task bar; the window keeps its own title.
     QApplication::setApplicationName(QStringLiteral("Tallyra"));
+    QApplication::setWindowIcon(ProgramIcon());
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tallyra"));
     InstallFontStandIns();
 
     MainWindow window;
