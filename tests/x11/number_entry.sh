@@ -60,7 +60,7 @@ expect_same p80000-rows n1994-rows "80000 changed the rows of 1994"
 is_uniform "$out/p80000-message.png" && fail "80000 brings up no message"
 if [ -f "$message_reference" ]; then
   different=$(pixels_differing "$message_reference" "$out/p80000-message.png" 10% "$out/message-difference.png")
-  [ "$different" -le 10 ] ||
+  [ "$different" -le 5 ] ||
     fail "the message line differs from the reference in $different pixels (actual $out/p80000-message.png, difference $out/message-difference.png)"
 else
   fail "no reference tests/data/screenshots/out-of-range-message.png"
@@ -115,6 +115,8 @@ number_rows blank7
 expect_same blank7-number-rows n7-number-rows "' 7' does not show 7 in the rows drawn from the number"
 echo "ok: \$1F shows 31, 1F becomes 0, ' 7' shows 7"
 
+# Esc closes the window with the focus in the field, too.
+click_at "$FIELD_AT"
 close_with_esc
 rm -rf "$out"
 echo "PASS: number entry"

@@ -3,8 +3,8 @@
 # Takes the window with both tab pages for a handful of numbers and compares
 # each with its reference in tests/data/screenshots. A pixel counts as
 # different when a channel differs by more than 10% (antialiasing may shift
-# a little); a picture fails when more than 40 pixels differ, which is well
-# below what one changed sign makes (a single changed digit moves thousands).
+# a little); a picture fails when more than 5 pixels differ. A changed digit
+# moves thousands of pixels, a changed letter of a caption a few dozen.
 # On failure the actual picture and a difference picture (changed pixels red)
 # stay in OUT_DIR/screenshots. After an intended change, regenerate the
 # references with tests/x11/update-references.sh (see README.md).
@@ -16,7 +16,7 @@ source "$here/reference_numbers.sh"
 program=$1
 out=${2:-.}/screenshots
 references=$(cd "$here/../data/screenshots" && pwd)
-readonly FUZZ=10% MAX_DIFFERENT_PIXELS=40
+readonly FUZZ=10% MAX_DIFFERENT_PIXELS=5
 
 require_display_and_tools
 rm -rf "$out"
