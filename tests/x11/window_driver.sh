@@ -1,7 +1,9 @@
 # Drives the running program as a user does, on $DISPLAY, with xdotool;
 # reads the number field through the clipboard and the rest of the window
 # through screenshots. Sourced by the real-window tests and the reference
-# screenshot tools; every function reports failures on stderr and returns 1.
+# screenshot tools. What checks ends the script through `fail`; read_field
+# and own_clipboard return 1, with a reason on stderr, for their caller to
+# decide.
 #
 # Window geometry (client coordinates, the layout is fixed):
 #   tab titles "Number signs 1" / "Number signs 2"   around (55,12) / (165,12)
@@ -36,7 +38,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 require_display_and_tools() {
   [ -n "${DISPLAY:-}" ] || { echo "no X display: skipped"; exit 77; }
   local tool
-  for tool in xdotool xclip import convert compare identify "$@"; do
+  for tool in xdotool xclip import convert compare "$@"; do
     command -v "$tool" >/dev/null || { echo "$tool missing: skipped"; exit 77; }
   done
 }
@@ -65,7 +67,10 @@ stop_driver() {
 start_program() {
   driver_work=$2
   mkdir -p "$driver_work"
-  export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+  if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    export XDG_RUNTIME_DIR=$driver_work/.runtime
+    mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+  fi
   "$1" &
   program_pid=$!
   trap stop_driver EXIT
