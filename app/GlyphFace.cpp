@@ -30,6 +30,8 @@ char32_t StandInCharacter(unsigned char byte)
     }
 }
 
+constexpr qreal kSymbolLetterSpacing = 0.15;   // of the em
+
 int FloorHalf(int value)
 {
     return value >= 0 ? value / 2 : -((1 - value) / 2);
@@ -62,6 +64,7 @@ GlyphFace::GlyphFace(const QFont& font)
     resolved.setHintingPreference(QFont::PreferNoHinting);
     rawFont_ = QRawFont::fromFont(resolved);
     if (IsSymbolFamily(font.family())) {
+        letterSpacing_ = std::round(rawFont_.pixelSize() * kSymbolLetterSpacing);
         const CharacterMap map(rawFont_.fontTable("cmap"));
         if (!map.hasSymbolSubtable() && !IsSymbolEncodedClone(rawFont_.familyName())) {
             resolved.setFamily(QStringLiteral("DejaVu Sans"));
@@ -141,7 +144,7 @@ QGlyphRun GlyphFace::layOut(const QByteArray& glyphs, qreal width) const
         const auto byte = static_cast<unsigned char>(c);
         indexes.append(glyphs_[byte]);
         positions.append(QPointF(std::round(x), 0));
-        x += advances_[byte];
+        x += advances_[byte] + letterSpacing_;
     }
     QGlyphRun run;
     run.setRawFont(rawFont_);

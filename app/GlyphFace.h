@@ -15,7 +15,9 @@
 //
 // Symbol-encoded fonts map bytes directly. When a row asks for "Symbol" and
 // no symbol-encoded font answers, the row is drawn in DejaVu Sans with the
-// bullet and minus sign put where the Symbol encoding has them.
+// bullet and minus sign put where the Symbol encoding has them. The minus
+// sign fills its whole advance, so a row in "Symbol" spaces its signs a
+// little: dashes in a row must stay apart to be counted.
 class GlyphFace {
 public:
     explicit GlyphFace(const QFont& font);
@@ -47,5 +49,6 @@ private:
     std::array<qreal, 256> advances_{};
     int ascent_ = 0;
     int descent_ = 0;
+    qreal letterSpacing_ = 0;
     bool symbolStandIn_ = false;
 };

@@ -151,8 +151,10 @@ bool MainWindow::event(QEvent* event)
 
 void MainWindow::centreOnScreen()
 {
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    if (const QScreen* screen = this->screen()) {
+        const QRect available = screen->availableGeometry();
+        move(available.x() + (available.width() - width()) / 2, available.y() + (available.height() - height()) / 2);
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

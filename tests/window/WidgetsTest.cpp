@@ -48,6 +48,7 @@ private slots:
     void bytesSelectGlyphsThroughWindows1252();
     void unmappedBytesShowTheMissingGlyph();
     void symbolRowDrawsBulletsAndMinusSigns();
+    void symbolRowKeepsDashesApart();
     void baselineCentresTheCaption_data();
     void baselineCentresTheCaption();
     void valueCellDrawsItsCaption();
@@ -82,6 +83,27 @@ void WidgetsTest::symbolRowDrawsBulletsAndMinusSigns()
     QVERIFY2(face.glyphForByte(0xB7) != 0, qPrintable(face.resolvedFamily()));
     QVERIFY2(face.glyphForByte(0x2D) != 0, qPrintable(face.resolvedFamily()));
     QVERIFY(face.glyphForByte(0xB7) != face.glyphForByte(0x2D));
+}
+
+// Morse code's dashes are minus signs as wide as their advance; in a row
+// they must still read as separate dashes.
+void WidgetsTest::symbolRowKeepsDashesApart()
+{
+    ValueCell cell("P15", PixelFont("Symbol", 19));
+    cell.resize(456, 38);
+    cell.setCaption(" \x2D\x2D\x2D\x2D \xB7\xB7");
+    const QImage image = Render(cell);
+    int runs = 0;
+    bool inRun = false;
+    for (int x = 0; x < image.width(); ++x) {
+        bool ink = false;
+        for (int y = 0; y < image.height() && !ink; ++y)
+            ink = qGray(image.pixel(x, y)) < 160;
+        if (ink && !inRun)
+            ++runs;
+        inRun = ink;
+    }
+    QCOMPARE(runs, 6);
 }
 
 void WidgetsTest::baselineCentresTheCaption_data()
