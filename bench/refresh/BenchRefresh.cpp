@@ -29,17 +29,19 @@ std::vector<int> SpreadOfNumbers()
     return numbers;
 }
 
+// One window for the benchmarks that need it; it goes before the application.
+std::unique_ptr<MainWindow> sharedWindow;
+
 MainWindow& Window()
 {
-    static std::unique_ptr<MainWindow> window = [] {
-        auto w = std::make_unique<MainWindow>([] { return QDate(2026, 12, 6); });
-        w->show();
-        w->activateWindow();
-        while (!w->isActivated())
+    if (!sharedWindow) {
+        sharedWindow = std::make_unique<MainWindow>([] { return QDate(2026, 12, 6); });
+        sharedWindow->show();
+        sharedWindow->activateWindow();
+        while (!sharedWindow->isActivated())
             QApplication::processEvents();
-        return w;
-    }();
-    return *window;
+    }
+    return *sharedWindow;
 }
 
 void BM_PaintBox11Paint(benchmark::State& state)
@@ -118,5 +120,6 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    sharedWindow.reset();
     return 0;
 }
