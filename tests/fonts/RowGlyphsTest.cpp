@@ -1,12 +1,16 @@
 // Every code a glyph-string row writes has a visible glyph that stays
 // inside the row's 38-pixel value cell at the row's font height (by its
 // outline, and as drawn, bold rows emboldened), and the widest captions of
-// the rows fit their cells.
+// the rows fit their cells; the Egyptian hieroglyphs are solid and of one
+// height.
 #include "CellRendering.h"
 #include "FontFixture.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QHash>
+#include <QImage>
+#include <QPainter>
 #include <QPainterPath>
 #include <QRawFont>
 #include <QtTest>
@@ -55,6 +59,63 @@ void repeat(QVector<int> &codes, int code, int count)
         codes << code;
 }
 
+// Coverage (0..255) of one glyph drawn alone, with room around its ink.
+QImage glyphCoverage(const QRawFont &font, quint32 glyph)
+{
+    const QRectF box = font.pathForGlyph(glyph).boundingRect();
+    QImage canvas(qCeil(box.width()) + 8, qCeil(box.height()) + 8, QImage::Format_Grayscale8);
+    canvas.fill(255);
+    QGlyphRun run;
+    run.setRawFont(font);
+    run.setGlyphIndexes({glyph});
+    run.setPositions({QPointF(4 - qFloor(box.left()), 4 - qFloor(box.top()))});
+    QPainter painter(&canvas);
+    painter.setPen(Qt::black);
+    painter.drawGlyphRun(QPointF(0, 0), run);
+    painter.end();
+    canvas.invertPixels();
+    return canvas;
+}
+
+struct InkShape {
+    int inked = 0;     // pixels at least half covered
+    int enclosed = 0;  // pixels less covered that the ink shuts in (counters)
+};
+
+// How much a glyph's ink shuts in: clear pixels that no path of clear
+// pixels joins to the edge of the canvas.
+InkShape inkShape(const QImage &coverage)
+{
+    const int width = coverage.width();
+    const int height = coverage.height();
+    auto inked = [&](int x, int y) { return coverage.constScanLine(y)[x] >= 128; };
+    QVector<bool> outside(width * height, false);
+    QVector<QPoint> open;
+    for (int x = 0; x < width; ++x)
+        open << QPoint(x, 0) << QPoint(x, height - 1);
+    for (int y = 0; y < height; ++y)
+        open << QPoint(0, y) << QPoint(width - 1, y);
+    while (!open.isEmpty()) {
+        const QPoint p = open.takeLast();
+        if (p.x() < 0 || p.y() < 0 || p.x() >= width || p.y() >= height)
+            continue;
+        if (outside[p.y() * width + p.x()] || inked(p.x(), p.y()))
+            continue;
+        outside[p.y() * width + p.x()] = true;
+        open << p + QPoint(1, 0) << p - QPoint(1, 0) << p + QPoint(0, 1) << p - QPoint(0, 1);
+    }
+    InkShape shape;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (inked(x, y))
+                ++shape.inked;
+            else if (!outside[y * width + x])
+                ++shape.enclosed;
+        }
+    }
+    return shape;
+}
+
 } // namespace
 
 class RowGlyphsTest : public QObject {
@@ -72,6 +133,8 @@ private slots:
     void theCellCheckSeesOverflow();
     void signsOfARowDiffer_data() { addRows(); }
     void signsOfARowDiffer();
+    void egyptianSignsAreSolidAndOfOneHeight();
+    void theCounterMeasureSeesHollowSigns();
 
 private:
     static void addRows();
@@ -200,6 +263,51 @@ void RowGlyphsTest::signsOfARowDiffer()
         QVERIFY2(!seen.contains(path),
                  qPrintable(QStringLiteral("code %1 looks like another sign of the row").arg(code)));
         seen << path;
+    }
+}
+
+// The hieroglyphs are drawn solid, not as outlines (what their ink shuts in
+// is a small part of it: the coil's loop), all as tall as the unit stroke,
+// which is an upright stroke.
+void RowGlyphsTest::egyptianSignsAreSolidAndOfOneHeight()
+{
+    const GlyphRow &row = rowNamed("Egyptian");
+    const QRawFont font = rowFont(row);
+    const QRectF unit = font.pathForGlyph(glyphForByte(font, 213)).boundingRect();
+    QVERIFY2(unit.height() >= 5 * unit.width(),
+             qPrintable(QStringLiteral("unit stroke %1 x %2 px").arg(unit.width()).arg(unit.height())));
+    for (int code : row.codes) {
+        const quint32 glyph = glyphForByte(font, uint8_t(code));
+        const double height = font.pathForGlyph(glyph).boundingRect().height();
+        QVERIFY2(qAbs(height - unit.height()) <= 0.5,
+                 qPrintable(QStringLiteral("code %1 is %2 px tall, the unit stroke %3 px")
+                                .arg(code).arg(height).arg(unit.height())));
+        const InkShape shape = inkShape(glyphCoverage(font, glyph));
+        QVERIFY2(4 * shape.enclosed <= shape.inked,
+                 qPrintable(QStringLiteral("code %1 shuts in %2 clear pixels with %3 inked ones")
+                                .arg(code).arg(shape.enclosed).arg(shape.inked)));
+    }
+}
+
+// A ring drawn as an outline shuts in more clear pixels than it inks; a
+// filled disc shuts in none.
+void RowGlyphsTest::theCounterMeasureSeesHollowSigns()
+{
+    for (bool hollow : {true, false}) {
+        QImage canvas(40, 40, QImage::Format_Grayscale8);
+        canvas.fill(0);
+        QPainter painter(&canvas);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(hollow ? QPen(Qt::white, 1.5) : QPen(Qt::NoPen));
+        painter.setBrush(hollow ? QBrush(Qt::NoBrush) : QBrush(Qt::white));
+        painter.drawEllipse(QRectF(6, 6, 28, 28));
+        painter.end();
+        const InkShape shape = inkShape(canvas);
+        QVERIFY(shape.inked > 50);
+        if (hollow)
+            QVERIFY(shape.enclosed > shape.inked);
+        else
+            QCOMPARE(shape.enclosed, 0);
     }
 }
 

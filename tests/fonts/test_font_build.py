@@ -5,6 +5,7 @@ width fit, the caption census, outlines and the source note.
 Run with Debian's /usr/bin/python3; exits 77 (skipped) without fontTools.
 """
 
+import math
 import os
 import random
 import sys
@@ -22,12 +23,14 @@ except ImportError:
     sys.exit(77)
 
 from glyfa import metrics  # noqa: E402
+from glyfa.compose import fill_largest_hole  # noqa: E402
 from glyfa.fitting import (CaptionWidths, FitGroup, caption_px, candidate_captions,  # noqa: E402
-                           fit_groups, read_census, width_factor)
+                           fit_groups, read_census, spaced_advance, width_factor)
 from glyfa.notes import _ranges  # noqa: E402
 from glyfa.outlines import Outline, outline_from_points, rectangle, signed_area  # noqa: E402
 from glyfa.placeholders import _open_box  # noqa: E402
 from glyfa.rows import FAMILIES, ROWS, Row, rows_of  # noqa: E402
+from glyfa.spacing import MIN_BEARING_PX, PIXEL_BEARING_PX, Spacing, group_spacing  # noqa: E402
 
 
 class CellGeometryTest(unittest.TestCase):
@@ -153,6 +156,75 @@ class WidthFitTest(unittest.TestCase):
                 return round(placed[code].advance * factor) if code in placed else fixed[code]
             widest = max(caption_px(c, row, advance_of) for c in captions)
             self.assertEqual(max(caption_px(c, row, advance_of) for c in kept), widest)
+
+
+class SpacingTest(unittest.TestCase):
+    PX = metrics.UNITS_PER_EM / 29  # font units per pixel at 29 px
+
+    def test_narrow_bearings_widen_and_wide_ones_stay(self):
+        spacing = Spacing(100)
+        tight = spacing.apply(rectangle(10, 0, 500, 700))
+        self.assertEqual(tight.bounds()[0], 100)
+        self.assertEqual(tight.advance, 690)  # ink moved to 100..590, then 100 clear units
+        loose = spacing.apply(Outline(rectangle(300, 0, 500, 700).ops, 900))
+        self.assertEqual(loose.bounds()[0], 300)
+        self.assertEqual(loose.advance, 900)
+
+    def test_whole_pixel_signs_have_whole_pixel_ink_and_advances(self):
+        spacing = Spacing(PIXEL_BEARING_PX * self.PX, self.PX)
+        for width_px in (2.3, 4.5, 7.9, 11.2):
+            with self.subTest(width_px=width_px):
+                sign = spacing.apply(rectangle(40, 0, 40 + width_px * self.PX, 900))
+                x_min, _, x_max, _ = sign.bounds()
+                ink_px = (x_max - x_min) / self.PX
+                self.assertAlmostEqual(ink_px, round(width_px), places=6)
+                self.assertAlmostEqual(x_min / self.PX, PIXEL_BEARING_PX, places=6)
+                advance_px = sign.advance / self.PX
+                self.assertEqual(math.floor(advance_px), round(width_px) + 2 * PIXEL_BEARING_PX)
+                self.assertLess(advance_px - math.floor(advance_px), 1 / self.PX)
+
+    def test_rows_drawn_to_meet_keep_their_spacing(self):
+        dni = next(row for row in ROWS if row.caption == "D'Ni")
+        self.assertIsNone(group_spacing([dni]))
+
+    def test_bold_rows_keep_more_room(self):
+        regular = group_spacing([_row(height=28)])
+        bold = group_spacing([_row(height=28, bold=True)])
+        self.assertAlmostEqual(regular.bearing, MIN_BEARING_PX * metrics.UNITS_PER_EM / 28)
+        self.assertGreater(bold.bearing, regular.bearing)
+
+    def test_width_fit_counts_the_spacing(self):
+        row = _row(width=200)
+        census = {"P99": [{32: 1, 65: 12}]}
+        placed = {65: rectangle(0, 0, 1500, 1000)}
+        fixed = {32: metrics.SPACE_ADVANCE}
+        spacing = group_spacing([row])
+        candidates = {row.caption: candidate_captions(row, CaptionWidths(census).captions(row),
+                                                      placed, fixed, spacing)}
+        group = FitGroup(row.family, [row], [65])
+        spaced = width_factor(group, candidates, placed, fixed, spacing)
+        plain = width_factor(group, candidates, placed, fixed)
+        self.assertLess(spaced, plain)
+        extent = (0, 1500, 1500)
+
+        def width_at(factor):
+            advance = round(spaced_advance(extent, factor, spacing))
+            return caption_px(candidates[row.caption][0], row,
+                              lambda code: advance if code == 65 else fixed[code])
+        self.assertLessEqual(width_at(spaced), row.width - metrics.WIDTH_SAFETY_PX)
+        self.assertGreater(width_at(spaced + 0.01), row.width - metrics.WIDTH_SAFETY_PX)
+
+
+class HieroglyphTest(unittest.TestCase):
+    def test_filling_drops_the_largest_counter_only(self):
+        body = rectangle(0, 0, 10, 20)
+        hollow = rectangle(1, 1, 9, 19).transformed(-1, 1, 10, 0)  # wound the other way
+        nail = rectangle(6, 15, 8, 18).transformed(-1, 1, 14, 0)
+        filled = fill_largest_hole(Outline.join([body, hollow, nail], 10))
+        areas = sorted(signed_area(part) for part in filled.contours())
+        self.assertEqual(len(areas), 2)
+        self.assertAlmostEqual(areas[0], -200)
+        self.assertAlmostEqual(areas[1], 6)
 
 
 class CensusTest(unittest.TestCase):

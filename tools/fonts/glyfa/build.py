@@ -10,7 +10,7 @@ from .outlines import outline_from_points
 from .placeholders import place_in_band, placeholder_outline, windows_1252_char
 from .rows import FAMILIES, rows_of
 from .shaping import shaped_outline
-from .signs import SIGNS, SYMBOLS2, Composed, FontGlyph, ShapedWord, ToDraw
+from .signs import SIGNS, SYMBOLS2, FontGlyph, Hieroglyph, ShapedWord, ToDraw
 
 SPACE = 0x20
 # Byte values mapped by every family, and the ten Glyfa08c maps besides.
@@ -41,12 +41,10 @@ def family_codes(family):
 
 def _font_art(sources, sign):
     if isinstance(sign, FontGlyph):
+        return sources.outline_at(sign.font, sign.codepoint)
+    if isinstance(sign, Hieroglyph):
         outline = sources.outline_at(sign.font, sign.codepoint)
-        if sign.fill_holes:
-            outline = compose.fill_holes(outline)
-        if sign.thicken:
-            outline = compose.thicken(outline, sign.thicken)
-        return outline
+        return compose.solid_hieroglyph(outline, sign.width, sign.stroke, sign.fill)
     if isinstance(sign, ShapedWord):
         return shaped_outline(sources, sign.font, sign.text)
     return _RECIPES[sign.recipe](sources)

@@ -2,14 +2,13 @@
 
 - `pi_enclosing_delta`: the Greek acrophonic fifty, a Π with a small Δ inside.
 - `mu_with_bar`: the fifty thousand of the Attic row, an M with a bar above.
-- `fill_holes` and `thicken`: turn thin open line art (the hieroglyphs) into
-  solid strokes.
+- `solid_hieroglyph`: thin open line art (the hieroglyphs) made solid, at a
+  height of 1 and a given width: counters filled, lines thickened.
 """
 
 import contextlib
 import os
 
-from fontTools.pens.pointPen import SegmentToPointPen
 from fontTools.pens.recordingPen import RecordingPen
 from fontTools.pens.transformPen import TransformPen
 
@@ -45,16 +44,6 @@ def mu_with_bar(sources):
     body = mu.transformed(1, shortened, 0, y_min * (1 - shortened))
     bar = rectangle(x_min, cap - BAR_THICKNESS_EM, x_max, cap)
     return body.combined(bar)
-
-
-def fill_holes(outline):
-    """Keep only the contours that wind like the outermost one (no counters)."""
-    parts = outline.contours()
-    if not parts:
-        return outline
-    outer_sign = signed_area(max(parts, key=lambda part: abs(signed_area(part)))) < 0
-    kept = [part for part in parts if (signed_area(part) < 0) == outer_sign]
-    return Outline.join(kept, outline.advance)
 
 
 @contextlib.contextmanager
@@ -96,3 +85,31 @@ def thicken(outline, width_em):
         glyph.draw(TransformPen(recorder, (1 / _WORK_UNITS, 0, 0, 1 / _WORK_UNITS, 0, 0)))
         font.close()
     return Outline(_freeze(recorder.value), outline.advance)
+
+
+def fill_largest_hole(outline):
+    """Drop the largest counter: a hollow body becomes solid, and the smaller
+    counters inside it (a finger's nail) stay open."""
+    parts = outline.contours()
+    areas = [signed_area(part) for part in parts]
+    outer_sign = areas[max(range(len(parts)), key=lambda i: abs(areas[i]))] < 0
+    holes = [i for i, area in enumerate(areas) if (area < 0) != outer_sign]
+    if not holes:
+        return outline
+    largest = max(holes, key=lambda i: abs(areas[i]))
+    return Outline.join([part for i, part in enumerate(parts) if i != largest], outline.advance)
+
+
+def solid_hieroglyph(outline, width, stroke, fill):
+    """The sign from (0, 0) to (width, 1), its lines `stroke` thick (shares of
+    its height), its largest counter dropped first with `fill`; the advance
+    is its width."""
+    if fill:
+        outline = fill_largest_hole(outline)
+    x_min, y_min, x_max, y_max = outline.bounds()
+    scale_x = (width - stroke) / (x_max - x_min)
+    scale_y = (1 - stroke) / (y_max - y_min)
+    half = stroke / 2
+    art = outline.transformed(scale_x, scale_y, half - x_min * scale_x, half - y_min * scale_y,
+                              advance=width)
+    return thicken(art, stroke) if stroke else art

@@ -11,7 +11,9 @@ Within a group every sign gets the same transformation by its kind of art:
   mapped onto the band, x scaled alike;
 - "placeholder" art: the Windows-1252 character, small, mid-band.
 Then, where a member's widest caption would overflow its cell, the whole
-group is shrunk by one width factor about the band's middle.
+group is shrunk by one width factor about the band's middle. Last, every
+sign gets the clear room at either end of its advance that spacing.py asks
+for; the width fit counts it.
 """
 
 import math
@@ -20,6 +22,7 @@ from dataclasses import dataclass, field
 from .metrics import WIDTH_SAFETY_PX, advance_px, emboldening_px, row_band
 from .outlines import Outline
 from .placeholders import place_in_band
+from .spacing import group_spacing
 
 DESIGN_HEIGHT = 1000
 
@@ -139,31 +142,34 @@ def _widest_px(row, captions, advance_of):
     return max(caption_px(caption, row, advance_of) for caption in captions)
 
 
-def _bounds(caption, row, placed, fixed_advances):
-    """Width of a caption as f * scaled + fixed, give or take `slack` for rounding."""
+def _bounds(caption, row, placed, fixed_advances, spacing=None):
+    """Width of a caption as f * scaled + fixed, give or take `slack` for
+    rounding and for the room spacing adds."""
     scaled = fixed = slack = 0.0
     extra = emboldening_px(row.height, row.bold)
+    spacing_px = spacing.slack_units() * row.height / 2048 if spacing else 0.0
     for slot, count in caption:
         group_codes = [code for code in slot if code in placed]
         if group_codes:
             widest = max(placed[code].advance for code in group_codes)
             scaled += count * widest * row.height / 2048
             fixed += count * extra
-            slack += count * 0.51
+            slack += count * (0.51 + spacing_px)
         else:
             fixed += count * max(advance_px(fixed_advances[code], row.height, row.bold)
                                  for code in slot)
     return scaled, fixed, slack
 
 
-def candidate_captions(row, captions, placed, fixed_advances):
+def candidate_captions(row, captions, placed, fixed_advances, spacing=None):
     """The captions that can be the widest at some width factor between 0 and 1.
 
     A caption's width is linear in the factor up to the rounding of each
-    advance, so one that stays below another's lowest possible width at
-    both ends of the range stays below it everywhere between.
+    advance and the room spacing adds, so one that stays below another's
+    lowest possible width at both ends of the range stays below it
+    everywhere between.
     """
-    bounds = [_bounds(caption, row, placed, fixed_advances) for caption in captions]
+    bounds = [_bounds(caption, row, placed, fixed_advances, spacing) for caption in captions]
     best = [max(range(len(bounds)), key=lambda i: bounds[i][1] - bounds[i][2]),
             max(range(len(bounds)), key=lambda i: sum(bounds[i][:2]) - bounds[i][2])]
     kept = []
@@ -176,12 +182,29 @@ def candidate_captions(row, captions, placed, fixed_advances):
     return kept
 
 
-def width_factor(group, candidates, placed, fixed_advances):
+def _extent(outline):
+    """(x_min, x_max, advance) of a placed sign; no ink counts as 0..0."""
+    bounds = outline.bounds()
+    x_min, x_max = (bounds[0], bounds[2]) if bounds else (0.0, 0.0)
+    return x_min, x_max, outline.advance
+
+
+def spaced_advance(extent, factor, spacing):
+    """The advance of a placed sign (its `_extent`) shrunk by `factor`, then spaced."""
+    x_min, x_max, advance = (value * factor for value in extent)
+    if spacing is None or x_min == x_max:
+        return advance
+    return spacing.advance(x_min, x_max, advance)
+
+
+def width_factor(group, candidates, placed, fixed_advances, spacing=None):
     """The largest factor (at most 1) at which every member's captions fit."""
+    extents = {code: _extent(outline) for code, outline in placed.items()}
+
     def advance_of_at(factor):
         def advance_of(code):
             if code in placed:
-                return round(placed[code].advance * factor)
+                return round(spaced_advance(extents[code], factor, spacing))
             return fixed_advances[code]
         return advance_of
 
@@ -204,12 +227,15 @@ def width_factor(group, candidates, placed, fixed_advances):
 
 def fit_group(group, arts, fixed_advances, widths, references=()):
     placed, font_scale = place_group(group, arts, references)
+    spacing = group_spacing(group.rows)
     candidates = {row.caption: candidate_captions(row, widths.captions(row), placed,
-                                                  fixed_advances)
+                                                  fixed_advances, spacing)
                   for row in group.rows}
-    factor = width_factor(group, candidates, placed, fixed_advances)
+    factor = width_factor(group, candidates, placed, fixed_advances, spacing)
     band = group.band
     glyphs = {code: shrink(outline, factor, band) for code, outline in placed.items()}
+    if spacing is not None:
+        glyphs = {code: spacing.apply(outline) for code, outline in glyphs.items()}
 
     def advance_of(code):
         if code in glyphs:

@@ -2,7 +2,7 @@
 
 import unicodedata
 
-from .signs import Composed, FontGlyph, ShapedWord, ToDraw
+from .signs import Composed, FontGlyph, Hieroglyph, ShapedWord, ToDraw
 
 COPYRIGHT_FILES = ("/usr/share/doc/fonts-noto-core/copyright",
                    "/usr/share/doc/fonts-noto-cjk/copyright")
@@ -67,10 +67,13 @@ def _describe(sign):
         text = f"U+{sign.codepoint:04X} {name}".rstrip()
         if sign.stand_in:
             text += " (stand-in)"
-        if sign.fill_holes:
-            text += " (filled, lines thickened)"
-        elif sign.thicken:
-            text += " (lines thickened)"
+        return sign.font, text
+    if isinstance(sign, Hieroglyph):
+        name = unicodedata.name(chr(sign.codepoint), "")
+        made = "filled" if sign.fill else "lines thickened"
+        if sign.fill and sign.stroke:
+            made += ", lines thickened"
+        text = f"U+{sign.codepoint:04X} {name} ({made}, at the height of the row's signs)"
         return sign.font, text
     if isinstance(sign, ShapedWord):
         codepoints = " ".join(f"{ord(c):04X}" for c in sign.text)

@@ -6,6 +6,12 @@ estimate of its widest caption. The estimate is a sequence of slots, each a
 set of codes one of which may stand there; the caption's width is taken as
 the sum of the widest code of every slot. It is used until a caption census
 (every caption a row takes over 0..79999) is available.
+
+Rows whose signs are drawn to meet their neighbours are `joined` and keep
+their own spacing: D'Ni boxes share their sides, Tenctonese waves run on,
+Devanagari consonants join along their headline (the vowel signs stand over
+and under them), Ethiopic numerals run their bars on. The Egyptian row has
+advances of whole pixels (see spacing.py).
 """
 
 from dataclasses import dataclass
@@ -37,24 +43,28 @@ class Row:
     width: int
     codes: tuple
     widest: tuple  # slots, spaces included
+    joined: bool = False  # signs drawn to meet their neighbours (keep their spacing)
+    whole_pixel_advances: bool = False  # advances in whole pixels at the row's height
 
     def code_set(self):
         return frozenset(self.codes)
 
 
-def _row(caption, cell, family, height, width, codes, widest, bold=False):
-    return Row(caption, cell, family, height, bold, width, tuple(sorted(set(codes))), tuple(widest))
+def _row(caption, cell, family, height, width, codes, widest, bold=False, **layout):
+    return Row(caption, cell, family, height, bold, width, tuple(sorted(set(codes))),
+               tuple(widest), **layout)
 
 
-def _digit_row(caption, cell, family, height, width, codes, bold=False, digits=5):
+def _digit_row(caption, cell, family, height, width, codes, bold=False, digits=5, **layout):
     """A row that writes one glyph per character of the number text."""
     return _row(caption, cell, family, height, width, codes,
-                repeat(SPACE, 1) + repeat(codes, digits), bold)
+                repeat(SPACE, 1) + repeat(codes, digits), bold, **layout)
 
 
-def _positional(caption, cell, family, height, width, codes, digits, lead=()):
+def _positional(caption, cell, family, height, width, codes, digits, lead=(), **layout):
     lead_slots = tuple((code,) for code in lead)
-    return _row(caption, cell, family, height, width, codes, lead_slots + repeat(codes, digits))
+    return _row(caption, cell, family, height, width, codes, lead_slots + repeat(codes, digits),
+                **layout)
 
 
 def _digit_rows():
@@ -83,7 +93,7 @@ def _digit_rows():
         _row("Gorwelion", "P18", "Glyfa08c", 27, L, span(223, 234),
              repeat(SPACE, 1) + repeat(233, 1) + repeat(span(223, 232), 5) + repeat(234, 1)),
         _digit_row("Osmanya", "P68", "Glyfa08c", 29, R, span(48, 57)),
-        _digit_row("Tenctonese", "P21", "Glyfa08c", 29, R, span(85, 94)),
+        _digit_row("Tenctonese", "P21", "Glyfa08c", 29, R, span(85, 94), joined=True),
         _digit_row("Zentlardy", "P17", "Glyfa08c", 28, R, span(95, 104)),
         _row("Post code", "P67", "Glyfa08c", 27, R, (106,),
              repeat(SPACE, 11) + repeat(106, 15)),
@@ -101,7 +111,8 @@ def _positional_rows():
     two_blanks = (SPACE, SPACE)
     maya = span(118, 126) + span(160, 170)
     return [
-        _positional("D'Ni", "P31", "Glyfa08c", 24, L, span(171, 195), 4, two_blanks),
+        _positional("D'Ni", "P31", "Glyfa08c", 24, L, span(171, 195), 4, two_blanks,
+                    joined=True),
         _positional("Four Line", "P48", "Glyfa08d", 27, L, span(171, 186), 5, two_blanks),
         _positional("Ecclemony", "P49", "Glyfa08d", 20, L, span(187, 202), 5, two_blanks),
         _positional("Diamond", "P23", "Glyfa08d", 21, L, span(207, 222), 5, two_blanks),
@@ -132,7 +143,8 @@ def _additive_rows():
     egyptian_widest = (repeat(SPACE, 1) + repeat(217, 7) + repeat(216, 9) + repeat(215, 9)
                        + repeat(214, 9) + repeat(213, 9))
     return [
-        _row("Egyptian", "P28", "Glyfa08b", 29, L, span(213, 217), egyptian_widest),
+        _row("Egyptian", "P28", "Glyfa08b", 29, L, span(213, 217), egyptian_widest,
+             whole_pixel_advances=True),
         _row("Attic", "P38", "Glyfa08b", 27, L, attic, attic_widest),
         _row("Ancient Greek", "P37", "Glyfa08b", 27, FULL_WIDTH, span(120, 126), greek_widest),
         _row("Hungar.Runes", "P53", "Glyfa08d", 27, RIGHT_COLUMN, span(122, 126) + (160,),
@@ -165,7 +177,7 @@ def _alphabetic_rows():
         _row("Hebrew", "P62", "Glyfa08", 27, L, span(173, 200), hebrew_widest),
         _row("Armenian", "P40", "Glyfa08b", 27, L, span(61, 96), armenian_widest),
         _row("Gothic", "P41", "Glyfa08c", 27, L, span(58, 84), gothic_widest),
-        _row("Amharic", "P36", "Glyfa08b", 29, L, span(223, 242), amharic_widest),
+        _row("Amharic", "P36", "Glyfa08b", 29, L, span(223, 242), amharic_widest, joined=True),
     ]
 
 
@@ -193,7 +205,7 @@ def _multiplicative_rows():
         _row("Kanji", "P42", "Glyfa08b", 27, R, span(97, 109), kanji_widest),
         _row("Suzhou", "P25", "Glyfa08d", 24, R, span(33, 36) + span(62, 70), suzhou_widest),
         _row("Manchu", "P14", "Glyfa08d", 28, R, span(81, 110), manchu_widest, bold=True),
-        _row("Sanskrit", "P27", "Glyfa08b", 27, R, span(160, 194), sanskrit_widest),
+        _row("Sanskrit", "P27", "Glyfa08b", 27, R, span(160, 194), sanskrit_widest, joined=True),
     ]
 
 

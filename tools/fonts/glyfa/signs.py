@@ -14,7 +14,6 @@ CJK = "NotoSansCJK-Regular.ttc"
 MONGOLIAN = "NotoSansMongolian-Regular.ttf"
 DEVANAGARI = "NotoSansDevanagari-Regular.ttf"
 EGYPTIAN = "NotoSansEgyptianHieroglyphs-Regular.ttf"
-HIEROGLYPH_THICKENING = 0.040
 
 
 @dataclass(frozen=True)
@@ -24,8 +23,24 @@ class FontGlyph:
     font: str
     codepoint: int
     stand_in: bool = False  # the real sign has no code point; this one stands for it
-    fill_holes: bool = False  # drop the counters of an outlined shape
-    thicken: float = 0.0  # widen every stroke by this much (ems), for thin line art
+
+
+@dataclass(frozen=True)
+class Hieroglyph:
+    """A hieroglyph of a font that draws thin open outlines, made solid.
+
+    Its outline is stretched to a height of 1 (the height every sign of its
+    row shares) and to `width` (a share of that height, the lines'
+    thickening included), then every line is widened by `stroke`; with
+    `fill` its largest counter goes first, so that the sign is a filled
+    shape (smaller counters, such as a finger's nail, stay open).
+    """
+
+    font: str
+    codepoint: int
+    width: float
+    stroke: float
+    fill: bool = False
 
 
 @dataclass(frozen=True)
@@ -115,11 +130,13 @@ def _glyfa08b():
                    "Heyarian 5: long stroke with a crossbar",
                    "Heyarian 50: circle with a centre dot"])
     _run(t, 203, "NotoSansKhmer-Regular.ttf", range(0x17E0, 0x17EA))
-    # The hieroglyph font draws thin open outlines: the single stroke is filled,
-    # and every line is thickened so that it reads at the row's size.
-    t[213] = FontGlyph(EGYPTIAN, 0x133E4, fill_holes=True, thicken=HIEROGLYPH_THICKENING)
-    for code, codepoint in zip(range(214, 218), (0x13386, 0x13362, 0x131BC, 0x130AD)):
-        t[code] = FontGlyph(EGYPTIAN, codepoint, thicken=HIEROGLYPH_THICKENING)
+    # Gardiner Z1 (single stroke), V20 (heel bone), V1 (coil of rope),
+    # M12 (lotus) and D50 (finger), all as tall as each other and solid.
+    t[213] = Hieroglyph(EGYPTIAN, 0x133E4, width=0.12, stroke=0.0, fill=True)
+    t[214] = Hieroglyph(EGYPTIAN, 0x13386, width=0.52, stroke=0.10)
+    t[215] = Hieroglyph(EGYPTIAN, 0x13362, width=0.46, stroke=0.09)
+    t[216] = Hieroglyph(EGYPTIAN, 0x131BC, width=0.36, stroke=0.06, fill=True)
+    t[217] = Hieroglyph(EGYPTIAN, 0x130AD, width=0.25, stroke=0.0, fill=True)
     _run(t, 218, SYMBOLS2, range(0x10143, 0x10147))
     t[222] = Composed("mu_with_bar", "Attic 50000: capital Mu with a bar above it")
     _run(t, 223, "NotoSansEthiopic-Regular.ttf", range(0x1369, 0x137D))
