@@ -9,6 +9,7 @@ SpinButton::SpinButton(QWidget* parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     repeatTimer_.setSingleShot(false);
+    repeatTimer_.setTimerType(Qt::PreciseTimer);
     connect(&repeatTimer_, &QTimer::timeout, this, &SpinButton::repeat);
 }
 
@@ -68,10 +69,12 @@ void SpinButton::mouseReleaseEvent(QMouseEvent* event)
 }
 
 // The repeat keeps running while the button is held; it clicks only while
-// the pointer is on the pressed half.
+// the pointer is on the pressed half. After the first delay the timer keeps
+// its own 100 ms beat, however long a click takes.
 void SpinButton::repeat()
 {
-    repeatTimer_.setInterval(kRepeatInterval);
+    if (repeatTimer_.interval() != kRepeatInterval)
+        repeatTimer_.setInterval(kRepeatInterval);
     if (pressedHalf_ != Half::None && pointerOnPressedHalf_)
         click(pressedHalf_);
 }

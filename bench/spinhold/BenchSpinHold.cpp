@@ -100,9 +100,11 @@ void BM_IdleTimer(benchmark::State& state)
     int ticks = 0;
     for (auto _ : state) {
         QTimer timer;
+        timer.setTimerType(Qt::PreciseTimer);
         QObject::connect(&timer, &QTimer::timeout, [&] {
             ++ticks;
-            timer.setInterval(SpinButton::kRepeatInterval);
+            if (timer.interval() != SpinButton::kRepeatInterval)
+                timer.setInterval(SpinButton::kRepeatInterval);
         });
         ++ticks;   // the press itself clicks once
         timer.start(SpinButton::kFirstRepeatDelay);
