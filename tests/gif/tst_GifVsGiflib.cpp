@@ -93,7 +93,7 @@ void GifVsGiflib::decodesLikeGiflib()
         const size_t count = size_t(ours.Width()) * size_t(ours.Height());
         QCOMPARE(ours.DataSize(), count);
         QVERIFY2(std::memcmp(ours.Data(), theirs.RasterBits, count) == 0, "pixels differ from giflib's");
-        const std::vector<uint8_t>& encoded = entry->Frames[size_t(i)].Spec.Pixels;
+        const std::vector<uint8_t>& encoded = entry->Frames[size_t(i)].Recipe.Pixels;
         QVERIFY2(std::memcmp(ours.Data(), encoded.data(), count) == 0, "pixels differ from those encoded");
         const int localCount = theirs.ImageDesc.ColorMap ? theirs.ImageDesc.ColorMap->ColorCount : 0;
         QCOMPARE(ours.ColorMap().Count(), localCount);
@@ -116,14 +116,14 @@ void GifVsGiflib::corpusCoversTheRequiredRange()
         global |= !entry.GlobalTable.empty();
         multiFrame |= entry.Frames.size() > 1;
         for (const giftest::CorpusFrame& frame : entry.Frames) {
-            codeSizes[frame.Spec.Lzw.MinimumCodeSize] = true;
-            interlaced |= frame.Spec.Interlaced;
-            progressive |= !frame.Spec.Interlaced;
-            local |= !frame.Spec.LocalTable.empty();
-            smallest |= frame.Spec.Width == 1 && frame.Spec.Height == 1;
-            largest |= frame.Spec.Width == 1000 && frame.Spec.Height == 1000;
+            codeSizes[frame.Recipe.Lzw.MinimumCodeSize] = true;
+            interlaced |= frame.Recipe.Interlaced;
+            progressive |= !frame.Recipe.Interlaced;
+            local |= !frame.Recipe.LocalTable.empty();
+            smallest |= frame.Recipe.Width == 1 && frame.Recipe.Height == 1;
+            largest |= frame.Recipe.Width == 1000 && frame.Recipe.Height == 1000;
             giftest::LzwStats stats;
-            giftest::LzwEncode(frame.Spec.Pixels, frame.Spec.Lzw, &stats);
+            giftest::LzwEncode(frame.Recipe.Pixels, frame.Recipe.Lzw, &stats);
             fullTableKept |= stats.CodesOnFullTable > 1000 && stats.Clears == 1;
             fullTableCleared |= stats.Clears > 2;
         }

@@ -100,7 +100,7 @@ Bytes WriteEntry(const CorpusEntry& entry)
             writer.Comment("frame two");
         if (entry.Frames.size() > 1)
             writer.GraphicControl(0x04, 10, 0);
-        writer.Frame(entry.Frames[i].Spec);
+        writer.Frame(entry.Frames[i].Recipe);
     }
     writer.Trailer();
     return writer.Data();

@@ -29,7 +29,7 @@ std::vector<uint8_t> MakePixels(Pattern pattern, int width, int height, int colo
 std::vector<Color> MakeTable(int entries, Random& random);
 
 struct CorpusFrame {
-    FrameSpec Spec;
+    FrameSpec Recipe;
 };
 
 struct CorpusEntry {
