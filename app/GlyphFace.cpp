@@ -4,7 +4,6 @@
 #include "Cp1252.h"
 
 #include <QHash>
-#include <QtEndian>
 
 #include <cmath>
 
@@ -31,6 +30,19 @@ char32_t StandInCharacter(unsigned char byte)
 }
 
 constexpr qreal kSymbolLetterSpacing = 0.15;   // of the em
+
+// An unsigned big-endian 16-bit field of a font table; 0 past its end.
+int TableU16(const QByteArray& table, qsizetype offset)
+{
+    if (offset < 0 || offset + 2 > table.size())
+        return 0;
+    return (static_cast<uchar>(table.at(offset)) << 8) | static_cast<uchar>(table.at(offset + 1));
+}
+
+int TableI16(const QByteArray& table, qsizetype offset)
+{
+    return static_cast<qint16>(TableU16(table, offset));
+}
 
 int FloorHalf(int value)
 {
@@ -97,7 +109,7 @@ void GlyphFace::readAdvances()
     const QByteArray hhea = rawFont_.fontTable("hhea");
     const QByteArray hmtx = rawFont_.fontTable("hmtx");
     const QByteArray head = rawFont_.fontTable("head");
-    const int metrics = hhea.size() >= 36 ? qFromBigEndian<quint16>(hhea.constData() + 34) : 0;
+    const int metrics = TableU16(hhea, 34);
     if (metrics == 0 || hmtx.size() < metrics * 4 || head.size() < 20) {
         QList<quint32> indexes(glyphs_.begin(), glyphs_.end());
         const QList<QPointF> advances = rawFont_.advancesForGlyphIndexes(indexes, QRawFont::UseDesignMetrics);
@@ -105,10 +117,10 @@ void GlyphFace::readAdvances()
             advances_[b] = advances[b].x();
         return;
     }
-    const qreal scale = rawFont_.pixelSize() / qMax<quint16>(1, qFromBigEndian<quint16>(head.constData() + 18));
+    const qreal scale = rawFont_.pixelSize() / qMax(1, TableU16(head, 18));
     for (int b = 0; b < 256; ++b) {
         const int entry = std::min<int>(static_cast<int>(glyphs_[b]), metrics - 1);
-        advances_[b] = qFromBigEndian<quint16>(hmtx.constData() + entry * 4) * scale;
+        advances_[b] = TableU16(hmtx, entry * 4) * scale;
     }
 }
 
@@ -123,9 +135,9 @@ void GlyphFace::readVerticalMetrics()
         descent_ = qRound(rawFont_.descent());
         return;
     }
-    const auto unitsPerEm = qFromBigEndian<quint16>(head.constData() + 18);
-    const auto ascender = qFromBigEndian<qint16>(hhea.constData() + 4);
-    const auto descender = qFromBigEndian<qint16>(hhea.constData() + 6);
+    const int unitsPerEm = TableU16(head, 18);
+    const int ascender = TableI16(hhea, 4);
+    const int descender = TableI16(hhea, 6);
     const qreal scale = rawFont_.pixelSize() / (unitsPerEm ? unitsPerEm : 1000);
     ascent_ = qRound(ascender * scale);
     descent_ = qRound(std::abs(descender) * scale);
