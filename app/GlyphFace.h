@@ -37,7 +37,6 @@ public:
     std::uint32_t glyphForByte(unsigned char byte) const { return glyphs_[byte]; }
     const QRawFont& rawFont() const { return rawFont_; }
     QString resolvedFamily() const { return rawFont_.familyName(); }
-    bool usesSymbolStandIn() const { return symbolStandIn_; }
 
 private:
     void mapBytes();

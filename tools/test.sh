@@ -27,7 +27,7 @@ start_xvfb
 ctest --test-dir "$root/build" --output-on-failure -j"$jobs"
 
 section "under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer"
-cmake -S "$root" -B "$root/build-asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLYRA_SANITIZE=ON >/dev/null
+cmake -S "$root" -B "$root/build-asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLYRA_CORE_ONLY=OFF -DTALLYRA_SANITIZE=ON >/dev/null
 cmake --build "$root/build-asan" -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 TALLYRA_ENTRY_FUZZ_SECONDS=60 \
   ctest --test-dir "$root/build-asan" --output-on-failure -j"$jobs" -LE "x11|assets|install"

@@ -4,6 +4,8 @@
 #include "ProgramResources.h"
 #include "RowTable.h"
 
+#include "numerals/TextRows.h"
+
 #include <QSet>
 #include <QTest>
 
@@ -43,6 +45,7 @@ private slots:
     void rowTableHasEveryRowOnce();
     void rowTableColumnsHaveTheirRowCounts();
     void familyOrderCoversEveryPanelOnce();
+    void textRowsAreTheWindowsPanels();
     void resourcesIgnoreLetterCase();
     void missingResourceNamesTheNameAskedFor();
     void cp1252HighRange_data();
@@ -118,6 +121,20 @@ void ShellCoreTest::familyOrderCoversEveryPanelOnce()
     QCOMPARE(perFamily.value("Glyfa08c"), 16);
     QCOMPARE(perFamily.value("Glyfa08d"), 14);
     QCOMPARE(perFamily.value("Symbol"), 1);
+}
+
+// The refresh walks the numeral builders' table; the window is built from
+// its own. Both must name the same 54 panels with the same captions.
+void ShellCoreTest::textRowsAreTheWindowsPanels()
+{
+    QSet<QString> panels;
+    for (const TextRow& row : TextRowsInRefreshOrder()) {
+        const RowSpec* spec = FindRow(row.cell);
+        QVERIFY2(spec && spec->kind == ValueKind::Panel, row.cell);
+        QCOMPARE(QString::fromUtf8(row.caption), QString::fromUtf8(spec->caption));
+        panels.insert(QLatin1String(row.cell));
+    }
+    QCOMPARE(panels.size(), int(kGlyphPanelCount));
 }
 
 void ShellCoreTest::resourcesIgnoreLetterCase()
