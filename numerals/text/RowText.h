@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string>
+
+// Every row of the window as real text: what a screen reader reads, what the
+// clipboard receives and what tallyra-text prints. Plain C++, no Qt.
+//
+// A row is named by its value cell ("P42", "l2", "PB7", ...), as in the
+// window's row table.
+
+namespace rowtext {
+
+// unicode: every sign the row shows is a standard character.
+// partial: one sign stands in for a sign Unicode lacks.
+// described: Unicode does not encode the system; the text is a stand-in.
+enum class Kind { Unicode, Partial, Described };
+
+enum class Direction { LeftToRight, RightToLeft };
+
+struct RowText {
+    std::string text;      // UTF-8, logical order; empty where the row shows nothing
+    Kind kind = Kind::Unicode;
+    std::string script;    // ISO 15924 code of the text ("Arab", "Hani", "Latn", "Zyyy" ...)
+    Direction direction = Direction::LeftToRight;
+    std::string reading;   // how the signs build the number, e.g. "M + CM + XC + IV = 1000 + 900 + 90 + 4"
+};
+
+// The row whose value cell is `cell`, for the number n (0..79999) and the
+// number text t as the field holds it (already accepted by the parser).
+// Throws std::out_of_range for an unknown cell.
+RowText TextOf(const std::string& cell, int n, const std::string& t);
+
+// A few short sentences on the row's numeral system (UTF-8), or "" for an
+// unknown cell.
+const char* Explanation(const std::string& cell);
+
+// "unicode", "partial" or "described".
+const char* KindName(Kind kind);
+
+// The text ready to embed in left-to-right text: right-to-left texts wrapped
+// in U+2067 RIGHT-TO-LEFT ISOLATE ... U+2069 POP DIRECTIONAL ISOLATE.
+std::string Isolated(const RowText& row);
+
+// What is said or shown for an empty text.
+constexpr const char* kNoSignForZero = "no sign for zero";
+
+} // namespace rowtext
