@@ -30,20 +30,19 @@ void AppendManchuPlace(GlyphString& s, int d, int powerSign)
 constexpr int kVowelI = 160;            // drawn over the consonant after it
 constexpr int kVowelU = 194;            // drawn below the consonant before it
 constexpr int kConsonantBase = 160;     // the numbers 1..25 are 161..185
-constexpr int kThousandsBase = 184;     // thousands digit 3..9 is 187..193
-constexpr int kTensBase = 183;          // tens 30..90 are 186..192
-constexpr int kTwoThousandSign = 186;   // with i: two thousand, from 2600 on
-constexpr int kTwentySign = 170;        // with a consonant 6..9 before it: 26..29
+constexpr int kTensBase = 183;          // tens 30..90 are 186..192; with i, thousands
+constexpr int kTwentySign = 180;        // na, 20: in 26..29; with i, the 2000 of 2600..2999
 
 // The thousands of m (0..9999); returns what is left for the hundreds.
 int PrependSanskritThousands(GlyphString& body, int m)
 {
     if (m >= 3000) {
-        PrependGlyphs(body, {kVowelI, kThousandsBase + m / 1000});
+        // The thousands digit 3..9 as 30..90 hundreds.
+        PrependGlyphs(body, {kVowelI, kTensBase + m / 1000});
         return m % 1000;
     }
     if (m >= 2600) {
-        PrependGlyphs(body, {kVowelI, kTwoThousandSign});
+        PrependGlyphs(body, {kVowelI, kTwentySign});
         PrependGlyphs(body, {kVowelI, kConsonantBase + (m - 2000) / 100});
         return m % 100;
     }
@@ -138,7 +137,8 @@ GlyphCodes SanskritCodes()
     GlyphCodes codes;
     codes.set(' ');
     codes.set(kVowelI);
-    AddCodeRange(codes, kConsonantBase + 1, kConsonantBase + 33);
+    AddCodeRange(codes, kConsonantBase + 1, kConsonantBase + 25);
+    AddCodeRange(codes, kTensBase + 3, kTensBase + 9);
     codes.set(kVowelU);
     return codes;
 }

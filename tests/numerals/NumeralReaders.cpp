@@ -376,39 +376,14 @@ int ArmenianValue(int code)
     return value;
 }
 
-// The Sanskrit syllables without a vowel sign: the last two places.
-std::optional<int> ReadSanskritPlain(const Codes& plain)
-{
-    const auto single = [](int c) -> std::optional<int> {
-        if (InRange(c, 161, 185))
-            return c - 160;
-        if (InRange(c, 186, 192))
-            return (c - 183) * 10;
-        return std::nullopt;
-    };
-    if (plain.empty())
-        return 0;
-    if (plain.size() == 1)
-        return single(plain[0]);
-    if (plain.size() > 2 || !InRange(plain[0], 161, 169))
-        return std::nullopt;
-    const int units = plain[0] - 160;
-    if (plain[1] == 170 && units >= 6)
-        return 20 + units;
-    if (InRange(plain[1], 186, 192))
-        return (plain[1] - 183) * 10 + units;
-    return std::nullopt;
-}
-
-// The Sanskrit consonant after the vowel sign i: hundreds or thousands.
-std::optional<int> SanskritSyllableI(int c)
+// The value of a Devanagari consonant in Aryabhata's numerals: the first
+// 25 consonants count 1 to 25, the eight after them 30, 40, ..., 100.
+std::optional<int> SanskritLetterValue(int c)
 {
     if (InRange(c, 161, 185))
-        return (c - 160) * 100;
-    if (c == 186)
-        return 2000;
-    if (InRange(c, 187, 193))
-        return (c - 184) * 1000;
+        return c - 160;
+    if (InRange(c, 186, 193))
+        return (c - 183) * 10;
     return std::nullopt;
 }
 
@@ -531,24 +506,31 @@ std::optional<int> ReadManchu(const GlyphString& body)
 
 std::optional<int> ReadSanskrit(const GlyphString& body)
 {
+    // Syllables: a consonant alone, the vowel sign i (160) before it (times
+    // 100) or the vowel sign u (194) after it (times 10000). The values add
+    // up and rise strictly from the lowest place first.
     const Codes c = CodesOf(body);
-    std::size_t i = 0;
-    Codes plain;
-    while (i < c.size() && c[i] != 160 && !(i + 1 < c.size() && c[i + 1] == 194))
-        plain.push_back(c[i++]);
-    std::optional<int> total = ReadSanskritPlain(plain);
-    int lastSyllable = 0;
-    while (total && i + 1 < c.size() && c[i] == 160) {
-        const std::optional<int> syllable = SanskritSyllableI(c[i + 1]);
-        if (!syllable || *syllable <= lastSyllable)
+    int total = 0;
+    int lastValue = 0;
+    for (std::size_t i = 0; i < c.size();) {
+        int factor = 1;
+        if (c[i] == 160) {
+            factor = 100;
+            ++i;
+        }
+        const std::optional<int> letter = i < c.size() ? SanskritLetterValue(c[i]) : std::nullopt;
+        if (!letter)
             return std::nullopt;
-        *total += *syllable;
-        lastSyllable = *syllable;
-        i += 2;
+        ++i;
+        if (factor == 1 && i < c.size() && c[i] == 194) {
+            factor = 10000;
+            ++i;
+        }
+        const int value = *letter * factor;
+        if (value <= lastValue)
+            return std::nullopt;
+        total += value;
+        lastValue = value;
     }
-    if (total && i + 1 < c.size() && c[i + 1] == 194 && InRange(c[i], 161, 169)) {
-        *total += (c[i] - 160) * 10000;
-        i += 2;
-    }
-    return total && i == c.size() ? total : std::nullopt;
+    return total;
 }

@@ -43,4 +43,6 @@ std::optional<int> ReadAmharic(const GlyphString& body);
 std::optional<int> ReadKanji(const GlyphString& body);
 std::optional<int> ReadSuzhou(const GlyphString& body);
 std::optional<int> ReadManchu(const GlyphString& body);
+// Aryabhata's letter numerals: each consonant has its value (1..25, then
+// 30..100), the vowel sign i multiplies it by 100, u by 10000.
 std::optional<int> ReadSanskrit(const GlyphString& body);

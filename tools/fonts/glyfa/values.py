@@ -66,7 +66,7 @@ def _special_rows():
         "Manchu": _powers(81, tuple(range(1, 20)) + tuple(range(20, 100, 10))
                           + (100, 1000, 10000)),
         "Sanskrit": {160: "i x100", **_powers(161, range(1, 26)),
-                     **_powers(186, (30, 40, 50, 60, 70, 80, 90, "i:9000")), 194: "u x10000"},
+                     **_powers(186, (30, 40, 50, 60, 70, 80, 90, 100)), 194: "u x10000"},
     }
     return {row: {code: str(label) for code, label in table.items()}
             for row, table in labels.items()}
