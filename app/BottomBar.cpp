@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <limits>
+
 BottomBar::BottomBar(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("P1"));
@@ -24,6 +26,7 @@ BottomBar::BottomBar(QWidget* parent) : QWidget(parent)
     ze1_ = new QLineEdit(QStringLiteral("0"), this);
     ze1_->setObjectName(QStringLiteral("ze1"));
     ze1_->setGeometry(80, 10, 113, 22);
+    ze1_->setMaxLength(std::numeric_limits<int>::max());   // any length of text
 
     spinButton1_ = new SpinButton(this);
     spinButton1_->setObjectName(QStringLiteral("SpinButton1"));

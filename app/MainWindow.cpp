@@ -8,6 +8,8 @@
 #include "RowTable.h"
 #include "UiFonts.h"
 #include "ValueCell.h"
+#include "WindowPalette.h"
+#include "WindowPlacement.h"
 
 #include "numerals/Roman.h"
 #include "numerals/TextRows.h"
@@ -62,9 +64,7 @@ void MainWindow::buildWindow()
     setFixedSize(kClientWidth, kClientHeight);
     setFont(UiFont(12));
     setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    setPalette(palette);
+    setPalette(FixedWindowPalette());   // white, whatever the desktop's colours
 
     P1_ = new BottomBar(this);
     P1_->setGeometry(0, kClientHeight - BottomBar::kHeight, kClientWidth, BottomBar::kHeight);
@@ -96,7 +96,8 @@ void MainWindow::connectHandlers()
         {"PB9", &MainWindow::PB9Paint}, {"PB7", &MainWindow::PaintBox11Paint}};
     for (const auto& [name, handler] : boxes)
         paintBox(QLatin1String(name))->setPaintHandler([this, handler = handler] {
-            return runEventHandler([this, handler] { (this->*handler)(); });
+            // Nothing runs before the first activation; the boxes stay white.
+            return !activated_ || runEventHandler([this, handler] { (this->*handler)(); });
         });
 }
 
@@ -151,10 +152,8 @@ bool MainWindow::event(QEvent* event)
 
 void MainWindow::centreOnScreen()
 {
-    if (const QScreen* screen = this->screen()) {
-        const QRect available = screen->availableGeometry();
-        move(available.x() + (available.width() - width()) / 2, available.y() + (available.height() - height()) / 2);
-    }
+    if (const QScreen* screen = this->screen())
+        move(WindowTopLeft(screen->availableGeometry(), frameGeometry().size()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -17,9 +17,17 @@ void PaintBox::copyStrip(const QImage& strip, const QPoint& offset, std::vector<
     offset_ = offset;
     placements_ = std::move(placements);
     ++compositionCount_;
-    stripIsFresh_ = true;
+    // A box that is not shown gets no paint event for this strip; when it is
+    // shown, its handler composes it again.
+    stripIsFresh_ = isVisible();
     if (!painting_)
         update();
+}
+
+void PaintBox::hideEvent(QHideEvent* event)
+{
+    stripIsFresh_ = false;
+    QWidget::hideEvent(event);
 }
 
 void PaintBox::paintEvent(QPaintEvent*)

@@ -10,8 +10,9 @@
 
 // A picture row's paint box. Its paint handler composes a picture strip and
 // hands it over with copyStrip(); the box keeps the strip and shows it. A
-// repaint that the window system asks for runs the handler again; a handler
-// that stops in its guard leaves the box white.
+// repaint that the window system asks for runs the handler again, and so does
+// showing a box that was hidden when its strip came; a handler that stops in
+// its guard leaves the box white.
 class PaintBox : public QWidget {
     Q_OBJECT
 public:
@@ -34,6 +35,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     Handler handler_;

@@ -42,6 +42,8 @@ private slots:
     void pictureHandlersSpeakOfRangeTheirOwnWay();
     void longTextDrawsNoPictures();
     void identicalTextRunsNoRefresh();
+    void numberTextHasNoLengthLimit_data();
+    void numberTextHasNoLengthLimit();
     void spinButton_data();
     void spinButton();
     void spinKeys();
@@ -196,6 +198,28 @@ void MainWindowTest::identicalTextRunsNoRefresh()
     QCOMPARE(window_->romanUpdates(), before);
     type("1995");
     QCOMPARE(window_->romanUpdates(), before + 1);
+}
+
+void MainWindowTest::numberTextHasNoLengthLimit_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("roman");
+    QTest::newRow("40000 blanks before 1994") << QString(40000, ' ') + "1994" << "MCMXCIV";
+    QTest::newRow("40000 zeros before 7") << QString(40000, '0') + "7" << "VII";
+    QTest::newRow("100000 blanks before $1F") << QString(100000, ' ') + "$1F" << "XXXI";
+}
+
+void MainWindowTest::numberTextHasNoLengthLimit()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, roman);
+    type(text);
+    QCOMPARE(window_->numberField()->text().size(), text.size());
+    QCOMPARE(romanText(), roman);
+    window_->numberField()->clear();
+    window_->numberField()->insert(text);   // as a paste does
+    QCOMPARE(window_->numberField()->text().size(), text.size());
+    QCOMPARE(romanText(), roman);
 }
 
 void MainWindowTest::spinButton_data()

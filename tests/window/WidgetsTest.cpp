@@ -162,6 +162,8 @@ void WidgetsTest::paintBoxRecomposesOnlyForTheWindowSystem()
 {
     PaintBox box("PB2");
     box.resize(456, 38);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
     int handlerRuns = 0;
     bool guardPasses = true;
     box.setPaintHandler([&] {
@@ -188,6 +190,17 @@ void WidgetsTest::paintBoxRecomposesOnlyForTheWindowSystem()
     shown = Render(box);                          // and a guard that stops leaves it white
     QCOMPARE(handlerRuns, 2);
     QCOMPARE(QColor(shown.pixel(20, 20)), QColor(Qt::white));
+    guardPasses = true;
+    box.hide();                                   // a strip that came while hidden
+    box.copyStrip(strip, QPoint(8, 3), {});
+    box.show();
+    Render(box);                                  // is composed again when shown
+    QCOMPARE(handlerRuns, 3);
+    box.copyStrip(strip, QPoint(8, 3), {});
+    box.hide();                                   // hidden before its paint came
+    box.show();
+    Render(box);
+    QCOMPARE(handlerRuns, 4);
 }
 
 void WidgetsTest::spinButtonRepeatsWhileHeld()

@@ -1,0 +1,155 @@
+#include "BottomBar.h"
+#include "MainWindow.h"
+#include "NumeralPages.h"
+#include "PaintBox.h"
+#include "UiFonts.h"
+#include "ValueCell.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QString kAndMessage = "Number must be greater than 0 and less than 80000";
+
+QImage Render(QWidget& widget)
+{
+    QImage image(widget.size(), QImage::Format_RGB32);
+    image.fill(Qt::red);
+    widget.render(&image);
+    return image;
+}
+
+bool AllWhite(const QImage& image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255))
+                return false;
+    return true;
+}
+
+}  // namespace
+
+// When the picture boxes' paint handlers run: on the page that is shown as
+// the number changes, on the other page when it is shown, and not at all
+// before the window's first activation.
+class PaintHandlersTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InstallFontStandIns(); }
+    void cleanup();
+    void hiddenBoxesComposeWhenTheirPageIsShown_data();
+    void hiddenBoxesComposeWhenTheirPageIsShown();
+    void noHandlerRunsBeforeActivation_data();
+    void noHandlerRunsBeforeActivation();
+
+private:
+    MainWindow& openWindow();
+
+    std::unique_ptr<MainWindow> window_;
+    QStringList errors_;
+};
+
+MainWindow& PaintHandlersTest::openWindow()
+{
+    errors_.clear();
+    window_ = std::make_unique<MainWindow>([] { return QDate(2026, 12, 6); });
+    window_->setErrorDisplay([this](const QString& message) { errors_ << message; });
+    return *window_;
+}
+
+void PaintHandlersTest::cleanup()
+{
+    window_.reset();
+    QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join('\n')));
+}
+
+void PaintHandlersTest::hiddenBoxesComposeWhenTheirPageIsShown_data()
+{
+    QTest::addColumn<int>("startPage");
+    QTest::addColumn<QStringList>("typed");   // each text set in turn, as keys do
+    QTest::addColumn<QStringList>("boxes");   // the picture boxes of the other page
+    QTest::addColumn<bool>("composed");       // false: their guard stops, they turn white
+    QTest::addColumn<QString>("message");
+    const QStringList page1{"PB2", "PB9", "PB7"};
+    QTest::newRow("out of range after 1994") << 0 << QStringList{"1994", "80000"} << QStringList{"PB1"} << false
+                                             << QString();
+    QTest::newRow("0001994 key by key") << 0 << QStringList{"0", "00", "000", "0001", "00019", "000199", "0001994"}
+                                        << QStringList{"PB1"} << false << QString();
+    QTest::newRow("1994 on the first page") << 0 << QStringList{"1994"} << QStringList{"PB1"} << true << QString();
+    QTest::newRow("empty field on the second page") << 1 << QStringList{"1994", ""} << page1 << false << QString();
+    QTest::newRow("1994 on the second page") << 1 << QStringList{"1994"} << page1 << true << QString();
+    // Only the Maya box reaches the out-of-range message of the text rows;
+    // Assyrian's own wording comes before it.
+    QTest::newRow("out of range on the second page") << 1 << QStringList{"1994", "80000"} << page1 << false
+                                                     << kAndMessage;
+}
+
+void PaintHandlersTest::hiddenBoxesComposeWhenTheirPageIsShown()
+{
+    QFETCH(int, startPage);
+    QFETCH(QStringList, typed);
+    QFETCH(QStringList, boxes);
+    QFETCH(bool, composed);
+    QFETCH(QString, message);
+    MainWindow& window = openWindow();
+    window.show();
+    window.activateWindow();
+    QTRY_VERIFY(window.isActivated());
+    window.pages()->setCurrentIndex(startPage);
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (const QString& text : typed)
+        window.numberField()->setText(text);
+    QList<int> compositions;
+    for (const QString& name : boxes)
+        compositions << window.paintBox(name)->compositionCount();
+
+    window.pages()->setCurrentIndex(1 - startPage);
+    for (int i = 0; i < boxes.size(); ++i) {
+        PaintBox* box = window.paintBox(boxes[i]);
+        if (composed) {
+            QTRY_VERIFY2(box->compositionCount() > compositions[i], qPrintable(boxes[i]));
+            QVERIFY(!box->placements().empty());
+        } else {
+            QTRY_VERIFY2(box->strip().isNull(), qPrintable(boxes[i]));
+        }
+    }
+    QCOMPARE(window.messageLine()->text(), message);
+}
+
+void PaintHandlersTest::noHandlerRunsBeforeActivation_data()
+{
+    QTest::addColumn<QString>("box");
+    for (const char* box : {"PB2", "PB1", "PB9", "PB7"})
+        QTest::newRow(box) << QString(box);
+}
+
+// Under X11 the window is exposed, and its boxes painted, before it is
+// activated; rendering a box of a window not yet shown gives it that paint.
+void PaintHandlersTest::noHandlerRunsBeforeActivation()
+{
+    QFETCH(QString, box);
+    MainWindow& window = openWindow();
+    PaintBox* paintBox = window.paintBox(box);
+    QVERIFY(AllWhite(Render(*paintBox)));
+    QCOMPARE(paintBox->compositionCount(), 0);
+    QCOMPARE(window.romanUpdates(), 0);
+    QCOMPARE(window.messageLine()->text(), QString("."));
+    for (ValueCell* cell : window.pages()->valueCells())
+        QCOMPARE(cell->captionSetCount(), 0);
+
+    window.show();
+    window.activateWindow();
+    QTRY_VERIFY(window.isActivated());
+    QCOMPARE(window.romanUpdates(), 1);
+    QCOMPARE(window.valueCell("P6")->fontFamily(), QString("Glyfa08"));
+    QVERIFY(window.paintBox("PB7")->compositionCount() > 0);
+}
+
+QTEST_MAIN(PaintHandlersTest)
+#include "PaintHandlersTest.moc"
