@@ -13,13 +13,18 @@ import argparse
 import os
 import pathlib
 import subprocess
+import sys
 
 from PIL import Image, ImageDraw, ImageFont
 
 REPOSITORY = pathlib.Path(__file__).resolve().parents[2]
+sys.path.insert(0, str(REPOSITORY / "tools" / "fonts"))
+sys.dont_write_bytecode = True  # keep the source tree free of caches
+
+from glyfa.rows import read_table  # noqa: E402  (the program's row table, tools/fonts/rows.tsv)
+
 PICTURES = REPOSITORY / "resources" / "pictures"
 OUTPUT = REPOSITORY / "docs" / "pictures.png"
-ROW_TABLE = REPOSITORY / "tools" / "fonts" / "rows.tsv"
 INSPECT = REPOSITORY / "build" / "app" / "tallyra-inspect"
 PICTURE_BOXES = ("PB2", "PB1", "PB9", "PB7")  # Korean, Hieratic, Assyrian, Maya
 LABEL_FONT = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
@@ -72,15 +77,8 @@ def compose(placed, width):
     return strip
 
 
-def row_table():
-    with open(ROW_TABLE, encoding="utf-8") as file:
-        lines = file.read().splitlines()
-    header = lines[0].split("\t")
-    return {entry["cell"]: entry for entry in (dict(zip(header, line.split("\t"))) for line in lines[1:])}
-
-
 def sample_strips(inspect):
-    rows = row_table()
+    rows = {entry["cell"]: entry for entry in read_table()}
     samples = []
     for value in (60, 1994, 20000, 79999):
         boxes = placements(inspect, value)

@@ -5,24 +5,15 @@ row table (rows.tsv beside the font tools); rows that share their signs are
 drawn once, at the first row's size.
 """
 
-import os
 from dataclasses import dataclass
 from typing import Callable
+
+from glyfa.rows import read_table
 
 from . import (bits, codes, dni, figures, hands, heyarian, klingon, maya, round_scripts, semaphore,
                tally_scripts)
 
-ROW_TABLE = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "rows.tsv")
-
-
-def _table():
-    with open(ROW_TABLE, encoding="utf-8") as file:
-        lines = file.read().splitlines()
-    header = lines[0].split("\t")
-    return {entry["cell"]: entry for entry in (dict(zip(header, line.split("\t"))) for line in lines[1:])}
-
-
-TABLE = _table()
+TABLE = {entry["cell"]: entry for entry in read_table()}
 
 
 @dataclass(frozen=True)
