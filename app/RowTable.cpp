@@ -116,7 +116,8 @@ static_assert(NumbersEachRowOnce([](const RowSpec& row) { return row.familyStep;
               "the family steps number the panels 0, 1, 2, ... each once");
 static_assert(NumbersEachRowOnce([](const RowSpec& row) { return row.refreshStep; }),
               "the refresh steps number the refreshed rows 0, 1, 2, ... each once");
-static_assert(EveryPanelHasBothSteps(), "every value panel gets a family and is refreshed; nothing else gets a family");
+static_assert(EveryPanelHasBothSteps(),
+              "every value panel gets a family and is refreshed; nothing else gets a family");
 
 template <typename Step>
 std::vector<const RowSpec*> Ordered(Step step)
@@ -125,7 +126,8 @@ std::vector<const RowSpec*> Ordered(Step step)
     for (const RowSpec& row : RowsInDisplayOrder())
         if (step(row) >= 0)
             rows.push_back(&row);
-    std::sort(rows.begin(), rows.end(), [&](const RowSpec* a, const RowSpec* b) { return step(*a) < step(*b); });
+    std::sort(rows.begin(), rows.end(),
+              [&](const RowSpec* a, const RowSpec* b) { return step(*a) < step(*b); });
     return rows;
 }
 
@@ -139,13 +141,15 @@ const std::vector<RowSpec>& RowsInDisplayOrder()
 
 const std::vector<const RowSpec*>& RowsInFamilyOrder()
 {
-    static const std::vector<const RowSpec*> rows = Ordered([](const RowSpec& row) { return row.familyStep; });
+    static const std::vector<const RowSpec*> rows =
+        Ordered([](const RowSpec& row) { return row.familyStep; });
     return rows;
 }
 
 const std::vector<const RowSpec*>& RowsInRefreshOrder()
 {
-    static const std::vector<const RowSpec*> rows = Ordered([](const RowSpec& row) { return row.refreshStep; });
+    static const std::vector<const RowSpec*> rows =
+        Ordered([](const RowSpec& row) { return row.refreshStep; });
     return rows;
 }
 

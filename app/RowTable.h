@@ -18,11 +18,11 @@ struct RowSpec {
     const char* caption;  // UTF-8
     const char* cell;     // component name of the value cell
     ValueKind kind;
-    const char* family;   // family after activation; nullptr for paint boxes
-    int pixelHeight;      // font height in pixels (the em); 0 for paint boxes
+    const char* family;  // family after activation; nullptr for paint boxes
+    int pixelHeight;     // font height in pixels (the em); 0 for paint boxes
     bool bold;
-    int familyStep;       // place in the order activation hands out families; -1: none
-    int refreshStep;      // place in the refresh's walk over the glyph rows and the Maya pictures; -1: none
+    int familyStep;   // place in the order activation hands out families; -1: none
+    int refreshStep;  // place in the refresh's walk over the glyph rows and the Maya pictures; -1: none
 };
 
 // The geometry of a row: a caption cell, then the value cell.
@@ -33,10 +33,15 @@ constexpr int kRightColumnWidth = 556;
 
 constexpr int ValueCellWidth(RowColumn column)
 {
-    const int columnWidth = column == RowColumn::FullWidth ? kPageWidth
-                            : column == RowColumn::Right   ? kRightColumnWidth
-                                                           : kPageWidth - kRightColumnWidth;
-    return columnWidth - kCaptionWidth;
+    switch (column) {
+    case RowColumn::FullWidth:
+        return kPageWidth - kCaptionWidth;
+    case RowColumn::Right:
+        return kRightColumnWidth - kCaptionWidth;
+    case RowColumn::Left:
+        break;
+    }
+    return kPageWidth - kRightColumnWidth - kCaptionWidth;
 }
 
 // Page by page; on a page the full-width rows, then each column top down.

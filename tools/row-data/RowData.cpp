@@ -109,8 +109,8 @@ void PrintRow(const RowSpec& row)
               << ColumnName(row.column) << '\t' << KindName(row.kind) << '\t'
               << (row.family ? row.family : "-") << '\t' << row.pixelHeight << '\t' << row.bold << '\t'
               << ValueCellWidth(row.column) << '\t' << row.familyStep << '\t' << row.refreshStep << '\t'
-              << (builder ? Runs(CodesUsedBy(*builder)) : "-") << '\t'
-              << (builder ? Values(*builder) : "-") << '\t' << (builder ? Samples(*builder) : "-") << '\n';
+              << (builder ? Runs(CodesUsedBy(*builder)) : "-") << '\t' << (builder ? Values(*builder) : "-")
+              << '\t' << (builder ? Samples(*builder) : "-") << '\n';
 }
 
 }  // namespace
