@@ -169,8 +169,8 @@ void MainWindow::FormActivate()
 {
     fonts_.registerMissingFamilies();
     setNumberText(QString::number(DayCountSince1899(clock_())));
-    for (const char* name : PanelsInFamilyOrder())
-        valueCell(QLatin1String(name))->setFontFamily(QLatin1String(FindRow(name)->family));
+    for (const RowSpec* row : RowsInFamilyOrder())
+        valueCell(QLatin1String(row->cell))->setFontFamily(QLatin1String(row->family));
 }
 
 void MainWindow::FormClose()
@@ -221,14 +221,16 @@ void MainWindow::PaintBox11Paint()
 }
 
 // Each row gets its caption as soon as its builder returns; the rows that
-// read the number text read it again at that point.
+// read the number text read it again at that point. The one paint box on
+// the way is the Maya pictures'.
 void MainWindow::fillTextRows(int n)
 {
-    const auto& rows = TextRowsInRefreshOrder();
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (i == kMayaPicturesBefore)
+    for (const RowSpec* step : RowsInRefreshOrder()) {
+        if (step->kind == ValueKind::PaintBox) {
             composeMaya(n);
-        const TextRow& row = rows[i];
+            continue;
+        }
+        const TextRow& row = *FindTextRow(step->cell);
         std::string text;
         if (row.input == RowInput::Text) {
             text = numberText().toLatin1().toStdString();

@@ -9,19 +9,12 @@
 
 namespace {
 
-constexpr int kRowHeight = 38;
-constexpr int kCaptionWidth = 100;
-constexpr int kRightColumnWidth = 556;
 constexpr QPoint kRomanLabelPosition(112, 0);
-constexpr int kPageWidth = 1104;   // the rows' width inside the page control's border
 
 // Value cells have their size from the start, also on the page not shown.
 QSize ValueCellSize(RowColumn column)
 {
-    const int columnWidth = column == RowColumn::FullWidth ? kPageWidth
-                            : column == RowColumn::Right   ? kRightColumnWidth
-                                                           : kPageWidth - kRightColumnWidth;
-    return QSize(columnWidth - kCaptionWidth, kRowHeight);
+    return QSize(ValueCellWidth(column), kRowHeight);
 }
 
 void MakeWhite(QWidget* widget)

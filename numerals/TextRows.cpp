@@ -39,114 +39,94 @@ template <const MultiplierSystem& System>
 GlyphCodes MultiplierCodesOf() { return MultiplierCodes(System); }
 
 template <GlyphString (*Build)(int)>
-constexpr RowDefinition NumberRow(const char* cell, const char* caption, GlyphCodes (*codes)())
+constexpr RowDefinition NumberRow(const char* cell, GlyphCodes (*codes)())
 {
-    return {{cell, caption, RowInput::Number, &FromNumber<Build>}, codes};
+    return {{cell, RowInput::Number, &FromNumber<Build>}, codes};
 }
 
 template <GlyphString (*Build)(const std::string&)>
-constexpr RowDefinition TextRowOf(const char* cell, const char* caption, GlyphCodes (*codes)())
+constexpr RowDefinition TextRowOf(const char* cell, GlyphCodes (*codes)())
 {
-    return {{cell, caption, RowInput::Text, &FromText<Build>}, codes};
+    return {{cell, RowInput::Text, &FromText<Build>}, codes};
 }
 
 // A row that shows digit d of the number text as code Base + d.
 template <int Base>
-constexpr RowDefinition DigitRow(const char* cell, const char* caption)
+constexpr RowDefinition DigitRow(const char* cell)
 {
-    return {{cell, caption, RowInput::Text, &DigitGlyphsOf<Base>}, &DigitGlyphsCodesOf<Base>};
+    return {{cell, RowInput::Text, &DigitGlyphsOf<Base>}, &DigitGlyphsCodesOf<Base>};
 }
 
 template <const PositionalSystem& System>
-constexpr RowDefinition PositionalRow(const char* cell, const char* caption)
+constexpr RowDefinition PositionalRow(const char* cell)
 {
-    return {{cell, caption, RowInput::Number, &PositionalOf<System>}, &PositionalCodesOf<System>};
+    return {{cell, RowInput::Number, &PositionalOf<System>}, &PositionalCodesOf<System>};
 }
 
 template <const MultiplierSystem& System>
-constexpr RowDefinition MultiplierRow(const char* cell, const char* caption)
+constexpr RowDefinition MultiplierRow(const char* cell)
 {
-    return {{cell, caption, RowInput::Number, &MultiplierOf<System>}, &MultiplierCodesOf<System>};
+    return {{cell, RowInput::Number, &MultiplierOf<System>}, &MultiplierCodesOf<System>};
 }
 
-constexpr std::array<RowDefinition, kTextRowCount> kRows{{
-    NumberRow<AmharicNumeral>("P36", "Amharic", &AmharicCodes),
-    NumberRow<SanskritNumeral>("P27", "Sanskrit", &SanskritCodes),
-    NumberRow<ArmenianNumeral>("P40", "Armenian", &ArmenianCodes),
-    DigitRow<58>("P6", "Arabic"),
-    DigitRow<71>("P60", "Bengali"),
-    DigitRow<81>("P63", "Hindi"),
-    DigitRow<245>("P26", "Fingernumbers"),
-    DigitRow<131>("P7", "Semaphore"),
-    TextRowOf<NkoNumeral>("P72", "N'Ko", &NkoCodes),
-    DigitRow<243>("P34", "Braille"),
-    DigitRow<48>("P33", "Brahmi"),
-    DigitRow<223>("P71", "Tibetan"),
-    DigitRow<233>("P29", "Staff numbers"),
-    TextRowOf<PostCodeBars>("P67", "Post code", &PostCodeCodes),
-    NumberRow<AncientGreekNumeral>("P37", "Ancient Greek", &AncientGreekCodes),
-    TextRowOf<HeyarianNumeral>("P39", "Heyarian", &HeyarianCodes),
-    NumberRow<EgyptianNumeral>("P28", "Egyptian", &EgyptianCodes),
-    NumberRow<AtticNumeral>("P38", "Attic", &AtticCodes),
-    TextRowOf<LaotianNumeral>("P66", "Laotian", &LaotianCodes),
-    TextRowOf<FarsiNumeral>("P61", "Farsi", &FarsiCodes),
-    MultiplierRow<kKanji>("P42", "Kanji"),
-    // The Maya pictures are composed here.
-    NumberRow<IonicNumeral>("P64", "Ionic", &IonicCodes),
-    NumberRow<HebrewNumeral>("P62", "Hebrew", &HebrewCodes),
-    NumberRow<OxidilogiNumeral>("P9", "Oxidilogi", &OxidilogiCodes),
-    DigitRow<108>("P8", "Ath-Seikai"),
-    DigitRow<203>("P73", "Khmer"),
-    DigitRow<235>("P19", "Narn"),
-    DigitRow<197>("P10", "Futurama"),
-    DigitRow<213>("P20", "Stargate"),
-    DigitRow<91>("P65", "Kannada"),
-    DigitRow<160>("P69", "Tamil"),
-    DigitRow<111>("P70", "Thai"),
-    TextRowOf<GorwelionNumeral>("P18", "Gorwelion", &GorwelionCodes),
-    DigitRow<243>("P30", "Klingon"),
-    DigitRow<48>("P68", "Osmanya"),
-    DigitRow<111>("P35", "Dancing Men"),
-    DigitRow<161>("P24", "Kayah"),
-    DigitRow<71>("P12", "Mong"),
-    DigitRow<229>("P57", "SpaceKees"),
-    DigitRow<85>("P21", "Tenctonese"),
-    DigitRow<95>("P17", "Zentlardy"),
-    PositionalRow<kDni>("P31", "D'Ni"),
-    PositionalRow<kFourLine>("P48", "Four Line"),
-    PositionalRow<kEcclemony>("P49", "Ecclemony"),
-    PositionalRow<kDiamond>("P23", "Diamond"),
-    PositionalRow<kQuadnary>("P45", "Quadnary"),
-    PositionalRow<kDualCode>("P13", "Dual code"),
-    PositionalRow<kPekrif>("P4", "Pékrif"),
-    NumberRow<MayaHieroglyphNumeral>("P22", "Maya-Hierogl.", &MayaHieroglyphCodes),
-    NumberRow<HungarianRunesNumeral>("P53", "Hungar.Runes", &HungarianRunesCodes),
-    NumberRow<ManchuNumeral>("P14", "Manchu", &ManchuCodes),
-    NumberRow<GothicNumeral>("P41", "Gothic", &GothicCodes),
-    MultiplierRow<kSuzhou>("P25", "Suzhou"),
-    TextRowOf<MorseCode>("P15", "Morse code", &MorseCodes),
-}};
+// One line per row, in no particular order: the window orders them.
+constexpr RowDefinition kRows[] = {
+    NumberRow<AmharicNumeral>("P36", &AmharicCodes),
+    NumberRow<SanskritNumeral>("P27", &SanskritCodes),
+    NumberRow<ArmenianNumeral>("P40", &ArmenianCodes),
+    DigitRow<58>("P6"),
+    DigitRow<71>("P60"),
+    DigitRow<81>("P63"),
+    DigitRow<245>("P26"),
+    DigitRow<131>("P7"),
+    TextRowOf<NkoNumeral>("P72", &NkoCodes),
+    DigitRow<243>("P34"),
+    DigitRow<48>("P33"),
+    DigitRow<223>("P71"),
+    DigitRow<233>("P29"),
+    TextRowOf<PostCodeBars>("P67", &PostCodeCodes),
+    NumberRow<AncientGreekNumeral>("P37", &AncientGreekCodes),
+    TextRowOf<HeyarianNumeral>("P39", &HeyarianCodes),
+    NumberRow<EgyptianNumeral>("P28", &EgyptianCodes),
+    NumberRow<AtticNumeral>("P38", &AtticCodes),
+    TextRowOf<LaotianNumeral>("P66", &LaotianCodes),
+    TextRowOf<FarsiNumeral>("P61", &FarsiCodes),
+    MultiplierRow<kKanji>("P42"),
+    NumberRow<IonicNumeral>("P64", &IonicCodes),
+    NumberRow<HebrewNumeral>("P62", &HebrewCodes),
+    NumberRow<OxidilogiNumeral>("P9", &OxidilogiCodes),
+    DigitRow<108>("P8"),
+    DigitRow<203>("P73"),
+    DigitRow<235>("P19"),
+    DigitRow<197>("P10"),
+    DigitRow<213>("P20"),
+    DigitRow<91>("P65"),
+    DigitRow<160>("P69"),
+    DigitRow<111>("P70"),
+    TextRowOf<GorwelionNumeral>("P18", &GorwelionCodes),
+    DigitRow<243>("P30"),
+    DigitRow<48>("P68"),
+    DigitRow<111>("P35"),
+    DigitRow<161>("P24"),
+    DigitRow<71>("P12"),
+    DigitRow<229>("P57"),
+    DigitRow<85>("P21"),
+    DigitRow<95>("P17"),
+    PositionalRow<kDni>("P31"),
+    PositionalRow<kFourLine>("P48"),
+    PositionalRow<kEcclemony>("P49"),
+    PositionalRow<kDiamond>("P23"),
+    PositionalRow<kQuadnary>("P45"),
+    PositionalRow<kDualCode>("P13"),
+    PositionalRow<kPekrif>("P4"),
+    NumberRow<MayaHieroglyphNumeral>("P22", &MayaHieroglyphCodes),
+    NumberRow<HungarianRunesNumeral>("P53", &HungarianRunesCodes),
+    NumberRow<ManchuNumeral>("P14", &ManchuCodes),
+    NumberRow<GothicNumeral>("P41", &GothicCodes),
+    MultiplierRow<kSuzhou>("P25"),
+    TextRowOf<MorseCode>("P15", &MorseCodes),
+};
 
-constexpr bool SameText(const char* a, const char* b)
-{
-    while (*a != '\0' && *a == *b) {
-        ++a;
-        ++b;
-    }
-    return *a == *b;
-}
-
-static_assert(SameText(kRows[kMayaPicturesBefore - 1].row.caption, "Kanji") &&
-                  SameText(kRows[kMayaPicturesBefore].row.caption, "Ionic"),
-              "the Maya pictures come between Kanji and Ionic");
-
-std::array<TextRow, kTextRowCount> RowsOf(const std::array<RowDefinition, kTextRowCount>& definitions)
-{
-    std::array<TextRow, kTextRowCount> rows{};
-    for (std::size_t i = 0; i < definitions.size(); ++i)
-        rows[i] = definitions[i].row;
-    return rows;
-}
 
 const RowDefinition* FindDefinition(const std::string& cell)
 {
@@ -159,9 +139,14 @@ const RowDefinition* FindDefinition(const std::string& cell)
 
 } // namespace
 
-const std::array<TextRow, kTextRowCount>& TextRowsInRefreshOrder()
+const std::vector<TextRow>& AllTextRows()
 {
-    static const std::array<TextRow, kTextRowCount> rows = RowsOf(kRows);
+    static const std::vector<TextRow> rows = [] {
+        std::vector<TextRow> all;
+        for (const RowDefinition& definition : kRows)
+            all.push_back(definition.row);
+        return all;
+    }();
     return rows;
 }
 
@@ -173,9 +158,6 @@ GlyphCodes CodesUsedBy(const TextRow& row)
 
 const TextRow* FindTextRow(const std::string& cell)
 {
-    for (const TextRow& row : TextRowsInRefreshOrder()) {
-        if (cell == row.cell)
-            return &row;
-    }
-    return nullptr;
+    const RowDefinition* definition = FindDefinition(cell);
+    return definition != nullptr ? &definition->row : nullptr;
 }

@@ -2,18 +2,18 @@
 
 #include "GlyphString.h"
 
-#include <array>
-#include <cstddef>
 #include <string>
+#include <vector>
 
-// The 54 glyph-string rows in the order the refresh fills them. The Roman
-// row is not among them: its text goes to a label (RomanNumeral).
+// The builders of the glyph-string rows, each named by its row's value cell.
+// What a row is called, where it stands and when the window fills it is the
+// window's business (its row table). The Roman row is not among these: its
+// text goes to a label (RomanNumeral).
 
 enum class RowInput { Number, Text };
 
 struct TextRow {
     const char* cell;      // value-cell name, e.g. "P36"
-    const char* caption;   // row caption, UTF-8, e.g. "Amharic", "Pékrif"
     RowInput input;        // which input the builder reads
     // The caption for the number n (0..79999) and its number text t (the
     // characters of the number field, already accepted); a row reads only
@@ -21,13 +21,8 @@ struct TextRow {
     GlyphString (*build)(int n, const std::string& t);
 };
 
-constexpr std::size_t kTextRowCount = 54;
-
-const std::array<TextRow, kTextRowCount>& TextRowsInRefreshOrder();
-
-// The rows before this index come before the Maya pictures in the
-// refresh; the row at this index (Ionic) is the first after them.
-constexpr std::size_t kMayaPicturesBefore = 21;
+// Every row's builder, in no particular order.
+const std::vector<TextRow>& AllTextRows();
 
 // The codes a row writes for numbers 0..79999 given as plain decimal text:
 // its prefix, suffix and the codes its tables name. Text rows map any other

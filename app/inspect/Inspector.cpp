@@ -8,7 +8,6 @@
 #include "gif/GIFBitmap.h"
 #include "gif/GIFImage.h"
 #include "gif/Stream.h"
-#include "numerals/TextRows.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -63,17 +62,22 @@ void Inspector::typeNumber(const QString& text)
 void Inspector::printRows(const QString& text, std::ostream& out)
 {
     std::map<std::string, int> before;
-    for (const TextRow& row : TextRowsInRefreshOrder())
-        before[row.cell] = window_->valueCell(QLatin1String(row.cell))->captionSetCount();
+    for (const RowSpec* row : RowsInRefreshOrder())
+        if (row->kind == ValueKind::Panel)
+            before[row->cell] = window_->valueCell(QLatin1String(row->cell))->captionSetCount();
     const int romanBefore = window_->romanUpdates();
     typeNumber(text);
 
     const bool romanTouched = window_->romanUpdates() != romanBefore;
-    out << "l2\tRoman\t" << (romanTouched ? window_->romanLabel()->text().toStdString() : "-") << '\n';
-    for (const TextRow& row : TextRowsInRefreshOrder()) {
-        const ValueCell* cell = window_->valueCell(QLatin1String(row.cell));
-        const bool touched = cell->captionSetCount() != before[row.cell];
-        out << row.cell << '\t' << row.caption << '\t' << (touched ? Codes(cell->caption()) : "-") << '\n';
+    const RowSpec& roman = *FindRow("l2");
+    out << roman.cell << '\t' << roman.caption << '\t'
+        << (romanTouched ? window_->romanLabel()->text().toStdString() : "-") << '\n';
+    for (const RowSpec* row : RowsInRefreshOrder()) {
+        if (row->kind != ValueKind::Panel)
+            continue;
+        const ValueCell* cell = window_->valueCell(QLatin1String(row->cell));
+        const bool touched = cell->captionSetCount() != before[row->cell];
+        out << row->cell << '\t' << row->caption << '\t' << (touched ? Codes(cell->caption()) : "-") << '\n';
     }
 }
 

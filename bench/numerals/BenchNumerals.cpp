@@ -46,7 +46,7 @@ void AllBuilders(benchmark::State& state)
         const Sample& sample = samples[i++ % samples.size()];
         std::string roman = RomanNumeral(sample.n);
         benchmark::DoNotOptimize(roman);
-        for (const TextRow& row : TextRowsInRefreshOrder()) {
+        for (const TextRow& row : AllTextRows()) {
             GlyphString caption = row.build(sample.n, sample.text);
             benchmark::DoNotOptimize(caption);
         }

@@ -1,6 +1,7 @@
 // What the font tests know about the four embedded families: the files,
 // the expected glyph counts and character maps, the Windows-1252 bytes,
-// and the glyph-string rows with the codes they write.
+// and the glyph-string rows with the codes they write (read from the row
+// table the program writes, tools/fonts/rows.tsv).
 #pragma once
 
 #include <QByteArray>

@@ -29,7 +29,7 @@ from glyfa.fitting import (CaptionWidths, FitGroup, caption_px, candidate_captio
 from glyfa.notes import _ranges  # noqa: E402
 from glyfa.outlines import Outline, outline_from_points, rectangle, signed_area  # noqa: E402
 from glyfa.placeholders import _open_box  # noqa: E402
-from glyfa.rows import FAMILIES, ROWS, Row, rows_of  # noqa: E402
+from glyfa.rows import ROWS, Row, parse_runs, parse_values, read_table, row_of  # noqa: E402
 from glyfa.spacing import MIN_BEARING_PX, PIXEL_BEARING_PX, Spacing, group_spacing  # noqa: E402
 
 
@@ -75,27 +75,34 @@ class CellGeometryTest(unittest.TestCase):
 
 
 class RowTableTest(unittest.TestCase):
-    def test_every_glyph_string_row_but_morse_is_listed(self):
-        self.assertEqual(len(ROWS), 53)
-        self.assertEqual(len({row.cell for row in ROWS}), 53)
+    def test_runs_and_values_read_back(self):
+        self.assertEqual(parse_runs("32 58-60 99"), (32, 58, 59, 60, 99))
+        self.assertEqual(parse_runs("-"), ())
+        self.assertEqual(parse_values("58=0 59=1 201=10000"), {58: 0, 59: 1, 201: 10000})
+        self.assertEqual(parse_values("-"), {})
 
-    def test_codes_per_family(self):
-        counts = {family: len(set().union(*(row.code_set() for row in rows_of(family))))
-                  for family in FAMILIES}
-        self.assertEqual(counts, {"Glyfa08": 140, "Glyfa08b": 169, "Glyfa08c": 182,
-                                  "Glyfa08d": 175})
+    def test_table_rows_become_font_rows(self):
+        with tempfile.TemporaryDirectory() as folder:
+            path = os.path.join(folder, "rows.tsv")
+            with open(path, "w", encoding="utf-8") as file:
+                file.write("cell\tcaption\tkind\tfamily\theight\tbold\twidth\tcodes\n"
+                           "P1\tP\u00e9krif\tpanel\tGlyfa08d\t27\t1\t456\t32 40-41\n")
+            entry = read_table(path)[0]
+        row = row_of(entry)
+        self.assertEqual((row.caption, row.cell, row.family, row.height, row.bold, row.width),
+                         ("P\u00e9krif", "P1", "Glyfa08d", 27, True, 456))
+        self.assertEqual(row.codes, (40, 41))  # the blank is the families' own
 
     def test_rows_sharing_a_code_form_one_group(self):
-        groups = [group for family in FAMILIES for group in fit_groups(family, rows_of(family))]
-        shared = sorted(sorted(row.caption for row in group.rows)
-                        for group in groups if len(group.rows) > 1)
-        self.assertEqual(shared, [["Ancient Greek", "Attic"], ["Arabic", "Farsi"],
-                                  ["Dual code", "Post code"]])
-        self.assertEqual(len(groups), 50)
+        rows = [_row(codes=(65, 66), cell="P1"), _row(codes=(66, 67), cell="P2"),
+                _row(codes=(70,), cell="P3")]
+        groups = fit_groups("Glyfa08", rows)
+        self.assertEqual(sorted(sorted(row.cell for row in group.rows) for group in groups),
+                         [["P1", "P2"], ["P3"]])
 
 
-def _row(width=100, height=20, codes=(65,), widest=((65,),), bold=False):
-    return Row("Test", "P99", "Glyfa08", height, bold, width, tuple(codes), widest)
+def _row(width=100, height=20, codes=(65,), bold=False, cell="P99"):
+    return Row("Test", cell, "Glyfa08", height, bold, width, tuple(codes))
 
 
 class WidthFitTest(unittest.TestCase):
@@ -126,10 +133,9 @@ class WidthFitTest(unittest.TestCase):
         self.assertLessEqual(self._width(row, census, placed, fixed, factor), limit)
         self.assertGreater(self._width(row, census, placed, fixed, factor + 0.01), limit)
 
-    def test_without_census_the_estimate_counts(self):
-        row = _row(widest=((32,),) + ((65,),) * 10)
-        factor, _, _ = self._fit(row, {})
-        self.assertLess(factor, 1.0)
+    def test_a_row_missing_from_the_census_is_an_error(self):
+        with self.assertRaises(KeyError):
+            CaptionWidths({"P1": [{65: 1}]}).captions(_row())
 
     def test_bold_rows_shrink_more(self):
         census = {"P99": [{32: 1, 65: 10}]}

@@ -21,7 +21,12 @@ check_contains() {
 
 rows=$("$inspect" rows 1994 2>/dev/null)
 check_contains "rows 1994" "$here/rows-1994.expected" "$rows"
-[ "$(wc -l <<<"$rows")" -eq 55 ] || fail "rows 1994 printed $(wc -l <<<"$rows") lines, not 55"
+# The Roman label, then every value panel in the refresh's order (rows.tsv:
+# the program's row table).
+in_refresh_order=$(awk -F'\t' 'NR > 1 && $5 == "panel" { print $11 "\t" $1 }' "$source_dir/tools/fonts/rows.tsv" \
+  | sort -n | cut -f2)
+[ "$(cut -f1 <<<"$rows")" = "$(printf 'l2\n%s' "$in_refresh_order")" ] \
+  || fail "rows 1994 did not print the Roman label and every panel in the refresh's order"
 [ "$("$inspect" rows 80000 2>/dev/null | cut -f3 | sort -u)" = "-" ] || fail "rows 80000 touched a row"
 grep -qxF "$(printf 'P67\tPost code\t32 32 106 106 106 32')" <<<"$("$inspect" rows ' 7' 2>/dev/null)" \
   || fail "Post code of ' 7' should skip the blank"

@@ -11,13 +11,13 @@ namespace {
 
 void AddNumberCase(const char* cell, int n, const char* expected)
 {
-    QTest::addRow("%s %d", RowOf(cell).caption, n)
+    QTest::addRow("%s %d", cell, n)
         << QByteArray(cell) << n << QByteArray::number(n) << QString::fromLatin1(expected);
 }
 
 void AddTextCase(const char* cell, const char* text, int n, const char* expected)
 {
-    QTest::addRow("%s '%s'", RowOf(cell).caption, text)
+    QTest::addRow("%s '%s'", cell, text)
         << QByteArray(cell) << n << QByteArray(text) << QString::fromLatin1(expected);
 }
 

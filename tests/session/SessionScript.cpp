@@ -110,7 +110,7 @@ void SessionScript::checkRulesFor(const QString& text)
 void SessionScript::checkAllRows()
 {
     const std::string text = shownText_.toLatin1().toStdString();
-    for (const TextRow& row : TextRowsInRefreshOrder()) {
+    for (const TextRow& row : AllTextRows()) {
         const QByteArray expected = QByteArray::fromStdString(row.build(shownNumber_, text));
         if (window_->valueCell(QLatin1String(row.cell))->caption() != expected)
             fail(QStringLiteral("row %1 does not show %2").arg(row.cell, shownText_.left(40)));

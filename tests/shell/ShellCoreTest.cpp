@@ -43,9 +43,8 @@ private slots:
     void dayCount_data();
     void dayCount();
     void rowTableHasEveryRowOnce();
-    void rowTableColumnsHaveTheirRowCounts();
-    void familyOrderCoversEveryPanelOnce();
-    void textRowsAreTheWindowsPanels();
+    void everyPanelHasItsBuilder();
+    void refreshReachesOnlyTheMayaPictures();
     void resourcesIgnoreLetterCase();
     void missingResourceNamesTheNameAskedFor();
     void cp1252HighRange_data();
@@ -74,67 +73,47 @@ void ShellCoreTest::rowTableHasEveryRowOnce()
 {
     QSet<QString> cells;
     QSet<QString> captions;
-    int panels = 0;
     for (const RowSpec& row : RowsInDisplayOrder()) {
+        QVERIFY2(!cells.contains(QLatin1String(row.cell)), row.cell);
+        QVERIFY2(!captions.contains(QString::fromUtf8(row.caption)), row.caption);
         cells.insert(QLatin1String(row.cell));
         captions.insert(QString::fromUtf8(row.caption));
-        if (row.kind == ValueKind::Panel) {
-            ++panels;
+        QCOMPARE(FindRow(row.cell), &row);
+        if (row.kind != ValueKind::PaintBox)
             QVERIFY2(row.family && row.pixelHeight > 0, row.cell);
-        }
     }
-    QCOMPARE(cells.size(), int(kRowCount));
-    QCOMPARE(captions.size(), int(kRowCount));
-    QCOMPARE(panels, int(kGlyphPanelCount));
     QVERIFY(captions.contains(QString::fromUtf8("P\u00e9krif")));
+    QVERIFY(FindRow("P99") == nullptr);
 }
 
-void ShellCoreTest::rowTableColumnsHaveTheirRowCounts()
+// The refresh fills every value panel with its numeral builder, and every
+// builder has its panel in the window.
+void ShellCoreTest::everyPanelHasItsBuilder()
 {
-    auto count = [](TabPage page, RowColumn column) {
-        int n = 0;
-        for (const RowSpec& row : RowsInDisplayOrder())
-            n += row.page == page && row.column == column;
-        return n;
-    };
-    QCOMPARE(count(TabPage::T1, RowColumn::FullWidth), 1);
-    QCOMPARE(count(TabPage::T1, RowColumn::Left), 14);
-    QCOMPARE(count(TabPage::T1, RowColumn::Right), 14);
-    QCOMPARE(count(TabPage::T2, RowColumn::Left), 15);
-    QCOMPARE(count(TabPage::T2, RowColumn::Right), 15);
-}
-
-void ShellCoreTest::familyOrderCoversEveryPanelOnce()
-{
-    QSet<QString> seen;
-    QMap<QString, int> perFamily;
-    for (const char* cell : PanelsInFamilyOrder()) {
-        const RowSpec* row = FindRow(cell);
-        QVERIFY2(row && row->kind == ValueKind::Panel, cell);
-        QVERIFY2(!seen.contains(QLatin1String(cell)), cell);
-        seen.insert(QLatin1String(cell));
-        ++perFamily[QLatin1String(row->family)];
+    int panels = 0;
+    for (const RowSpec& row : RowsInDisplayOrder()) {
+        if (row.kind != ValueKind::Panel)
+            continue;
+        ++panels;
+        QVERIFY2(FindTextRow(row.cell) != nullptr, row.cell);
     }
-    QCOMPARE(seen.size(), int(kGlyphPanelCount));
-    QCOMPARE(perFamily.value("Glyfa08"), 11);
-    QCOMPARE(perFamily.value("Glyfa08b"), 12);
-    QCOMPARE(perFamily.value("Glyfa08c"), 16);
-    QCOMPARE(perFamily.value("Glyfa08d"), 14);
-    QCOMPARE(perFamily.value("Symbol"), 1);
+    for (const TextRow& builder : AllTextRows()) {
+        const RowSpec* row = FindRow(builder.cell);
+        QVERIFY2(row && row->kind == ValueKind::Panel, builder.cell);
+    }
+    QCOMPARE(AllTextRows().size(), std::size_t(panels));
 }
 
-// The refresh walks the numeral builders' table; the window is built from
-// its own. Both must name the same 54 panels with the same captions.
-void ShellCoreTest::textRowsAreTheWindowsPanels()
+// The refresh composes the pictures of the one paint box it reaches as the
+// Maya pictures.
+void ShellCoreTest::refreshReachesOnlyTheMayaPictures()
 {
-    QSet<QString> panels;
-    for (const TextRow& row : TextRowsInRefreshOrder()) {
-        const RowSpec* spec = FindRow(row.cell);
-        QVERIFY2(spec && spec->kind == ValueKind::Panel, row.cell);
-        QCOMPARE(QString::fromUtf8(row.caption), QString::fromUtf8(spec->caption));
-        panels.insert(QLatin1String(row.cell));
-    }
-    QCOMPARE(panels.size(), int(kGlyphPanelCount));
+    QStringList boxes;
+    for (const RowSpec* row : RowsInRefreshOrder())
+        if (row->kind != ValueKind::Panel)
+            boxes << QLatin1String(row->cell);
+    QCOMPARE(boxes, QStringList{"PB7"});
+    QCOMPARE(FindRow("PB7")->kind, ValueKind::PaintBox);
 }
 
 void ShellCoreTest::resourcesIgnoreLetterCase()

@@ -81,7 +81,7 @@ std::string Line(const TextRow& row, const Counts& counts)
 int main()
 {
     std::ios::sync_with_stdio(false);
-    for (const TextRow& row : TextRowsInRefreshOrder()) {
+    for (const TextRow& row : AllTextRows()) {
         std::set<Counts> all;
         for (int n = 0; n <= kLargestNumber; ++n)
             all.insert(CountCodes(row.build(n, std::to_string(n))));

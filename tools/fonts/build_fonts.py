@@ -12,9 +12,10 @@ fontforge) and hb-shape installed (tools/install-deps.sh assets).
                               differ)
     build_fonts.py --report   also print each row's band, scale and width fit
 
-Drawn signs come from the package `drawn` beside this file when it exists;
-a caption census (caption-census.txt beside this file) sharpens the width
-fit when it exists.
+Drawn signs come from the package `drawn` beside this file when it exists.
+The rows come from rows.tsv beside this file, and the captions each row must
+fit from caption-census.txt; the program's tallyra-row-data and
+tallyra-caption-census write them.
 """
 
 import argparse
@@ -53,14 +54,10 @@ def load_drawn():
         return {}, DESIGN_HEIGHT
 
 
-def load_census():
-    return read_census(CENSUS) if os.path.exists(CENSUS) else {}
-
-
 def build(out_dir):
     """Writes every output file into out_dir; returns the family results."""
     drawn, design_height = load_drawn()
-    census = load_census()
+    census = read_census(CENSUS)
     results, note, licence = build_all(SourceFonts(), drawn, design_height, census)
     os.makedirs(out_dir, exist_ok=True)
     for result in results:
@@ -69,7 +66,7 @@ def build(out_dir):
     for name, text in ((NOTE_FILE, note), (LICENCE_FILE, licence)):
         with open(os.path.join(out_dir, name), "w", encoding="utf-8", newline="\n") as file:
             file.write(text)
-    return results, bool(census)
+    return results
 
 
 def output_names():
@@ -89,9 +86,7 @@ def differing_files(built_dir, committed_dir):
     return different
 
 
-def print_report(results, from_census):
-    source = "caption census" if from_census else "estimated widest captions"
-    print(f"Width fit from the {source}.")
+def print_report(results):
     for result in results:
         for fit in result.fits:
             group = fit.group
@@ -116,18 +111,18 @@ def main(argv=None):
     started = time.monotonic()
     if args.check:
         with tempfile.TemporaryDirectory() as temp:
-            results, from_census = build(temp)
+            results = build(temp)
             different = differing_files(temp, args.out)
         if args.report:
-            print_report(results, from_census)
+            print_report(results)
         if different:
             print("Fonts differ from a fresh build: " + ", ".join(different), file=sys.stderr)
             return 1
         print(f"Fonts match a fresh build ({time.monotonic() - started:.1f} s).")
         return 0
-    results, from_census = build(args.out)
+    results = build(args.out)
     if args.report:
-        print_report(results, from_census)
+        print_report(results)
     print(f"Wrote {len(results)} fonts to {args.out} in {time.monotonic() - started:.1f} s.")
     return 0
 

@@ -115,8 +115,6 @@ def widest_caption(row, font, widths):
     codes = []
     for slot, count in best:
         codes += [max(slot, key=lambda code: font.advance_px(code, row.height))] * count
-    if not widths.is_from_census(row):
-        codes = [32] + [code for code in codes if code != 32]
     return "".join(char_of(code) for code in codes), width(best)
 
 
@@ -192,8 +190,7 @@ def main(argv=None):
     parser.add_argument("--fonts", default=os.path.join(REPO, "resources", "fonts"))
     parser.add_argument("--out", default=os.path.join(REPO, "docs", "specimens"))
     args = parser.parse_args(argv)
-    census = read_census(CENSUS) if os.path.exists(CENSUS) else {}
-    widths = CaptionWidths(census)
+    widths = CaptionWidths(read_census(CENSUS))
     os.makedirs(args.out, exist_ok=True)
     all_overflows = []
     for family in FAMILIES:

@@ -1,22 +1,32 @@
 #!/usr/bin/python3
 """Renders all numeral pictures, enlarged, into docs/pictures.png.
 
-    /usr/bin/python3 tools/pictures/contact_sheet.py [--zoom 4]
+    /usr/bin/python3 tools/pictures/contact_sheet.py [--zoom 4] [--inspect build/app/tallyra-inspect]
 
 The pictures are read back from resources/pictures/ (so the sheet shows the
 files as written), enlarged without smoothing, each on a light grey mat with
-its name below. A second part shows a few numbers composed the way the
-program composes its picture rows, at the enlargement.
+its name below. A second part shows a few numbers as the program composes
+its picture rows (tallyra-inspect pictures, from a build), at the enlargement.
 """
 
 import argparse
+import os
 import pathlib
+import subprocess
+import sys
 
 from PIL import Image, ImageDraw, ImageFont
 
 REPOSITORY = pathlib.Path(__file__).resolve().parents[2]
+sys.path.insert(0, str(REPOSITORY / "tools" / "fonts"))
+sys.dont_write_bytecode = True  # keep the source tree free of caches
+
+from glyfa.rows import read_table  # noqa: E402  (the program's row table, tools/fonts/rows.tsv)
+
 PICTURES = REPOSITORY / "resources" / "pictures"
 OUTPUT = REPOSITORY / "docs" / "pictures.png"
+INSPECT = REPOSITORY / "build" / "app" / "tallyra-inspect"
+PICTURE_BOXES = ("PB2", "PB1", "PB9", "PB7")  # Korean, Hieratic, Assyrian, Maya
 LABEL_FONT = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
 MAT = (222, 222, 222)
 BACKGROUND = (255, 255, 255)
@@ -42,84 +52,39 @@ def load(name):
         return image.convert("RGB")
 
 
-def korean_names(value):
-    names = []
-    for power, sign in ((10000, 12), (1000, 11), (100, 10), (10, 9)):
-        digit = value // power % 10 if power < 10000 else value // power
-        if digit >= 2:
-            names.append("korea%d" % (digit - 1))
-        if digit >= 1:
-            names.append("korea%d" % sign)
-    if value % 10:
-        names.append("korea%d" % (value % 10 - 1))
-    return names
+def placements(inspect, number):
+    """box -> [(picture name, x, y)] as the program places them for number
+    (tallyra-inspect pictures)."""
+    environment = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    output = subprocess.run([str(inspect), "pictures", str(number)], env=environment, check=True,
+                            capture_output=True, text=True).stdout
+    boxes = {}
+    for line in output.splitlines():
+        box, _, items = line.partition("\t")
+        boxes[box] = []
+        for item in items.split() if items != "-" else ():
+            name, _, place = item.partition("@")
+            x, _, y = place.partition(",")
+            boxes[box].append((name.lower(), int(x), int(y)))
+    return boxes
 
 
-def hieratic_names(value):
-    names = []
-    if value // 10000:
-        names += ["h%d" % (value // 10000), "h10000"]
-    for power in (1000, 100, 10, 1):
-        digit = value // power % 10
-        if digit:
-            names.append("h%d" % (digit * power))
-    return names
-
-
-def assyrian_steps(value):
-    a, b, c = value // 3600, value % 3600 // 60, value % 60
-    steps = ["ass10"] * (a // 10) + (["ass%d" % (a % 10)] if a % 10 else []) + [4]
-    steps += ["ass10"] * (b // 10)
-    if b % 10:
-        steps.append("ass%d" % (b % 10))
-    elif value > 59:
-        steps.append("ass0")
-    return steps + [4] + ["ass10"] * (c // 10) + ["ass%d" % (c % 10)]
-
-
-def maya_steps(value):
-    digits = []
-    rest = value // 360
-    while True:
-        digits.insert(0, rest % 20)
-        rest //= 20
-        if rest == 0:
-            break
-    digits += [value // 20 % 18, value % 20]
-    steps = []
-    for digit in digits:
-        if digit <= 0:
-            steps.append("ma0")
-        elif digit <= 10:
-            steps.append("ma%d" % digit)
-        else:
-            steps += ["ma%d" % (digit - 10), 2, "ma10"]
-        steps.append(8)
-    return steps
-
-
-def compose(steps, width, centred=False):
-    """A picture strip: names are drawn at the cursor, numbers are gaps."""
+def compose(placed, width):
+    """A picture strip of the value cell's width with the pictures placed."""
     strip = Image.new("RGB", (width, STRIP_HEIGHT), BACKGROUND)
-    cursor = 1
-    for step in steps:
-        if isinstance(step, int):
-            cursor += step
-            continue
-        picture = load(step)
-        top = (STRIP_HEIGHT - picture.height) // 2 if centred else 0
-        strip.paste(picture, (cursor, top))
-        cursor += picture.width
+    for name, x, y in placed:
+        strip.paste(load(name), (x, y))
     return strip
 
 
-def sample_strips():
+def sample_strips(inspect):
+    rows = {entry["cell"]: entry for entry in read_table()}
     samples = []
     for value in (60, 1994, 20000, 79999):
-        samples.append(("Korean %d" % value, compose(korean_names(value), 456)))
-        samples.append(("Hieratic %d" % value, compose(hieratic_names(value), 448, centred=True)))
-        samples.append(("Assyrian %d" % value, compose(assyrian_steps(value), 448)))
-        samples.append(("Maya %d" % value, compose(maya_steps(value), 456)))
+        boxes = placements(inspect, value)
+        for box in PICTURE_BOXES:
+            row = rows[box]
+            samples.append(("%s %d" % (row["caption"], value), compose(boxes[box], int(row["width"]))))
     return samples
 
 
@@ -145,11 +110,11 @@ def picture_rows(zoom):
     return placements, y
 
 
-def render(zoom):
+def render(zoom, inspect):
     font = ImageFont.truetype(LABEL_FONT, 12)
     placements, y = picture_rows(zoom)
     strip_zoom = max(2, zoom // 2)
-    strips = sample_strips()
+    strips = sample_strips(inspect)
     strip_block = len(strips) * (STRIP_HEIGHT * strip_zoom + LABEL_HEIGHT + CELL_PADDING)
     sheet = Image.new("RGB", (SHEET_WIDTH, y + strip_block + CELL_PADDING), BACKGROUND)
     draw = ImageDraw.Draw(sheet)
@@ -173,9 +138,11 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--zoom", type=int, default=4)
     parser.add_argument("--output", type=pathlib.Path, default=OUTPUT)
+    parser.add_argument("--inspect", type=pathlib.Path, default=INSPECT,
+                        help="the built tallyra-inspect (default: build/app/tallyra-inspect)")
     arguments = parser.parse_args()
     arguments.output.parent.mkdir(parents=True, exist_ok=True)
-    render(arguments.zoom).save(arguments.output, optimize=True)
+    render(arguments.zoom, arguments.inspect).save(arguments.output, optimize=True)
     print("wrote %s" % arguments.output)
 
 

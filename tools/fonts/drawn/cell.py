@@ -20,8 +20,6 @@ DESCENDER = 555
 SAFETY_PX = 1.5
 SAFETY_BOLD_PX = 2.0
 SPACE_ADVANCE = 512  # the families' blank, in font units
-LEFT_COLUMN_PX = 448
-RIGHT_COLUMN_PX = 456
 
 
 def _round_half_up(value):

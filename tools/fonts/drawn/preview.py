@@ -19,17 +19,19 @@ from PIL import Image, ImageDraw
 sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
 from drawn import drawn_signs  # noqa: E402
-from drawn.captions import CAPTIONS, SPACE  # noqa: E402
 from drawn.cell import CELL_HEIGHT_PX, band as row_band  # noqa: E402
 from drawn.render import closest_pairs, nearest_pair, row_images, sign_coverage  # noqa: E402
-from drawn.rows import ROWS  # noqa: E402
+from drawn.rows import ROWS, TABLE  # noqa: E402
+from glyfa.fitting import read_census  # noqa: E402
+
+CENSUS = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "caption-census.txt")
+SPACE = 32
 
 # Real-size images of two signs of a row must differ by at least this many
 # pixels' worth of ink.
 DISTINCT_LIMIT = 8.0
 ENLARGE = 4
 MAX_WIDTH = 1500
-SAMPLES = ("0", "7", "1234", "1994", "46362", "79999", "0079999")
 PLACEHOLDER_EM = 0.3
 
 
@@ -130,17 +132,21 @@ def _caption_image(codes, signs, band, bold, cell_width):
     return img
 
 
-def widest_caption(builder, signs, band):
-    best = (0, "")
-    for n in range(80000):
-        text = str(n)
-        w = caption_width(builder(text), signs, band)
-        if w > best[0]:
-            best = (w, text)
-    return best
+def samples(entry):
+    """(text, codes) of the sample captions the program wrote into rows.tsv."""
+    for item in entry["samples"].split(";"):
+        text, _, codes = item.partition(":")
+        yield text, [int(code) for code in codes.split()]
 
 
-def preview_row(row, family_signs, out_dir):
+def widest_caption(census_lines, signs, band):
+    """The width of the row's widest caption and its codes in code order."""
+    captions = [[code for code, count in sorted(line.items()) for _ in range(count)]
+                for line in census_lines]
+    return max((caption_width(codes, signs, band), codes) for codes in captions)
+
+
+def preview_row(row, family_signs, census, out_dir):
     signs = {c: s for c, s in family_signs.items() if c in row.draw()}
     band = row_band(row.pixel_height, row.bold)
     sheet = Sheet()
@@ -151,17 +157,15 @@ def preview_row(row, family_signs, out_dir):
         for line in lines:
             sheet.place(line, height)
     report = []
-    for name, family, height, bold, cell_width, builder in CAPTIONS:
-        if name not in row.caption:
-            continue
-        cap_band = row_band(height, bold)
-        all_family = family_signs
-        widest, text = widest_caption(builder, all_family, cap_band)
-        report.append(f"  {name}: widest caption {widest} px of {cell_width} ({text})")
-        for sample in SAMPLES:
-            codes = builder(sample)
-            sheet.text(f"{name} {sample}: {caption_width(codes, all_family, cap_band)} px")
-            sheet.place([(_caption_image(codes, all_family, cap_band, bold, cell_width), 4)],
+    for cell in row.cells:
+        entry = TABLE[cell]
+        name, bold, cell_width = entry["caption"], entry["bold"] == "1", int(entry["width"])
+        cap_band = row_band(int(entry["height"]), bold)
+        widest, codes = widest_caption(census[cell], family_signs, cap_band)
+        report.append(f"  {name}: widest caption {widest} px of {cell_width} (codes {codes})")
+        for sample, codes in samples(entry):
+            sheet.text(f"{name} {sample}: {caption_width(codes, family_signs, cap_band)} px")
+            sheet.place([(_caption_image(codes, family_signs, cap_band, bold, cell_width), 4)],
                         CELL_HEIGHT_PX)
     slug = "".join(ch if ch.isalnum() else "_" for ch in row.caption)
     sheet.save(os.path.join(out_dir, f"{slug}.png"))
@@ -176,11 +180,12 @@ def main(argv):
     wanted = [w.lower() for w in argv[2:]]
     os.makedirs(out_dir, exist_ok=True)
     families = drawn_signs()
+    census = read_census(CENSUS)
     flagged = 0
     for row in ROWS:
         if wanted and not any(w in row.caption.lower() for w in wanted):
             continue
-        signs, band, report = preview_row(row, families[row.family], out_dir)
+        signs, band, report = preview_row(row, families[row.family], census, out_dir)
         images = row_images(row, signs, band)
         near = nearest_pair(images)
         close = closest_pairs(images, DISTINCT_LIMIT)

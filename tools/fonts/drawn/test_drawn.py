@@ -405,34 +405,6 @@ def islands(grid):
     return count
 
 
-class CaptionTest(unittest.TestCase):
-    """The preview's captions follow the rows' worked examples."""
-
-    def test_worked_examples(self):
-        from drawn import captions as c
-        cases = [
-            ("Heyarian 1994", c.heyarian, "1994",
-             [32, 195, 196, 196, 196, 196, 197, 197, 197, 197, 202] + [198] * 9 + [199, 195]),
-            ("Heyarian 12345", c.heyarian, "12345",
-             [32, 195, 201, 197, 197, 197, 197, 198, 198, 198, 199, 199, 200, 195]),
-            ("Heyarian $1F", c.heyarian, "$1F", [32, 195, 197, 195]),
-            ("Post code 1234", c.post_code, "1234",
-             [32, 32, 32, 106, 106, 106, 32, 106, 32, 106, 106, 106, 32, 32, 106, 106,
-              32, 106, 106, 32, 106]),
-            ("Gorwelion 1234", c.gorwelion, "1234", [32, 233, 224, 225, 226, 227, 234]),
-            ("D'Ni 79999", c.positional(171, 25), "79999", [32, 32, 176, 173, 195, 195]),
-            ("Quadnary 1234", c.positional(203, 4), "1234", [32, 32, 204, 203, 206, 204, 203, 205]),
-            ("Dual code 7", c.positional(105, 2, lead=1), "7", [32, 106, 106, 106]),
-            ("Pekrif 79999", c.pekrif, "79999", [32, 32, 40, 51, 58, 51, 54, 55, 41]),
-            ("Maya 79999", c.maya, "79999", [32, 160, 170, 170, 170]),
-            ("Oxidilogi 79999", c.oxidilogi, "79999",
-             [32, 207, 209, 212, 211, 212, 211, 212, 211, 212, 211, 212]),
-        ]
-        for name, builder, text, expected in cases:
-            with self.subTest(name):
-                self.assertEqual(builder(text), expected)
-
-
 class CellTest(unittest.TestCase):
     def test_bands_of_the_rows(self):
         from drawn.cell import band

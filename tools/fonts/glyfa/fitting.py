@@ -113,7 +113,7 @@ def shrink(outline, factor, band):
 
 
 class CaptionWidths:
-    """The captions a row must fit: census lines where known, else its estimate.
+    """The captions a row must fit: its lines of the caption census.
 
     Each caption is a list of (slot, count); a slot is a tuple of codes of
     which the widest is counted.
@@ -124,13 +124,10 @@ class CaptionWidths:
 
     def captions(self, row):
         lines = self._census.get(row.cell)
-        if lines:
-            return [[((code,), count) for code, count in sorted(line.items())]
-                    for line in lines]
-        return [[(slot, 1) for slot in row.widest]]
-
-    def is_from_census(self, row):
-        return bool(self._census.get(row.cell))
+        if not lines:
+            raise KeyError(f"{row.caption} ({row.cell}) is missing from the caption census; "
+                           "regenerate caption-census.txt")
+        return [[((code,), count) for code, count in sorted(line.items())] for line in lines]
 
 
 def caption_px(caption, row, advance_of):

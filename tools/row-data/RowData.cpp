@@ -1,0 +1,125 @@
+// Writes the window's rows as a tab-separated table for the font and
+// picture tools and the tests, which read it instead of keeping lists of
+// their own. One line per row in display order, after a header line:
+//
+//   cell caption page column kind family height bold width family_step refresh_step codes values samples
+//
+// page 1 or 2; column full, left or right; kind panel, label or paintbox;
+// family, height and bold as the value cell draws ("-" and 0 for paint
+// boxes); width the value cell's in pixels; the steps as in the row table
+// (-1: none); codes every code the row's builder writes for 0..79999, as
+// "first-last" runs; values "code=number" for each code that is, beside the
+// blanks and marks every caption of the row carries, the whole caption of
+// some number (the smallest such number); samples "text:codes" for a few
+// number texts, separated by ";".
+
+#include "RowTable.h"
+#include "numerals/TextRows.h"
+
+#include <iostream>
+#include <map>
+#include <string>
+
+namespace {
+
+constexpr int kLargestNumber = 79999;
+constexpr const char* kSampleTexts[] = {"0", "7", "1234", "1994", "46362", "79999", "0079999"};
+
+const char* ColumnName(RowColumn column)
+{
+    return column == RowColumn::FullWidth ? "full" : column == RowColumn::Left ? "left" : "right";
+}
+
+const char* KindName(ValueKind kind)
+{
+    return kind == ValueKind::Panel ? "panel" : kind == ValueKind::Label ? "label" : "paintbox";
+}
+
+std::string Runs(const GlyphCodes& codes)
+{
+    std::string text;
+    for (std::size_t first = 0; first < codes.size(); ++first) {
+        if (!codes[first])
+            continue;
+        std::size_t last = first;
+        while (last + 1 < codes.size() && codes[last + 1])
+            ++last;
+        text += (text.empty() ? "" : " ") + std::to_string(first);
+        if (last > first)
+            text += '-' + std::to_string(last);
+        first = last;
+    }
+    return text;
+}
+
+// The codes every caption of 1..79999 carries: blanks, brackets, marks.
+GlyphCodes Frame(const TextRow& row)
+{
+    GlyphCodes frame;
+    frame.set();
+    for (int n = 1; n <= kLargestNumber; ++n) {
+        GlyphCodes codes;
+        AddCodesOf(codes, row.build(n, std::to_string(n)));
+        frame &= codes;
+    }
+    return frame;
+}
+
+std::string Values(const TextRow& row)
+{
+    const GlyphCodes frame = Frame(row);
+    std::map<int, int> values;
+    for (int n = 0; n <= kLargestNumber; ++n) {
+        const GlyphString caption = row.build(n, std::to_string(n));
+        std::string rest;
+        for (unsigned char code : caption)
+            if (!frame[code])
+                rest += static_cast<char>(code);
+        if (rest.size() == 1)
+            values.emplace(static_cast<unsigned char>(rest[0]), n);
+    }
+    std::string text;
+    for (const auto& [code, n] : values)
+        text += (text.empty() ? "" : " ") + std::to_string(code) + '=' + std::to_string(n);
+    return text;
+}
+
+std::string Codes(const GlyphString& caption)
+{
+    std::string text;
+    for (unsigned char code : caption)
+        text += (text.empty() ? "" : " ") + std::to_string(code);
+    return text;
+}
+
+std::string Samples(const TextRow& row)
+{
+    std::string text;
+    for (const char* sample : kSampleTexts) {
+        const GlyphString caption = row.build(std::stoi(sample), sample);
+        text += (text.empty() ? "" : ";") + std::string(sample) + ':' + Codes(caption);
+    }
+    return text;
+}
+
+void PrintRow(const RowSpec& row)
+{
+    const TextRow* builder = FindTextRow(row.cell);
+    std::cout << row.cell << '\t' << row.caption << '\t' << (row.page == TabPage::T1 ? 1 : 2) << '\t'
+              << ColumnName(row.column) << '\t' << KindName(row.kind) << '\t'
+              << (row.family ? row.family : "-") << '\t' << row.pixelHeight << '\t' << row.bold << '\t'
+              << ValueCellWidth(row.column) << '\t' << row.familyStep << '\t' << row.refreshStep << '\t'
+              << (builder ? Runs(CodesUsedBy(*builder)) : "-") << '\t' << (builder ? Values(*builder) : "-")
+              << '\t' << (builder ? Samples(*builder) : "-") << '\n';
+}
+
+}  // namespace
+
+int main()
+{
+    std::cout << "cell\tcaption\tpage\tcolumn\tkind\tfamily\theight\tbold\twidth\tfamily_step\trefresh_step"
+                 "\tcodes\tvalues\tsamples\n";
+    for (const RowSpec& row : RowsInDisplayOrder())
+        PrintRow(row);
+    return std::cout.good() ? 0 : 1;
+}
