@@ -56,7 +56,7 @@ std::string Tally(const Input& in) { return TallyByPlaces(in.digits); }
 std::string Dni(const Input& in) { return DniDigits(in.n); }
 std::string Dozenal(const Input& in) { return DozenalInBrackets(in.n); }
 std::string Framed(const Input& in) { return "[" + in.digits + "]"; }
-std::string Bars(const Input& in) { return BarPattern(in.codes, in.digits.size(), 'j'); }
+std::string Bars(const Input& in) { return BarPattern(in.codes, in.digits.size()); }
 std::string HeadVariants(const Input& in) { return MayaDotsAndBars(in.n); }
 std::string Decimal(const Input& in) { return LabelledDigits(std::to_string(in.n), "decimal"); }
 std::string Hieratic(const Input& in)
@@ -79,71 +79,113 @@ constexpr char kZentlardy[] = "Zentlardy digits";
 // The number sign that tells a braille reader digits follow.
 constexpr const char* kBrailleNumberSign = "\u283C";
 
-constexpr auto G = Source::Glyphs;
 constexpr auto D = Reading::Digits;
 constexpr auto Gr = Reading::Groups;
 constexpr auto Pl = Reading::Places;
 
+// A glyph-string row whose signs are all characters.
+constexpr Rule Written(const char* cell, Reading reading)
+{
+    return {cell, Source::Glyphs, reading};
+}
+
+// A row shown back to front (its script runs right to left).
+constexpr Rule Reversed(Rule rule)
+{
+    rule.reversed = true;
+    return rule;
+}
+
+constexpr Rule InWords(Rule rule, Words words)
+{
+    rule.words = words;
+    return rule;
+}
+
+constexpr Rule WithMark(Rule rule, const char* mark)
+{
+    rule.mark = mark;
+    return rule;
+}
+
+constexpr Rule InPersianDigits(Rule rule)
+{
+    rule.persianDigits = true;
+    return rule;
+}
+
+// A row Unicode does not encode: its text is a stand-in.
+constexpr Rule Described(const char* cell, StandIn standIn, Reading reading = D, int radix = 10)
+{
+    return {cell, Source::Glyphs, reading, radix, standIn};
+}
+
+constexpr Rule Pictures(const char* cell, Source source, Reading reading, StandIn standIn = nullptr)
+{
+    return {cell, source, reading, 10, standIn};
+}
+
+// In the window's order.
 constexpr Rule kRules[] = {
-    {"P37", G, Gr},                                    // Ancient Greek
-    {"P28", G, Gr},                                    // Egyptian
-    {"P36", G, Gr},                                    // Amharic
-    {"P6", G, D},                                      // Arabic
-    {"P40", G, Gr},                                    // Armenian
-    {"PB9", Source::Assyrian, Pl, 60},
-    {"P38", G, Gr},                                    // Attic
-    {"P60", G, D},                                     // Bengali
-    {"P34", G, D, 10, nullptr, false, Words::Run, kBrailleNumberSign},
-    {"P61", G, D, 10, nullptr, false, Words::Run, "", true},  // Farsi
-    {"P26", G, D, 10, &Hands},                         // Fingernumbers
-    {"P41", G, Gr},                                    // Gothic
-    {"P62", G, Gr, 10, nullptr, true},                 // Hebrew
-    {"P39", G, Reading::Tally, 10, &Tally},            // Heyarian
-    {"P63", G, D},                                     // Hindi
-    {"P64", G, Gr},                                    // Ionic
-    {"P42", G, Gr},                                    // Kanji
-    {"PB2", Source::Korean, Gr},
-    {"P14", G, Gr, 10, nullptr, false, Words::PerSign},  // Manchu
-    {"PB7", Source::Maya, Pl},
-    {"P22", G, Pl, 20, &HeadVariants},                 // Maya-Hierogl.
-    {"P15", G, D, 10, nullptr, false, Words::BetweenBlanks},  // Morse code
-    {"P72", G, D, 10, nullptr, true},                  // N'Ko
-    {"l2", Source::Roman, Gr},
-    {"P27", G, Gr},                                    // Sanskrit
-    {"P7", G, D, 10, &Flags},                          // Semaphore
-    {"P71", G, D},                                     // Tibetan
-    {"P53", G, Gr},                                    // Hungar.Runes
-    {"P29", G, D, 10, &Digits<kStaff>},
-    {"P8", G, D, 10, &Digits<kAth>},
-    {"P33", G, D},                                     // Brahmi
-    {"P35", G, D, 10, &Digits<kDancingMen>},
-    {"P23", G, Pl, 16, &InBase<16>},                    // Diamond
-    {"P31", G, Pl, 25, &Dni},
-    {"P13", G, Pl, 2, &InBase<2>},                      // Dual code
-    {"P49", G, Pl, 16, &InBase<16>},                    // Ecclemony
-    {"P48", G, Pl, 16, &InBase<16>},                    // Four Line
-    {"P10", G, D, 10, &Digits<kFuturama>},
-    {"P18", G, D, 10, &Framed},                        // Gorwelion
-    {"PB1", Source::Hieratic, Gr, 10, &Hieratic},
-    {"P65", G, D},                                     // Kannada
-    {"P24", G, D},                                     // Kayah
-    {"P30", G, D, 10, &Digits<kKlingon>},
-    {"P73", G, D},                                     // Khmer
-    {"P66", G, D},                                     // Laotian
-    {"P12", G, D},                                     // Mong
-    {"P19", G, D, 10, &Digits<kNarn>},
-    {"P68", G, D},                                     // Osmanya
-    {"P9", G, D, 10, &Decimal},                        // Oxidilogi
-    {"P4", G, Pl, 12, &Dozenal},                       // Pékrif
-    {"P67", G, D, 10, &Bars},                          // Post code
-    {"P45", G, Pl, 4, &InBase<4>},                      // Quadnary
-    {"P57", G, D, 10, &Digits<kSpaceKees>},
-    {"P20", G, D, 10, &Digits<kStargate>},
-    {"P25", G, Gr},                                    // Suzhou
-    {"P69", G, D},                                     // Tamil
-    {"P21", G, D, 10, &Digits<kTenctonese>},
-    {"P70", G, D},                                     // Thai
-    {"P17", G, D, 10, &Digits<kZentlardy>},
+    Written("P37", Gr),                                  // Ancient Greek
+    Written("P28", Gr),                                  // Egyptian
+    Written("P36", Gr),                                  // Amharic
+    Written("P6", D),                                    // Arabic
+    Written("P40", Gr),                                  // Armenian
+    Pictures("PB9", Source::Assyrian, Pl),
+    Written("P38", Gr),                                  // Attic
+    Written("P60", D),                                   // Bengali
+    WithMark(Written("P34", D), kBrailleNumberSign),     // Braille
+    InPersianDigits(Written("P61", D)),                  // Farsi
+    Described("P26", &Hands),                            // Fingernumbers
+    Written("P41", Gr),                                  // Gothic
+    Reversed(Written("P62", Gr)),                        // Hebrew
+    Described("P39", &Tally, Reading::Tally),            // Heyarian
+    Written("P63", D),                                   // Hindi
+    Written("P64", Gr),                                  // Ionic
+    Written("P42", Gr),                                  // Kanji
+    Pictures("PB2", Source::Korean, Gr),
+    InWords(Written("P14", Gr), Words::PerSign),         // Manchu
+    Pictures("PB7", Source::Maya, Pl),
+    Described("P22", &HeadVariants, Pl, 20),             // Maya-Hierogl.
+    InWords(Written("P15", D), Words::BetweenBlanks),    // Morse code
+    Reversed(Written("P72", D)),                         // N'Ko
+    Pictures("l2", Source::Roman, Gr),                   // the Roman label
+    Written("P27", Gr),                                  // Sanskrit
+    Described("P7", &Flags),                             // Semaphore
+    Written("P71", D),                                   // Tibetan
+    Written("P53", Gr),                                  // Hungar.Runes
+    Described("P29", &Digits<kStaff>),                   // Staff numbers
+    Described("P8", &Digits<kAth>),                      // Ath-Seikai
+    Written("P33", D),                                   // Brahmi
+    Described("P35", &Digits<kDancingMen>),
+    Described("P23", &InBase<16>, Pl, 16),               // Diamond
+    Described("P31", &Dni, Pl, 25),
+    Described("P13", &InBase<2>, Pl, 2),                 // Dual code
+    Described("P49", &InBase<16>, Pl, 16),               // Ecclemony
+    Described("P48", &InBase<16>, Pl, 16),               // Four Line
+    Described("P10", &Digits<kFuturama>),
+    Described("P18", &Framed),                           // Gorwelion
+    Pictures("PB1", Source::Hieratic, Gr, &Hieratic),
+    Written("P65", D),                                   // Kannada
+    Written("P24", D),                                   // Kayah
+    Described("P30", &Digits<kKlingon>),
+    Written("P73", D),                                   // Khmer
+    Written("P66", D),                                   // Laotian
+    Written("P12", D),                                   // Mong
+    Described("P19", &Digits<kNarn>),
+    Written("P68", D),                                   // Osmanya
+    Described("P9", &Decimal),                           // Oxidilogi
+    Described("P4", &Dozenal, Pl, 12),                   // Pékrif
+    Described("P67", &Bars),                             // Post code
+    Described("P45", &InBase<4>, Pl, 4),                 // Quadnary
+    Described("P57", &Digits<kSpaceKees>),
+    Described("P20", &Digits<kStargate>),
+    Written("P25", Gr),                                  // Suzhou
+    Written("P69", D),                                   // Tamil
+    Described("P21", &Digits<kTenctonese>),
+    Written("P70", D),                                   // Thai
+    Described("P17", &Digits<kZentlardy>),
 };
 
 const Rule& RuleOf(const std::string& cell)

@@ -71,7 +71,7 @@ std::string DozenalInBrackets(int n);                   // "(11↊2)"
 std::string CountingHands(const std::string& digits);   // "1994 as counting hands: ..."
 std::string SemaphoreLetters(const std::string& digits); // "A I I D"
 std::string TallyByPlaces(const std::string& digits);   // "4 units, 9 tens, ..."
-std::string BarPattern(const std::string& codes, std::size_t digitCount, unsigned char bar);
+std::string BarPattern(const std::string& codes, std::size_t digitCount);
 std::string MayaDotsAndBars(int n);                     // "𝋤𝋳𝋮 (4·19·14)"
 
 } // namespace rowtext
