@@ -3,6 +3,7 @@
 #include "FontCharacters.h"
 #include "TextParts.h"
 
+#include "numerals/Positional.h"
 #include "numerals/Roman.h"
 #include "numerals/TextRows.h"
 
@@ -159,11 +160,11 @@ constexpr Rule kRules[] = {
     Described("P8", &Digits<kAth>),                      // Ath-Seikai
     Written("P33", D),                                   // Brahmi
     Described("P35", &Digits<kDancingMen>),
-    Described("P23", &InBase<16>, Pl, 16),               // Diamond
-    Described("P31", &Dni, Pl, 25),
-    Described("P13", &InBase<2>, Pl, 2),                 // Dual code
-    Described("P49", &InBase<16>, Pl, 16),               // Ecclemony
-    Described("P48", &InBase<16>, Pl, 16),               // Four Line
+    Described("P23", &InBase<kDiamond.radix>, Pl, kDiamond.radix),               // Diamond
+    Described("P31", &Dni, Pl, kDni.radix),
+    Described("P13", &InBase<kDualCode.radix>, Pl, kDualCode.radix),                 // Dual code
+    Described("P49", &InBase<kEcclemony.radix>, Pl, kEcclemony.radix),               // Ecclemony
+    Described("P48", &InBase<kFourLine.radix>, Pl, kFourLine.radix),               // Four Line
     Described("P10", &Digits<kFuturama>),
     Described("P18", &Framed),                           // Gorwelion
     Pictures("PB1", Source::Hieratic, Gr, &Hieratic),
@@ -176,9 +177,9 @@ constexpr Rule kRules[] = {
     Described("P19", &Digits<kNarn>),
     Written("P68", D),                                   // Osmanya
     Described("P9", &Decimal),                           // Oxidilogi
-    Described("P4", &Dozenal, Pl, 12),                   // Pékrif
+    Described("P4", &Dozenal, Pl, kPekrif.radix),                   // Pékrif
     Described("P67", &Bars),                             // Post code
-    Described("P45", &InBase<4>, Pl, 4),                 // Quadnary
+    Described("P45", &InBase<kQuadnary.radix>, Pl, kQuadnary.radix),                 // Quadnary
     Described("P57", &Digits<kSpaceKees>),
     Described("P20", &Digits<kStargate>),
     Written("P25", Gr),                                  // Suzhou
@@ -287,11 +288,40 @@ Kind KindOf(const Rule& rule)
     }
 }
 
-// The last places of `placeValues`, as many as the pictures have.
-std::string PicturePlacesReading(const std::vector<PicturePlace>& places, const std::vector<int>& placeValues)
+using PlacesOf = std::vector<PicturePlace> (*)(int n);
+
+// The value of each place the pictures write, most significant first: the
+// number the pictures write as a single 1 in that place.
+std::vector<int> PlaceValuesOf(PlacesOf placesOf)
 {
+    std::vector<int> values(placesOf(79999).size(), 0);   // least significant first
+    std::size_t found = 0;
+    for (int m = 1; m <= 79999 && found < values.size(); ++m) {
+        const std::vector<PicturePlace> places = placesOf(m);
+        std::size_t ones = 0;
+        std::size_t at = 0;
+        bool single = true;
+        for (std::size_t i = 0; i < places.size(); ++i) {
+            const int value = places[places.size() - 1 - i].value;
+            ones += value == 1 ? 1 : 0;
+            at = value == 1 ? i : at;
+            single = single && value <= 1;
+        }
+        if (single && ones == 1 && at < values.size() && values[at] == 0) {
+            values[at] = m;
+            ++found;
+        }
+    }
+    return {values.rbegin(), values.rend()};
+}
+
+std::string PicturePlacesReading(PlacesOf placesOf, int n)
+{
+    static const std::vector<int> maya = PlaceValuesOf(&MayaPlaces);
+    static const std::vector<int> assyrian = PlaceValuesOf(&AssyrianPlaces);
+    const std::vector<int>& placeValues = placesOf == &MayaPlaces ? maya : assyrian;
     std::vector<int> digits;
-    for (const PicturePlace& place : places)
+    for (const PicturePlace& place : placesOf(n))
         digits.push_back(place.value);
     const std::size_t skipped = placeValues.size() - std::min(placeValues.size(), digits.size());
     return PlaceReading(digits, {placeValues.begin() + static_cast<std::ptrdiff_t>(skipped), placeValues.end()});
@@ -300,9 +330,9 @@ std::string PicturePlacesReading(const std::vector<PicturePlace>& places, const 
 std::string ReadingOf(const Rule& rule, const Input& in)
 {
     if (rule.source == Source::Maya)
-        return PicturePlacesReading(MayaPlaces(in.n), {7200, 360, 20, 1});
+        return PicturePlacesReading(&MayaPlaces, in.n);
     if (rule.source == Source::Assyrian)
-        return PicturePlacesReading(AssyrianPlaces(in.n), {3600, 60, 1});
+        return PicturePlacesReading(&AssyrianPlaces, in.n);
     if (rule.source == Source::Hieratic)
         return Joined(HieraticTerms(in.n), " + ");
     switch (rule.reading) {
