@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <stdexcept>
+#include <unordered_map>
 
 namespace rowtext {
 namespace {
@@ -189,13 +190,29 @@ constexpr Rule kRules[] = {
     Described("P17", &Digits<kZentlardy>),
 };
 
-const Rule& RuleOf(const std::string& cell)
-{
-    for (const Rule& rule : kRules) {
-        if (cell == rule.cell)
-            return rule;
+// A row's rule with the builder and the characters it needs, looked up once.
+struct ResolvedRule : Rule {
+    explicit ResolvedRule(const Rule& rule)
+        : Rule(rule), textRow(rule.source == Source::Glyphs ? FindTextRow(rule.cell) : nullptr),
+          characters(rule.cell)
+    {
     }
-    throw std::out_of_range("no numeral row with the value cell " + cell);
+    const TextRow* textRow;   // nullptr for the picture rows and the Roman label
+    CodeCharacters characters;
+};
+
+const ResolvedRule& RuleOf(const std::string& cell)
+{
+    static const std::unordered_map<std::string, ResolvedRule> rules = [] {
+        std::unordered_map<std::string, ResolvedRule> all;
+        for (const Rule& rule : kRules)
+            all.emplace(rule.cell, ResolvedRule(rule));
+        return all;
+    }();
+    const auto it = rules.find(cell);
+    if (it == rules.end())
+        throw std::out_of_range("no numeral row with the value cell " + cell);
+    return it->second;
 }
 
 std::string DecimalDigitsOf(const std::string& t)
@@ -208,10 +225,10 @@ std::string DecimalDigitsOf(const std::string& t)
     return digits;
 }
 
-std::string WordsOf(const Rule& rule, const std::string& codes)
+std::string WordsOf(const ResolvedRule& rule, const std::string& codes)
 {
     if (rule.words != Words::BetweenBlanks) {
-        SignRun run = SignsOf(rule.cell, codes);
+        SignRun run = SignsOf(rule.characters, codes);
         ToLogicalOrder(run.signs, rule.reversed);
         return Joined(run.signs, rule.words == Words::PerSign ? " " : "");
     }
@@ -222,13 +239,13 @@ std::string WordsOf(const Rule& rule, const std::string& codes)
         if (end == std::string::npos)
             end = codes.size();
         if (end > start)
-            words.push_back(Joined(SignsOf(rule.cell, codes.substr(start, end - start)).signs, ""));
+            words.push_back(Joined(SignsOf(rule.characters, codes.substr(start, end - start)).signs, ""));
         start = end + 1;
     }
     return Joined(words, " ");
 }
 
-std::string GlyphText(const Rule& rule, const Input& in)
+std::string GlyphText(const ResolvedRule& rule, const Input& in)
 {
     if (rule.standIn != nullptr)
         return rule.standIn(in);
@@ -247,9 +264,9 @@ std::string PlacesText(const std::vector<PicturePlace>& places, const char* sepa
 }
 
 // Rows that read the number text show its digits; the others the digits of n.
-Input InputOf(const Rule& rule, int n, const std::string& t)
+Input InputOf(const ResolvedRule& rule, int n, const std::string& t)
 {
-    const TextRow* row = rule.source == Source::Glyphs ? FindTextRow(rule.cell) : nullptr;
+    const TextRow* row = rule.textRow;
     const bool readsText = row != nullptr && row->input == RowInput::Text;
     Input in{n, readsText ? DecimalDigitsOf(t) : std::to_string(n), std::string()};
     if (row != nullptr)
@@ -257,7 +274,7 @@ Input InputOf(const Rule& rule, int n, const std::string& t)
     return in;
 }
 
-std::string TextOfInput(const Rule& rule, const Input& in)
+std::string TextOfInput(const ResolvedRule& rule, const Input& in)
 {
     switch (rule.source) {
     case Source::Glyphs:
@@ -276,7 +293,7 @@ std::string TextOfInput(const Rule& rule, const Input& in)
     return std::string();
 }
 
-Kind KindOf(const Rule& rule)
+Kind KindOf(const ResolvedRule& rule)
 {
     switch (rule.source) {
     case Source::Glyphs:
@@ -327,7 +344,7 @@ std::string PicturePlacesReading(PlacesOf placesOf, int n)
     return PlaceReading(digits, {placeValues.begin() + static_cast<std::ptrdiff_t>(skipped), placeValues.end()});
 }
 
-std::string ReadingOf(const Rule& rule, const Input& in)
+std::string ReadingOf(const ResolvedRule& rule, const Input& in)
 {
     if (rule.source == Source::Maya)
         return PicturePlacesReading(&MayaPlaces, in.n);
@@ -347,7 +364,7 @@ std::string ReadingOf(const Rule& rule, const Input& in)
     case Reading::Groups:
         break;
     }
-    const Rule* r = &rule;
+    const ResolvedRule* r = &rule;
     return GroupReading(in.n, [r](int m) { return TextOfInput(*r, InputOf(*r, m, std::to_string(m))); },
                         rule.words == Words::PerSign ? " " : "");
 }
@@ -356,13 +373,13 @@ std::string ReadingOf(const Rule& rule, const Input& in)
 
 std::string NumeralText(const std::string& cell, int n, const std::string& t)
 {
-    const Rule& rule = RuleOf(cell);
+    const ResolvedRule& rule = RuleOf(cell);
     return TextOfInput(rule, InputOf(rule, n, t));
 }
 
 RowText TextOf(const std::string& cell, int n, const std::string& t)
 {
-    const Rule& rule = RuleOf(cell);
+    const ResolvedRule& rule = RuleOf(cell);
     const Input in = InputOf(rule, n, t);
     RowText row;
     row.text = TextOfInput(rule, in);

@@ -34,10 +34,10 @@ bool IsDrawnLeftOfItsConsonant(const std::string& sign)
 
 } // namespace
 
-SignRun SignsOf(const std::string& cell, const std::string& codes)
+SignRun SignsOf(const CodeCharacters& characters, const std::string& codes)
 {
     SignRun run;
-    const CodeCharacters characters(cell);
+    run.signs.reserve(codes.size());
     for (unsigned char code : codes) {
         if (code == kLayoutBlank)
             continue;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FontCharacters.h"
 #include "RowText.h"
 
 #include <functional>
@@ -19,7 +20,7 @@ struct SignRun {
     std::vector<std::string> signs;
     bool complete = true;
 };
-SignRun SignsOf(const std::string& cell, const std::string& codes);
+SignRun SignsOf(const CodeCharacters& characters, const std::string& codes);
 
 // Logical order: reversed for a row shown back to front, and each vowel
 // sign that is drawn left of its consonant put after that consonant.
