@@ -112,25 +112,6 @@ Reader Additive(const Text& signs, const std::vector<int>& values)
     };
 }
 
-// Old Hungarian: the signs before the thousand sign count the thousands.
-int ReadRunes(const Text& text)
-{
-    static const auto table = ValuesOf(U"\U00010CFA\U00010CFB\U00010CFC\U00010CFD\U00010CFE", {1, 5, 10, 50, 100});
-    int n = 0;
-    int sum = 0;
-    for (char32_t c : text) {
-        if (c == U'\U00010CFF') {
-            n += sum * 1000;
-            sum = 0;
-        } else if (ValueIn(table, c) == kBad) {
-            return kBad;
-        } else {
-            sum += ValueIn(table, c);
-        }
-    }
-    return n + sum;
-}
-
 // Letters with the values 1..9, 10..90, 100..900 (and 1000..9000) in this order.
 std::map<char32_t, int> LetterValues(const Text& letters)
 {
@@ -152,28 +133,34 @@ std::map<char32_t, int> LettersFrom(char32_t first, char32_t last)
     return LetterValues(letters);
 }
 
-// Hebrew in logical order: the letters before the geresh count thousands.
-int ReadHebrew(const Text& text)
+// Signs that add up; a mark multiplies the sum since the last mark (1 when
+// none) and adds it to the number: Old Hungarian's thousand sign, Hebrew's
+// geresh, Ethiopic's hundred and ten thousand.
+Reader MarkedSums(const std::map<char32_t, int>& values, const std::map<char32_t, int>& marks)
 {
-    static const auto table = [] {
-        auto letters = LetterValues(U"אבגדהוזחטיכלמנסעפצקרשת");
-        for (auto [letter, value] : ValuesOf(U"ךםןףץ", {500, 600, 700, 800, 900}))
-            letters[letter] = value;
-        return letters;
-    }();
-    int n = 0;
-    int sum = 0;
-    for (char32_t c : text) {
-        if (c == U'\u05F3') {
-            n += sum * 1000;
-            sum = 0;
-        } else if (ValueIn(table, c) == kBad) {
-            return kBad;
-        } else {
-            sum += ValueIn(table, c);
+    return [values, marks](const Text& text) {
+        int n = 0;
+        int sum = 0;
+        for (char32_t c : text) {
+            if (ValueIn(marks, c) != kBad) {
+                n += (sum == 0 ? 1 : sum) * ValueIn(marks, c);
+                sum = 0;
+            } else if (ValueIn(values, c) != kBad) {
+                sum += ValueIn(values, c);
+            } else {
+                return kBad;
+            }
         }
-    }
-    return n + sum;
+        return n + sum;
+    };
+}
+
+std::map<char32_t, int> HebrewLetters()
+{
+    auto letters = LetterValues(U"אבגדהוזחטיכלמנסעפצקרשת");
+    for (auto [letter, value] : ValuesOf(U"ךםןףץ", {500, 600, 700, 800, 900}))
+        letters[letter] = value;
+    return letters;
 }
 
 // Ionic: ͵ makes the next letter thousands; Μ multiplies what stands before it by 10000.
@@ -240,25 +227,6 @@ int ReadGothic(const Text& text)
     for (std::size_t i = 0; i < start; ++i)
         thousands += ValueIn(table, text[i]);
     return thousands * 1000 + below;
-}
-
-// Ethiopic: ፻ multiplies the group before it by 100, ፼ by 10000.
-int ReadEthiopic(const Text& text)
-{
-    static const auto table = LettersFrom(U'\u1369', U'\u137A');
-    int n = 0;
-    int group = 0;
-    for (char32_t c : text) {
-        if (c == U'\u137B' || c == U'\u137C') {
-            n += (group == 0 ? 1 : group) * (c == U'\u137B' ? 100 : 10000);
-            group = 0;
-        } else if (ValueIn(table, c) == kBad) {
-            return kBad;
-        } else {
-            group += ValueIn(table, c);
-        }
-    }
-    return n + group;
 }
 
 // A digit before a power multiplies it; a power alone counts once.
@@ -443,12 +411,13 @@ const std::vector<ReadBack>& Rows()
         {"P38", Additive(U"ΙΔΗΧΜ\U00010143\U00010144\U00010145\U00010146\U00010147",
                          {1, 10, 100, 1000, 10000, 5, 50, 500, 5000, 50000})},
         {"P28", Additive(U"\U000133E4\U00013386\U00013362\U000131BC\U000130AD", {1, 10, 100, 1000, 10000})},
-        {"P53", &ReadRunes},
-        {"P62", &ReadHebrew},
+        {"P53", MarkedSums(ValuesOf(U"\U00010CFA\U00010CFB\U00010CFC\U00010CFD\U00010CFE", {1, 5, 10, 50, 100}),
+                           {{U'\U00010CFF', 1000}})},
+        {"P62", MarkedSums(HebrewLetters(), {{U'\u05F3', 1000}})},
         {"P64", &ReadIonic},
         {"P40", &ReadArmenian, true},
         {"P41", &ReadGothic, true},
-        {"P36", &ReadEthiopic},
+        {"P36", MarkedSums(LettersFrom(U'\u1369', U'\u137A'), {{U'\u137B', 100}, {U'\u137C', 10000}})},
         {"P42", Multiplicative(U"一二三四五六七八九", U"十百千万")},
         {"P25", Multiplicative(U"一二三〤〥〦〧〨〩", U"十百千万")},
         {"PB2", Multiplicative(U"일이삼사오육칠팔구", U"십백천만")},
