@@ -387,7 +387,7 @@ RowText TextOf(const std::string& cell, int n, const std::string& t)
     const std::string sample = row.text.empty() ? NumeralText(cell, 1, "1") : row.text;
     row.script = ScriptOf(sample);
     row.direction = DirectionOf(sample);
-    row.reading = row.text.empty() ? std::string() : ReadingOf(rule, in);
+    row.reading = row.text.empty() ? std::string(kNoSignForZero) : ReadingOf(rule, in);
     return row;
 }
 
