@@ -22,13 +22,17 @@ struct RowText {
     Kind kind = Kind::Unicode;
     std::string script;    // ISO 15924 code of the text ("Arab", "Hani", "Latn", "Zyyy" ...)
     Direction direction = Direction::LeftToRight;
-    std::string reading;   // how the signs build the number, e.g. "M + CM + XC + IV = 1000 + 900 + 90 + 4"
+    std::string reading;   // how the signs build the number, e.g. "M + CM + XC + IV = 1000 + 900 + 90 + 4";
+                           // kNoSignForZero where the text is empty
 };
 
 // The row whose value cell is `cell`, for the number n (0..79999) and the
 // number text t as the field holds it (already accepted by the parser).
 // Throws std::out_of_range for an unknown cell.
 RowText TextOf(const std::string& cell, int n, const std::string& t);
+
+// The text alone, as TextOf gives it (quicker where only the text is needed).
+std::string NumeralText(const std::string& cell, int n, const std::string& t);
 
 // A few short sentences on the row's numeral system (UTF-8), or "" for an
 // unknown cell.

@@ -1,0 +1,414 @@
+#include "RowText.h"
+
+#include "FontCharacters.h"
+#include "TextParts.h"
+
+#include "numerals/Positional.h"
+#include "numerals/Roman.h"
+#include "numerals/TextRows.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <stdexcept>
+#include <unordered_map>
+
+namespace rowtext {
+namespace {
+
+// What a row's text is made from.
+enum class Source { Glyphs, Roman, Korean, Maya, Assyrian, Hieratic };
+
+// How the signs of a glyph-string row become words: one text, one word per
+// sign (Manchu), or words between the row's blanks (Morse code).
+enum class Words { Run, PerSign, BetweenBlanks };
+
+// How the reading tells the number.
+enum class Reading { Digits, Groups, Places, Tally };
+
+// The number as a row reads it: n, the decimal digits of the number text
+// (the row shows them, leading zeros included) and the codes it shows.
+struct Input {
+    int n;
+    std::string digits;
+    std::string codes;
+};
+
+using StandIn = std::string (*)(const Input& in);
+
+struct Rule {
+    const char* cell;
+    Source source;
+    Reading reading;
+    int radix = 10;            // of the places the reading names
+    StandIn standIn = nullptr; // the text of a row Unicode does not encode
+    bool reversed = false;     // shown back to front (right-to-left scripts)
+    Words words = Words::Run;
+    const char* mark = "";     // written in front of the text
+    bool persianDigits = false;
+};
+
+template <const char* Label>
+std::string Digits(const Input& in) { return LabelledDigits(in.digits, Label); }
+template <int Base>
+std::string InBase(const Input& in) { return InRadix(in.n, Base); }
+
+std::string Hands(const Input& in) { return CountingHands(in.digits); }
+std::string Flags(const Input& in) { return SemaphoreLetters(in.digits); }
+std::string Tally(const Input& in) { return TallyByPlaces(in.digits); }
+std::string Dni(const Input& in) { return DniDigits(in.n); }
+std::string Dozenal(const Input& in) { return DozenalInBrackets(in.n); }
+std::string Framed(const Input& in) { return "[" + in.digits + "]"; }
+std::string Bars(const Input& in) { return BarPattern(in.codes, in.digits.size()); }
+std::string HeadVariants(const Input& in) { return MayaDotsAndBars(in.n); }
+std::string Decimal(const Input& in) { return LabelledDigits(std::to_string(in.n), "decimal"); }
+std::string Hieratic(const Input& in)
+{
+    const std::vector<std::string> terms = HieraticTerms(in.n);
+    return terms.empty() ? std::string() : "hieratic signs " + Joined(terms, " + ");
+}
+
+constexpr char kStaff[] = "staff numerals";
+constexpr char kAth[] = "Ath digits";
+constexpr char kDancingMen[] = "dancing-men figures";
+constexpr char kFuturama[] = "Futurama digits";
+constexpr char kKlingon[] = "Klingon digits";
+constexpr char kNarn[] = "Narn digits";
+constexpr char kSpaceKees[] = "SpaceKees digits";
+constexpr char kStargate[] = "Stargate digits";
+constexpr char kTenctonese[] = "Tenctonese digits";
+constexpr char kZentlardy[] = "Zentlardy digits";
+
+// The number sign that tells a braille reader digits follow.
+constexpr const char* kBrailleNumberSign = "\u283C";
+
+constexpr auto D = Reading::Digits;
+constexpr auto Gr = Reading::Groups;
+constexpr auto Pl = Reading::Places;
+
+// A glyph-string row whose signs are all characters.
+constexpr Rule Written(const char* cell, Reading reading)
+{
+    return {cell, Source::Glyphs, reading};
+}
+
+// A row shown back to front (its script runs right to left).
+constexpr Rule Reversed(Rule rule)
+{
+    rule.reversed = true;
+    return rule;
+}
+
+constexpr Rule InWords(Rule rule, Words words)
+{
+    rule.words = words;
+    return rule;
+}
+
+constexpr Rule WithMark(Rule rule, const char* mark)
+{
+    rule.mark = mark;
+    return rule;
+}
+
+constexpr Rule InPersianDigits(Rule rule)
+{
+    rule.persianDigits = true;
+    return rule;
+}
+
+// A row Unicode does not encode: its text is a stand-in.
+constexpr Rule Described(const char* cell, StandIn standIn, Reading reading = D, int radix = 10)
+{
+    return {cell, Source::Glyphs, reading, radix, standIn};
+}
+
+constexpr Rule Pictures(const char* cell, Source source, Reading reading, StandIn standIn = nullptr)
+{
+    return {cell, source, reading, 10, standIn};
+}
+
+// In the window's order.
+constexpr Rule kRules[] = {
+    Written("P37", Gr),                                  // Ancient Greek
+    Written("P28", Gr),                                  // Egyptian
+    Written("P36", Gr),                                  // Amharic
+    Written("P6", D),                                    // Arabic
+    Written("P40", Gr),                                  // Armenian
+    Pictures("PB9", Source::Assyrian, Pl),
+    Written("P38", Gr),                                  // Attic
+    Written("P60", D),                                   // Bengali
+    WithMark(Written("P34", D), kBrailleNumberSign),     // Braille
+    InPersianDigits(Written("P61", D)),                  // Farsi
+    Described("P26", &Hands),                            // Fingernumbers
+    Written("P41", Gr),                                  // Gothic
+    Reversed(Written("P62", Gr)),                        // Hebrew
+    Described("P39", &Tally, Reading::Tally),            // Heyarian
+    Written("P63", D),                                   // Hindi
+    Written("P64", Gr),                                  // Ionic
+    Written("P42", Gr),                                  // Kanji
+    Pictures("PB2", Source::Korean, Gr),
+    InWords(Written("P14", Gr), Words::PerSign),         // Manchu
+    Pictures("PB7", Source::Maya, Pl),
+    Described("P22", &HeadVariants, Pl, 20),             // Maya-Hierogl.
+    InWords(Written("P15", D), Words::BetweenBlanks),    // Morse code
+    Reversed(Written("P72", D)),                         // N'Ko
+    Pictures("l2", Source::Roman, Gr),                   // the Roman label
+    Written("P27", Gr),                                  // Sanskrit
+    Described("P7", &Flags),                             // Semaphore
+    Written("P71", D),                                   // Tibetan
+    Written("P53", Gr),                                  // Hungar.Runes
+    Described("P29", &Digits<kStaff>),                   // Staff numbers
+    Described("P8", &Digits<kAth>),                      // Ath-Seikai
+    Written("P33", D),                                   // Brahmi
+    Described("P35", &Digits<kDancingMen>),
+    Described("P23", &InBase<kDiamond.radix>, Pl, kDiamond.radix),               // Diamond
+    Described("P31", &Dni, Pl, kDni.radix),
+    Described("P13", &InBase<kDualCode.radix>, Pl, kDualCode.radix),                 // Dual code
+    Described("P49", &InBase<kEcclemony.radix>, Pl, kEcclemony.radix),               // Ecclemony
+    Described("P48", &InBase<kFourLine.radix>, Pl, kFourLine.radix),               // Four Line
+    Described("P10", &Digits<kFuturama>),
+    Described("P18", &Framed),                           // Gorwelion
+    Pictures("PB1", Source::Hieratic, Gr, &Hieratic),
+    Written("P65", D),                                   // Kannada
+    Written("P24", D),                                   // Kayah
+    Described("P30", &Digits<kKlingon>),
+    Written("P73", D),                                   // Khmer
+    Written("P66", D),                                   // Laotian
+    Written("P12", D),                                   // Mong
+    Described("P19", &Digits<kNarn>),
+    Written("P68", D),                                   // Osmanya
+    Described("P9", &Decimal),                           // Oxidilogi
+    Described("P4", &Dozenal, Pl, kPekrif.radix),                   // Pékrif
+    Described("P67", &Bars),                             // Post code
+    Described("P45", &InBase<kQuadnary.radix>, Pl, kQuadnary.radix),                 // Quadnary
+    Described("P57", &Digits<kSpaceKees>),
+    Described("P20", &Digits<kStargate>),
+    Written("P25", Gr),                                  // Suzhou
+    Written("P69", D),                                   // Tamil
+    Described("P21", &Digits<kTenctonese>),
+    Written("P70", D),                                   // Thai
+    Described("P17", &Digits<kZentlardy>),
+};
+
+// A row's rule with the builder and the characters it needs, looked up once.
+struct ResolvedRule : Rule {
+    explicit ResolvedRule(const Rule& rule)
+        : Rule(rule), textRow(rule.source == Source::Glyphs ? FindTextRow(rule.cell) : nullptr),
+          characters(rule.cell)
+    {
+    }
+    const TextRow* textRow;   // nullptr for the picture rows and the Roman label
+    CodeCharacters characters;
+};
+
+const ResolvedRule& RuleOf(const std::string& cell)
+{
+    static const std::unordered_map<std::string, ResolvedRule> rules = [] {
+        std::unordered_map<std::string, ResolvedRule> all;
+        for (const Rule& rule : kRules)
+            all.emplace(rule.cell, ResolvedRule(rule));
+        return all;
+    }();
+    const auto it = rules.find(cell);
+    if (it == rules.end())
+        throw std::out_of_range("no numeral row with the value cell " + cell);
+    return it->second;
+}
+
+std::string DecimalDigitsOf(const std::string& t)
+{
+    std::string digits;
+    for (char c : t) {
+        if (c >= '0' && c <= '9')
+            digits += c;
+    }
+    return digits;
+}
+
+std::string WordsOf(const ResolvedRule& rule, const std::string& codes)
+{
+    if (rule.words != Words::BetweenBlanks) {
+        SignRun run = SignsOf(rule.characters, codes);
+        ToLogicalOrder(run.signs, rule.reversed);
+        return Joined(run.signs, rule.words == Words::PerSign ? " " : "");
+    }
+    std::vector<std::string> words;
+    std::size_t start = 0;
+    while (start < codes.size()) {
+        std::size_t end = codes.find(' ', start);
+        if (end == std::string::npos)
+            end = codes.size();
+        if (end > start)
+            words.push_back(Joined(SignsOf(rule.characters, codes.substr(start, end - start)).signs, ""));
+        start = end + 1;
+    }
+    return Joined(words, " ");
+}
+
+std::string GlyphText(const ResolvedRule& rule, const Input& in)
+{
+    if (rule.standIn != nullptr)
+        return rule.standIn(in);
+    std::string text = WordsOf(rule, in.codes);
+    if (rule.persianDigits)
+        text = PersianDigits(text);
+    return text.empty() ? text : rule.mark + text;
+}
+
+std::string PlacesText(const std::vector<PicturePlace>& places, const char* separator)
+{
+    std::vector<std::string> texts;
+    for (const PicturePlace& place : places)
+        texts.push_back(place.text);
+    return Joined(texts, separator);
+}
+
+// Rows that read the number text show its digits; the others the digits of n.
+Input InputOf(const ResolvedRule& rule, int n, const std::string& t)
+{
+    const TextRow* row = rule.textRow;
+    const bool readsText = row != nullptr && row->input == RowInput::Text;
+    Input in{n, readsText ? DecimalDigitsOf(t) : std::to_string(n), std::string()};
+    if (row != nullptr)
+        in.codes = row->build(n, readsText ? in.digits : std::string());
+    return in;
+}
+
+std::string TextOfInput(const ResolvedRule& rule, const Input& in)
+{
+    switch (rule.source) {
+    case Source::Glyphs:
+        return GlyphText(rule, in);
+    case Source::Roman:
+        return RomanNumeral(in.n);
+    case Source::Korean:
+        return KoreanText(in.n);
+    case Source::Maya:
+        return PlacesText(MayaPlaces(in.n), "");
+    case Source::Assyrian:
+        return PlacesText(AssyrianPlaces(in.n), " ");
+    case Source::Hieratic:
+        return rule.standIn(in);
+    }
+    return std::string();
+}
+
+Kind KindOf(const ResolvedRule& rule)
+{
+    switch (rule.source) {
+    case Source::Glyphs:
+        return KindOfCodes(rule.cell);
+    case Source::Hieratic:
+        return Kind::Described;
+    default:
+        return Kind::Unicode;
+    }
+}
+
+using PlacesOf = std::vector<PicturePlace> (*)(int n);
+
+// The value of each place the pictures write, most significant first: the
+// number the pictures write as a single 1 in that place.
+std::vector<int> PlaceValuesOf(PlacesOf placesOf)
+{
+    std::vector<int> values(placesOf(79999).size(), 0);   // least significant first
+    std::size_t found = 0;
+    for (int m = 1; m <= 79999 && found < values.size(); ++m) {
+        const std::vector<PicturePlace> places = placesOf(m);
+        std::size_t ones = 0;
+        std::size_t at = 0;
+        bool single = true;
+        for (std::size_t i = 0; i < places.size(); ++i) {
+            const int value = places[places.size() - 1 - i].value;
+            ones += value == 1 ? 1 : 0;
+            at = value == 1 ? i : at;
+            single = single && value <= 1;
+        }
+        if (single && ones == 1 && at < values.size() && values[at] == 0) {
+            values[at] = m;
+            ++found;
+        }
+    }
+    return {values.rbegin(), values.rend()};
+}
+
+std::string PicturePlacesReading(PlacesOf placesOf, int n)
+{
+    static const std::vector<int> maya = PlaceValuesOf(&MayaPlaces);
+    static const std::vector<int> assyrian = PlaceValuesOf(&AssyrianPlaces);
+    const std::vector<int>& placeValues = placesOf == &MayaPlaces ? maya : assyrian;
+    std::vector<int> digits;
+    for (const PicturePlace& place : placesOf(n))
+        digits.push_back(place.value);
+    const std::size_t skipped = placeValues.size() - std::min(placeValues.size(), digits.size());
+    return PlaceReading(digits, {placeValues.begin() + static_cast<std::ptrdiff_t>(skipped), placeValues.end()});
+}
+
+std::string ReadingOf(const ResolvedRule& rule, const Input& in)
+{
+    if (rule.source == Source::Maya)
+        return PicturePlacesReading(&MayaPlaces, in.n);
+    if (rule.source == Source::Assyrian)
+        return PicturePlacesReading(&AssyrianPlaces, in.n);
+    if (rule.source == Source::Hieratic)
+        return Joined(HieraticTerms(in.n), " + ");
+    switch (rule.reading) {
+    case Reading::Digits:
+        return DigitReading(in.digits);
+    case Reading::Places: {
+        const std::vector<int> digits = DigitsIn(in.n, rule.radix);
+        return PlaceReading(digits, PowersOf(rule.radix, digits.size()));
+    }
+    case Reading::Tally:
+        return TallyReading(in.digits);
+    case Reading::Groups:
+        break;
+    }
+    const ResolvedRule* r = &rule;
+    return GroupReading(in.n, [r](int m) { return TextOfInput(*r, InputOf(*r, m, std::to_string(m))); },
+                        rule.words == Words::PerSign ? " " : "");
+}
+
+} // namespace
+
+std::string NumeralText(const std::string& cell, int n, const std::string& t)
+{
+    const ResolvedRule& rule = RuleOf(cell);
+    return TextOfInput(rule, InputOf(rule, n, t));
+}
+
+RowText TextOf(const std::string& cell, int n, const std::string& t)
+{
+    const ResolvedRule& rule = RuleOf(cell);
+    const Input in = InputOf(rule, n, t);
+    RowText row;
+    row.text = TextOfInput(rule, in);
+    row.kind = KindOf(rule);
+    const std::string sample = row.text.empty() ? NumeralText(cell, 1, "1") : row.text;
+    row.script = ScriptOf(sample);
+    row.direction = DirectionOf(sample);
+    row.reading = row.text.empty() ? std::string(kNoSignForZero) : ReadingOf(rule, in);
+    return row;
+}
+
+const char* KindName(Kind kind)
+{
+    switch (kind) {
+    case Kind::Unicode:
+        return "unicode";
+    case Kind::Partial:
+        return "partial";
+    case Kind::Described:
+        return "described";
+    }
+    return "";
+}
+
+std::string Isolated(const RowText& row)
+{
+    if (row.direction != Direction::RightToLeft || row.text.empty())
+        return row.text;
+    return "\u2067" + row.text + "\u2069";
+}
+
+} // namespace rowtext
