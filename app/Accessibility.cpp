@@ -1,0 +1,58 @@
+#include "Accessibility.h"
+
+#include "RowAccessible.h"
+#include "SpinButtonAccessible.h"
+
+#include <QAccessibleWidget>
+#include <QLabel>
+
+namespace {
+
+// The message line is a notification: a screen reader speaks it when it
+// shows.
+class MessageLineAccessible : public QAccessibleWidget {
+public:
+    explicit MessageLineAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<QLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* WindowAccessibleFactory(const QString& className, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget)
+        return nullptr;
+    if ((className == QLatin1String("ValueCell") || className == QLatin1String("PaintBox")
+         || className == QLatin1String("QLabel"))
+        && RowAccessible::isRowWidget(widget))
+        return new RowAccessible(widget);
+    if (className == QLatin1String("SpinButton"))
+        return new SpinButtonAccessible(widget);
+    if (className == QLatin1String("QLabel") && widget->objectName() == QLatin1String("l3"))
+        return new MessageLineAccessible(widget);
+    return nullptr;
+}
+
+}  // namespace
+
+void InstallAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(WindowAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+void AnnounceMessage(QLabel* messageLine)
+{
+    if (messageLine->text().isEmpty())
+        return;
+    QAccessibleEvent shown(messageLine, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
