@@ -5,6 +5,7 @@
 
 #include <QAccessibleWidget>
 #include <QLabel>
+#include <QTimer>
 
 namespace {
 
@@ -49,10 +50,26 @@ void InstallAccessibility()
     Q_UNUSED(installed);
 }
 
+// A refresh may set and clear the message several times over; what counts
+// is the message once the event that changed it has ended. It is announced
+// when it differs from the last one announced, so that a message that stays
+// through several keystrokes is said once.
 void AnnounceMessage(QLabel* messageLine)
 {
-    if (messageLine->text().isEmpty())
+    static const char* const kPending = "announcementPending";
+    static const char* const kAnnounced = "announcedMessage";
+    if (messageLine->property(kPending).toBool())
         return;
-    QAccessibleEvent shown(messageLine, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
+    messageLine->setProperty(kPending, true);
+    QTimer::singleShot(0, messageLine, [messageLine] {
+        messageLine->setProperty(kPending, false);
+        const QString message = messageLine->text();
+        if (message == messageLine->property(kAnnounced).toString())
+            return;
+        messageLine->setProperty(kAnnounced, message);
+        if (message.isEmpty())
+            return;
+        QAccessibleEvent shown(messageLine, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
+    });
 }
