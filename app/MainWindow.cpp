@@ -28,12 +28,6 @@
 
 namespace {
 
-const QString kOutOfRangeMessage =
-    QStringLiteral("Number must be greater than 0 and less than ") + QString::number(kNumberLimit);
-// The picture rows have always said it this way.
-const QString kPictureOutOfRangeMessage =
-    QStringLiteral("Number must be greater than 0 und less than ") + QString::number(kNumberLimit);
-
 constexpr int kLongestPictureText = 6;
 
 MainWindow::ErrorDisplay MessageBoxDisplay(QWidget* parent)
@@ -218,7 +212,7 @@ void MainWindow::PaintBox11Paint()
         setNumberText(QStringLiteral("0"));
     const int n = ReadNumber(numberText());
     if (!IsInRange(n)) {
-        P1_->setMessage(kOutOfRangeMessage);
+        P1_->setMessage(OutOfRangeMessage());
         return;
     }
     romanLabel()->setText(QString::fromStdString(RomanNumeral(n)));
@@ -259,7 +253,7 @@ bool MainWindow::pictureGuard(bool reportsRange, int& number)
     const int n = ReadNumber(text);
     if (!IsInRange(n)) {
         if (reportsRange)
-            P1_->setMessage(kPictureOutOfRangeMessage);
+            P1_->setMessage(PictureOutOfRangeMessage());
         return false;
     }
     number = n;

@@ -78,3 +78,13 @@ std::int32_t ReadNumber(QStringView text)
 {
     return ParseNumber(text).value_or(0);
 }
+
+QString OutOfRangeMessage()
+{
+    return QStringLiteral("Number must be greater than 0 and less than ") + QString::number(kNumberLimit);
+}
+
+QString PictureOutOfRangeMessage()
+{
+    return QStringLiteral("Number must be greater than 0 und less than ") + QString::number(kNumberLimit);
+}

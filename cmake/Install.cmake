@@ -5,7 +5,8 @@
 #
 # Installs bin/tallyra, share/applications/tallyra.desktop, the icon in the
 # hicolor theme (scalable SVG and the rendered PNG sizes) and the AppStream
-# metainfo. Nothing else: the inspector and the tests stay in the build.
+# metainfo, and the command tallyra-text. Nothing else: the inspector and the
+# tests stay in the build.
 
 if(NOT TARGET tallyra)
   return()   # core-only builds have no program to install
@@ -20,7 +21,7 @@ set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 set(tallyra_packaging_dir ${PROJECT_SOURCE_DIR}/packaging)
 set(tallyra_icon_dir ${PROJECT_SOURCE_DIR}/resources/icon)
 
-install(TARGETS tallyra RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS tallyra tallyra-text RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${tallyra_packaging_dir}/tallyra.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${tallyra_packaging_dir}/tallyra.metainfo.xml

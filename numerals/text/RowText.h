@@ -30,6 +30,9 @@ struct RowText {
 // Throws std::out_of_range for an unknown cell.
 RowText TextOf(const std::string& cell, int n, const std::string& t);
 
+// The text alone, as TextOf gives it (quicker where only the text is needed).
+std::string NumeralText(const std::string& cell, int n, const std::string& t);
+
 // A few short sentences on the row's numeral system (UTF-8), or "" for an
 // unknown cell.
 const char* Explanation(const std::string& cell);

@@ -1,0 +1,177 @@
+// The rows' texts against ICU, where ICU writes the same system the same way.
+
+#include "numerals/text/RowText.h"
+
+#include <QtTest>
+
+#include <unicode/locid.h>
+#include <unicode/numfmt.h>
+#include <unicode/rbnf.h>
+#include <unicode/unistr.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+std::string Utf8(const icu::UnicodeString& s)
+{
+    std::string out;
+    return s.toUTF8String(out);
+}
+
+std::unique_ptr<icu::NumberFormat> NumberingSystem(const char* name)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::NumberFormat> format(
+        icu::NumberFormat::createInstance(icu::Locale((std::string("en@numbers=") + name).c_str()), status));
+    if (U_FAILURE(status))
+        return nullptr;
+    format->setGroupingUsed(false);
+    return format;
+}
+
+std::unique_ptr<icu::NumberFormat> Spellout(const char* locale)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    auto format = std::make_unique<icu::RuleBasedNumberFormat>(icu::URBNF_SPELLOUT, icu::Locale(locale), status);
+    return U_FAILURE(status) ? nullptr : std::move(format);
+}
+
+std::string Formatted(const icu::NumberFormat& format, int n)
+{
+    icu::UnicodeString s;
+    format.format(static_cast<int32_t>(n), s);
+    return Utf8(s);
+}
+
+std::string Without(std::string s, const std::string& what)
+{
+    for (std::size_t i = s.find(what); i != std::string::npos; i = s.find(what, i))
+        s.erase(i, what.size());
+    return s;
+}
+
+// ICU's Greek numerals in the row's conventions: ϛ and ϙ for 6 and 90, no
+// keraia, no spaces, the myriad as a capital and without a count of one
+// before it (ICU: "αμ´", "δμ ͵ϝτξγ´"; row: "Μ", "δΜ͵ϛτξγ"). ICU writes
+// letters largest first, so a μ after a units letter (not a thousands
+// letter ͵α) is the myriad sign.
+std::string AsIonicRow(std::string s)
+{
+    const icu::UnicodeString units = icu::UnicodeString::fromUTF8("\u03B1\u03B2\u03B3\u03B4\u03B5\u03DD\u03B6\u03B7\u03B8");
+    const icu::UnicodeString in = icu::UnicodeString::fromUTF8(s);
+    icu::UnicodeString out;
+    for (int32_t i = 0; i < in.length(); ++i) {
+        const char16_t c = in[i];
+        if (c == u'\u03BC' && i > 0 && units.indexOf(in[i - 1]) >= 0 && (i < 2 || in[i - 2] != u'\u0375')) {
+            if (out.length() == 1 && out[0] == u'\u03B1')
+                out.remove();
+            out.append(u'\u039C');
+        } else if (c == u'\u03DD') {
+            out.append(u'\u03DB');
+        } else if (c == u'\u03DF') {
+            out.append(u'\u03D9');
+        } else if (c != u'\u00B4' && c != u'\u0374' && c != u' ') {
+            out.append(c);
+        }
+    }
+    return Utf8(out);
+}
+
+struct Comparison {
+    const char* cell;
+    int first;
+    int last;
+};
+
+void CompareRange(const icu::NumberFormat& format, const Comparison& range,
+                  std::string (*normalise)(std::string) = nullptr)
+{
+    for (int n = range.first; n <= range.last; ++n) {
+        std::string expected = Formatted(format, n);
+        if (normalise != nullptr)
+            expected = normalise(expected);
+        const std::string text = rowtext::NumeralText(range.cell, n, std::to_string(n));
+        if (text != expected)
+            QFAIL(qPrintable(QStringLiteral("%1 at %2: row %3, ICU %4")
+                                 .arg(range.cell).arg(n).arg(QString::fromStdString(text),
+                                                              QString::fromStdString(expected))));
+    }
+}
+
+std::string WithoutSpaces(std::string s) { return Without(s, " "); }
+
+} // namespace
+
+class RowTextIcuTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void digitRows_data();
+    void digitRows();
+    void spelledRows_data();
+    void spelledRows();
+    void ionicAgreesOnceNormalised();
+};
+
+// Every digit in every place shows up below 10000; the top of the range too.
+void RowTextIcuTest::digitRows_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("system");
+    const char* rows[][2] = {
+        {"P6", "arab"},  {"P60", "beng"}, {"P63", "deva"}, {"P61", "arabext"}, {"P71", "tibt"},
+        {"P33", "brah"}, {"P65", "knda"}, {"P24", "kali"}, {"P73", "khmr"},    {"P66", "laoo"},
+        {"P12", "mong"}, {"P68", "osma"}, {"P69", "tamldec"}, {"P70", "thai"}, {"P72", "nkoo"},
+    };
+    for (const auto& row : rows)
+        QTest::newRow(row[1]) << row[0] << row[1];
+}
+
+void RowTextIcuTest::digitRows()
+{
+    QFETCH(QString, cell);
+    QFETCH(QString, system);
+    const auto format = NumberingSystem(system.toLatin1().constData());
+    QVERIFY(format != nullptr);
+    const std::string c = cell.toStdString();
+    CompareRange(*format, {c.c_str(), 0, 9999});
+    CompareRange(*format, {c.c_str(), 79990, 79999});
+}
+
+void RowTextIcuTest::spelledRows_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("source");   // "spellout:<locale>" or a numbering system
+    QTest::addColumn<int>("last");
+    QTest::addColumn<bool>("ignoreSpaces");
+    QTest::newRow("Kanji") << "P42" << "spellout:ja" << 9999 << false;
+    QTest::newRow("Korean") << "PB2" << "spellout:ko" << 79999 << true;
+    QTest::newRow("Roman") << "l2" << "roman" << 3999 << false;
+    QTest::newRow("Armenian") << "P40" << "armn" << 9999 << false;
+}
+
+void RowTextIcuTest::spelledRows()
+{
+    QFETCH(QString, cell);
+    QFETCH(QString, source);
+    QFETCH(int, last);
+    QFETCH(bool, ignoreSpaces);
+    const std::string name = source.section(u':', -1).toStdString();
+    const auto format = source.startsWith("spellout:") ? Spellout(name.c_str()) : NumberingSystem(name.c_str());
+    QVERIFY(format != nullptr);
+    const std::string c = cell.toStdString();
+    CompareRange(*format, {c.c_str(), 1, last}, ignoreSpaces ? &WithoutSpaces : nullptr);
+}
+
+// ICU's Greek numerals differ from the row only in conventions (see AsIonicRow).
+void RowTextIcuTest::ionicAgreesOnceNormalised()
+{
+    const auto format = NumberingSystem("greklow");
+    QVERIFY(format != nullptr);
+    CompareRange(*format, {"P64", 1, 79999}, &AsIonicRow);
+}
+
+QTEST_APPLESS_MAIN(RowTextIcuTest)
+#include "RowTextIcuTest.moc"
