@@ -26,13 +26,23 @@ def fail(message):
     sys.exit(1)
 
 
+def pump(seconds):
+    """Lets libatspi take in the bus's signals (new applications, events)."""
+    context = GLib.MainContext.default()
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        while context.iteration(False):
+            pass
+        time.sleep(0.01)
+
+
 def wait_for(what, probe, seconds=20):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
         found = probe()
         if found:
             return found
-        time.sleep(0.1)
+        pump(0.1)
     fail(what)
 
 
@@ -128,11 +138,9 @@ def check_message(app, field):
 
     pyatspi.Registry.registerEventListener(listener, "object:state-changed:showing")
     field.queryEditableText().setTextContents("80000")
-    context = GLib.MainContext.default()
     deadline = time.monotonic() + 5
     while not heard and time.monotonic() < deadline:
-        context.iteration(False)
-        time.sleep(0.01)
+        pump(0.05)
     pyatspi.Registry.deregisterEventListener(listener, "object:state-changed:showing")
     if heard != [OUT_OF_RANGE]:
         fail(f"announced {heard}, expected the message once")
