@@ -38,15 +38,29 @@ QString RowTexts::explanation(const QString& cell) const
     return QString::fromUtf8(rowtext::Explanation(cell.toStdString()));
 }
 
+// A right-to-left reading keeps its signs in their own order ahead of the
+// sum of values: "⁧א׳ + ץ + צ + ד⁩ = 1000 + 900 + 90 + 4".
+QString RowTexts::readingOf(const rowtext::RowText& row)
+{
+    QString reading = QString::fromStdString(row.reading);
+    const int equals = reading.indexOf(QStringLiteral(" = "));
+    if (row.direction == rowtext::Direction::RightToLeft && equals > 0)
+        reading = QChar(0x2067) + reading.left(equals) + QChar(0x2069) + reading.mid(equals);
+    return reading;
+}
+
 // Rich text, so that the explanation wraps; the numeral in large type.
+// Every paragraph runs left to right, also where a right-to-left numeral
+// comes first in it.
 QString RowTexts::toolTip(const QString& cell) const
 {
-    QString tip = QStringLiteral("<qt><p>%1</p>").arg(explanation(cell).toHtmlEscaped());
+    const QString paragraph = QStringLiteral("<p dir=\"ltr\">%1</p>");
+    QString tip = QStringLiteral("<qt>") + paragraph.arg(explanation(cell).toHtmlEscaped());
     if (shown_) {
         const rowtext::RowText row = rowText(cell);
-        tip += QStringLiteral("<p><big>%1</big></p>").arg(isolatedText(cell).toHtmlEscaped());
+        tip += paragraph.arg(QStringLiteral("<big>%1</big>").arg(isolatedText(cell).toHtmlEscaped()));
         if (!row.reading.empty())
-            tip += QStringLiteral("<p>%1</p>").arg(QString::fromStdString(row.reading).toHtmlEscaped());
+            tip += paragraph.arg(readingOf(row).toHtmlEscaped());
     }
     return tip + QStringLiteral("</qt>");
 }

@@ -36,6 +36,8 @@ public:
     static const RowTexts* of(const QWidget* widget);
 
 private:
+    static QString readingOf(const rowtext::RowText& row);
+
     struct Shown {
         int number;
         std::string text;
