@@ -62,6 +62,7 @@ private slots:
     void arrowKeysMoveBetweenTheRowsOfAPage_data();
     void arrowKeysMoveBetweenTheRowsOfAPage();
     void keyboardCopiesAndOpensTheMenu();
+    void ctrlTabTurnsThePageFromARow();
     void rowWithTheFocusIsHighlighted();
     void toolTipExplainsAndReads_data();
     void toolTipExplainsAndReads();
@@ -241,6 +242,13 @@ void RowCopyTest::keyboardCopiesAndOpensTheMenu()
     QCOMPARE(ActionTexts(*menu).first(), QStringLiteral("Copy"));
     menu->actions().last()->trigger();
     QCOMPARE(clipboard().count('\n'), 59);
+}
+
+void RowCopyTest::ctrlTabTurnsThePageFromARow()
+{
+    rows()->rowWidget("P42")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(window_->pages()->currentIndex(), 1);
 }
 
 void RowCopyTest::rowWithTheFocusIsHighlighted()
