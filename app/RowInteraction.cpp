@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QToolTip>
 
+#include <algorithm>
+
 namespace {
 
 QString Cell(const RowSpec& row) { return QLatin1String(row.cell); }
@@ -35,8 +37,10 @@ RowInteraction::RowInteraction(QWidget* pages, const RowTexts* texts, QObject* p
     for (const RowSpec& row : RowsInDisplayOrder())
         watchRow(row.cell);
     // The first row of each page is its stop in the Tab order.
-    for (const QString& first : {QStringLiteral("P37"), QStringLiteral("P8")})
-        focusChanged(first, false);
+    for (const TabPage page : {TabPage::T1, TabPage::T2})
+        focusChanged(Cell(*std::find_if(RowsInDisplayOrder().begin(), RowsInDisplayOrder().end(),
+                                        [page](const RowSpec& row) { return row.page == page; })),
+                     false);
 }
 
 void RowInteraction::watchRow(const char* cell)
