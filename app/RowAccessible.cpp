@@ -58,7 +58,6 @@ QAccessible::State RowAccessible::state() const
 {
     QAccessible::State state = QAccessibleWidget::state();
     state.readOnly = true;
-    state.selectableText = true;
     return state;
 }
 
