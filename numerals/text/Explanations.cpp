@@ -25,8 +25,8 @@ constexpr CellExplanation kExplanations[] = {
             "5, 50, 500 and 5000. Additive, largest first."},
     {"P60", "Digits of the Bengali–Assamese script (Bangladesh, West Bengal, Assam). "
             "Base 10, one digit per digit, like 0–9."},
-    {"P34", "Louis Braille's raised dots (1829). The digits 1–9 and 0 are the cells of the letters a–j; "
-            "the number sign ⠼ in front tells a reader that digits follow."},
+    {"P34", "Louis Braille's raised dots (1829). The digits 1–9 and 0 are the cells of the letters a–j. "
+            "The row leaves out the number sign ⠼; the text puts it in front so that a reader reads digits."},
     {"P61", "The Persian form of the Eastern Arabic digits, used in Iran and Afghanistan; "
             "4, 5 and 6 have their own shapes. Base 10, written left to right."},
     {"P26", "Counting on the fingers: one hand shows 1 to 5, six to nine need a second hand. "
@@ -64,8 +64,8 @@ constexpr CellExplanation kExplanations[] = {
     {"P71", "Tibetan digits, used in Tibet, Bhutan and among Tibetan communities. Base 10."},
     {"P53", "Old Hungarian (Székely) numbers, written right to left: signs for 1, 5, 10, 50, 100 and 1000. "
             "The count of thousands comes before the thousand sign."},
-    {"P29", "One sign per decimal digit on a staff; the shapes follow the Cistercian monks' numerals. "
-            "System not identified."},
+    {"P29", "One sign per decimal digit, marked on a staff. The shapes resemble the Cistercian monks' "
+            "numerals, but the system itself is not identified."},
     {"P8", "Probably the Ath script of the Seikai novels. Each decimal digit is replaced by a sign."},
     {"P33", "Brahmi digits, from the script of Ashoka's inscriptions. "
             "These positional digits belong to later use; early Brahmi had separate signs for tens."},

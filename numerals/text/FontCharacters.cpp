@@ -2,6 +2,7 @@
 
 #include <unicode/unistr.h>
 
+#include <array>
 #include <cstddef>
 #include <cstring>
 #include <iterator>
@@ -27,14 +28,32 @@ struct PictureCharacter {
 
 #include "FontCharacters.inc"
 
-const FamilyCharacters* FamilyOfCell(const std::string& cell)
+using CodeIndex = std::array<const CodeCharacter*, 256>;
+
+// Every family's characters indexed by code, built once.
+const std::array<CodeIndex, std::size(kFamilies)>& FamilyIndexes()
+{
+    static const auto indexes = [] {
+        std::array<CodeIndex, std::size(kFamilies)> all{};
+        for (std::size_t f = 0; f < all.size(); ++f) {
+            for (std::size_t i = 0; i < kFamilies[f].count; ++i) {
+                const CodeCharacter& character = kFamilies[f].characters[i];
+                all[f][static_cast<std::size_t>(character.code)] = &character;
+            }
+        }
+        return all;
+    }();
+    return indexes;
+}
+
+const CodeIndex* IndexOfCell(const std::string& cell)
 {
     for (const RowFamily& row : kRowFamilies) {
         if (cell != row.cell)
             continue;
-        for (const FamilyCharacters& family : kFamilies) {
-            if (std::strcmp(family.family, row.family) == 0)
-                return &family;
+        for (std::size_t f = 0; f < std::size(kFamilies); ++f) {
+            if (std::strcmp(kFamilies[f].family, row.family) == 0)
+                return &FamilyIndexes()[f];
         }
     }
     return nullptr;
@@ -42,16 +61,16 @@ const FamilyCharacters* FamilyOfCell(const std::string& cell)
 
 } // namespace
 
+CodeCharacters::CodeCharacters(const std::string& cell) : index_(IndexOfCell(cell)) {}
+
+const CodeCharacter* CodeCharacters::of(unsigned char code) const
+{
+    return index_ == nullptr ? nullptr : (*index_)[code];
+}
+
 const CodeCharacter* CharacterOfCode(const std::string& cell, unsigned char code)
 {
-    const FamilyCharacters* family = FamilyOfCell(cell);
-    if (family == nullptr)
-        return nullptr;
-    for (std::size_t i = 0; i < family->count; ++i) {
-        if (family->characters[i].code == code)
-            return &family->characters[i];
-    }
-    return nullptr;
+    return CodeCharacters(cell).of(code);
 }
 
 const char* CharacterOfPicture(const std::string& picture)

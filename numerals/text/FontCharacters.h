@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 // The character each glyph code of a row and each picture stands for,
@@ -12,6 +13,17 @@ struct CodeCharacter {
     int code;
     const char* text;   // UTF-8
     bool standIn;       // stands in for a sign Unicode lacks
+};
+
+// The characters of the codes of one row's family.
+class CodeCharacters {
+public:
+    explicit CodeCharacters(const std::string& cell);
+    // The character of a code, or nullptr for a drawn sign.
+    const CodeCharacter* of(unsigned char code) const;
+
+private:
+    const std::array<const CodeCharacter*, 256>* index_;
 };
 
 // The character of a code in the family the row of `cell` draws in, or

@@ -3,12 +3,14 @@
 #include "FontCharacters.h"
 #include "TextParts.h"
 
+#include "numerals/Positional.h"
 #include "numerals/Roman.h"
 #include "numerals/TextRows.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <stdexcept>
+#include <unordered_map>
 
 namespace rowtext {
 namespace {
@@ -56,7 +58,7 @@ std::string Tally(const Input& in) { return TallyByPlaces(in.digits); }
 std::string Dni(const Input& in) { return DniDigits(in.n); }
 std::string Dozenal(const Input& in) { return DozenalInBrackets(in.n); }
 std::string Framed(const Input& in) { return "[" + in.digits + "]"; }
-std::string Bars(const Input& in) { return BarPattern(in.codes, in.digits.size(), 'j'); }
+std::string Bars(const Input& in) { return BarPattern(in.codes, in.digits.size()); }
 std::string HeadVariants(const Input& in) { return MayaDotsAndBars(in.n); }
 std::string Decimal(const Input& in) { return LabelledDigits(std::to_string(in.n), "decimal"); }
 std::string Hieratic(const Input& in)
@@ -79,80 +81,138 @@ constexpr char kZentlardy[] = "Zentlardy digits";
 // The number sign that tells a braille reader digits follow.
 constexpr const char* kBrailleNumberSign = "\u283C";
 
-constexpr auto G = Source::Glyphs;
 constexpr auto D = Reading::Digits;
 constexpr auto Gr = Reading::Groups;
 constexpr auto Pl = Reading::Places;
 
+// A glyph-string row whose signs are all characters.
+constexpr Rule Written(const char* cell, Reading reading)
+{
+    return {cell, Source::Glyphs, reading};
+}
+
+// A row shown back to front (its script runs right to left).
+constexpr Rule Reversed(Rule rule)
+{
+    rule.reversed = true;
+    return rule;
+}
+
+constexpr Rule InWords(Rule rule, Words words)
+{
+    rule.words = words;
+    return rule;
+}
+
+constexpr Rule WithMark(Rule rule, const char* mark)
+{
+    rule.mark = mark;
+    return rule;
+}
+
+constexpr Rule InPersianDigits(Rule rule)
+{
+    rule.persianDigits = true;
+    return rule;
+}
+
+// A row Unicode does not encode: its text is a stand-in.
+constexpr Rule Described(const char* cell, StandIn standIn, Reading reading = D, int radix = 10)
+{
+    return {cell, Source::Glyphs, reading, radix, standIn};
+}
+
+constexpr Rule Pictures(const char* cell, Source source, Reading reading, StandIn standIn = nullptr)
+{
+    return {cell, source, reading, 10, standIn};
+}
+
+// In the window's order.
 constexpr Rule kRules[] = {
-    {"P37", G, Gr},                                    // Ancient Greek
-    {"P28", G, Gr},                                    // Egyptian
-    {"P36", G, Gr},                                    // Amharic
-    {"P6", G, D},                                      // Arabic
-    {"P40", G, Gr},                                    // Armenian
-    {"PB9", Source::Assyrian, Pl, 60},
-    {"P38", G, Gr},                                    // Attic
-    {"P60", G, D},                                     // Bengali
-    {"P34", G, D, 10, nullptr, false, Words::Run, kBrailleNumberSign},
-    {"P61", G, D, 10, nullptr, false, Words::Run, "", true},  // Farsi
-    {"P26", G, D, 10, &Hands},                         // Fingernumbers
-    {"P41", G, Gr},                                    // Gothic
-    {"P62", G, Gr, 10, nullptr, true},                 // Hebrew
-    {"P39", G, Reading::Tally, 10, &Tally},            // Heyarian
-    {"P63", G, D},                                     // Hindi
-    {"P64", G, Gr},                                    // Ionic
-    {"P42", G, Gr},                                    // Kanji
-    {"PB2", Source::Korean, Gr},
-    {"P14", G, Gr, 10, nullptr, false, Words::PerSign},  // Manchu
-    {"PB7", Source::Maya, Pl},
-    {"P22", G, Pl, 20, &HeadVariants},                 // Maya-Hierogl.
-    {"P15", G, D, 10, nullptr, false, Words::BetweenBlanks},  // Morse code
-    {"P72", G, D, 10, nullptr, true},                  // N'Ko
-    {"l2", Source::Roman, Gr},
-    {"P27", G, Gr},                                    // Sanskrit
-    {"P7", G, D, 10, &Flags},                          // Semaphore
-    {"P71", G, D},                                     // Tibetan
-    {"P53", G, Gr},                                    // Hungar.Runes
-    {"P29", G, D, 10, &Digits<kStaff>},
-    {"P8", G, D, 10, &Digits<kAth>},
-    {"P33", G, D},                                     // Brahmi
-    {"P35", G, D, 10, &Digits<kDancingMen>},
-    {"P23", G, Pl, 16, &InBase<16>},                    // Diamond
-    {"P31", G, Pl, 25, &Dni},
-    {"P13", G, Pl, 2, &InBase<2>},                      // Dual code
-    {"P49", G, Pl, 16, &InBase<16>},                    // Ecclemony
-    {"P48", G, Pl, 16, &InBase<16>},                    // Four Line
-    {"P10", G, D, 10, &Digits<kFuturama>},
-    {"P18", G, D, 10, &Framed},                        // Gorwelion
-    {"PB1", Source::Hieratic, Gr, 10, &Hieratic},
-    {"P65", G, D},                                     // Kannada
-    {"P24", G, D},                                     // Kayah
-    {"P30", G, D, 10, &Digits<kKlingon>},
-    {"P73", G, D},                                     // Khmer
-    {"P66", G, D},                                     // Laotian
-    {"P12", G, D},                                     // Mong
-    {"P19", G, D, 10, &Digits<kNarn>},
-    {"P68", G, D},                                     // Osmanya
-    {"P9", G, D, 10, &Decimal},                        // Oxidilogi
-    {"P4", G, Pl, 12, &Dozenal},                       // Pékrif
-    {"P67", G, D, 10, &Bars},                          // Post code
-    {"P45", G, Pl, 4, &InBase<4>},                      // Quadnary
-    {"P57", G, D, 10, &Digits<kSpaceKees>},
-    {"P20", G, D, 10, &Digits<kStargate>},
-    {"P25", G, Gr},                                    // Suzhou
-    {"P69", G, D},                                     // Tamil
-    {"P21", G, D, 10, &Digits<kTenctonese>},
-    {"P70", G, D},                                     // Thai
-    {"P17", G, D, 10, &Digits<kZentlardy>},
+    Written("P37", Gr),                                  // Ancient Greek
+    Written("P28", Gr),                                  // Egyptian
+    Written("P36", Gr),                                  // Amharic
+    Written("P6", D),                                    // Arabic
+    Written("P40", Gr),                                  // Armenian
+    Pictures("PB9", Source::Assyrian, Pl),
+    Written("P38", Gr),                                  // Attic
+    Written("P60", D),                                   // Bengali
+    WithMark(Written("P34", D), kBrailleNumberSign),     // Braille
+    InPersianDigits(Written("P61", D)),                  // Farsi
+    Described("P26", &Hands),                            // Fingernumbers
+    Written("P41", Gr),                                  // Gothic
+    Reversed(Written("P62", Gr)),                        // Hebrew
+    Described("P39", &Tally, Reading::Tally),            // Heyarian
+    Written("P63", D),                                   // Hindi
+    Written("P64", Gr),                                  // Ionic
+    Written("P42", Gr),                                  // Kanji
+    Pictures("PB2", Source::Korean, Gr),
+    InWords(Written("P14", Gr), Words::PerSign),         // Manchu
+    Pictures("PB7", Source::Maya, Pl),
+    Described("P22", &HeadVariants, Pl, 20),             // Maya-Hierogl.
+    InWords(Written("P15", D), Words::BetweenBlanks),    // Morse code
+    Reversed(Written("P72", D)),                         // N'Ko
+    Pictures("l2", Source::Roman, Gr),                   // the Roman label
+    Written("P27", Gr),                                  // Sanskrit
+    Described("P7", &Flags),                             // Semaphore
+    Written("P71", D),                                   // Tibetan
+    Written("P53", Gr),                                  // Hungar.Runes
+    Described("P29", &Digits<kStaff>),                   // Staff numbers
+    Described("P8", &Digits<kAth>),                      // Ath-Seikai
+    Written("P33", D),                                   // Brahmi
+    Described("P35", &Digits<kDancingMen>),
+    Described("P23", &InBase<kDiamond.radix>, Pl, kDiamond.radix),               // Diamond
+    Described("P31", &Dni, Pl, kDni.radix),
+    Described("P13", &InBase<kDualCode.radix>, Pl, kDualCode.radix),                 // Dual code
+    Described("P49", &InBase<kEcclemony.radix>, Pl, kEcclemony.radix),               // Ecclemony
+    Described("P48", &InBase<kFourLine.radix>, Pl, kFourLine.radix),               // Four Line
+    Described("P10", &Digits<kFuturama>),
+    Described("P18", &Framed),                           // Gorwelion
+    Pictures("PB1", Source::Hieratic, Gr, &Hieratic),
+    Written("P65", D),                                   // Kannada
+    Written("P24", D),                                   // Kayah
+    Described("P30", &Digits<kKlingon>),
+    Written("P73", D),                                   // Khmer
+    Written("P66", D),                                   // Laotian
+    Written("P12", D),                                   // Mong
+    Described("P19", &Digits<kNarn>),
+    Written("P68", D),                                   // Osmanya
+    Described("P9", &Decimal),                           // Oxidilogi
+    Described("P4", &Dozenal, Pl, kPekrif.radix),                   // Pékrif
+    Described("P67", &Bars),                             // Post code
+    Described("P45", &InBase<kQuadnary.radix>, Pl, kQuadnary.radix),                 // Quadnary
+    Described("P57", &Digits<kSpaceKees>),
+    Described("P20", &Digits<kStargate>),
+    Written("P25", Gr),                                  // Suzhou
+    Written("P69", D),                                   // Tamil
+    Described("P21", &Digits<kTenctonese>),
+    Written("P70", D),                                   // Thai
+    Described("P17", &Digits<kZentlardy>),
 };
 
-const Rule& RuleOf(const std::string& cell)
-{
-    for (const Rule& rule : kRules) {
-        if (cell == rule.cell)
-            return rule;
+// A row's rule with the builder and the characters it needs, looked up once.
+struct ResolvedRule : Rule {
+    explicit ResolvedRule(const Rule& rule)
+        : Rule(rule), textRow(rule.source == Source::Glyphs ? FindTextRow(rule.cell) : nullptr),
+          characters(rule.cell)
+    {
     }
-    throw std::out_of_range("no numeral row with the value cell " + cell);
+    const TextRow* textRow;   // nullptr for the picture rows and the Roman label
+    CodeCharacters characters;
+};
+
+const ResolvedRule& RuleOf(const std::string& cell)
+{
+    static const std::unordered_map<std::string, ResolvedRule> rules = [] {
+        std::unordered_map<std::string, ResolvedRule> all;
+        for (const Rule& rule : kRules)
+            all.emplace(rule.cell, ResolvedRule(rule));
+        return all;
+    }();
+    const auto it = rules.find(cell);
+    if (it == rules.end())
+        throw std::out_of_range("no numeral row with the value cell " + cell);
+    return it->second;
 }
 
 std::string DecimalDigitsOf(const std::string& t)
@@ -165,10 +225,10 @@ std::string DecimalDigitsOf(const std::string& t)
     return digits;
 }
 
-std::string WordsOf(const Rule& rule, const std::string& codes)
+std::string WordsOf(const ResolvedRule& rule, const std::string& codes)
 {
     if (rule.words != Words::BetweenBlanks) {
-        SignRun run = SignsOf(rule.cell, codes);
+        SignRun run = SignsOf(rule.characters, codes);
         ToLogicalOrder(run.signs, rule.reversed);
         return Joined(run.signs, rule.words == Words::PerSign ? " " : "");
     }
@@ -179,13 +239,13 @@ std::string WordsOf(const Rule& rule, const std::string& codes)
         if (end == std::string::npos)
             end = codes.size();
         if (end > start)
-            words.push_back(Joined(SignsOf(rule.cell, codes.substr(start, end - start)).signs, ""));
+            words.push_back(Joined(SignsOf(rule.characters, codes.substr(start, end - start)).signs, ""));
         start = end + 1;
     }
     return Joined(words, " ");
 }
 
-std::string GlyphText(const Rule& rule, const Input& in)
+std::string GlyphText(const ResolvedRule& rule, const Input& in)
 {
     if (rule.standIn != nullptr)
         return rule.standIn(in);
@@ -204,9 +264,9 @@ std::string PlacesText(const std::vector<PicturePlace>& places, const char* sepa
 }
 
 // Rows that read the number text show its digits; the others the digits of n.
-Input InputOf(const Rule& rule, int n, const std::string& t)
+Input InputOf(const ResolvedRule& rule, int n, const std::string& t)
 {
-    const TextRow* row = rule.source == Source::Glyphs ? FindTextRow(rule.cell) : nullptr;
+    const TextRow* row = rule.textRow;
     const bool readsText = row != nullptr && row->input == RowInput::Text;
     Input in{n, readsText ? DecimalDigitsOf(t) : std::to_string(n), std::string()};
     if (row != nullptr)
@@ -214,7 +274,7 @@ Input InputOf(const Rule& rule, int n, const std::string& t)
     return in;
 }
 
-std::string TextOfInput(const Rule& rule, const Input& in)
+std::string TextOfInput(const ResolvedRule& rule, const Input& in)
 {
     switch (rule.source) {
     case Source::Glyphs:
@@ -233,7 +293,7 @@ std::string TextOfInput(const Rule& rule, const Input& in)
     return std::string();
 }
 
-Kind KindOf(const Rule& rule)
+Kind KindOf(const ResolvedRule& rule)
 {
     switch (rule.source) {
     case Source::Glyphs:
@@ -245,22 +305,51 @@ Kind KindOf(const Rule& rule)
     }
 }
 
-// The last places of `placeValues`, as many as the pictures have.
-std::string PicturePlacesReading(const std::vector<PicturePlace>& places, const std::vector<int>& placeValues)
+using PlacesOf = std::vector<PicturePlace> (*)(int n);
+
+// The value of each place the pictures write, most significant first: the
+// number the pictures write as a single 1 in that place.
+std::vector<int> PlaceValuesOf(PlacesOf placesOf)
 {
+    std::vector<int> values(placesOf(79999).size(), 0);   // least significant first
+    std::size_t found = 0;
+    for (int m = 1; m <= 79999 && found < values.size(); ++m) {
+        const std::vector<PicturePlace> places = placesOf(m);
+        std::size_t ones = 0;
+        std::size_t at = 0;
+        bool single = true;
+        for (std::size_t i = 0; i < places.size(); ++i) {
+            const int value = places[places.size() - 1 - i].value;
+            ones += value == 1 ? 1 : 0;
+            at = value == 1 ? i : at;
+            single = single && value <= 1;
+        }
+        if (single && ones == 1 && at < values.size() && values[at] == 0) {
+            values[at] = m;
+            ++found;
+        }
+    }
+    return {values.rbegin(), values.rend()};
+}
+
+std::string PicturePlacesReading(PlacesOf placesOf, int n)
+{
+    static const std::vector<int> maya = PlaceValuesOf(&MayaPlaces);
+    static const std::vector<int> assyrian = PlaceValuesOf(&AssyrianPlaces);
+    const std::vector<int>& placeValues = placesOf == &MayaPlaces ? maya : assyrian;
     std::vector<int> digits;
-    for (const PicturePlace& place : places)
+    for (const PicturePlace& place : placesOf(n))
         digits.push_back(place.value);
     const std::size_t skipped = placeValues.size() - std::min(placeValues.size(), digits.size());
     return PlaceReading(digits, {placeValues.begin() + static_cast<std::ptrdiff_t>(skipped), placeValues.end()});
 }
 
-std::string ReadingOf(const Rule& rule, const Input& in)
+std::string ReadingOf(const ResolvedRule& rule, const Input& in)
 {
     if (rule.source == Source::Maya)
-        return PicturePlacesReading(MayaPlaces(in.n), {7200, 360, 20, 1});
+        return PicturePlacesReading(&MayaPlaces, in.n);
     if (rule.source == Source::Assyrian)
-        return PicturePlacesReading(AssyrianPlaces(in.n), {3600, 60, 1});
+        return PicturePlacesReading(&AssyrianPlaces, in.n);
     if (rule.source == Source::Hieratic)
         return Joined(HieraticTerms(in.n), " + ");
     switch (rule.reading) {
@@ -275,7 +364,7 @@ std::string ReadingOf(const Rule& rule, const Input& in)
     case Reading::Groups:
         break;
     }
-    const Rule* r = &rule;
+    const ResolvedRule* r = &rule;
     return GroupReading(in.n, [r](int m) { return TextOfInput(*r, InputOf(*r, m, std::to_string(m))); },
                         rule.words == Words::PerSign ? " " : "");
 }
@@ -284,13 +373,13 @@ std::string ReadingOf(const Rule& rule, const Input& in)
 
 std::string NumeralText(const std::string& cell, int n, const std::string& t)
 {
-    const Rule& rule = RuleOf(cell);
+    const ResolvedRule& rule = RuleOf(cell);
     return TextOfInput(rule, InputOf(rule, n, t));
 }
 
 RowText TextOf(const std::string& cell, int n, const std::string& t)
 {
-    const Rule& rule = RuleOf(cell);
+    const ResolvedRule& rule = RuleOf(cell);
     const Input in = InputOf(rule, n, t);
     RowText row;
     row.text = TextOfInput(rule, in);
@@ -298,7 +387,7 @@ RowText TextOf(const std::string& cell, int n, const std::string& t)
     const std::string sample = row.text.empty() ? NumeralText(cell, 1, "1") : row.text;
     row.script = ScriptOf(sample);
     row.direction = DirectionOf(sample);
-    row.reading = row.text.empty() ? std::string() : ReadingOf(rule, in);
+    row.reading = row.text.empty() ? std::string(kNoSignForZero) : ReadingOf(rule, in);
     return row;
 }
 

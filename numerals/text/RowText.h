@@ -22,7 +22,8 @@ struct RowText {
     Kind kind = Kind::Unicode;
     std::string script;    // ISO 15924 code of the text ("Arab", "Hani", "Latn", "Zyyy" ...)
     Direction direction = Direction::LeftToRight;
-    std::string reading;   // how the signs build the number, e.g. "M + CM + XC + IV = 1000 + 900 + 90 + 4"
+    std::string reading;   // how the signs build the number, e.g. "M + CM + XC + IV = 1000 + 900 + 90 + 4";
+                           // kNoSignForZero where the text is empty
 };
 
 // The row whose value cell is `cell`, for the number n (0..79999) and the

@@ -6,6 +6,7 @@
 #include <unicode/uchar.h>
 #include <unicode/uscript.h>
 #include <unicode/unistr.h>
+#include <unicode/utf8.h>
 
 #include <algorithm>
 
@@ -17,8 +18,11 @@ constexpr unsigned char kLayoutBlank = ' ';
 // The single code point of a sign, or U_SENTINEL for a longer sign.
 UChar32 OnlyCodePoint(const std::string& sign)
 {
-    const icu::UnicodeString s = icu::UnicodeString::fromUTF8(sign);
-    return s.countChar32() == 1 ? s.char32At(0) : U_SENTINEL;
+    const auto length = static_cast<int32_t>(sign.size());
+    int32_t i = 0;
+    UChar32 c = U_SENTINEL;
+    U8_NEXT(sign.data(), i, length, c);
+    return i == length ? c : U_SENTINEL;
 }
 
 bool IsDrawnLeftOfItsConsonant(const std::string& sign)
@@ -30,13 +34,14 @@ bool IsDrawnLeftOfItsConsonant(const std::string& sign)
 
 } // namespace
 
-SignRun SignsOf(const std::string& cell, const std::string& codes)
+SignRun SignsOf(const CodeCharacters& characters, const std::string& codes)
 {
     SignRun run;
+    run.signs.reserve(codes.size());
     for (unsigned char code : codes) {
         if (code == kLayoutBlank)
             continue;
-        const CodeCharacter* character = CharacterOfCode(cell, code);
+        const CodeCharacter* character = characters.of(code);
         if (character == nullptr) {
             run.complete = false;
             continue;

@@ -88,8 +88,8 @@ std::string TallyByPlaces(const std::string& digits)
     return places.empty() ? std::string("0 units") : Joined(places, ", ");
 }
 
-// Five cells per digit at the end of the codes, 1 for a bar, 0 for a gap.
-std::string BarPattern(const std::string& codes, std::size_t digitCount, unsigned char bar)
+// Five cells per digit at the end of the codes, 1 for a bar, 0 for a gap (a blank).
+std::string BarPattern(const std::string& codes, std::size_t digitCount)
 {
     const std::size_t cells = 5 * digitCount;
     const std::string shown = codes.size() >= cells ? codes.substr(codes.size() - cells) : codes;
@@ -97,7 +97,7 @@ std::string BarPattern(const std::string& codes, std::size_t digitCount, unsigne
     for (std::size_t i = 0; i < shown.size(); ++i) {
         if (i > 0 && i % 5 == 0)
             s += ' ';
-        s += static_cast<unsigned char>(shown[i]) == bar ? '1' : '0';
+        s += shown[i] == ' ' ? '0' : '1';
     }
     return s;
 }

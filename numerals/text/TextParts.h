@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FontCharacters.h"
 #include "RowText.h"
 
 #include <functional>
@@ -19,7 +20,7 @@ struct SignRun {
     std::vector<std::string> signs;
     bool complete = true;
 };
-SignRun SignsOf(const std::string& cell, const std::string& codes);
+SignRun SignsOf(const CodeCharacters& characters, const std::string& codes);
 
 // Logical order: reversed for a row shown back to front, and each vowel
 // sign that is drawn left of its consonant put after that consonant.
@@ -71,7 +72,7 @@ std::string DozenalInBrackets(int n);                   // "(11↊2)"
 std::string CountingHands(const std::string& digits);   // "1994 as counting hands: ..."
 std::string SemaphoreLetters(const std::string& digits); // "A I I D"
 std::string TallyByPlaces(const std::string& digits);   // "4 units, 9 tens, ..."
-std::string BarPattern(const std::string& codes, std::size_t digitCount, unsigned char bar);
+std::string BarPattern(const std::string& codes, std::size_t digitCount);
 std::string MayaDotsAndBars(int n);                     // "𝋤𝋳𝋮 (4·19·14)"
 
 } // namespace rowtext

@@ -1,0 +1,370 @@
+// The rows' texts as the numeral-text decisions fix them: the examples for
+// 1994 and 46363, the kinds, zero, order, marks and digit sets, and readings
+// that add up to the number.
+
+#include "RowTable.h"
+#include "numerals/text/RowText.h"
+
+#include <QtTest>
+
+#include <set>
+#include <string>
+
+namespace {
+
+using rowtext::Direction;
+using rowtext::Kind;
+
+std::string CellOf(const QString& caption)
+{
+    for (const RowSpec& row : RowsInDisplayOrder()) {
+        if (caption == QString::fromUtf8(row.caption))
+            return row.cell;
+    }
+    return std::string();
+}
+
+QString TextOf(const std::string& cell, int n, const std::string& t)
+{
+    return QString::fromStdString(rowtext::NumeralText(cell, n, t));
+}
+
+QString TextOf(const std::string& cell, int n)
+{
+    return TextOf(cell, n, std::to_string(n));
+}
+
+// Every code point of the text lies in [first, last].
+bool AllIn(const QString& text, char32_t first, char32_t last)
+{
+    for (char32_t c : text.toUcs4()) {
+        if (c < first || c > last)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class RowTextTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void examples_data();
+    void examples();
+    void kinds();
+    void zeroGivesNoText();
+    void digitRowsTakeOnlyTheDigits_data();
+    void digitRowsTakeOnlyTheDigits();
+    void brailleStartsWithTheNumberSign();
+    void farsiUsesPersianDigits();
+    void rightToLeftRowsInLogicalOrder_data();
+    void rightToLeftRowsInLogicalOrder();
+    void sanskritVowelFollowsItsConsonant();
+    void noPrivateUseCharacters();
+    void scriptAndDirection_data();
+    void scriptAndDirection();
+    void readings_data();
+    void readings();
+    void groupReadingsAddUp_data();
+    void groupReadingsAddUp();
+    void explanationsAndUnknownCells();
+};
+
+void RowTextTest::examples_data()
+{
+    QTest::addColumn<QString>("text1994");
+    QTest::addColumn<QString>("text46363");   // empty: not checked
+    QTest::newRow("Ancient Greek") << QStringLiteral("ΧΗΗΗΗΗΗΗΗΗ𐅄ΔΔΔΔΙΙΙΙ") << QStringLiteral("ΜΜΜΜΧΧΧΧΧΧΗΗΗ𐅄ΔΙΙΙ");
+    QTest::newRow("Egyptian") << QStringLiteral("𓆼𓍢𓍢𓍢𓍢𓍢𓍢𓍢𓍢𓍢𓎆𓎆𓎆𓎆𓎆𓎆𓎆𓎆𓎆𓏤𓏤𓏤𓏤") << QStringLiteral("𓂭𓂭𓂭𓂭𓆼𓆼𓆼𓆼𓆼𓆼𓍢𓍢𓍢𓎆𓎆𓎆𓎆𓎆𓎆𓏤𓏤𓏤");
+    QTest::newRow("Amharic") << QStringLiteral("፲፻፱፻፺፬") << QStringLiteral("፬፼፷፻፫፻፷፫");
+    QTest::newRow("Arabic") << QStringLiteral("١٩٩٤") << QStringLiteral("٤٦٣٦٣");
+    QTest::newRow("Armenian") << QStringLiteral("ՌՋՂԴ") << QStringLiteral("ԴՑՅԿԳ");
+    QTest::newRow("Assyrian") << QStringLiteral("𒌋𒌋𒌋𒐈 𒌋𒐼") << QStringLiteral("𒌋𒈫 𒌋𒌋𒌋𒌋𒌋𒈫 𒌋𒌋𒌋𒌋𒐈");
+    QTest::newRow("Attic") << QStringLiteral("Χ𐅅ΗΗΗΗ𐅄ΔΔΔΔΙΙΙΙ") << QStringLiteral("ΜΜΜΜ𐅆ΧΗΗΗ𐅄ΔΙΙΙ");
+    QTest::newRow("Bengali") << QStringLiteral("১৯৯৪") << QStringLiteral("৪৬৩৬৩");
+    QTest::newRow("Braille") << QStringLiteral("⠼⠁⠊⠊⠙") << QStringLiteral("⠼⠙⠋⠉⠋⠉");
+    QTest::newRow("Farsi") << QStringLiteral("۱۹۹۴") << QStringLiteral("۴۶۳۶۳");
+    QTest::newRow("Fingernumbers") << QStringLiteral("1994 as counting hands: 1; 5 + 4; 5 + 4; 4 fingers") << QStringLiteral("");
+    QTest::newRow("Gothic") << QStringLiteral("𐌰𐍊𐍁𐌳") << QStringLiteral("𐌼𐌵𐍄𐌾𐌲");
+    QTest::newRow("Hebrew") << QStringLiteral("א׳ץצד") << QStringLiteral("מו׳שסג");
+    QTest::newRow("Heyarian") << QStringLiteral("4 units, 9 tens, 9 hundreds, 1 thousand") << QStringLiteral("");
+    QTest::newRow("Hindi") << QStringLiteral("१९९४") << QStringLiteral("४६३६३");
+    QTest::newRow("Ionic") << QStringLiteral("͵αϡϙδ") << QStringLiteral("δΜ͵ϛτξγ");
+    QTest::newRow("Kanji") << QStringLiteral("千九百九十四") << QStringLiteral("四万六千三百六十三");
+    QTest::newRow("Korean") << QStringLiteral("천구백구십사") << QStringLiteral("사만육천삼백육십삼");
+    QTest::newRow("Manchu") << QStringLiteral("ᡝᠮᡠ ᠮᡳᠩᡤᠠᠨ ᡠᠶᡠᠨ ᡨᠠᠩᡤᡡ ᡠᠶᡠᠨᠵᡠ ᡩᡠᡳᠨ") << QStringLiteral("ᡩᡠᡳᠨ ᡨᡠᠮᡝᠨ ᠨᡳᠩᡤᡠᠨ ᠮᡳᠩᡤᠠᠨ ᡳᠯᠠᠨ ᡨᠠᠩᡤᡡ ᠨᡳᠨᠵᡠ ᡳᠯᠠᠨ");
+    QTest::newRow("Maya") << QStringLiteral("𝋥𝋩𝋮") << QStringLiteral("𝋦𝋨𝋮𝋣");
+    QTest::newRow("Maya-Hierogl.") << QStringLiteral("𝋤𝋳𝋮 (4·19·14)") << QStringLiteral("𝋥𝋯𝋲𝋣 (5·15·18·3)");
+    QTest::newRow("Morse code") << QStringLiteral(".---- ----. ----. ....-") << QStringLiteral("....- -.... ...-- -.... ...--");
+    QTest::newRow("N'Ko") << QStringLiteral("߁߉߉߄") << QStringLiteral("߄߆߃߆߃");
+    QTest::newRow("Roman") << QStringLiteral("MCMXCIV") << QStringLiteral("XLVI'MCCCLXIII");
+    QTest::newRow("Sanskrit") << QStringLiteral("घसधि") << QStringLiteral("");
+    QTest::newRow("Semaphore") << QStringLiteral("A I I D") << QStringLiteral("D F C F C");
+    QTest::newRow("Tibetan") << QStringLiteral("༡༩༩༤") << QStringLiteral("༤༦༣༦༣");
+    QTest::newRow("Hungar.Runes") << QStringLiteral("𐳺𐳿𐳾𐳾𐳾𐳾𐳾𐳾𐳾𐳾𐳾𐳽𐳼𐳼𐳼𐳼𐳺𐳺𐳺𐳺") << QStringLiteral("𐳼𐳼𐳼𐳼𐳻𐳺𐳿𐳾𐳾𐳾𐳽𐳼𐳺𐳺𐳺");
+    QTest::newRow("Staff numbers") << QStringLiteral("1994 (staff numerals)") << QStringLiteral("");
+    QTest::newRow("Ath-Seikai") << QStringLiteral("1994 (Ath digits)") << QStringLiteral("");
+    QTest::newRow("Brahmi") << QStringLiteral("𑁧𑁯𑁯𑁪") << QStringLiteral("𑁪𑁬𑁩𑁬𑁩");
+    QTest::newRow("Dancing Men") << QStringLiteral("1994 (dancing-men figures)") << QStringLiteral("");
+    QTest::newRow("Diamond") << QStringLiteral("7CA (base 16)") << QStringLiteral("B51B (base 16)");
+    QTest::newRow("D'Ni") << QStringLiteral("3·4·19 (base 25)") << QStringLiteral("2·24·4·13 (base 25)");
+    QTest::newRow("Dual code") << QStringLiteral("11111001010 (base 2)") << QStringLiteral("1011010100011011 (base 2)");
+    QTest::newRow("Ecclemony") << QStringLiteral("7CA (base 16)") << QStringLiteral("");
+    QTest::newRow("Four Line") << QStringLiteral("7CA (base 16)") << QStringLiteral("");
+    QTest::newRow("Futurama") << QStringLiteral("1994 (Futurama digits)") << QStringLiteral("");
+    QTest::newRow("Gorwelion") << QStringLiteral("[1994]") << QStringLiteral("");
+    QTest::newRow("Hieratic") << QStringLiteral("hieratic signs 1000 + 900 + 90 + 4") << QStringLiteral("hieratic signs 4 × 10000 + 6000 + 300 + 60 + 3");
+    QTest::newRow("Kannada") << QStringLiteral("೧೯೯೪") << QStringLiteral("೪೬೩೬೩");
+    QTest::newRow("Kayah") << QStringLiteral("꤁꤉꤉꤄") << QStringLiteral("꤄꤆꤃꤆꤃");
+    QTest::newRow("Klingon") << QStringLiteral("1994 (Klingon digits)") << QStringLiteral("");
+    QTest::newRow("Khmer") << QStringLiteral("១៩៩៤") << QStringLiteral("៤៦៣៦៣");
+    QTest::newRow("Laotian") << QStringLiteral("໑໙໙໔") << QStringLiteral("໔໖໓໖໓");
+    QTest::newRow("Mong") << QStringLiteral("᠑᠙᠙᠔") << QStringLiteral("᠔᠖᠓᠖᠓");
+    QTest::newRow("Narn") << QStringLiteral("1994 (Narn digits)") << QStringLiteral("");
+    QTest::newRow("Osmanya") << QStringLiteral("𐒡𐒩𐒩𐒤") << QStringLiteral("𐒤𐒦𐒣𐒦𐒣");
+    QTest::newRow("Oxidilogi") << QStringLiteral("1994 (decimal)") << QStringLiteral("");
+    QTest::newRow("Pékrif") << QStringLiteral("(11↊2)") << QStringLiteral("(229↋7)");
+    QTest::newRow("Post code") << QStringLiteral("00111 11010 11010 01101") << QStringLiteral("");
+    QTest::newRow("Quadnary") << QStringLiteral("133022 (base 4)") << QStringLiteral("23110123 (base 4)");
+    QTest::newRow("SpaceKees") << QStringLiteral("1994 (SpaceKees digits)") << QStringLiteral("");
+    QTest::newRow("Stargate") << QStringLiteral("1994 (Stargate digits)") << QStringLiteral("");
+    QTest::newRow("Suzhou") << QStringLiteral("千〩百〩十〤") << QStringLiteral("〤万〦千三百〦十三");
+    QTest::newRow("Tamil") << QStringLiteral("௧௯௯௪") << QStringLiteral("௪௬௩௬௩");
+    QTest::newRow("Tenctonese") << QStringLiteral("1994 (Tenctonese digits)") << QStringLiteral("");
+    QTest::newRow("Thai") << QStringLiteral("๑๙๙๔") << QStringLiteral("๔๖๓๖๓");
+    QTest::newRow("Zentlardy") << QStringLiteral("1994 (Zentlardy digits)") << QStringLiteral("");
+}
+
+void RowTextTest::examples()
+{
+    const std::string cell = CellOf(QString::fromUtf8(QTest::currentDataTag()));
+    QFETCH(QString, text1994);
+    QFETCH(QString, text46363);
+    QVERIFY(!cell.empty());
+    QCOMPARE(TextOf(cell, 1994), text1994);
+    if (!text46363.isEmpty())
+        QCOMPARE(TextOf(cell, 46363), text46363);
+}
+
+void RowTextTest::kinds()
+{
+    std::multiset<Kind> kinds;
+    std::set<std::string> partial;
+    for (const RowSpec& row : RowsInDisplayOrder()) {
+        const rowtext::RowText text = rowtext::TextOf(row.cell, 1994, "1994");
+        kinds.insert(text.kind);
+        if (text.kind == Kind::Partial)
+            partial.insert(row.caption);
+    }
+    QCOMPARE(kinds.count(Kind::Unicode), std::size_t(32));
+    QCOMPARE(kinds.count(Kind::Partial), std::size_t(2));
+    QCOMPARE(kinds.count(Kind::Described), std::size_t(25));
+    QCOMPARE(partial, (std::set<std::string>{"Attic", "Suzhou"}));
+    QCOMPARE(QString(rowtext::KindName(Kind::Described)), QString("described"));
+}
+
+void RowTextTest::zeroGivesNoText()
+{
+    std::set<std::string> empty;
+    for (const RowSpec& row : RowsInDisplayOrder()) {
+        if (TextOf(row.cell, 0).isEmpty())
+            empty.insert(row.caption);
+    }
+    const std::set<std::string> expected{"Roman", "Egyptian", "Attic", "Ancient Greek", "Hungar.Runes", "Amharic",
+                                         "Armenian", "Ionic", "Hebrew", "Gothic", "Sanskrit", "Kanji", "Suzhou",
+                                         "Manchu", "Korean", "Hieratic"};
+    QCOMPARE(empty, expected);
+    QCOMPARE(rowtext::TextOf("P42", 0, "0").reading, std::string(rowtext::kNoSignForZero));
+}
+
+// Blanks, signs and leading zeros: the digits as typed, nothing else.
+void RowTextTest::digitRowsTakeOnlyTheDigits_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Laotian blank") << "P66" << 7 << " 7" << "໗";
+    QTest::newRow("Laotian zeros") << "P66" << 42 << "0042" << "໐໐໔໒";
+    QTest::newRow("Hindi plus") << "P63" << 5 << "+5" << "५";
+    QTest::newRow("Farsi blank") << "P61" << 46 << "  46" << "۴۶";
+    QTest::newRow("N'Ko zeros") << "P72" << 12 << "012" << "߀߁߂";
+    QTest::newRow("Braille blank") << "P34" << 7 << " 7" << "⠼⠛";
+    QTest::newRow("Morse plus") << "P15" << 10 << "+10" << ".---- -----";
+    QTest::newRow("Post code zero") << "P67" << 0 << "0" << "11100";
+    QTest::newRow("Klingon zeros") << "P30" << 7 << "007" << "007 (Klingon digits)";
+    QTest::newRow("Arabic hexadecimal") << "P6" << 26 << "$1A" << "١";
+}
+
+void RowTextTest::digitRowsTakeOnlyTheDigits()
+{
+    QFETCH(QString, cell);
+    QFETCH(int, n);
+    QFETCH(QString, typed);
+    QFETCH(QString, text);
+    QCOMPARE(TextOf(cell.toStdString(), n, typed.toStdString()), text);
+}
+
+void RowTextTest::brailleStartsWithTheNumberSign()
+{
+    for (int n = 0; n <= 79999; n += 7) {
+        const QString text = TextOf("P34", n);
+        QVERIFY(text.startsWith(u'\u283C'));
+        QVERIFY(AllIn(text.mid(1), 0x2801, 0x281B));   // the cells of a..j
+        QCOMPARE(text.size(), QString::number(n).size() + 1);
+    }
+}
+
+void RowTextTest::farsiUsesPersianDigits()
+{
+    for (int n = 0; n <= 79999; ++n) {
+        if (!AllIn(TextOf("P61", n), 0x06F0, 0x06F9))
+            QFAIL(qPrintable(QString("Farsi %1: %2").arg(n).arg(TextOf("P61", n))));
+    }
+}
+
+void RowTextTest::rightToLeftRowsInLogicalOrder_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Hebrew 15") << "P62" << 15 << "טו";
+    QTest::newRow("Hebrew 16") << "P62" << 16 << "טז";
+    QTest::newRow("Hebrew 345") << "P62" << 345 << "שמה";
+    QTest::newRow("Hebrew 5000") << "P62" << 5000 << "ה׳";
+    QTest::newRow("N'Ko 120") << "P72" << 120 << "߁߂߀";
+    QTest::newRow("runes 2001") << "P53" << 2001 << "𐳺𐳺𐳿𐳺";
+}
+
+void RowTextTest::rightToLeftRowsInLogicalOrder()
+{
+    QFETCH(QString, cell);
+    QFETCH(int, n);
+    QFETCH(QString, text);
+    QCOMPARE(TextOf(cell.toStdString(), n), text);
+}
+
+// ि (U+093F) is stored after its consonant, never first or after a vowel sign.
+void RowTextTest::sanskritVowelFollowsItsConsonant()
+{
+    for (int n = 1; n <= 79999; ++n) {
+        const QList<uint> text = TextOf("P27", n).toUcs4();
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] == 0x093F && (i == 0 || text[i - 1] < 0x0915 || text[i - 1] > 0x0939))
+                QFAIL(qPrintable(QString("Sanskrit %1: %2").arg(n).arg(TextOf("P27", n))));
+        }
+    }
+    QCOMPARE(TextOf("P27", 100), QString("कि"));
+}
+
+void RowTextTest::noPrivateUseCharacters()
+{
+    for (const RowSpec& row : RowsInDisplayOrder()) {
+        for (int n : {0, 5, 49, 1994, 46363, 50000, 79999}) {
+            for (char32_t c : TextOf(row.cell, n).toUcs4())
+                QVERIFY2(c < 0xE000 || c > 0xF8FF, row.caption);
+        }
+    }
+}
+
+void RowTextTest::scriptAndDirection_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<bool>("rightToLeft");
+    QTest::newRow("Hebrew") << "P62" << "Hebr" << true;
+    QTest::newRow("N'Ko") << "P72" << "Nkoo" << true;
+    QTest::newRow("Hungar.Runes") << "P53" << "Hung" << true;
+    QTest::newRow("Arabic") << "P6" << "Arab" << false;
+    QTest::newRow("Farsi") << "P61" << "Arab" << false;
+    QTest::newRow("Kanji") << "P42" << "Hani" << false;
+    QTest::newRow("Korean") << "PB2" << "Hang" << false;
+    QTest::newRow("Assyrian") << "PB9" << "Xsux" << false;
+    QTest::newRow("Braille") << "P34" << "Brai" << false;
+    QTest::newRow("Roman") << "l2" << "Latn" << false;
+    QTest::newRow("Sanskrit") << "P27" << "Deva" << false;
+    QTest::newRow("Klingon") << "P30" << "Latn" << false;
+}
+
+void RowTextTest::scriptAndDirection()
+{
+    QFETCH(QString, cell);
+    QFETCH(QString, script);
+    QFETCH(bool, rightToLeft);
+    for (int n : {0, 1994}) {
+        const rowtext::RowText row = rowtext::TextOf(cell.toStdString(), n, std::to_string(n));
+        QCOMPARE(QString::fromStdString(row.script), script);
+        QCOMPARE(row.direction == Direction::RightToLeft, rightToLeft);
+        const std::string isolated = rowtext::Isolated(row);
+        if (rightToLeft && !row.text.empty())
+            QCOMPARE(isolated, "\u2067" + row.text + "\u2069");
+        else
+            QCOMPARE(isolated, row.text);
+    }
+}
+
+void RowTextTest::readings_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("reading");
+    QTest::newRow("Roman") << "l2" << 1994 << "M + CM + XC + IV = 1000 + 900 + 90 + 4";
+    QTest::newRow("Maya") << "PB7" << 1994 << "5 × 360 + 9 × 20 + 14";
+    QTest::newRow("Maya 7200") << "PB7" << 7200 << "1 × 7200";
+    QTest::newRow("Kanji") << "P42" << 1994 << "千 + 九百 + 九十 + 四 = 1000 + 900 + 90 + 4";
+    QTest::newRow("Arabic") << "P6" << 1994 << "1 9 9 4";
+    QTest::newRow("Assyrian") << "PB9" << 46363 << "12 × 3600 + 52 × 60 + 43";
+    QTest::newRow("Hieratic") << "PB1" << 46363 << "4 × 10000 + 6000 + 300 + 60 + 3";
+    QTest::newRow("Sanskrit") << "P27" << 1994 << "घ + स + धि = 4 + 90 + 1900";
+    QTest::newRow("Hebrew 15") << "P62" << 15 << "טו = 15";
+    QTest::newRow("runes") << "P53" << 2001 << "𐳺𐳺𐳿 + 𐳺 = 2000 + 1";
+    QTest::newRow("Diamond") << "P23" << 1994 << "7 × 256 + 12 × 16 + 10";
+    QTest::newRow("Heyarian") << "P39" << 1994 << "4 + 90 + 900 + 1000";
+}
+
+void RowTextTest::readings()
+{
+    QFETCH(QString, cell);
+    QFETCH(int, n);
+    QFETCH(QString, reading);
+    QCOMPARE(QString::fromStdString(rowtext::TextOf(cell.toStdString(), n, std::to_string(n)).reading), reading);
+}
+
+void RowTextTest::groupReadingsAddUp_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("separator");
+    for (const char* cell : {"P37", "P28", "P36", "P40", "P38", "P41", "P62", "P64", "P42", "P53", "P25", "P27", "l2", "PB2"})
+        QTest::newRow(cell) << cell << "";
+    QTest::newRow("P14") << "P14" << " ";
+}
+
+// "signs + signs = value + value": the signs joined give the text, the values
+// add up to the number.
+void RowTextTest::groupReadingsAddUp()
+{
+    QFETCH(QString, cell);
+    QFETCH(QString, separator);
+    for (int n = 1; n <= 79999; n += 13) {
+        const rowtext::RowText row = rowtext::TextOf(cell.toStdString(), n, std::to_string(n));
+        const QStringList sides = QString::fromStdString(row.reading).split(" = ");
+        QCOMPARE(sides.size(), 2);
+        QCOMPARE(sides[0].split(" + ").join(separator), QString::fromStdString(row.text));
+        int sum = 0;
+        for (const QString& value : sides[1].split(" + "))
+            sum += value.toInt();
+        QCOMPARE(sum, n);
+    }
+}
+
+void RowTextTest::explanationsAndUnknownCells()
+{
+    for (const RowSpec& row : RowsInDisplayOrder())
+        QVERIFY2(QString(rowtext::Explanation(row.cell)).size() > 40, row.cell);
+    QCOMPARE(QString(rowtext::Explanation("P99")), QString());
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, rowtext::TextOf("P99", 1, "1"));
+}
+
+QTEST_APPLESS_MAIN(RowTextTest)
+#include "RowTextTest.moc"

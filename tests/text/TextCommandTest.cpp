@@ -1,0 +1,141 @@
+// The command tallyra-text, run as a user runs it: no display, UTF-8 lines.
+
+#include "NumberParser.h"
+#include "RowTable.h"
+
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QStringList lines;
+    QString error;
+};
+
+Run TallyraText(const QStringList& arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(name);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(TALLYRA_TEXT), arguments);
+    process.waitForFinished(30000);
+    Run run;
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    const QString out = QString::fromUtf8(process.readAllStandardOutput());
+    run.lines = out.split(u'\n', Qt::SkipEmptyParts);
+    run.error = QString::fromUtf8(process.readAllStandardError()).trimmed();
+    return run;
+}
+
+} // namespace
+
+class TextCommandTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyRowInDisplayOrder();
+    void lines_data();
+    void lines();
+    void readingColumn();
+    void oneRow();
+    void rejectedTexts_data();
+    void rejectedTexts();
+    void helpAndVersion();
+};
+
+void TextCommandTest::everyRowInDisplayOrder()
+{
+    const Run run = TallyraText({"1994"});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.lines.size(), qsizetype(kRowCount));
+    QMap<QString, int> kinds;
+    for (std::size_t i = 0; i < kRowCount; ++i) {
+        const QStringList columns = run.lines[qsizetype(i)].split(u'\t');
+        QCOMPARE(columns.size(), 3);
+        QCOMPARE(columns[0], QString::fromUtf8(RowsInDisplayOrder()[i].caption));
+        ++kinds[columns[1]];
+    }
+    QCOMPARE(kinds.value("unicode"), 32);
+    QCOMPARE(kinds.value("partial"), 2);
+    QCOMPARE(kinds.value("described"), 25);
+}
+
+void TextCommandTest::lines_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("Kanji") << "1994" << "Kanji\tunicode\t千九百九十四";
+    QTest::newRow("Hebrew") << "1994" << "Hebrew\tunicode\tא׳ץצד";
+    QTest::newRow("Suzhou") << "1994" << "Suzhou\tpartial\t千〩百〩十〤";
+    QTest::newRow("Klingon") << "1994" << "Klingon\tdescribed\t1994 (Klingon digits)";
+    QTest::newRow("hexadecimal") << "$7CA" << "Roman\tunicode\tMCMXCIV";
+    QTest::newRow("leading blank") << " 0042" << "Laotian\tunicode\t໐໐໔໒";
+    QTest::newRow("zero") << "0" << "Egyptian\tunicode\t";
+}
+
+void TextCommandTest::lines()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, line);
+    const Run run = TallyraText({typed});
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.lines.contains(line), qPrintable(run.lines.join(u'\n')));
+}
+
+void TextCommandTest::readingColumn()
+{
+    const Run run = TallyraText({"--reading", "1994"});
+    QCOMPARE(run.lines.size(), qsizetype(kRowCount));
+    for (const QString& line : run.lines)
+        QCOMPARE(line.count(u'\t'), 3);
+    QVERIFY(run.lines.contains("Roman\tunicode\tMCMXCIV\tM + CM + XC + IV = 1000 + 900 + 90 + 4"));
+}
+
+void TextCommandTest::oneRow()
+{
+    const Run run = TallyraText({"--row", "N'Ko", "1994"});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.lines, QStringList{"N'Ko\tunicode\t߁߉߉߄"});
+    const Run unknown = TallyraText({"--row", "Nko", "1994"});
+    QVERIFY(unknown.status != 0);
+    QVERIFY(unknown.lines.isEmpty());
+}
+
+void TextCommandTest::rejectedTexts_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("too large") << "80000" << OutOfRangeMessage();
+    QTest::newRow("negative") << "-5" << OutOfRangeMessage();
+    QTest::newRow("hexadecimal too large") << "$FFFFF" << OutOfRangeMessage();
+    QTest::newRow("letters") << "abc" << "not a number";
+    QTest::newRow("empty") << "" << "not a number";
+    QTest::newRow("trailing text") << "12a" << "not a number";
+}
+
+void TextCommandTest::rejectedTexts()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    const Run run = TallyraText({typed});
+    QVERIFY(run.status > 0);
+    QVERIFY(run.lines.isEmpty());
+    QCOMPARE(run.error, message);
+}
+
+void TextCommandTest::helpAndVersion()
+{
+    const Run help = TallyraText({"--help"});
+    QCOMPARE(help.status, 0);
+    QVERIFY(help.lines.join(u'\n').contains("--reading"));
+    const Run version = TallyraText({"--version"});
+    QCOMPARE(version.status, 0);
+    QCOMPARE(version.lines, QStringList{"tallyra-text " TALLYRA_VERSION});
+}
+
+QTEST_GUILESS_MAIN(TextCommandTest)
+#include "TextCommandTest.moc"
