@@ -268,22 +268,34 @@ void RowCopyTest::rowWithTheFocusIsHighlighted()
 void RowCopyTest::toolTipExplainsAndReads_data()
 {
     QTest::addColumn<QString>("hovered");
-    QTest::newRow("caption") << "tpP42";
-    QTest::newRow("value") << "P42";
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("reading");
+    const QString kanji = QString::fromUtf8("千九百九十四");
+    const QString kanjiReading = QString::fromUtf8("千 + 九百 + 九十 + 四 = 1000 + 900 + 90 + 4");
+    QTest::newRow("Kanji caption") << "tpP42" << "P42" << kanji << kanjiReading;
+    QTest::newRow("Kanji value") << "P42" << "P42" << kanji << kanjiReading;
+    // Right to left: the signs isolated, so that the sum follows them.
+    QTest::newRow("Hebrew value") << "P62" << "P62" << kRli + QString::fromUtf8("א׳ץצד") + kPdi
+                                  << kRli + QString::fromUtf8("א׳ + ץ + צ + ד") + kPdi + " = 1000 + 900 + 90 + 4";
 }
 
 void RowCopyTest::toolTipExplainsAndReads()
 {
     QFETCH(QString, hovered);
+    QFETCH(QString, cell);
+    QFETCH(QString, text);
+    QFETCH(QString, reading);
     type("1994");
     QWidget* target = part(hovered);
     QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), target->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(target, &hover);
     QTRY_VERIFY(QToolTip::isVisible());
-    const QString shown = QTextDocumentFragment::fromHtml(QToolTip::text()).toPlainText();
-    QVERIFY2(shown.contains(QString::fromUtf8(rowtext::Explanation("P42"))), qPrintable(shown));
-    QVERIFY2(shown.contains(QString::fromUtf8("千九百九十四")), qPrintable(shown));
-    QVERIFY2(shown.contains(QString::fromUtf8("千 + 九百 + 九十 + 四 = 1000 + 900 + 90 + 4")), qPrintable(shown));
+    const QStringList shown = QTextDocumentFragment::fromHtml(QToolTip::text()).toPlainText().split('\n');
+    QCOMPARE(shown.size(), 3);
+    QCOMPARE(shown[0], QString::fromUtf8(rowtext::Explanation(cell.toStdString())));
+    QCOMPARE(shown[1], text);
+    QCOMPARE(shown[2], reading);
     QToolTip::hideText();
 }
 
