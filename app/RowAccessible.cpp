@@ -1,11 +1,15 @@
 #include "RowAccessible.h"
 
+#include "RowInteraction.h"
 #include "RowTable.h"
 #include "RowTexts.h"
 
+#include <QKeySequence>
 #include <QLabel>
 
 namespace {
+
+const QString kCopy = QStringLiteral("Copy");
 
 bool IsPictureRow(const QWidget* widget)
 {
@@ -78,6 +82,26 @@ QList<QPair<QAccessibleInterface*, QAccessible::Relation>> RowAccessible::relati
             relations.append({label, QAccessible::Label});
     }
     return relations;
+}
+
+QStringList RowAccessible::actionNames() const
+{
+    return QStringList{kCopy} + QAccessibleWidget::actionNames();
+}
+
+void RowAccessible::doAction(const QString& actionName)
+{
+    if (actionName != kCopy)
+        return QAccessibleWidget::doAction(actionName);
+    if (const auto* rows = widget()->window()->findChild<const RowInteraction*>())
+        rows->copyRow(cell());
+}
+
+QStringList RowAccessible::keyBindingsForAction(const QString& actionName) const
+{
+    if (actionName == kCopy)
+        return {QKeySequence(QKeySequence::Copy).toString()};
+    return QAccessibleWidget::keyBindingsForAction(actionName);
 }
 
 QString RowAccessible::text(int startOffset, int endOffset) const

@@ -19,6 +19,11 @@ public:
     void* interface_cast(QAccessible::InterfaceType type) override;
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override;
 
+    // "Copy", as in the row's context menu, besides the widget's own actions.
+    QStringList actionNames() const override;
+    void doAction(const QString& actionName) override;
+    QStringList keyBindingsForAction(const QString& actionName) const override;
+
     // The numeral as read-only text.
     QString text(int startOffset, int endOffset) const override;
     int characterCount() const override;

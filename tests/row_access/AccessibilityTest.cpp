@@ -8,6 +8,8 @@
 #include "numerals/text/RowText.h"
 
 #include <QAccessible>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -42,6 +44,7 @@ private slots:
     void rowTextFollowsTheShownNumber();
     void rejectedTextKeepsTheRowTexts_data();
     void rejectedTextKeepsTheRowTexts();
+    void rowCopiesItselfAsAnAction();
     void numberFieldIsNamedByItsLabel();
     void spinButtonIsASpinControl();
     void messageLineIsANotification();
@@ -161,6 +164,17 @@ void AccessibilityTest::rejectedTextKeepsTheRowTexts()
     QCOMPARE(window_->numberField()->text(), rejected);
     QCOMPARE(row("P42")->text(QAccessible::Value), QString::fromUtf8("千九百九十四"));
     QCOMPARE(row("l2")->text(QAccessible::Value), QStringLiteral("MCMXCIV"));
+}
+
+void AccessibilityTest::rowCopiesItselfAsAnAction()
+{
+    type("1994");
+    QAccessibleActionInterface* actions = row("P42")->actionInterface();
+    QVERIFY(actions->actionNames().contains("Copy"));
+    QCOMPARE(actions->keyBindingsForAction("Copy"), QStringList{"Ctrl+C"});
+    QGuiApplication::clipboard()->clear();
+    actions->doAction("Copy");
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromUtf8("千九百九十四"));
 }
 
 void AccessibilityTest::numberFieldIsNamedByItsLabel()
