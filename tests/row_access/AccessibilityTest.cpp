@@ -89,31 +89,31 @@ void AccessibilityTest::everyRowIsNamedByItsCaption()
 {
     type("1994");
     QAccessibleInterface* window = Accessible(window_.get());
-    for (const RowSpec& spec : RowsInDisplayOrder()) {
-        const QString cell = QLatin1String(spec.cell);
-        QAccessibleInterface* iface = row(spec.cell);
-        QVERIFY2(iface, spec.cell);
-        QCOMPARE(iface->text(QAccessible::Name), QString::fromUtf8(spec.caption));
-        QCOMPARE(iface->role(), spec.kind == ValueKind::PaintBox ? QAccessible::Graphic : QAccessible::StaticText);
-        const QString expected = Expected(spec, 1994, "1994");
+    for (const RowSpec& entry : RowsInDisplayOrder()) {
+        const QString cell = QLatin1String(entry.cell);
+        QAccessibleInterface* iface = row(entry.cell);
+        QVERIFY2(iface, entry.cell);
+        QCOMPARE(iface->text(QAccessible::Name), QString::fromUtf8(entry.caption));
+        QCOMPARE(iface->role(), entry.kind == ValueKind::PaintBox ? QAccessible::Graphic : QAccessible::StaticText);
+        const QString expected = Expected(entry, 1994, "1994");
         QCOMPARE(iface->text(QAccessible::Value), expected);
         QAccessibleTextInterface* text = iface->textInterface();
-        QVERIFY2(text, spec.cell);
+        QVERIFY2(text, entry.cell);
         QCOMPARE(text->characterCount(), expected.size());
         QCOMPARE(text->text(0, text->characterCount()), expected);
         const QString explanation = iface->text(QAccessible::Description);
-        QVERIFY2(!explanation.isEmpty(), spec.cell);
-        QCOMPARE(explanation, QString::fromUtf8(rowtext::Explanation(spec.cell)));
+        QVERIFY2(!explanation.isEmpty(), entry.cell);
+        QCOMPARE(explanation, QString::fromUtf8(rowtext::Explanation(entry.cell)));
         const auto labels = iface->relations(QAccessible::Label);
         QVERIFY2(std::any_of(labels.begin(), labels.end(),
                              [&](const auto& label) {
                                  return label.first->object()->objectName() == QStringLiteral("tp") + cell;
                              }),
-                 spec.cell);
+                 entry.cell);
         QAccessibleInterface* ancestor = iface->parent();
         while (ancestor && ancestor->object() != window->object())
             ancestor = ancestor->parent();
-        QVERIFY2(ancestor, spec.cell);
+        QVERIFY2(ancestor, entry.cell);
     }
 }
 
