@@ -1,5 +1,6 @@
 #include "BottomBar.h"
 
+#include "Accessibility.h"
 #include "PictureHolder.h"
 #include "SpinButton.h"
 #include "UiFonts.h"
@@ -27,6 +28,7 @@ BottomBar::BottomBar(QWidget* parent) : QWidget(parent)
     ze1_->setObjectName(QStringLiteral("ze1"));
     ze1_->setGeometry(80, 10, 113, 22);
     ze1_->setMaxLength(std::numeric_limits<int>::max());   // any length of text
+    l1_->setBuddy(ze1_);   // names the field for a screen reader
 
     spinButton1_ = new SpinButton(this);
     spinButton1_->setObjectName(QStringLiteral("SpinButton1"));
@@ -49,4 +51,5 @@ void BottomBar::setMessage(const QString& text)
         return;
     l3_->setText(text);
     l3_->adjustSize();
+    AnnounceMessage(l3_);
 }

@@ -1,11 +1,14 @@
 #include "MainWindow.h"
 
+#include "Accessibility.h"
 #include "BottomBar.h"
 #include "NumberParser.h"
 #include "NumeralPages.h"
 #include "PaintBox.h"
 #include "PictureComposition.h"
+#include "RowInteraction.h"
 #include "RowTable.h"
+#include "RowTexts.h"
 #include "UiFonts.h"
 #include "ValueCell.h"
 #include "WindowPalette.h"
@@ -44,6 +47,7 @@ MainWindow::ErrorDisplay MessageBoxDisplay(QWidget* parent)
 MainWindow::MainWindow(Clock clock, QWidget* parent)
     : QWidget(parent), clock_(std::move(clock)), errorDisplay_(MessageBoxDisplay(this))
 {
+    InstallAccessibility();
     buildWindow();
     connectHandlers();
 }
@@ -67,6 +71,8 @@ void MainWindow::buildWindow()
     P3->setGeometry(0, 0, kClientWidth, kClientHeight - BottomBar::kHeight);
     PG1_ = new NumeralPages(P3);
     PG1_->setGeometry(P3->rect());
+    rowTexts_ = new RowTexts(this);
+    new RowInteraction(PG1_, rowTexts_, this);
 
     // The main menu's one item, "Ende", is never shown; its shortcut Esc
     // closes the window from anywhere in it.
@@ -212,6 +218,7 @@ void MainWindow::PaintBox11Paint()
     romanLabel()->adjustSize();
     ++romanUpdates_;
     fillTextRows(n);
+    rowTexts_->setShown(n, numberText());
 }
 
 // Each row gets its caption as soon as its builder returns; the rows that

@@ -14,6 +14,7 @@ class PaintBox;
 class QAction;
 class QLabel;
 class QLineEdit;
+class RowTexts;
 class ValueCell;
 
 // The program's one window: two tab pages of numeral rows above the bar
@@ -79,6 +80,7 @@ private:
     FontRegistry fonts_;
     NumeralPages* PG1_ = nullptr;
     BottomBar* P1_ = nullptr;
+    RowTexts* rowTexts_ = nullptr;
     QAction* M2_ = nullptr;
     bool activated_ = false;
     bool centred_ = false;

@@ -1,0 +1,180 @@
+#!/usr/bin/python3
+"""test_accessibility_tree.py PROGRAM TEXT_PROGRAM
+
+The real window as a screen reader reads it over AT-SPI: every row an
+object named by its caption, its text the row's numeral as the text command
+prints it ("no sign for zero" where the row shows nothing), its description
+the system's explanation; the number field named "Number"; the spin button
+a spin control whose actions step the number; the message line a
+notification announced when it appears. Needs an X display and a session
+bus with the accessibility bus up (with_atspi_bus.sh).
+"""
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+NO_SIGN = "no sign for zero"
+OUT_OF_RANGE = "Number must be greater than 0 and less than 80000"
+
+
+def fail(message):
+    print("FAIL: " + message, file=sys.stderr)
+    sys.exit(1)
+
+
+def pump(seconds):
+    """Lets libatspi take in the bus's signals (new applications, events)."""
+    context = GLib.MainContext.default()
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        while context.iteration(False):
+            pass
+        time.sleep(0.01)
+
+
+def wait_for(what, probe, seconds=20):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        found = probe()
+        if found:
+            return found
+        pump(0.1)
+    fail(what)
+
+
+def application(name):
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == name:
+            return app
+    return None
+
+
+def walk(node):
+    yield node
+    for child in node:
+        if child is not None:
+            yield from walk(child)
+
+
+def text_of(node):
+    try:
+        return node.queryText().getText(0, -1)
+    except NotImplementedError:
+        return None
+
+
+def rows_in_tree(app):
+    """(name, text, description) of every object that carries a numeral."""
+    rows = []
+    for node in walk(app):
+        if node.getRole() in (pyatspi.ROLE_LABEL, pyatspi.ROLE_IMAGE) and node.description:
+            rows.append((node.name, text_of(node), node.description))
+    return rows
+
+
+def expected_rows(text_program, number):
+    out = subprocess.run([text_program, number], check=True, capture_output=True, text=True).stdout
+    rows = []
+    for line in out.splitlines():
+        caption, _kind, text = line.split("\t")
+        text = text.replace("\u2067", "").replace("\u2069", "")
+        rows.append((caption, text or NO_SIGN))
+    return rows
+
+
+def one(app, role, what):
+    found = [node for node in walk(app) if node.getRole() == role]
+    if len(found) != 1:
+        fail(f"{len(found)} objects of role {what}, expected one")
+    return found[0]
+
+
+def check_rows(app, field, text_program, number):
+    field.queryEditableText().setTextContents(number)
+    if text_of(field) != number:
+        fail(f"the field shows {text_of(field)!r} after setting {number}")
+    expected = expected_rows(text_program, number)
+    actual = rows_in_tree(app)
+    if len(actual) != 59 or len(expected) != 59:
+        fail(f"{len(actual)} rows in the tree, {len(expected)} from the text command, expected 59")
+    for (caption, text), (name, shown, description) in zip(expected, actual):
+        if name != caption:
+            fail(f"at {number}: a row named {name!r} where {caption!r} belongs (display order)")
+        if shown != text:
+            fail(f"at {number}: {caption} reads {shown!r}, expected {text!r}")
+        if not description.strip() or description == caption:
+            fail(f"{caption} has no explanation")
+    print(f"ok: {number}: 59 rows with caption, text and explanation")
+    return actual
+
+
+def check_spin_button(app, field):
+    spin = one(app, pyatspi.ROLE_SPIN_BUTTON, "spin button")
+    if not spin.name:
+        fail("the spin button has no name")
+    action = spin.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    field.queryEditableText().setTextContents("1994")
+    for wanted, result in (("increase", "1995"), ("decrease", "1994")):
+        index = next((i for i, name in enumerate(names) if name.lower().startswith(wanted)), None)
+        if index is None:
+            fail(f"the spin button has no {wanted} action (it has {names})")
+        action.doAction(index)
+        wait_for(f"the {wanted} action did not step the number to {result}", lambda: text_of(field) == result, 5)
+    print(f"ok: spin button {spin.name!r}, actions {names}")
+
+
+def check_message(app, field):
+    message = one(app, pyatspi.ROLE_NOTIFICATION, "notification")
+    heard = []
+
+    def listener(event):
+        if event.detail1 == 1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+            heard.append(event.source.name)
+
+    pyatspi.Registry.registerEventListener(listener, "object:state-changed:showing")
+    field.queryEditableText().setTextContents("80000")
+    deadline = time.monotonic() + 5
+    while not heard and time.monotonic() < deadline:
+        pump(0.05)
+    pyatspi.Registry.deregisterEventListener(listener, "object:state-changed:showing")
+    if heard != [OUT_OF_RANGE]:
+        fail(f"announced {heard}, expected the message once")
+    if message.name != OUT_OF_RANGE:
+        fail(f"the message line is named {message.name!r}")
+    print("ok: the message line is announced when it appears")
+
+
+def main():
+    program, text_program = sys.argv[1:3]
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    window = subprocess.Popen([program], env=env)
+    try:
+        app = wait_for("the program did not appear on the accessibility bus", lambda: application("Tallyra"))
+        field = wait_for("no text field named Number",
+                         lambda: next((n for n in walk(app)
+                                       if n.getRole() == pyatspi.ROLE_TEXT and n.name == "Number"), None))
+        labels = [target.name for relation in field.getRelationSet()
+                  if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
+                  for target in (relation.getTarget(i) for i in range(relation.getNTargets()))]
+        if "Number" not in labels:
+            fail(f"the number field is labelled by {labels}, not by the label Number")
+        print("ok: the number field is named Number by its label")
+        for number in ("1994", "0", "46363"):
+            rows = check_rows(app, field, text_program, number)
+        for name, text, description in rows:
+            if name in ("Kanji", "Hebrew", "Maya", "Semaphore"):
+                print(f"   {name}: {text} | {description}")
+        check_spin_button(app, field)
+        check_message(app, field)
+    finally:
+        window.terminate()
+        window.wait()
+    print("PASS: accessibility tree")
+
+
+main()
