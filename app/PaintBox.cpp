@@ -41,7 +41,9 @@ void PaintBox::paintEvent(QPaintEvent*)
     if (strip_.isNull())
         return;
     QPainter painter(this);
-    if (!fineStrip_.isNull() && devicePixelRatioF() > 1.0) {
+    // The scale of what is painted on: the screen's device pixel ratio, or 1
+    // when the box is rendered into a plain image.
+    if (!fineStrip_.isNull() && painter.deviceTransform().m11() > 1.0) {
         // Exact at a ratio of 2; smoothly scaled at other ratios.
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(offset_, fineStrip_);
