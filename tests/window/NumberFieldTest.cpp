@@ -108,6 +108,8 @@ void NumberFieldTest::typedDigitsOfOtherScripts_data()
     QTest::newRow("persian") << u"\u06F1\u06F9\u06F9\u06F4"_qs << "1994" << "MCMXCIV";
     QTest::newRow("fullwidth") << u"\uFF11\uFF19\uFF19\uFF14"_qs << "1994" << "MCMXCIV";
     QTest::newRow("devanagari after ascii") << u"1\u096F"_qs << "19" << "XIX";
+    QTest::newRow("mathematical digits, two code units each") << u"\U0001D7CF\U0001D7D7\U0001D7D7\U0001D7D2"_qs
+                                                              << "1994" << "MCMXCIV";
     // Typing keeps its blanks; the parser refuses them as before.
     QTest::newRow("typed trailing blank") << u"\u0661\u0662 "_qs << "0" << "";
 }
@@ -120,6 +122,7 @@ void NumberFieldTest::typedDigitsOfOtherScripts()
     field()->selectAll();
     TypeText(field(), keys);
     QCOMPARE(field()->text(), text);
+    QCOMPARE(field()->cursorPosition(), int(text.size()));
     QCOMPARE(window_->romanLabel()->text(), roman);
 }
 
