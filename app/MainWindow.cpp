@@ -2,8 +2,12 @@
 
 #include "Accessibility.h"
 #include "BottomBar.h"
+#include "ForgivingNumberInput.h"
+#include "NumberFieldKeys.h"
+#include "NumberInput.h"
 #include "NumberParser.h"
 #include "NumeralPages.h"
+#include "PageShortcuts.h"
 #include "PaintBox.h"
 #include "PictureComposition.h"
 #include "RowInteraction.h"
@@ -73,6 +77,8 @@ void MainWindow::buildWindow()
     PG1_->setGeometry(P3->rect());
     rowTexts_ = new RowTexts(this);
     new RowInteraction(PG1_, rowTexts_, this);
+    new PageShortcuts(this, PG1_);
+    ForgivingNumberInput::attachTo(P1_->numberField());
 
     // The main menu's one item, "Ende", is never shown; its shortcut Esc
     // closes the window from anywhere in it.
@@ -90,6 +96,8 @@ void MainWindow::connectHandlers()
             [this] { runEventHandler([this] { SpinButton1UpClick(); }); });
     connect(P1_->spinButton(), &SpinButton::downClicked, this,
             [this] { runEventHandler([this] { SpinButton1DownClick(); }); });
+    connect(NumberFieldKeys::attachTo(P1_->numberField()), &NumberFieldKeys::stepRequested, this,
+            [this](int delta) { runEventHandler([this, delta] { stepNumber(delta); }); });
     connect(M2_, &QAction::triggered, this, [this] { runEventHandler([this] { schl1Click(); }); });
     const std::pair<const char*, void (MainWindow::*)()> boxes[] = {
         {"PB2", &MainWindow::PB2Paint}, {"PB1", &MainWindow::PB1Paint},
@@ -182,16 +190,14 @@ void MainWindow::schl1Click() { close(); }
 
 // The spin button works in 64 bits, so the largest and smallest numbers the
 // field can hold step to the range's ends instead of wrapping around.
-void MainWindow::SpinButton1UpClick()
-{
-    const qint64 next = qint64(ReadNumber(numberText())) + 1;
-    setNumberText(QString::number(std::min<qint64>(next, kLargestNumber)));
-}
+void MainWindow::SpinButton1UpClick() { stepNumber(1); }
 
-void MainWindow::SpinButton1DownClick()
+void MainWindow::SpinButton1DownClick() { stepNumber(-1); }
+
+// The spin button's step, also taken by the keys and the wheel in the field.
+void MainWindow::stepNumber(int delta)
 {
-    const qint64 next = qint64(ReadNumber(numberText())) - 1;
-    setNumberText(QString::number(std::max<qint64>(next, 0)));
+    setNumberText(QString::number(SteppedNumber(ReadNumber(numberText()), delta)));
 }
 
 void MainWindow::ze1Change()

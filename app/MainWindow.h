@@ -70,6 +70,7 @@ private:
     void centreOnScreen();
     bool runEventHandler(const std::function<void()>& handler);
     void setNumberText(const QString& text);
+    void stepNumber(int delta);
     QString numberText() const;
     void fillTextRows(int n);
     bool pictureGuard(bool reportsRange, int& number);

@@ -11,9 +11,11 @@ PaintBox::PaintBox(const QString& name, QWidget* parent) : QWidget(parent)
     setPalette(palette);
 }
 
-void PaintBox::copyStrip(const QImage& strip, const QPoint& offset, std::vector<PictureStrip::Placed> placements)
+void PaintBox::copyStrip(const QImage& strip, const QPoint& offset, std::vector<PictureStrip::Placed> placements,
+                         const QImage& fineStrip)
 {
     strip_ = strip;
+    fineStrip_ = fineStrip;
     offset_ = offset;
     placements_ = std::move(placements);
     ++compositionCount_;
@@ -38,6 +40,7 @@ void PaintBox::paintEvent(QPaintEvent*)
         const bool completed = handler_();
         if (completed && compositionCount_ == before) {
             strip_ = QImage();   // the guard stopped it: nothing is drawn
+            fineStrip_ = QImage();
             placements_.clear();
         }
     }
@@ -46,5 +49,13 @@ void PaintBox::paintEvent(QPaintEvent*)
     if (strip_.isNull())
         return;
     QPainter painter(this);
+    // The scale of what is painted on: the screen's device pixel ratio, or 1
+    // when the box is rendered into a plain image.
+    if (!fineStrip_.isNull() && painter.deviceTransform().m11() > 1.0) {
+        // Exact at a ratio of 2; smoothly scaled at other ratios.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(offset_, fineStrip_);
+        return;
+    }
     painter.drawImage(offset_, strip_);
 }

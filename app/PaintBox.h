@@ -24,10 +24,14 @@ public:
 
     void setPaintHandler(Handler handler) { handler_ = std::move(handler); }
     // The final copy of a composition: the strip's top-left corner goes to
-    // `offset` in the box; what falls outside the box is cut off.
-    void copyStrip(const QImage& strip, const QPoint& offset, std::vector<PictureStrip::Placed> placements);
+    // `offset` in the box; what falls outside the box is cut off. A fine
+    // strip (device pixel ratio above 1) is shown instead of the strip on
+    // screens of more than one device pixel per pixel.
+    void copyStrip(const QImage& strip, const QPoint& offset, std::vector<PictureStrip::Placed> placements,
+                   const QImage& fineStrip = QImage());
 
     const QImage& strip() const { return strip_; }
+    const QImage& fineStrip() const { return fineStrip_; }
     // Which pictures the strip holds and where (strip coordinates).
     const std::vector<PictureStrip::Placed>& placements() const { return placements_; }
     QPoint stripOffset() const { return offset_; }
@@ -40,6 +44,7 @@ protected:
 private:
     Handler handler_;
     QImage strip_;
+    QImage fineStrip_;
     QPoint offset_;
     std::vector<PictureStrip::Placed> placements_;
     bool stripIsFresh_ = false;

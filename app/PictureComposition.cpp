@@ -35,22 +35,29 @@ const BoxLayout& LayoutOf(const PaintBox& box)
 
 }  // namespace
 
-void LoadGifPicture(PictureHolder& holder, const QString& name)
+QImage DecodeGifResource(const QString& type, const QString& name)
 {
-    const QByteArray data = LoadProgramResource(QStringLiteral("GIF"), name);
+    const QByteArray data = LoadProgramResource(type, name);
     gif::ByteStream stream(data.constData(), static_cast<std::size_t>(data.size()));
     gif::TGIFImage image;
     image.LoadFromStream(stream);
-    holder.clearPicture();
     QImage bitmap;
     gif::CopyImageTo(image, bitmap);
-    holder.setPicture(bitmap);
+    return bitmap;
+}
+
+void LoadGifPicture(PictureHolder& holder, const QString& name)
+{
+    holder.clearPicture();
+    holder.setPicture(DecodeGifResource(QStringLiteral("GIF"), name));
 }
 
 void ComposePictures(PaintBox& box, PictureHolder& holder, const PictureSequence& steps)
 {
     const BoxLayout& layout = LayoutOf(box);
-    PictureStrip strip(box.size(), layout.placement);
+    // Above one device pixel per pixel the box also gets the fine strip.
+    const int fineScale = box.devicePixelRatioF() > 1.0 ? kFinePictureScale : 1;
+    PictureStrip strip(box.size(), layout.placement, fineScale);
     for (const PictureStep& step : steps) {
         if (step.isGap()) {
             strip.addGap(step.gap);
@@ -58,7 +65,8 @@ void ComposePictures(PaintBox& box, PictureHolder& holder, const PictureSequence
         }
         const QString name = QString::fromStdString(step.picture);
         LoadGifPicture(holder, name);
-        strip.append(name, holder.picture(), holder.width());
+        const QImage fine = fineScale > 1 ? DecodeGifResource(QStringLiteral("GIF2X"), name) : QImage();
+        strip.append(name, holder.picture(), holder.width(), fine);
     }
-    box.copyStrip(strip.image(), layout.offset, strip.placements());
+    box.copyStrip(strip.image(), layout.offset, strip.placements(), strip.fineImage());
 }

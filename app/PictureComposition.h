@@ -2,10 +2,19 @@
 
 #include "pictures/PictureNumerals.h"
 
+#include <QImage>
 #include <QString>
 
 class PaintBox;
 class PictureHolder;
+
+// The pictures under the resource type "GIF2X" are this many times as large
+// as those under "GIF".
+constexpr int kFinePictureScale = 2;
+
+// The named picture of the program's resources of the given type ("GIF",
+// "GIF2X"), decoded by the program's GIF reader.
+QImage DecodeGifResource(const QString& type, const QString& name);
 
 // Replaces the holder's picture with the named GIF picture of the program's
 // resources, decoded afresh.
@@ -16,4 +25,6 @@ void LoadGifPicture(PictureHolder& holder, const QString& name);
 // at the cursor (at the top edge, or centred for the Hieratic box), every gap
 // added to the cursor, and finally the strip copied onto the box at the
 // box's offset. An error leaves before the copy, so the box keeps what it had.
+// Where the box's device pixel ratio is above 1 the box also gets the same
+// strip composed of the fine pictures, at the same logical places.
 void ComposePictures(PaintBox& box, PictureHolder& holder, const PictureSequence& steps);

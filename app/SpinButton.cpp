@@ -7,7 +7,9 @@
 
 SpinButton::SpinButton(QWidget* parent) : QWidget(parent)
 {
-    setFocusPolicy(Qt::StrongFocus);
+    // A click leaves the focus where it is (in the number field, so typing
+    // goes on there); Tab still reaches the button for its keys.
+    setFocusPolicy(Qt::TabFocus);
     repeatTimer_.setSingleShot(false);
     repeatTimer_.setTimerType(Qt::PreciseTimer);
     connect(&repeatTimer_, &QTimer::timeout, this, &SpinButton::repeat);

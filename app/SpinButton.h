@@ -5,8 +5,9 @@
 
 // An up/down control of two halves. Pressing a half clicks it once; holding
 // it repeats the click after 400 ms and then every 100 ms while the pointer
-// stays on the pressed half. With the focus, Up and Down click their half
-// and Space clicks the half that has the focus (the one last pressed).
+// stays on the pressed half. A click leaves the keyboard focus where it was;
+// with the focus (reached with Tab), Up and Down click their half and Space
+// clicks the half that has the focus (the one last pressed).
 class SpinButton : public QWidget {
     Q_OBJECT
 public:

@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "MainWindow.h"
 #include "UiFonts.h"
 
@@ -18,6 +19,9 @@ QIcon ProgramIcon()
 
 int main(int argc, char** argv)
 {
+    // --help, --version and unknown options end here, before any display is needed.
+    if (const std::optional<int> status = AnswerCommandLine(argc, argv))
+        return *status;
     QApplication application(argc, argv);
     // The name on the task bar; the window keeps its own title.
     QApplication::setApplicationName(QStringLiteral("Tallyra"));

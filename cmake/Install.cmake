@@ -4,9 +4,10 @@
 #   cpack -G DEB   (in the build folder)         tallyra_<version>_<arch>.deb
 #
 # Installs bin/tallyra, share/applications/tallyra.desktop, the icon in the
-# hicolor theme (scalable SVG and the rendered PNG sizes) and the AppStream
-# metainfo, and the command tallyra-text. Nothing else: the inspector and the
-# tests stay in the build.
+# hicolor theme (scalable SVG and the rendered PNG sizes), the AppStream
+# metainfo, the copyright file (Debian's machine-readable format) and the
+# command tallyra-text. Nothing else: the inspector and the tests stay in the
+# build.
 
 if(NOT TARGET tallyra)
   return()   # core-only builds have no program to install
@@ -26,6 +27,18 @@ install(FILES ${tallyra_packaging_dir}/tallyra.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${tallyra_packaging_dir}/tallyra.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The copyright file quotes the fonts' licence from resources/fonts/OFL.txt,
+# in the format's indented form (an empty line is " .").
+set(TALLYRA_COPYRIGHT_YEAR 2026)
+file(READ ${PROJECT_SOURCE_DIR}/resources/fonts/OFL.txt TALLYRA_OFL_TEXT)
+string(STRIP "${TALLYRA_OFL_TEXT}" TALLYRA_OFL_TEXT)
+string(REGEX REPLACE "[ \t]*\n" "\n " TALLYRA_OFL_TEXT " ${TALLYRA_OFL_TEXT}")
+string(REGEX REPLACE "\n \n" "\n .\n" TALLYRA_OFL_TEXT "${TALLYRA_OFL_TEXT}")
+string(REGEX REPLACE "\n \n" "\n .\n" TALLYRA_OFL_TEXT "${TALLYRA_OFL_TEXT}")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/fonts/OFL.txt)
+configure_file(${tallyra_packaging_dir}/copyright.in ${PROJECT_BINARY_DIR}/packaging/copyright @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/packaging/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tallyra)
 
 set(tallyra_hicolor ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 install(FILES ${tallyra_icon_dir}/tallyra.svg DESTINATION ${tallyra_hicolor}/scalable/apps)

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Builds the Debian package with CPack and checks it: its control fields and
 # declared dependencies (the Qt libraries and the fonts the window asks for by
-# name), its file list, and that the program extracted from it starts
+# name), its file list and copyright file, and that the program extracted from it starts
 # offscreen and stays up.
-# Usage: check_package.sh CPACK BUILD_DIR VERSION WORK_DIR
+# Usage: check_package.sh CPACK BUILD_DIR VERSION WORK_DIR SOURCE_DIR
 set -euo pipefail
-cpack=$1 build=$2 version=$3 work=$4
+cpack=$1 build=$2 version=$3 work=$4 source=$5
 . "$(dirname "$0")/common.sh"
 need_tool dpkg-deb dpkg
 need_tool dpkg-shlibdeps dpkg-dev
@@ -48,6 +48,7 @@ grep -q '^-rwxr-xr-x .* \./usr/bin/tallyra$' "$tmp/contents" || fail "usr/bin/ta
 
 root="$tmp/root"
 dpkg-deb -x "$deb" "$root"
+check_copyright "$root/usr/share/doc/tallyra/copyright" "$source/resources/fonts/OFL.txt"
 program="$root/usr/bin/tallyra"
 if command -v readelf >/dev/null; then
   ! readelf -d "$program" | grep -q 'R\(UN\)\?PATH' || fail "the packaged program carries a library search path"

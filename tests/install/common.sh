@@ -33,3 +33,27 @@ desktop_value() {
     /^\[/ { in_entry = ($0 == "[Desktop Entry]") }
     in_entry && $1 == key { sub(/^[^=]*=/, ""); print; exit }' "$1"
 }
+
+# Checks a copyright file in Debian's machine-readable format: the format
+# line, GPL-3+ for all files, a stand-alone licence paragraph for every
+# licence a Files paragraph names, and the fonts' licence quoted in full
+# from OFL (the file the fonts carry in the source tree).
+check_copyright() {
+  local copyright=$1 ofl=$2
+  [ -f "$copyright" ] || fail "no copyright file"
+  head -1 "$copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' \
+    || fail "copyright: not in the machine-readable format"
+  awk '/^Files: \*$/ { all = 1; next } all && /^License:/ { print; exit }' "$copyright" | grep -qx 'License: GPL-3+' \
+    || fail "copyright: Files: * is not under GPL-3+"
+  local name
+  for name in $(awk '/^Files:/ { files = 1 } files && /^License:/ { print $2; files = 0 }' "$copyright" | sort -u); do
+    awk -v name="$name" '/^$/ { start = 1; next } start && $0 == "License: " name { found = 1 } { start = 0 }
+                         END { exit !found }' "$copyright" \
+      || fail "copyright: no licence paragraph for $name"
+  done
+  # The OFL paragraph, unindented (" ." is an empty line), is OFL.txt.
+  awk '/^License: OFL-1.1$/ && last == "" { on = 1; next } on && !/^ / { exit }
+       on { sub(/^ /, ""); if ($0 == ".") $0 = ""; print } { last = $0 }' "$copyright" >"$tmp/ofl-quoted"
+  sed -e 's/[[:space:]]*$//' "$ofl" | sed -e :a -e '/^\n*$/{$d;N;ba' -e '}' >"$tmp/ofl-source"
+  diff -q "$tmp/ofl-source" "$tmp/ofl-quoted" >/dev/null || fail "copyright: the OFL paragraph is not $ofl"
+}

@@ -19,8 +19,9 @@ import gif_checks  # noqa: E402
 import gif_writer  # noqa: E402
 import make_pictures  # noqa: E402
 
-PICTURES = REPOSITORY / "resources" / "pictures"
-REFERENCE = REPOSITORY / "tests" / "data" / "pictures" / "reference.txt"
+FOLDERS = {1: REPOSITORY / "resources" / "pictures", 2: REPOSITORY / "resources" / "pictures" / "2x"}
+REFERENCES = {1: REPOSITORY / "tests" / "data" / "pictures" / "reference.txt",
+              2: REPOSITORY / "tests" / "data" / "pictures" / "reference-2x.txt"}
 
 # The catalogue, typed in here independently of the generator.
 CATALOGUE = {
@@ -156,31 +157,64 @@ class EncoderDetails(unittest.TestCase):
             gif_writer.encode_gif(1, 1, grey_palette(2), [0], version="90a")
 
 
-def reference_lines():
-    lines = [line.split() for line in REFERENCE.read_text(encoding="ascii").splitlines()
+def reference_lines(zoom):
+    lines = [line.split() for line in REFERENCES[zoom].read_text(encoding="ascii").splitlines()
              if line and not line.startswith("#")]
     return {fields[0]: fields[1:] for fields in lines}
 
 
-class CommittedPictures(unittest.TestCase):
+def grey_rows(reference_entry):
+    """The picture of a reference line as rows of grey values."""
+    width, height, palette, pixels = reference_entry
+    width, height = int(width), int(height)
+    greys = [int(colour[:2], 16) for colour in palette.split(",")]
+    values = [greys[int(pixels[k:k + 2], 16)] for k in range(0, len(pixels), 2)]
+    return [values[row * width:(row + 1) * width] for row in range(height)]
+
+
+def block_difference(small, large, shift):
+    """Mean difference between each pixel of a plain picture and the average
+    of the 2 x 2 block of the double-size one, `shift` plain pixels to the
+    right (clamped at the edges)."""
+    total = count = 0
+    for y, row in enumerate(small):
+        for x, grey in enumerate(row):
+            bx = 2 * min(max(x + shift, 0), len(row) - 1)
+            block = (large[2 * y][bx] + large[2 * y][bx + 1] + large[2 * y + 1][bx] + large[2 * y + 1][bx + 1]) / 4
+            total += abs(block - grey)
+            count += 1
+    return total / count
+
+
+class CommittedPictures:
+    """The committed pictures of one size against the catalogue: the same
+    rules at both sizes, every length ZOOM times the catalogue's."""
+
+    ZOOM = 1
+
     @classmethod
     def setUpClass(cls):
-        cls.reference = reference_lines()
+        cls.reference = reference_lines(cls.ZOOM)
+        cls.folder = FOLDERS[cls.ZOOM]
+
+    def file(self, name):
+        return self.folder / (name + ".GIF")
 
     def test_exactly_the_catalogue_names_and_sizes(self):
-        files = sorted(path.name for path in PICTURES.glob("*.GIF"))
+        files = sorted(path.name for path in self.folder.glob("*.GIF"))
         self.assertEqual(files, sorted(name + ".GIF" for name in CATALOGUE))
         self.assertEqual(sorted(self.reference), sorted(CATALOGUE))
         for name, (width, height) in CATALOGUE.items():
             with self.subTest(name=name):
-                layout = gif_checks.walk_blocks((PICTURES / (name + ".GIF")).read_bytes())
+                width, height = width * self.ZOOM, height * self.ZOOM
+                layout = gif_checks.walk_blocks(self.file(name).read_bytes())
                 self.assertEqual(layout.screen, (width, height))
                 self.assertEqual(self.reference[name][:2], [str(width), str(height)])
 
     def test_format_split_and_interlacing(self):
         versions, interlaced = {}, []
         for name in CATALOGUE:
-            layout = gif_checks.walk_blocks((PICTURES / (name + ".GIF")).read_bytes())
+            layout = gif_checks.walk_blocks(self.file(name).read_bytes())
             versions[layout.version] = versions.get(layout.version, 0) + 1
             if layout.frames[0][4]:
                 interlaced.append(name)
@@ -190,7 +224,7 @@ class CommittedPictures(unittest.TestCase):
     def test_reference_matches_the_files(self):
         for name, (width, height, palette, pixels) in self.reference.items():
             with self.subTest(name=name):
-                palette_read, indexes = gif_checks.decode_with_pil((PICTURES / (name + ".GIF")).read_bytes())
+                palette_read, indexes = gif_checks.decode_with_pil(self.file(name).read_bytes())
                 colours = ["%02x%02x%02x" % colour for colour in palette_read]
                 self.assertEqual(colours[:len(palette.split(","))], palette.split(","))
                 self.assertEqual(len(pixels), 2 * int(width) * int(height))
@@ -205,7 +239,7 @@ class CommittedPictures(unittest.TestCase):
                 self.assertLess(greys[-1], 64)
                 indexes = [int(pixels[k:k + 2], 16) for k in range(0, len(pixels), 2)]
                 dark = sum(1 for index in indexes if greys[index] < 64)
-                self.assertGreater(dark, 4)
+                self.assertGreater(dark, 4 * self.ZOOM * self.ZOOM)
                 if name.startswith("MA") and name not in ("MA0", "MA5", "MA10"):
                     self.assertGreaterEqual(greys[indexes[0]], 128)  # a round dot leaves its corner light
                 elif not name.startswith("MA"):
@@ -217,29 +251,69 @@ class CommittedPictures(unittest.TestCase):
             width, height, palette, pixels = self.reference[name]
             width, height = int(width), int(height)
             with self.subTest(name=name):
-                for row in range(35, height):
+                for row in range(35 * self.ZOOM, height):
                     self.assertEqual(set(pixels[2 * width * row:2 * width * (row + 1)]), {"0"}, row)
 
     def test_neighbouring_signs_cannot_touch(self):
-        # Korean and hieratic signs stand side by side without gaps.
+        # Korean and hieratic signs stand side by side without gaps: their
+        # outer columns (one pixel of the catalogue's size) stay white.
         for name in [n for n in CATALOGUE if n.startswith(("KOREA", "H"))]:
             width, height, palette, pixels = self.reference[name]
             width, height = int(width), int(height)
+            side = 2 * self.ZOOM
             with self.subTest(name=name):
                 for row in range(height):
                     start = 2 * width * row
-                    self.assertEqual(pixels[start:start + 2], "00")
-                    self.assertEqual(pixels[start + 2 * width - 2:start + 2 * width], "00")
+                    self.assertEqual(pixels[start:start + side], "0" * side)
+                    self.assertEqual(pixels[start + 2 * width - side:start + 2 * width], "0" * side)
+
+
+class PlainPictures(CommittedPictures, unittest.TestCase):
+    ZOOM = 1
+
+
+class DoubleSizePictures(CommittedPictures, unittest.TestCase):
+    ZOOM = 2
+
+    def test_same_drawing_as_the_plain_pictures(self):
+        """Every 2 x 2 block of a double-size picture, averaged, is close to
+        the plain picture's pixel, and closer than one pixel to either side:
+        the same signs at the same places. The dots have only 4 greys, and
+        the Korean syllables are hinted afresh at their size, so they may
+        differ more (a syllable's stems may move by half a pixel)."""
+        plain = reference_lines(1)
+        for name in CATALOGUE:
+            with self.subTest(name=name):
+                small, large = grey_rows(plain[name]), grey_rows(self.reference[name])
+                here = block_difference(small, large, 0)
+                if name.startswith("KOREA"):
+                    self.assertLess(here, 30)
+                    continue
+                self.assertLess(here, 16 if name in ("MA1", "MA2", "MA3", "MA4") else 8)
+                self.assertLessEqual(here, block_difference(small, large, -1))
+                self.assertLessEqual(here, block_difference(small, large, 1))
+
+    def test_finer_than_the_plain_picture_enlarged(self):
+        """Not the plain picture with every pixel doubled: the edges have
+        their own steps. (The bars alone lie on whole pixels at both sizes.)"""
+        plain = reference_lines(1)
+        for name in [n for n in CATALOGUE if n not in ("MA5", "MA10")]:
+            with self.subTest(name=name):
+                small, large = grey_rows(plain[name]), grey_rows(self.reference[name])
+                doubled = [[row[x // 2] for x in range(2 * len(row))] for row in small for _ in (0, 1)]
+                self.assertTrue(large != doubled, "the plain picture enlarged")
 
 
 class Generator(unittest.TestCase):
     def test_drawing_twice_gives_the_same_bytes(self):
-        first = [(p.name, p.gif_bytes(), p.reference_line()) for p in make_pictures.draw_all()]
-        second = [(p.name, p.gif_bytes(), p.reference_line()) for p in make_pictures.draw_all()]
+        first = [(p.name, p.gif_bytes(), p.reference_line()) for p in make_pictures.draw_every_size()]
+        second = [(p.name, p.gif_bytes(), p.reference_line()) for p in make_pictures.draw_every_size()]
         self.assertEqual(first, second)
 
     def test_committed_pictures_are_the_generator_output(self):
-        problems = make_pictures.check(make_pictures.draw_all())
+        pictures = make_pictures.draw_every_size()
+        self.assertEqual(len(pictures), 2 * len(CATALOGUE))
+        problems = make_pictures.check(pictures)
         self.assertEqual(problems, [])
 
 

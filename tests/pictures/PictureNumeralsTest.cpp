@@ -66,6 +66,7 @@ private slots:
     void mayaDigits();
     void stripsNeverOverflow();
     void stripStartsWhiteAndDrawsOpaque();
+    void fineImageTakesTheFinePicturesAtTheSamePlaces();
 };
 
 void PictureNumeralsTest::workedExamples_data()
@@ -162,6 +163,46 @@ void PictureNumeralsTest::stripStartsWhiteAndDrawsOpaque()
     QCOMPARE(QColor(image.pixel(4, 26)), QColor(Qt::black));
     QCOMPARE(QColor(image.pixel(4, 27)), QColor(Qt::white));
     QCOMPARE(QColor(image.pixel(5, 20)), QColor(Qt::white));
+}
+
+// The fine image follows the plain layout exactly: an odd free height
+// centres the plain picture 11 pixels down, so the fine one goes 22 fine
+// pixels down (not 23, which centring the fine picture itself would give).
+void PictureNumeralsTest::fineImageTakesTheFinePicturesAtTheSamePlaces()
+{
+    QVERIFY(PictureStrip(QSize(448, 38), PictureStrip::Placement::Centred).fineImage().isNull());
+
+    PictureStrip strip(QSize(448, 38), PictureStrip::Placement::Centred, 2);
+    QCOMPARE(strip.fineImage().size(), QSize(896, 76));
+    QCOMPARE(strip.fineImage().devicePixelRatio(), 2.0);
+    QImage picture(4, 15, QImage::Format_Indexed8);
+    picture.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    picture.fill(1);
+    QImage fine(8, 30, QImage::Format_Indexed8);
+    fine.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    fine.fill(1);
+    fine.setPixel(0, 0, 0);   // its white must cover what is beneath
+    strip.addGap(2);
+    strip.append("h1", picture, 4, fine);
+    strip.append("h1", picture, 4, fine);
+    QCOMPARE(strip.placements().back().position, QPoint(7, 11));
+    const QImage& image = strip.fineImage();
+    QCOMPARE(QColor(image.pixel(6, 22)), QColor(Qt::white));    // the first picture's white corner
+    QCOMPARE(QColor(image.pixel(7, 22)), QColor(Qt::black));
+    QCOMPARE(QColor(image.pixel(6, 23)), QColor(Qt::black));
+    QCOMPARE(QColor(image.pixel(13, 51)), QColor(Qt::black));   // its bottom-right pixel
+    QCOMPARE(QColor(image.pixel(13, 52)), QColor(Qt::white));
+    QCOMPARE(QColor(image.pixel(5, 30)), QColor(Qt::white));
+    QCOMPARE(QColor(image.pixel(6, 21)), QColor(Qt::white));
+    QCOMPARE(QColor(image.pixel(14, 22)), QColor(Qt::white));   // the second one's corner
+    QCOMPARE(QColor(image.pixel(21, 51)), QColor(Qt::black));
+    QCOMPARE(QColor(image.pixel(22, 40)), QColor(Qt::white));
+    // The plain image is what it would be without the fine one.
+    PictureStrip plain(QSize(448, 38), PictureStrip::Placement::Centred);
+    plain.addGap(2);
+    plain.append("h1", picture, 4);
+    plain.append("h1", picture, 4);
+    QCOMPARE(strip.image(), plain.image());
 }
 
 QTEST_APPLESS_MAIN(PictureNumeralsTest)

@@ -94,8 +94,8 @@ expect_no_message empty "after deleting the text"
 echo "ok: an empty field clears the message and keeps the rows"
 
 # Hexadecimal text is a number; "1F" without a prefix is not and becomes
-# "0"; a leading blank is allowed. The field keeps the text as typed, and the
-# rows drawn from the text's characters show those characters, so only the
+# "0"; a typed leading blank is allowed. The field keeps the text as typed, and
+# the rows drawn from the text's characters show those characters, so only the
 # rows drawn from the number are compared.
 number_rows() { crop "$out/$1.png" "$NUMBER_ROWS_REGION" "$out/$1-number-rows.png"; }
 number_rows n31
@@ -108,12 +108,33 @@ expect_same hex-number-rows n31-number-rows '$1F does not show 31 in the rows dr
 expect_no_message hex 'after pasting $1F'
 paste_into_field 1F
 expect_field 0 "after pasting 1F"
-paste_into_field ' 7'
-expect_field ' 7' "after pasting ' 7'"
+# (a paste drops the blank, and a lone blank typed first would become "0")
+type_into_field 7
+xdotool key Home space
+expect_field ' 7' "after typing a blank before 7"
 rows_after blank7
 number_rows blank7
 expect_same blank7-number-rows n7-number-rows "' 7' does not show 7 in the rows drawn from the number"
 echo "ok: \$1F shows 31, 1F becomes 0, ' 7' shows 7"
+
+primary_is_set() { [ -n "$(xclip -selection primary -o 2>/dev/null)" ]; }
+
+# A paste forgives: digits of other scripts become ASCII digits, white space
+# and line breaks around the text and blanks grouping the digits go.
+paste_into_field $'\xd9\xa1\xd9\xa9\xd9\xa9\xd9\xa5\r\n\t'   # UTF-8 of U+0661 U+0669 U+0669 U+0665
+expect_field 1995 "after pasting Arabic-Indic 1995 with a line break"
+paste_into_field $' 79\xc2\xa0999\n '
+expect_field 79999 "after pasting 79 999 grouped by a no-break space"
+# The middle button pastes the selection (here: Devanagari 1995 with a line
+# break, as selected in a terminal) the same way.
+type_into_field ""
+printf %s $'\xe0\xa5\xa7\xe0\xa5\xaf\xe0\xa5\xaf\xe0\xa5\xab\n' | xclip -selection primary -i -quiet >/dev/null 2>&1 &
+primary_owner=$!
+poll 5 primary_is_set || fail "xclip did not take the primary selection"
+xdotool mousemove --window "$window" $FIELD_AT click 2
+expect_field 1995 "after pasting Devanagari 1995 with the middle button"
+kill "$primary_owner" 2>/dev/null || true
+echo "ok: pasted digits of another script and grouped digits are read"
 
 # Esc closes the window with the focus in the field, too.
 click_at "$FIELD_AT"

@@ -3,8 +3,9 @@
 # The spin button beside the number field, with the mouse and the keys: a
 # click on a half steps once, holding a half repeats (first after 400 ms, then
 # every 100 ms) only while the pointer stays on it and stops on release, the
-# ends of the range hold, and with the focus on the button Up, Down and Space
-# click their halves.
+# ends of the range hold, a click leaves the keyboard focus in the field, and
+# with the focus on the button (reached with Tab) Up, Down and Space click
+# their halves.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/window_driver.sh"
@@ -25,6 +26,14 @@ click_at "$SPIN_DOWN_AT"; expect_field 100 "one click on the down half"
 click_at "$SPIN_DOWN_AT"; click_at "$SPIN_DOWN_AT"
 expect_field 98 "two clicks on the down half"
 echo "ok: a click steps once"
+
+# The click leaves the focus in the field: what is typed next goes there.
+click_at "$FIELD_AT"
+click_at "$SPIN_UP_AT"
+xdotool key --delay 0 ctrl+a
+xdotool type --delay 10 -- 4321
+expect_field 4321 "typing after a click on the spin button"
+echo "ok: typing goes on in the field after a click on the spin button"
 
 # hold HALF_AT SECONDS: presses the half, holds it, releases it; prints how
 # many milliseconds passed from before the press to after the release, an
@@ -86,8 +95,8 @@ click_at "$SPIN_UP_AT";   expect_field 1 "up at 0"
 echo "ok: 0 and 79999 are the ends"
 
 # Keys, with the focus on the button (Tab from the field). The last press
-# was on the up half, so Space clicks up; after a press on the down half,
-# Space clicks down.
+# was on the up half, so Space clicks up; after a press on the down half
+# (which leaves the focus in the field), Tab and Space click down.
 set_number 500
 xdotool key Tab Up
 expect_field 501 "Up on the spin button"
@@ -96,8 +105,8 @@ expect_field 499 "Down twice on the spin button"
 xdotool key Tab space
 expect_field 500 "Space after a press on the up half"
 click_at "$SPIN_DOWN_AT"
-xdotool key space
-expect_field 498 "a press on the down half, then Space"
+xdotool key Tab space
+expect_field 498 "a press on the down half, then Tab and Space"
 echo "ok: Up, Down and Space"
 
 close_with_esc

@@ -2,7 +2,8 @@
 # tab_pages.sh PROGRAM OUT_DIR
 # Switching between "Number signs 1" and "Number signs 2" with the mouse:
 # each page shows its own rows, switching back shows the same picture again,
-# and a number typed while one page shows also redraws the other.
+# and a number typed while one page shows also redraws the other. The page
+# keys (Ctrl+Tab, Ctrl+Page Up) switch pages from the number field too.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/window_driver.sh"
@@ -48,6 +49,17 @@ show_tab 2
 shot back2
 expect_same back2 first2 "1994 typed on the first page does not redraw the second page as before"
 echo "ok: a number typed on one page redraws the other"
+
+show_tab 1
+click_at "$FIELD_AT"
+xdotool key ctrl+Tab
+rest_pointer
+shot keys2
+expect_same keys2-rows first2-rows "Ctrl+Tab in the number field did not show the second page"
+xdotool key ctrl+Prior
+shot keys1
+expect_same keys1-rows first1-rows "Ctrl+Page Up in the number field did not show the first page"
+echo "ok: the page keys work from the number field"
 
 close_with_esc
 rm -rf "$out"

@@ -36,8 +36,8 @@ def _ink_box(width, height):
     return (1, 1, width - 1, min(height - 1, INK_BOTTOM))
 
 
-def _numeral(font, width, height, code_point):
-    canvas = raster.Canvas(width, height)
+def _numeral(font, width, height, code_point, zoom):
+    canvas = raster.Canvas(width, height, zoom)
     outline = raster.glyph_contours(font, code_point, lambda point: point)
     transform = raster.fit_transform(raster.contour_bounds(outline), _ink_box(width, height),
                                      max_stretch=MAX_STRETCH)
@@ -45,10 +45,10 @@ def _numeral(font, width, height, code_point):
     return canvas
 
 
-def _empty_place(font, width, height, code_point):
+def _empty_place(font, width, height, code_point, zoom):
     """The two wedges of the diagonal colon, set one above the other with a
     slight slant to the right, each in its own half of the picture."""
-    canvas = raster.Canvas(width, height)
+    canvas = raster.Canvas(width, height, zoom)
     wedges = raster.glyph_contours(font, code_point, lambda point: point)
     wedges.sort(key=lambda contour: -raster.contour_bounds([contour])[3])  # upper first
     boxes = [(0.5, 1.0, width - 3.0, 11.5), (2.5, 12.5, width - 0.5, 23.0)]
@@ -59,12 +59,13 @@ def _empty_place(font, width, height, code_point):
     return canvas
 
 
-def pictures():
-    """Yields (name, width, height, palette, indexes) for ass0..ass10."""
+def pictures(zoom=1):
+    """Yields (name, width, height, palette, indexes) for ass0..ass10, each
+    zoom times as wide and high as the catalogue says."""
     font = TTFont(FONT_FILE)
     name, width, height, code_point = EMPTY_PLACE
-    canvas = _empty_place(font, width, height, code_point)
-    yield (name, width, height, *raster.quantise(canvas.coverage(), GREY_LEVELS))
+    canvas = _empty_place(font, width, height, code_point, zoom)
+    yield (name, width * zoom, height * zoom, *raster.quantise(canvas.coverage(), GREY_LEVELS))
     for name, width, height, code_point, _ in SIGNS:
-        canvas = _numeral(font, width, height, code_point)
-        yield (name, width, height, *raster.quantise(canvas.coverage(), GREY_LEVELS))
+        canvas = _numeral(font, width, height, code_point, zoom)
+        yield (name, width * zoom, height * zoom, *raster.quantise(canvas.coverage(), GREY_LEVELS))

@@ -298,11 +298,12 @@ def keep_clear_of_sides(strokes, width, margin=SIDE_MARGIN):
     return [item.transformed(mapping) for item in strokes]
 
 
-def pictures():
-    """Yields (name, width, height, palette, indexes) for h1 .. h9000, h10000."""
+def pictures(zoom=1):
+    """Yields (name, width, height, palette, indexes) for h1 .. h9000, h10000,
+    each zoom times as wide and high as the catalogue says."""
     for value in sorted(SIZES):
         width, height = SIZES[value]
-        canvas = raster.Canvas(width, height)
+        canvas = raster.Canvas(width, height, zoom)
         for item in keep_clear_of_sides(sign_strokes(value), width):
             item.paint(canvas)
-        yield ("h%d" % value, width, height, *raster.quantise(canvas.coverage(), GREY_LEVELS))
+        yield ("h%d" % value, width * zoom, height * zoom, *raster.quantise(canvas.coverage(), GREY_LEVELS))

@@ -32,7 +32,7 @@ SYLLABLES = [
 ]
 
 
-def _baseline(font):
+def _baseline(font, height):
     """The baseline that centres the ink of all syllables together vertically."""
     tops, bottoms = [], []
     for _, syllable, _ in SYLLABLES:
@@ -40,15 +40,19 @@ def _baseline(font):
         tops.append(top)
         bottoms.append(bottom)
     ink_height = max(bottoms) - min(tops)
-    return (HEIGHT - ink_height) // 2 - min(tops)
+    return (height - ink_height) // 2 - min(tops)
 
 
-def pictures():
-    """Yields (name, width, height, palette, indexes) for korea0..korea12."""
-    font = ImageFont.truetype(FONT_FILE, FONT_PIXELS)
-    baseline = _baseline(font)
+def pictures(zoom=1):
+    """Yields (name, width, height, palette, indexes) for korea0..korea12,
+    each zoom times as wide and high as the catalogue says (rendered afresh
+    at zoom times the font size, not enlarged)."""
+    font = ImageFont.truetype(FONT_FILE, FONT_PIXELS * zoom)
+    height = HEIGHT * zoom
+    baseline = _baseline(font, height)
     for name, syllable, width in SYLLABLES:
-        image = Image.new("L", (width, HEIGHT), 255)
+        width *= zoom
+        image = Image.new("L", (width, height), 255)
         ImageDraw.Draw(image).text((width // 2, baseline), syllable, font=font, fill=0, anchor="ms")
         palette, indexes = raster.quantise(image, GREY_LEVELS)
-        yield name, width, HEIGHT, palette, indexes
+        yield name, width, height, palette, indexes

@@ -1,11 +1,15 @@
 #!/usr/bin/python3
-"""Draws the 72 numeral pictures and writes them as GIF files.
+"""Draws the 72 numeral pictures, at their size and at twice it, and writes
+them as GIF files.
 
     /usr/bin/python3 tools/pictures/make_pictures.py           # write
     /usr/bin/python3 tools/pictures/make_pictures.py --check   # verify
 
 Writing puts resources/pictures/<NAME>.GIF (upper-case names) and the pixel
-reference tests/data/pictures/reference.txt into the repository. The output
+reference tests/data/pictures/reference.txt into the repository, and the
+same pictures drawn at twice the size (for screens of twice the pixel
+density) into resources/pictures/2x/<NAME>.GIF and reference-2x.txt. Both
+sizes come from the same drawing and follow the same catalogue rules. The output
 depends only on this script, the installed fonts and the FreeType/PIL
 versions: the same inputs give the same bytes.
 
@@ -31,8 +35,11 @@ import korean
 import maya
 
 REPOSITORY = pathlib.Path(__file__).resolve().parents[2]
-PICTURE_FOLDER = pathlib.PurePosixPath("resources/pictures")
-REFERENCE_FILE = pathlib.PurePosixPath("tests/data/pictures/reference.txt")
+ZOOMS = (1, 2)
+PICTURE_FOLDERS = {1: pathlib.PurePosixPath("resources/pictures"),
+                   2: pathlib.PurePosixPath("resources/pictures/2x")}
+REFERENCE_FILES = {1: pathlib.PurePosixPath("tests/data/pictures/reference.txt"),
+                   2: pathlib.PurePosixPath("tests/data/pictures/reference-2x.txt")}
 
 # The Korean syllables and the two zero signs (empty place, shell) are
 # stored in the 1989 version of the format, all other pictures in the 1987
@@ -51,7 +58,8 @@ REFERENCE_HEADER = (
 
 
 class Picture:
-    def __init__(self, name, width, height, palette, indexes):
+    def __init__(self, zoom, name, width, height, palette, indexes):
+        self.zoom = zoom
         self.name = name
         self.width = width
         self.height = height
@@ -61,6 +69,11 @@ class Picture:
     @property
     def file_name(self):
         return self.name.upper() + ".GIF"
+
+    @property
+    def path(self):
+        """Where the picture lives, relative to the repository."""
+        return PICTURE_FOLDERS[self.zoom] / self.file_name
 
     @property
     def version(self):
@@ -80,39 +93,47 @@ class Picture:
         return "%s %d %d %s %s\n" % (self.name.upper(), self.width, self.height, palette, pixels)
 
 
-def draw_all():
-    """All 72 pictures in catalogue order."""
+def draw_all(zoom=1):
+    """All 72 pictures in catalogue order, zoom times the catalogue's size."""
     pictures = []
     for group in (korean, cuneiform, maya, hieratic):
-        pictures += [Picture(*drawn) for drawn in group.pictures()]
+        pictures += [Picture(zoom, *drawn) for drawn in group.pictures(zoom)]
     return pictures
 
 
+def draw_every_size():
+    return [picture for zoom in ZOOMS for picture in draw_all(zoom)]
+
+
 def write_all(pictures, root):
-    folder = root / PICTURE_FOLDER
-    folder.mkdir(parents=True, exist_ok=True)
+    for zoom in sorted({picture.zoom for picture in pictures}):
+        (root / PICTURE_FOLDERS[zoom]).mkdir(parents=True, exist_ok=True)
+        reference = root / REFERENCE_FILES[zoom]
+        reference.parent.mkdir(parents=True, exist_ok=True)
+        with open(reference, "w", encoding="ascii", newline="\n") as out:
+            out.write(REFERENCE_HEADER)
+            for picture in pictures:
+                if picture.zoom == zoom:
+                    out.write(picture.reference_line())
     for picture in pictures:
-        (folder / picture.file_name).write_bytes(picture.gif_bytes())
-    reference = root / REFERENCE_FILE
-    reference.parent.mkdir(parents=True, exist_ok=True)
-    with open(reference, "w", encoding="ascii", newline="\n") as out:
-        out.write(REFERENCE_HEADER)
-        for picture in pictures:
-            out.write(picture.reference_line())
+        (root / picture.path).write_bytes(picture.gif_bytes())
 
 
 def compare_bytes(fresh_root, committed_root, pictures):
     problems = []
-    paths = [PICTURE_FOLDER / picture.file_name for picture in pictures] + [REFERENCE_FILE]
+    zooms = sorted({picture.zoom for picture in pictures})
+    paths = [picture.path for picture in pictures] + [REFERENCE_FILES[zoom] for zoom in zooms]
     for path in paths:
         committed = committed_root / path
         if not committed.exists():
             problems.append("%s is missing" % path)
         elif committed.read_bytes() != (fresh_root / path).read_bytes():
             problems.append("%s differs from a fresh drawing" % path)
-    expected = {picture.file_name for picture in pictures}
-    present = {path.name for path in (committed_root / PICTURE_FOLDER).glob("*.GIF")}
-    problems += ["%s is not a catalogue picture" % (PICTURE_FOLDER / name) for name in sorted(present - expected)]
+    for zoom in zooms:
+        folder = PICTURE_FOLDERS[zoom]
+        expected = {picture.file_name for picture in pictures if picture.zoom == zoom}
+        present = {path.name for path in (committed_root / folder).glob("*.GIF")}
+        problems += ["%s is not a catalogue picture" % (folder / name) for name in sorted(present - expected)]
     return problems
 
 
@@ -158,12 +179,12 @@ def check(pictures):
         write_all(pictures, fresh_root)
         problems = compare_bytes(fresh_root, REPOSITORY, pictures)
     for picture in pictures:
-        path = REPOSITORY / PICTURE_FOLDER / picture.file_name
+        path = REPOSITORY / picture.path
         if not path.exists():
             continue
         data = path.read_bytes()
         found = check_structure(picture, data) + check_decoders(picture, path, data)
-        problems += ["%s: %s" % (picture.file_name, problem) for problem in found]
+        problems += ["%s: %s" % (picture.path, problem) for problem in found]
     if gif_checks.GIFLIB is None:
         print("note: giflib not found, decoded with PIL only")
     return problems
@@ -174,20 +195,20 @@ def main():
     parser.add_argument("--check", action="store_true",
                         help="compare a fresh drawing with the files in the repository")
     arguments = parser.parse_args()
-    pictures = draw_all()
-    if len(pictures) != 72:
-        print("drew %d pictures, expected 72" % len(pictures))
+    pictures = draw_every_size()
+    if len(pictures) != 72 * len(ZOOMS):
+        print("drew %d pictures, expected %d" % (len(pictures), 72 * len(ZOOMS)))
         return 1
     if not arguments.check:
         write_all(pictures, REPOSITORY)
-        print("wrote %d pictures and %s" % (len(pictures), REFERENCE_FILE))
+        print("wrote %d pictures and %s" % (len(pictures), ", ".join(map(str, REFERENCE_FILES.values()))))
         return 0
     problems = check(pictures)
     for problem in problems:
         print(problem)
     if problems:
         return 1
-    print("all %d pictures match" % len(pictures))
+    print("all %d pictures match (72 at each of %d sizes)" % (len(pictures), len(ZOOMS)))
     return 0
 
 

@@ -45,10 +45,10 @@ def _size(dots, bars):
     return width, HEIGHT
 
 
-def _digit(value):
+def _digit(value, zoom):
     dots, bars = _layout(value)
     width, height = _size(dots, bars)
-    canvas = raster.Canvas(width, height)
+    canvas = raster.Canvas(width, height, zoom)
     for dot in range(dots):
         canvas.disc(DOT / 2, dot * DOT_PITCH + DOT / 2, DOT / 2)
     left = DOT + GAP if dots else 0
@@ -59,21 +59,23 @@ def _digit(value):
     return width, height, raster.quantise(canvas.coverage(), levels)
 
 
-def _shell():
+def _shell(zoom):
     width, height = SHELL_SIZE
     font = TTFont(FONT_FILE)
     outline = raster.glyph_contours(font, SHELL_CODE_POINT, lambda point: point)
     transform = raster.fit_transform(raster.contour_bounds(outline),
                                      (0.5, 0.5, width - 0.5, height - 0.5), max_stretch=1.25)
-    canvas = raster.Canvas(width, height)
+    canvas = raster.Canvas(width, height, zoom)
     canvas.xor_polygons(raster.glyph_contours(font, SHELL_CODE_POINT, transform))
     canvas.embolden(SHELL_EMBOLDEN)
     return raster.quantise(canvas.coverage(), SHELL_GREY_LEVELS)
 
 
-def pictures():
-    """Yields (name, width, height, palette, indexes) for ma0..ma10."""
-    yield ("ma0", *SHELL_SIZE, *_shell())
+def pictures(zoom=1):
+    """Yields (name, width, height, palette, indexes) for ma0..ma10, each
+    zoom times as wide and high as the catalogue says."""
+    width, height = SHELL_SIZE
+    yield ("ma0", width * zoom, height * zoom, *_shell(zoom))
     for value in range(1, 11):
-        width, height, (palette, indexes) = _digit(value)
-        yield "ma%d" % value, width, height, palette, indexes
+        width, height, (palette, indexes) = _digit(value, zoom)
+        yield "ma%d" % value, width * zoom, height * zoom, palette, indexes

@@ -3,7 +3,9 @@
 Every picture is drawn as black ink on a white ground on a canvas SCALE
 times finer than the picture, then each SCALE x SCALE cell is averaged (box
 filter) to one grey value, which is finally rounded to one of a fixed ladder
-of grey levels. All steps are integer or fixed-order float arithmetic, so
+of grey levels. A picture for screens of twice the pixel density (zoom 2) is
+drawn from the same coordinates, in pixels of the plain picture, on a grid
+twice as fine, and comes out twice as wide and high. All steps are integer or fixed-order float arithmetic, so
 the same input gives the same pixels on every run.
 """
 
@@ -16,13 +18,16 @@ SCALE = 8
 
 
 class Canvas:
-    """A fine binary ink mask for a picture of width x height pixels."""
+    """A fine binary ink mask for a picture of width x height pixels, to be
+    reduced to width * zoom x height * zoom pixels. Coordinates are always
+    in pixels of the plain (zoom 1) picture."""
 
-    def __init__(self, width, height, scale=SCALE):
+    def __init__(self, width, height, zoom=1):
         self.width = width
         self.height = height
-        self.scale = scale
-        self.mask = Image.new("1", (width * scale, height * scale), 0)
+        self.zoom = zoom
+        self.scale = SCALE * zoom   # fine pixels per plain picture pixel
+        self.mask = Image.new("1", (width * self.scale, height * self.scale), 0)
         self.draw = ImageDraw.Draw(self.mask)
 
     def fine(self, x, y):
@@ -53,15 +58,16 @@ class Canvas:
         self.draw = ImageDraw.Draw(self.mask)
 
     def embolden(self, fine_pixels):
-        """Grows the ink by fine_pixels on every side (a square dilation)."""
-        grown = self.mask.convert("L").filter(ImageFilter.MaxFilter(2 * fine_pixels + 1))
+        """Grows the ink by fine_pixels (of the plain picture's fine grid, so
+        the same width at every zoom) on every side (a square dilation)."""
+        grown = self.mask.convert("L").filter(ImageFilter.MaxFilter(2 * fine_pixels * self.zoom + 1))
         self.mask = grown.point(lambda value: 1 if value else 0, mode="1")
         self.draw = ImageDraw.Draw(self.mask)
 
     def coverage(self):
         """Grey picture: 255 white ground, 0 full ink (box average of the cells)."""
         grey = self.mask.convert("L").point(lambda value: 255 - value)
-        return grey.reduce(self.scale)
+        return grey.reduce(SCALE)
 
 
 def grey_ladder(levels):
@@ -197,7 +203,8 @@ class Stroke:
         return out
 
     def paint(self, canvas):
-        for x, y, width in self.samples():
+        # one disc per fine pixel along the line, whatever the zoom
+        for x, y, width in self.samples(per_pixel=canvas.scale):
             canvas.disc(x, y, width / 2)
 
 

@@ -1,0 +1,306 @@
+#include "BottomBar.h"
+#include "MainWindow.h"
+#include "NumeralPages.h"
+#include "SpinButton.h"
+#include "UiFonts.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <memory>
+
+namespace {
+
+// Types the text key by key, as a keyboard of its script would.
+void TypeText(QWidget* widget, const QString& text)
+{
+    for (const char32_t c : text.toUcs4()) {
+        const QString key = QString::fromUcs4(&c, 1);
+        QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, key, Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, key, Qt::NoModifier);
+    }
+}
+
+}  // namespace
+
+// The number field as the keyboard, the clipboard and the wheel reach it.
+class NumberFieldTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void typedDigitsOfOtherScripts_data();
+    void typedDigitsOfOtherScripts();
+    void pasteKey_data();
+    void pasteKey();
+    void pasteReplacesTheSelection();
+    void contextMenuPasteCleansToo();
+    void middleButtonPastesTheSelectionCleaned();
+    void clickingTheSpinButtonLeavesTheFocusInTheField();
+    void tabReachesTheSpinButtonWithItsKeys();
+    void keysInTheFieldStep_data();
+    void keysInTheFieldStep();
+    void wheelOverTheFieldSteps_data();
+    void wheelOverTheFieldSteps();
+    void pageKeysFromAnywhere_data();
+    void pageKeysFromAnywhere();
+
+private:
+    QLineEdit* field() const { return window_->numberField(); }
+    void setSilently(const QString& text);
+    void wheel(int angleDelta);
+
+    std::unique_ptr<MainWindow> window_;
+    QStringList errors_;
+};
+
+void NumberFieldTest::initTestCase() { InstallFontStandIns(); }
+
+void NumberFieldTest::init()
+{
+    errors_.clear();
+    window_ = std::make_unique<MainWindow>([] { return QDate(2026, 12, 6); });
+    window_->setErrorDisplay([this](const QString& message) { errors_ << message; });
+    window_->show();
+    window_->activateWindow();
+    QTRY_VERIFY(window_->isActivated());
+    field()->setFocus();
+    QTRY_VERIFY(field()->hasFocus());
+}
+
+void NumberFieldTest::cleanup()
+{
+    window_.reset();
+    QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join('\n')));
+}
+
+void NumberFieldTest::setSilently(const QString& text)
+{
+    field()->blockSignals(true);
+    field()->setText(text);
+    field()->blockSignals(false);
+}
+
+void NumberFieldTest::wheel(int angleDelta)
+{
+    const QPointF at(field()->rect().center());
+    QWheelEvent event(at, field()->mapToGlobal(at), QPoint(), QPoint(0, angleDelta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(field(), &event);
+}
+
+void NumberFieldTest::typedDigitsOfOtherScripts_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("roman");
+    QTest::newRow("arabic-indic") << u"\u0661\u0669\u0669\u0664"_qs << "1994" << "MCMXCIV";
+    QTest::newRow("persian") << u"\u06F1\u06F9\u06F9\u06F4"_qs << "1994" << "MCMXCIV";
+    QTest::newRow("fullwidth") << u"\uFF11\uFF19\uFF19\uFF14"_qs << "1994" << "MCMXCIV";
+    QTest::newRow("devanagari after ascii") << u"1\u096F"_qs << "19" << "XIX";
+    QTest::newRow("mathematical digits, two code units each") << u"\U0001D7CF\U0001D7D7\U0001D7D7\U0001D7D2"_qs
+                                                              << "1994" << "MCMXCIV";
+    // Typing keeps its blanks; the parser refuses them as before.
+    QTest::newRow("typed trailing blank") << u"\u0661\u0662 "_qs << "0" << "";
+}
+
+void NumberFieldTest::typedDigitsOfOtherScripts()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, text);
+    QFETCH(QString, roman);
+    field()->selectAll();
+    TypeText(field(), keys);
+    QCOMPARE(field()->text(), text);
+    QCOMPARE(field()->cursorPosition(), int(text.size()));
+    QCOMPARE(window_->romanLabel()->text(), roman);
+}
+
+void NumberFieldTest::pasteKey_data()
+{
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("arabic-indic with a line break") << u"\u0661\u0669\u0669\u0665\n"_qs << "1995";
+    QTest::newRow("persian") << u"\u06F1\u06F9\u06F9\u06F4"_qs << "1994";
+    QTest::newRow("fullwidth") << u"\uFF11\uFF19\uFF19\uFF14"_qs << "1994";
+    QTest::newRow("from a terminal") << "1994\n" << "1994";
+    QTest::newRow("grouped by thin spaces") << u"  79\u2009999 "_qs << "79999";
+    QTest::newRow("still not a number") << "19 a\n" << "0";
+}
+
+void NumberFieldTest::pasteKey()
+{
+    QFETCH(QString, clipboard);
+    QFETCH(QString, text);
+    field()->selectAll();
+    QGuiApplication::clipboard()->setText(clipboard);
+    QTest::keyClick(field(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(field()->text(), text);
+}
+
+void NumberFieldTest::pasteReplacesTheSelection()
+{
+    field()->setText("1000");
+    field()->setSelection(1, 2);   // "00"
+    QGuiApplication::clipboard()->setText(u" \u0669\u0669\n"_qs);
+    QTest::keyClick(field(), Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(field()->text(), QString("1990"));
+    QCOMPARE(field()->cursorPosition(), 3);
+    QCOMPARE(window_->romanLabel()->text(), QString("MCMXC"));
+}
+
+void NumberFieldTest::contextMenuPasteCleansToo()
+{
+    field()->selectAll();
+    QGuiApplication::clipboard()->setText(u"\u0661\u0669\u0669\u0665\r\n"_qs);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), field()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(field(), &event);
+    QMenu* menu = nullptr;
+    QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
+    auto* paste = menu->findChild<QAction*>("edit-paste");
+    QVERIFY(paste);
+    QVERIFY(paste->isEnabled());
+    paste->trigger();
+    menu->close();
+    QCOMPARE(field()->text(), QString("1995"));
+}
+
+void NumberFieldTest::middleButtonPastesTheSelectionCleaned()
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard->supportsSelection())
+        QSKIP("this window system has no selection to paste");
+    field()->setText("");
+    clipboard->setText(u"\u0967\u096F\u096F\u096B\n"_qs, QClipboard::Selection);
+    QTest::mouseClick(field(), Qt::MiddleButton);
+    QCOMPARE(field()->text(), QString("1995"));
+}
+
+void NumberFieldTest::clickingTheSpinButtonLeavesTheFocusInTheField()
+{
+    setSilently("1994");
+    SpinButton* spin = window_->bottomBar()->spinButton();
+    QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(10, 4));
+    QCOMPARE(field()->text(), QString("1995"));
+    QVERIFY(field()->hasFocus());
+    QCOMPARE(QApplication::focusWidget(), field());
+    field()->selectAll();
+    QTest::keyClicks(QApplication::focusWidget(), "2001");
+    QCOMPARE(field()->text(), QString("2001"));
+}
+
+void NumberFieldTest::tabReachesTheSpinButtonWithItsKeys()
+{
+    setSilently("1994");
+    SpinButton* spin = window_->bottomBar()->spinButton();
+    QTest::keyClick(field(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), spin);
+    QTest::keyClick(spin, Qt::Key_Up);
+    QCOMPARE(field()->text(), QString("1995"));
+}
+
+void NumberFieldTest::keysInTheFieldStep_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("result");
+    const int none = Qt::NoModifier;
+    QTest::newRow("up") << "1994" << int(Qt::Key_Up) << none << "1995";
+    QTest::newRow("down") << "1994" << int(Qt::Key_Down) << none << "1993";
+    QTest::newRow("page up") << "1994" << int(Qt::Key_PageUp) << none << "2004";
+    QTest::newRow("page down") << "1994" << int(Qt::Key_PageDown) << none << "1984";
+    QTest::newRow("keypad up") << "1994" << int(Qt::Key_Up) << int(Qt::KeypadModifier) << "1995";
+    QTest::newRow("up at the top") << "79999" << int(Qt::Key_Up) << none << "79999";
+    QTest::newRow("page up near the top") << "79995" << int(Qt::Key_PageUp) << none << "79999";
+    QTest::newRow("page down near zero") << "7" << int(Qt::Key_PageDown) << none << "0";
+    QTest::newRow("up on letters") << "abc" << int(Qt::Key_Up) << none << "1";
+    QTest::newRow("down from out of range") << "80005" << int(Qt::Key_Down) << none << "80004";
+    QTest::newRow("up from hex") << "$1F" << int(Qt::Key_Up) << none << "32";
+    QTest::newRow("shift+up only selects") << "1994" << int(Qt::Key_Up) << int(Qt::ShiftModifier) << "1994";
+}
+
+void NumberFieldTest::keysInTheFieldStep()
+{
+    QFETCH(QString, start);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, result);
+    setSilently(start);
+    QTest::keyClick(field(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(field()->text(), result);
+    QVERIFY(field()->hasFocus());
+}
+
+void NumberFieldTest::wheelOverTheFieldSteps_data()
+{
+    QTest::addColumn<QList<int>>("deltas");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("one notch up") << QList<int>{120} << "1995";
+    QTest::newRow("one notch down") << QList<int>{-120} << "1993";
+    QTest::newRow("two notches at once") << QList<int>{240} << "1996";
+    QTest::newRow("half notches add up") << QList<int>{60, 60, 60} << "1995";
+    QTest::newRow("a turn back drops the part") << QList<int>{90, -60, -60} << "1993";
+}
+
+void NumberFieldTest::wheelOverTheFieldSteps()
+{
+    QFETCH(QList<int>, deltas);
+    QFETCH(QString, result);
+    setSilently("1994");
+    for (int delta : deltas)
+        wheel(delta);
+    QCOMPARE(field()->text(), result);
+}
+
+void NumberFieldTest::pageKeysFromAnywhere_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("page");
+    const int ctrl = Qt::ControlModifier;
+    const int ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+    for (const char* focus : {"ze1", "SpinButton1", "pages"}) {
+        const QByteArray at = QByteArray(" in ") + focus;
+        QTest::newRow("ctrl+tab" + at) << focus << int(Qt::Key_Tab) << ctrl << 1;
+        QTest::newRow("ctrl+page down" + at) << focus << int(Qt::Key_PageDown) << ctrl << 1;
+        QTest::newRow("ctrl+shift+tab" + at) << focus << int(Qt::Key_Backtab) << ctrlShift << 1;
+        QTest::newRow("ctrl+page up" + at) << focus << int(Qt::Key_PageUp) << ctrl << 1;
+    }
+}
+
+// Two pages: forwards and backwards both reach the other page and, pressed
+// again, come back.
+void NumberFieldTest::pageKeysFromAnywhere()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, page);
+    NumeralPages* pages = window_->pages();
+    QWidget* target = focus == "pages" ? static_cast<QWidget*>(pages) : window_->findChild<QWidget*>(focus);
+    QVERIFY(target);
+    target->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(target->hasFocus());
+    setSilently("1994");
+    QCOMPARE(pages->currentIndex(), 0);
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(pages->currentIndex(), page);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(pages->currentIndex(), 0);
+    QCOMPARE(field()->text(), QString("1994"));   // the field's keys did not step
+}
+
+QTEST_MAIN(NumberFieldTest)
+#include "NumberFieldTest.moc"
