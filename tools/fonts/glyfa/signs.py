@@ -121,7 +121,7 @@ def _glyfa08b():
     _run(t, 124, NOTO_SANS, [0x0397, 0x03A7, 0x039C])
     t[160] = FontGlyph(DEVANAGARI, 0x093F)
     consonants = list(range(0x0915, 0x0929)) + list(range(0x092A, 0x0931)) + [0x0932] \
-        + list(range(0x0935, 0x093A))
+        + list(range(0x0935, 0x0939))   # ya .. sa (30 .. 90); ha (100) is never written
     _run(t, 161, DEVANAGARI, consonants)
     t[194] = FontGlyph(DEVANAGARI, 0x0941)
     _draw(t, 195, ["Heyarian delimiter: narrow ladder", "Heyarian 1: short vertical stroke",
