@@ -94,17 +94,3 @@ std::uint32_t CharacterMap::lookupFormat12(std::uint32_t offset, char32_t charac
     }
     return 0;
 }
-
-// Reads past the end of a damaged table give 0 rather than garbage.
-std::uint32_t CharacterMap::u16(std::uint32_t at) const
-{
-    if (at + 2 > static_cast<std::uint32_t>(table_.size()))
-        return 0;
-    const auto* p = reinterpret_cast<const unsigned char*>(table_.constData()) + at;
-    return (std::uint32_t(p[0]) << 8) | p[1];
-}
-
-std::uint32_t CharacterMap::u32(std::uint32_t at) const
-{
-    return (u16(at) << 16) | u16(at + 2);
-}

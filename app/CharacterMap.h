@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SfntReader.h"
+
 #include <QByteArray>
 
 #include <cstdint>
@@ -22,10 +24,10 @@ private:
     std::uint32_t lookup(std::uint32_t offset, char32_t character) const;
     std::uint32_t lookupFormat4(std::uint32_t offset, char32_t character) const;
     std::uint32_t lookupFormat12(std::uint32_t offset, char32_t character) const;
-    std::uint32_t u16(std::uint32_t at) const;
-    std::uint32_t u32(std::uint32_t at) const;
+    std::uint32_t u16(std::uint32_t at) const { return table_.u16(at); }
+    std::uint32_t u32(std::uint32_t at) const { return table_.u32(at); }
 
-    QByteArray table_;
+    SfntReader table_;
     std::uint32_t unicodeOffset_ = 0;   // 0: none
     std::uint32_t symbolOffset_ = 0;
 };

@@ -54,6 +54,8 @@ bool FontRegistry::LoadFontResource(const QString& name, int index)
     // The font database keeps its own copy of the bytes.
     const QByteArray copy(data.constData(), data.size());
     entries_[index - 1].handle = QFontDatabase::addApplicationFontFromData(copy);
+    if (entries_[index - 1].handle >= 0)
+        GlyphFace::addProgramFont(QLatin1String(Families()[index - 1]), copy);
     GlyphFace::forgetCachedFaces();
     return true;
 }
@@ -61,10 +63,11 @@ bool FontRegistry::LoadFontResource(const QString& name, int index)
 // A refused registration has nothing to release.
 void FontRegistry::releaseRegistrations()
 {
-    for (Entry& entry : entries_) {
+    for (int index = 0; index < kFamilyCount; ++index) {
+        Entry& entry = entries_[index];
         if (entry.registered && entry.handle >= 0) {
             QFontDatabase::removeApplicationFont(entry.handle);
-            GlyphFace::forgetCachedFaces();
+            GlyphFace::removeProgramFont(QLatin1String(Families()[index]));
         }
         entry = Entry{};
     }

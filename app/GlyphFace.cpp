@@ -2,6 +2,7 @@
 
 #include "CharacterMap.h"
 #include "Cp1252.h"
+#include "SfntReader.h"
 
 #include <QHash>
 
@@ -31,19 +32,6 @@ char32_t StandInCharacter(unsigned char byte)
 
 constexpr qreal kSymbolLetterSpacing = 0.15;   // of the em
 
-// An unsigned big-endian 16-bit field of a font table; 0 past its end.
-int TableU16(const QByteArray& table, qsizetype offset)
-{
-    if (offset < 0 || offset + 2 > table.size())
-        return 0;
-    return (static_cast<uchar>(table.at(offset)) << 8) | static_cast<uchar>(table.at(offset + 1));
-}
-
-int TableI16(const QByteArray& table, qsizetype offset)
-{
-    return static_cast<qint16>(TableU16(table, offset));
-}
-
 int FloorHalf(int value)
 {
     return value >= 0 ? value / 2 : -((1 - value) / 2);
@@ -53,6 +41,48 @@ QHash<QString, std::shared_ptr<const GlyphFace>>& FaceCache()
 {
     static QHash<QString, std::shared_ptr<const GlyphFace>> cache;
     return cache;
+}
+
+// Font data of the families the program registered, by case-folded family.
+QHash<QString, QByteArray>& ProgramFonts()
+{
+    static QHash<QString, QByteArray> fonts;
+    return fonts;
+}
+
+// One loaded face per family, weight and slant; the sizes are copies of it.
+QHash<QString, QRawFont>& LoadedFaces()
+{
+    static QHash<QString, QRawFont> faces;
+    return faces;
+}
+
+// A face of the font at some size: from the program's own data when the
+// program registered the family (its data has no bold or italic face, so
+// those are left to the font database), else looked up by name.
+QRawFont LoadFace(const QFont& font)
+{
+    const QByteArray data = ProgramFonts().value(font.family().toCaseFolded());
+    if (!data.isEmpty() && font.weight() <= QFont::Normal && font.style() == QFont::StyleNormal)
+        return QRawFont(data, font.pixelSize(), QFont::PreferNoHinting);
+    QFont resolved = font;
+    resolved.setHintingPreference(QFont::PreferNoHinting);
+    return QRawFont::fromFont(resolved);
+}
+
+// Every distinct font costs the font database a match; a new size of a face
+// already loaded costs none.
+QRawFont RawFontFor(const QFont& font)
+{
+    if (font.pixelSize() <= 0)
+        return LoadFace(font);
+    const QString key = QStringLiteral("%1/%2/%3").arg(font.family().toCaseFolded()).arg(font.weight()).arg(font.style());
+    QRawFont& face = LoadedFaces()[key];
+    if (!face.isValid())
+        face = LoadFace(font);
+    QRawFont sized = face;
+    sized.setPixelSize(font.pixelSize());
+    return sized;
 }
 
 }  // namespace
@@ -68,19 +98,31 @@ std::shared_ptr<const GlyphFace> GlyphFace::forFont(const QFont& font)
 void GlyphFace::forgetCachedFaces()
 {
     FaceCache().clear();
+    LoadedFaces().clear();
+}
+
+void GlyphFace::addProgramFont(const QString& family, const QByteArray& data)
+{
+    ProgramFonts().insert(family.toCaseFolded(), data);
+    forgetCachedFaces();
+}
+
+void GlyphFace::removeProgramFont(const QString& family)
+{
+    ProgramFonts().remove(family.toCaseFolded());
+    forgetCachedFaces();
 }
 
 GlyphFace::GlyphFace(const QFont& font)
 {
-    QFont resolved = font;
-    resolved.setHintingPreference(QFont::PreferNoHinting);
-    rawFont_ = QRawFont::fromFont(resolved);
+    rawFont_ = RawFontFor(font);
     if (IsSymbolFamily(font.family())) {
         letterSpacing_ = std::round(rawFont_.pixelSize() * kSymbolLetterSpacing);
         const CharacterMap map(rawFont_.fontTable("cmap"));
         if (!map.hasSymbolSubtable() && !IsSymbolEncodedClone(rawFont_.familyName())) {
-            resolved.setFamily(QStringLiteral("DejaVu Sans"));
-            rawFont_ = QRawFont::fromFont(resolved);
+            QFont standIn = font;
+            standIn.setFamily(QStringLiteral("DejaVu Sans"));
+            rawFont_ = RawFontFor(standIn);
             symbolStandIn_ = true;
         }
     }
@@ -106,10 +148,10 @@ void GlyphFace::mapBytes()
 // loading a single glyph.
 void GlyphFace::readAdvances()
 {
-    const QByteArray hhea = rawFont_.fontTable("hhea");
-    const QByteArray hmtx = rawFont_.fontTable("hmtx");
-    const QByteArray head = rawFont_.fontTable("head");
-    const int metrics = TableU16(hhea, 34);
+    const SfntReader hhea(rawFont_.fontTable("hhea"));
+    const SfntReader hmtx(rawFont_.fontTable("hmtx"));
+    const SfntReader head(rawFont_.fontTable("head"));
+    const int metrics = hhea.u16(34);
     if (metrics == 0 || hmtx.size() < metrics * 4 || head.size() < 20) {
         QList<quint32> indexes(glyphs_.begin(), glyphs_.end());
         const QList<QPointF> advances = rawFont_.advancesForGlyphIndexes(indexes, QRawFont::UseDesignMetrics);
@@ -117,10 +159,10 @@ void GlyphFace::readAdvances()
             advances_[b] = advances[b].x();
         return;
     }
-    const qreal scale = rawFont_.pixelSize() / qMax(1, TableU16(head, 18));
+    const qreal scale = rawFont_.pixelSize() / qMax(1, int(head.u16(18)));
     for (int b = 0; b < 256; ++b) {
         const int entry = std::min<int>(static_cast<int>(glyphs_[b]), metrics - 1);
-        advances_[b] = TableU16(hmtx, entry * 4) * scale;
+        advances_[b] = hmtx.u16(entry * 4) * scale;
     }
 }
 
@@ -128,16 +170,16 @@ void GlyphFace::readAdvances()
 // the pixel size and rounded; the same for every platform and setting.
 void GlyphFace::readVerticalMetrics()
 {
-    const QByteArray hhea = rawFont_.fontTable("hhea");
-    const QByteArray head = rawFont_.fontTable("head");
+    const SfntReader hhea(rawFont_.fontTable("hhea"));
+    const SfntReader head(rawFont_.fontTable("head"));
     if (hhea.size() < 8 || head.size() < 20) {
         ascent_ = qRound(rawFont_.ascent());
         descent_ = qRound(rawFont_.descent());
         return;
     }
-    const int unitsPerEm = TableU16(head, 18);
-    const int ascender = TableI16(hhea, 4);
-    const int descender = TableI16(hhea, 6);
+    const int unitsPerEm = head.u16(18);
+    const int ascender = hhea.s16(4);
+    const int descender = hhea.s16(6);
     const qreal scale = rawFont_.pixelSize() / (unitsPerEm ? unitsPerEm : 1000);
     ascent_ = qRound(ascender * scale);
     descent_ = qRound(std::abs(descender) * scale);

@@ -26,6 +26,10 @@ public:
     // whenever fonts are registered or released.
     static std::shared_ptr<const GlyphFace> forFont(const QFont& font);
     static void forgetCachedFaces();
+    // The program's own data of a family it registered: its faces are
+    // loaded from these bytes instead of being looked up by name.
+    static void addProgramFont(const QString& family, const QByteArray& data);
+    static void removeProgramFont(const QString& family);
 
     // Glyphs of a glyph string with their pen positions, left-aligned at x = 0
     // on the baseline y = 0; glyphs that start beyond `width` are left out.

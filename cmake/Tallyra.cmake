@@ -25,3 +25,35 @@ function(tallyra_add_area_folders)
     endif()
   endforeach()
 endfunction()
+
+# tallyra_find_test_package(PACKAGE DEBIAN_PACKAGE)
+# Finds a package that only the tests or benchmarks need; stops the configure
+# with the Debian package to install when it is missing, so a build that asks
+# for tests never goes without them.
+function(tallyra_find_test_package package debian_package)
+  find_package(${package} QUIET)
+  if(NOT ${package}_FOUND)
+    message(FATAL_ERROR "${package} not found. The tests and benchmarks need the Debian package "
+      "${debian_package} (tools/install-deps.sh test); to build only the program, configure "
+      "with -DTALLYRA_TESTS=OFF as tools/run.sh does.")
+  endif()
+endfunction()
+
+# tallyra_skip_when_tools_missing(TEST...)
+# These checks exit 77 when a tool or font they need is not installed: ctest
+# counts that as skipped, except under TALLYRA_STRICT_CHECKS (the test
+# command), where a check that did not run is a failure.
+function(tallyra_skip_when_tools_missing)
+  if(NOT TALLYRA_STRICT_CHECKS)
+    set_tests_properties(${ARGN} PROPERTIES SKIP_RETURN_CODE 77)
+  endif()
+endfunction()
+
+# tallyra_require_tool(VARIABLE WHAT)
+# For a check that is left out when its tool is missing: under
+# TALLYRA_STRICT_CHECKS the configure stops instead.
+function(tallyra_require_tool variable what)
+  if(NOT ${variable} AND TALLYRA_STRICT_CHECKS)
+    message(FATAL_ERROR "${what} is missing (tools/install-deps.sh test assets)")
+  endif()
+endfunction()

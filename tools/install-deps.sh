@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Debian packages of the given groups (see debian-packages.txt)
-# that are not installed yet. Uses sudo when not root. Idempotent.
+# that are not installed yet; --all: every group the file names. Uses sudo
+# when not root. Idempotent.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 list="$here/debian-packages.txt"
-[ $# -gt 0 ] || { echo "usage: $0 GROUP..." >&2; exit 2; }
+[ $# -gt 0 ] || { echo "usage: $0 GROUP... | --all" >&2; exit 2; }
+
+groups=("$@")
+if [ "$1" = "--all" ]; then
+  mapfile -t groups < <(grep -v '^\s*\(#\|$\)' "$list" | awk '{ print $1 }' | sort -u)
+fi
 
 wanted=()
-for group in "$@"; do
+for group in "${groups[@]}"; do
   while read -r g pkg; do
     [ "$g" = "$group" ] && wanted+=("$pkg")
   done < <(grep -v '^\s*\(#\|$\)' "$list")

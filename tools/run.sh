@@ -3,6 +3,5 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/tools/install-deps.sh" build run
-cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$root/build" --target tallyra -j"$(nproc)"
+"$root/tools/build-program.sh" "$root/build"
 exec "$root/build/app/tallyra" "$@"

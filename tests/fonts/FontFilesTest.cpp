@@ -1,7 +1,7 @@
 // The four committed font files: format, names, metrics, character map,
 // glyph order and the byte-to-glyph selection through Windows-1252.
 #include "FontFixture.h"
-#include "SfntReader.h"
+#include "SfntTables.h"
 
 #include <QPainterPath>
 #include <QRawFont>

@@ -1,4 +1,4 @@
-#include "SfntReader.h"
+#include "SfntTables.h"
 
 namespace {
 
@@ -7,34 +7,6 @@ constexpr uint16_t kUnicodeBmpEncoding = 1;
 constexpr uint16_t kUsEnglish = 0x409;
 
 } // namespace
-
-bool SfntReader::inRange(int offset, int length) const
-{
-    const bool ok = offset >= 0 && length >= 0 && offset <= m_data.size() - length;
-    if (!ok)
-        m_overrun = true;
-    return ok;
-}
-
-uint16_t SfntReader::u16(int offset) const
-{
-    if (!inRange(offset, 2))
-        return 0;
-    const auto *p = reinterpret_cast<const unsigned char *>(m_data.constData()) + offset;
-    return static_cast<uint16_t>((p[0] << 8) | p[1]);
-}
-
-uint32_t SfntReader::u32(int offset) const
-{
-    return (static_cast<uint32_t>(u16(offset)) << 16) | u16(offset + 2);
-}
-
-QByteArray SfntReader::bytes(int offset, int length) const
-{
-    if (!inRange(offset, length))
-        return {};
-    return m_data.mid(offset, length);
-}
 
 QStringList sfntTableTags(const QByteArray &fontFile)
 {

@@ -1,9 +1,11 @@
-// Reading the parts of a TrueType (sfnt) file that the font tests check:
-// the table directory and fields of head, hhea, OS/2, maxp, name and cmap.
-// All fields are big-endian; a read past the end of the data yields 0 and
-// marks the reader as overrun, so a truncated table fails the checks
-// instead of reading stray memory.
+// The parts of a TrueType (sfnt) file that the font tests check beyond
+// single fields: the table directory, the cmap encoding records and format 4
+// mappings, and name records. Fields are read with the program's own
+// SfntReader, so a truncated table fails the checks instead of reading stray
+// memory.
 #pragma once
+
+#include "SfntReader.h"
 
 #include <QByteArray>
 #include <QString>
@@ -12,24 +14,6 @@
 
 #include <cstdint>
 #include <map>
-
-class SfntReader {
-public:
-    explicit SfntReader(QByteArray data) : m_data(std::move(data)) {}
-
-    uint16_t u16(int offset) const;
-    int16_t s16(int offset) const { return static_cast<int16_t>(u16(offset)); }
-    uint32_t u32(int offset) const;
-    QByteArray bytes(int offset, int length) const;
-    int size() const { return m_data.size(); }
-    bool overrun() const { return m_overrun; }
-
-private:
-    bool inRange(int offset, int length) const;
-
-    QByteArray m_data;
-    mutable bool m_overrun = false;
-};
 
 struct CmapSubtableEntry {
     uint16_t platformId = 0;
