@@ -45,7 +45,6 @@ private slots:
     void pasteKey();
     void pasteReplacesTheSelection();
     void contextMenuPasteCleansToo();
-    void middleButtonPastesTheSelectionCleaned();
     void clickingTheSpinButtonLeavesTheFocusInTheField();
     void tabReachesTheSpinButtonWithItsKeys();
     void keysInTheFieldStep_data();
@@ -172,17 +171,6 @@ void NumberFieldTest::contextMenuPasteCleansToo()
     QVERIFY(paste->isEnabled());
     paste->trigger();
     menu->close();
-    QCOMPARE(field()->text(), QString("1995"));
-}
-
-void NumberFieldTest::middleButtonPastesTheSelectionCleaned()
-{
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    if (!clipboard->supportsSelection())
-        QSKIP("this window system has no selection to paste");
-    field()->setText("");
-    clipboard->setText(u"\u0967\u096F\u096F\u096B\n"_qs, QClipboard::Selection);
-    QTest::mouseClick(field(), Qt::MiddleButton);
     QCOMPARE(field()->text(), QString("1995"));
 }
 
