@@ -127,23 +127,22 @@ constexpr Rule Pictures(const char* cell, Source source, Reading reading, StandI
     return {cell, source, reading, 10, standIn};
 }
 
-// In the window's order.
+// In the window's order. A glyph-string row not listed here writes decimal
+// digits, one sign per digit of the number: its text is those digits in its
+// own script (Arabic, Bengali, Tibetan, ...).
 constexpr Rule kRules[] = {
     Written("P37", Gr),                                  // Ancient Greek
     Written("P28", Gr),                                  // Egyptian
     Written("P36", Gr),                                  // Amharic
-    Written("P6", D),                                    // Arabic
     Written("P40", Gr),                                  // Armenian
     Pictures("PB9", Source::Assyrian, Pl),
     Written("P38", Gr),                                  // Attic
-    Written("P60", D),                                   // Bengali
     WithMark(Written("P34", D), kBrailleNumberSign),     // Braille
     InPersianDigits(Written("P61", D)),                  // Farsi
     Described("P26", &Hands),                            // Fingernumbers
     Written("P41", Gr),                                  // Gothic
     Reversed(Written("P62", Gr)),                        // Hebrew
     Described("P39", &Tally, Reading::Tally),            // Heyarian
-    Written("P63", D),                                   // Hindi
     Written("P64", Gr),                                  // Ionic
     Written("P42", Gr),                                  // Kanji
     Pictures("PB2", Source::Korean, Gr),
@@ -155,11 +154,9 @@ constexpr Rule kRules[] = {
     Pictures("l2", Source::Roman, Gr),                   // the Roman label
     Written("P27", Gr),                                  // Sanskrit
     Described("P7", &Flags),                             // Semaphore
-    Written("P71", D),                                   // Tibetan
     Written("P53", Gr),                                  // Hungar.Runes
     Described("P29", &Digits<kStaff>),                   // Staff numbers
     Described("P8", &Digits<kAth>),                      // Ath-Seikai
-    Written("P33", D),                                   // Brahmi
     Described("P35", &Digits<kDancingMen>),
     Described("P23", &InBase<kDiamond.radix>, Pl, kDiamond.radix),               // Diamond
     Described("P31", &Dni, Pl, kDni.radix),
@@ -169,14 +166,8 @@ constexpr Rule kRules[] = {
     Described("P10", &Digits<kFuturama>),
     Described("P18", &Framed),                           // Gorwelion
     Pictures("PB1", Source::Hieratic, Gr, &Hieratic),
-    Written("P65", D),                                   // Kannada
-    Written("P24", D),                                   // Kayah
     Described("P30", &Digits<kKlingon>),
-    Written("P73", D),                                   // Khmer
-    Written("P66", D),                                   // Laotian
-    Written("P12", D),                                   // Mong
     Described("P19", &Digits<kNarn>),
-    Written("P68", D),                                   // Osmanya
     Described("P9", &Decimal),                           // Oxidilogi
     Described("P4", &Dozenal, Pl, kPekrif.radix),                   // Pékrif
     Described("P67", &Bars),                             // Post code
@@ -184,9 +175,7 @@ constexpr Rule kRules[] = {
     Described("P57", &Digits<kSpaceKees>),
     Described("P20", &Digits<kStargate>),
     Written("P25", Gr),                                  // Suzhou
-    Written("P69", D),                                   // Tamil
     Described("P21", &Digits<kTenctonese>),
-    Written("P70", D),                                   // Thai
     Described("P17", &Digits<kZentlardy>),
 };
 
@@ -207,6 +196,10 @@ const ResolvedRule& RuleOf(const std::string& cell)
         std::unordered_map<std::string, ResolvedRule> all;
         for (const Rule& rule : kRules)
             all.emplace(rule.cell, ResolvedRule(rule));
+        for (const TextRow& row : AllTextRows()) {
+            if (all.count(row.cell) == 0)
+                all.emplace(row.cell, ResolvedRule(Written(row.cell, D)));
+        }
         return all;
     }();
     const auto it = rules.find(cell);

@@ -266,4 +266,4 @@ void NumeralProperties::baseDigitsReadBackInEveryRadix()
 }
 
 QTEST_APPLESS_MAIN(NumeralProperties)
-#include "tst_NumeralProperties.moc"
+#include "NumeralPropertiesTest.moc"

@@ -399,4 +399,4 @@ void NumeralExamples::numberText_data()
 }
 
 QTEST_APPLESS_MAIN(NumeralExamples)
-#include "tst_NumeralExamples.moc"
+#include "NumeralExamplesTest.moc"

@@ -118,7 +118,7 @@ InkShape inkShape(const QImage &coverage)
 
 } // namespace
 
-class RowGlyphsTest : public QObject {
+class FontRowsTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -140,14 +140,14 @@ private:
     static void addRows();
 };
 
-void RowGlyphsTest::addRows()
+void FontRowsTest::addRows()
 {
     QTest::addColumn<QString>("caption");
     for (const GlyphRow &row : glyphRows())
         QTest::newRow(qPrintable(row.caption)) << row.caption;
 }
 
-void RowGlyphsTest::everyRowCodeHasAGlyph()
+void FontRowsTest::everyRowCodeHasAGlyph()
 {
     QFETCH(QString, caption);
     const GlyphRow &row = rowNamed(caption);
@@ -161,7 +161,7 @@ void RowGlyphsTest::everyRowCodeHasAGlyph()
     }
 }
 
-void RowGlyphsTest::signsStayInsideTheCell()
+void FontRowsTest::signsStayInsideTheCell()
 {
     QFETCH(QString, caption);
     const GlyphRow &row = rowNamed(caption);
@@ -178,7 +178,7 @@ void RowGlyphsTest::signsStayInsideTheCell()
     }
 }
 
-void RowGlyphsTest::widestCaptionsFit_data()
+void FontRowsTest::widestCaptionsFit_data()
 {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QVector<int>>("codes");
@@ -216,7 +216,7 @@ void RowGlyphsTest::widestCaptionsFit_data()
     QTest::newRow("Post code, 5 digits") << "Post code" << post;
 }
 
-void RowGlyphsTest::widestCaptionsFit()
+void FontRowsTest::widestCaptionsFit()
 {
     QFETCH(QString, caption);
     QFETCH(QVector<int>, codes);
@@ -228,7 +228,7 @@ void RowGlyphsTest::widestCaptionsFit()
              qPrintable(QStringLiteral("%1 px in a %2 px cell").arg(width).arg(row.cellWidthPx)));
 }
 
-void RowGlyphsTest::drawnSignsStayInsideTheCell()
+void FontRowsTest::drawnSignsStayInsideTheCell()
 {
     QFETCH(QString, caption);
     const GlyphRow &row = rowNamed(caption);
@@ -242,7 +242,7 @@ void RowGlyphsTest::drawnSignsStayInsideTheCell()
     }
 }
 
-void RowGlyphsTest::theCellCheckSeesOverflow()
+void FontRowsTest::theCellCheckSeesOverflow()
 {
     // The same sign drawn far too large must be caught leaving the cell.
     GlyphRow tooLarge = rowNamed("Kanji");
@@ -252,7 +252,7 @@ void RowGlyphsTest::theCellCheckSeesOverflow()
     QVERIFY(ink.outside > 0);
 }
 
-void RowGlyphsTest::signsOfARowDiffer()
+void FontRowsTest::signsOfARowDiffer()
 {
     QFETCH(QString, caption);
     const GlyphRow &row = rowNamed(caption);
@@ -269,7 +269,7 @@ void RowGlyphsTest::signsOfARowDiffer()
 // The hieroglyphs are drawn solid, not as outlines (what their ink shuts in
 // is a small part of it: the coil's loop), all as tall as the unit stroke,
 // which is an upright stroke.
-void RowGlyphsTest::egyptianSignsAreSolidAndOfOneHeight()
+void FontRowsTest::egyptianSignsAreSolidAndOfOneHeight()
 {
     const GlyphRow &row = rowNamed("Egyptian");
     const QRawFont font = rowFont(row);
@@ -291,7 +291,7 @@ void RowGlyphsTest::egyptianSignsAreSolidAndOfOneHeight()
 
 // A ring drawn as an outline shuts in more clear pixels than it inks; a
 // filled disc shuts in none.
-void RowGlyphsTest::theCounterMeasureSeesHollowSigns()
+void FontRowsTest::theCounterMeasureSeesHollowSigns()
 {
     for (bool hollow : {true, false}) {
         QImage canvas(40, 40, QImage::Format_Grayscale8);
@@ -311,5 +311,5 @@ void RowGlyphsTest::theCounterMeasureSeesHollowSigns()
     }
 }
 
-QTEST_MAIN(RowGlyphsTest)
-#include "RowGlyphsTest.moc"
+QTEST_MAIN(FontRowsTest)
+#include "FontRowsTest.moc"
