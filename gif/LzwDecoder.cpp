@@ -23,22 +23,16 @@ Decoder::Decoder(int minimumCodeSize, ChunkSource& source)
     : source_(source),
       minimumCodeSize_(CheckedCodeSize(minimumCodeSize)),
       clearCode_(1 << minimumCodeSize),
-      endCode_(clearCode_ + 1),
-      codeSize_(minimumCodeSize + 1),
-      codeLimit_(2 * clearCode_),
-      nextFree_(clearCode_ + 2)
+      endCode_(clearCode_ + 1)
 {
-    // The table is set up by the clear code that every decoding starts with.
+    // Every decoding starts as if with a clear code.
+    ResetTable();
 }
 
 int Decoder::NextColourIndex()
 {
-    if (Pending() == 0) {
-        status_ = DecodeStep();
-        if (status_ < 0)
-            return status_;
-    }
-    return stack_[stackTop_++];
+    uint8_t index;
+    return Decode(&index, 1) == 1 ? index : status_;
 }
 
 size_t Decoder::TakePending(uint8_t* out, size_t count)
@@ -49,129 +43,123 @@ size_t Decoder::TakePending(uint8_t* out, size_t count)
     return n;
 }
 
+// The one decoding loop. At the top of each turn:
+// - out holds the indexes decoded so far, up to dst, and no string is
+//   pending on the stack;
+// - s.old is the previous code and s.first the first index of its string,
+//   or s.old is kNoCode right after a clear code;
+// - the next code is s.size bits wide and defines entry s.nextFree (unless
+//   the table is full);
+// - unless s.tainted, every entry below s.nextFree is a prefix chain that
+//   ends in a literal after exactly length_[entry] indexes.
+// With a sound table a string that fits the room left is written straight
+// into out, from its last index back to its first, without checks. Any
+// other string goes through the stack (PushString, with checks), and what
+// does not fit stays pending there for the next call.
 size_t Decoder::Decode(uint8_t* out, size_t count)
 {
-    size_t written = TakePending(out, count);
-    while (written < count) {
-        written = DecodeRun(out, written, count);
-        if (written == count)
-            break;
-        // Whatever the quick loop leaves: refills, clear and end codes,
-        // undefined codes, strings longer than the room left.
-        status_ = DecodeStep();
-        if (status_ < 0)
-            break;
-        written += TakePending(out + written, count - written);
-    }
-    return written;
-}
-
-// The common case, kept tight: whole codes in the buffer, a sound table,
-// strings that fit. Each string is walked once, straight into out, from
-// its last index back to its first. Returns the new count written and
-// leaves any other code unread.
-size_t Decoder::DecodeRun(uint8_t* out, size_t written, size_t count)
-{
-    if (tainted_ || fresh_ || ended_)
-        return written;
-    uint8_t* dst = out + written;
+    uint8_t* dst = out + TakePending(out, count);
     uint8_t* const end = out + count;
-    int bit = currentBit_, size = codeSize_, nextFree = nextFree_, limit = codeLimit_;
-    int first = first_, old = old_;
+    // Once the end code is met the data are over; bits left in the buffer
+    // are padding and are not decoded (nothingIsDecodedAfterTheEndCode).
+    if (dst < end && ended_) {
+        status_ = kEndCode;
+        return size_t(dst - out);
+    }
     const int clear = clearCode_;
-    while (dst < end && bit + size < lastBit_) {
-        const int byte = bit >> 3;
-        const uint32_t value =
-            buffer_[byte] | (uint32_t(buffer_[byte + 1]) << 8) | (uint32_t(buffer_[byte + 2]) << 16);
-        const int code = static_cast<int>((value >> (bit & 7)) & kMask[size]);
-        if (code >= clear && (code <= clear + 1 || code > nextFree))
-            break;
-        const bool pending = code == nextFree;  // previous string + its first index
-        const int length = pending ? length_[old] + 1 : length_[code];
-        if (length > end - dst)
-            break;
-        bit += size;
-        uint8_t* p = dst + length;
-        int c = code;
-        if (pending) {
-            *--p = static_cast<uint8_t>(first);
-            c = old;
-        }
-        while (c >= clear) {
-            *--p = suffix_[c];
-            c = prefix_[c];
-        }
-        first = suffix_[c];
-        *--p = static_cast<uint8_t>(first);
-        dst += length;
-        if (nextFree < kTableSize) {
-            prefix_[nextFree] = static_cast<uint16_t>(old);
-            suffix_[nextFree] = static_cast<uint8_t>(first);
-            length_[nextFree] = static_cast<uint16_t>(length_[old] + 1);
-            if (++nextFree == limit && limit < kTableSize) {
-                limit *= 2;
-                ++size;
+    Codes s = codes_;
+    while (dst < end) {
+        // Refill already when the code would use up the buffer, so that an
+        // end marker right after the last full chunk is noticed in time
+        // (streamIsLeftAfterTheTerminator).
+        if (s.bit + s.size >= s.lastBit) {
+            codes_ = s;
+            const bool whole = RefillBits(s.size);
+            s = codes_;
+            if (!whole) {
+                status_ = kNoMoreData;
+                break;
             }
         }
-        old = code;
+        const int code = CodeAt(s.bit, s.size);
+        s.bit += s.size;
+        if (code == clear) {
+            // Clear codes in a row are as good as one ("clear then end").
+            codes_ = s;
+            ResetTable();
+            s = codes_;
+            continue;
+        }
+        if (code == clear + 1) {
+            // Right after a clear code too ("clear then end").
+            codes_ = s;
+            status_ = FinishAtEndCode();
+            break;
+        }
+        if (s.old == kNoCode) {
+            // The first code after a clear code is a literal and defines
+            // nothing. Any other code is taken as the literal of its low
+            // eight bits, so that corrupt data decode to something rather
+            // than stop here ("undefined code after a clear code").
+            if (code > clear)
+                s.tainted = true;
+            s.first = code & 0xFF;
+            s.old = code;
+            *dst++ = static_cast<uint8_t>(code);
+            continue;
+        }
+        // A code beyond the next free entry is undefined. It is taken as the
+        // next free one, the previous string followed by its own first
+        // index, so that corrupt data still decode to something; the walks
+        // then check for loops (corruptTablesAreRefused).
+        if (code > s.nextFree)
+            s.tainted = true;
+        const bool defining = code >= s.nextFree;
+        const int length = defining ? length_[s.old] + 1 : length_[code];
+        const size_t room = size_t(end - dst);
+        if (!s.tainted && size_t(length) <= room) {
+            uint8_t* p = dst + length;
+            int c = code;
+            if (defining) {
+                *--p = static_cast<uint8_t>(s.first);
+                c = s.old;
+            }
+            while (c >= clear) {
+                *--p = suffix_[c];
+                c = prefix_[c];
+            }
+            s.first = suffix_[c];
+            *--p = static_cast<uint8_t>(s.first);
+            dst += length;
+        } else {
+            codes_ = s;
+            PushString(code);
+            s = codes_;
+            dst += TakePending(dst, room);
+        }
+        // A full table stays as it is, with 12-bit codes, until a clear code
+        // (decodesWhatWasEncoded, "no clear").
+        if (s.nextFree < kTableSize) {
+            prefix_[s.nextFree] = static_cast<uint16_t>(s.old);
+            suffix_[s.nextFree] = static_cast<uint8_t>(s.first);
+            length_[s.nextFree] = static_cast<uint16_t>(length_[s.old] + 1);
+            if (++s.nextFree == s.limit && s.limit < kTableSize) {
+                s.limit *= 2;
+                ++s.size;
+            }
+        }
+        s.old = code;
     }
-    currentBit_ = bit;
-    codeSize_ = size;
-    nextFree_ = nextFree;
-    codeLimit_ = limit;
-    first_ = first;
-    old_ = old;
+    codes_ = s;
     return size_t(dst - out);
 }
 
-// Reads one code and leaves its string on the stack (0), or tells why there
-// is none (negative).
-int Decoder::DecodeStep()
+int Decoder::CodeAt(int bit, int size) const
 {
-    // Once the end code is met the data are over; bits left in the buffer
-    // are padding and are not decoded.
-    if (ended_)
-        return kEndCode;
-    const int code = ReadNextCode(codeSize_);
-    if (code < 0)
-        return code;
-    return ProcessCode(code);
-}
-
-int Decoder::ProcessCode(int code)
-{
-    if (code == clearCode_)
-        return Restart();
-    if (code == endCode_)
-        return FinishAtEndCode();
-    if (code > nextFree_)
-        tainted_ = true;
-    PushString(code);
-    AddTableEntry();
-    old_ = code;
-    return 0;
-}
-
-int Decoder::Restart()
-{
-    ResetTable();
-    int code;
-    do {
-        code = ReadNextCode(codeSize_);
-    } while (code == clearCode_);
-    if (code < 0)
-        return code;
-    // An end code right after a clear code ends the data like any end code.
-    if (code == endCode_)
-        return FinishAtEndCode();
-    // Any other code starts the new table, even one that is not defined
-    // yet: corrupt data decode to something rather than stop here.
-    if (code >= clearCode_)
-        tainted_ = true;
-    first_ = code;
-    old_ = code;
-    stack_[--stackTop_] = static_cast<uint8_t>(code);
-    return 0;
+    const int byte = bit >> 3;
+    const uint32_t value =
+        buffer_[byte] | (uint32_t(buffer_[byte + 1]) << 8) | (uint32_t(buffer_[byte + 2]) << 16);
+    return static_cast<int>((value >> (bit & 7)) & kMask[size]);
 }
 
 int Decoder::FinishAtEndCode()
@@ -191,7 +179,7 @@ void Decoder::ResetTable()
     }
     // Entries above the defined ones are only reached through corrupt
     // prefix chains; they read as prefix 0, suffix 0.
-    const int dirtyEnd = std::max(tableDirtyEnd_, nextFree_);
+    const int dirtyEnd = std::max(tableDirtyEnd_, codes_.nextFree);
     if (dirtyEnd > clearCode_) {
         const size_t n = size_t(dirtyEnd - clearCode_);
         std::memset(prefix_ + clearCode_, 0, n * sizeof(prefix_[0]));
@@ -199,10 +187,11 @@ void Decoder::ResetTable()
         std::memset(length_ + clearCode_, 0, n * sizeof(length_[0]));
     }
     tableDirtyEnd_ = clearCode_;
-    tainted_ = false;
-    codeSize_ = minimumCodeSize_ + 1;
-    codeLimit_ = 2 * clearCode_;
-    nextFree_ = clearCode_ + 2;
+    codes_.tainted = false;
+    codes_.size = minimumCodeSize_ + 1;
+    codes_.limit = 2 * clearCode_;
+    codes_.nextFree = clearCode_ + 2;
+    codes_.old = kNoCode;
     stackTop_ = kStackSize;
 }
 
@@ -211,12 +200,9 @@ void Decoder::ResetTable()
 void Decoder::PushString(int code)
 {
     int top = kStackSize;
-    // The code being defined right now: the previous string followed by its
-    // own first index. An undefined code beyond it is taken the same way,
-    // so that corrupt data still decode to something.
-    if (code >= nextFree_) {
-        stack_[--top] = static_cast<uint8_t>(first_);
-        code = old_;
+    if (code >= codes_.nextFree) {
+        stack_[--top] = static_cast<uint8_t>(codes_.first);
+        code = codes_.old;
     }
     while (code >= clearCode_) {
         // No string in a sound table is longer than the stack; a longer
@@ -229,54 +215,26 @@ void Decoder::PushString(int code)
             throw CircularTableEntry();
         code = prefix;
     }
-    first_ = suffix_[code];
-    stack_[--top] = static_cast<uint8_t>(first_);
+    codes_.first = suffix_[code];
+    stack_[--top] = static_cast<uint8_t>(codes_.first);
     stackTop_ = top;
-}
-
-void Decoder::AddTableEntry()
-{
-    // A full table stays as it is, with 12-bit codes, until a clear code.
-    if (nextFree_ >= kTableSize)
-        return;
-    prefix_[nextFree_] = static_cast<uint16_t>(old_);
-    suffix_[nextFree_] = static_cast<uint8_t>(first_);
-    length_[nextFree_] = static_cast<uint16_t>(length_[old_] + 1);
-    ++nextFree_;
-    if (nextFree_ == codeLimit_ && codeLimit_ < kTableSize) {
-        codeLimit_ *= 2;
-        ++codeSize_;
-    }
-}
-
-int Decoder::ReadNextCode(int bits)
-{
-    // Every decoding starts as if with a clear code.
-    if (fresh_) {
-        fresh_ = false;
-        return clearCode_;
-    }
-    // Refill already when the code would use up the buffer, so that an end
-    // marker right after the last full chunk is noticed in time.
-    if (currentBit_ + bits >= lastBit_ && !RefillBits(bits))
-        return kNoMoreData;
-    const int byte = currentBit_ >> 3;
-    const uint32_t value =
-        buffer_[byte] | (uint32_t(buffer_[byte + 1]) << 8) | (uint32_t(buffer_[byte + 2]) << 16);
-    const int code = static_cast<int>((value >> (currentBit_ & 7)) & kMask[bits]);
-    currentBit_ += bits;
-    return code;
 }
 
 // Brings in chunks until the next code is complete. Returns false when it
 // cannot be.
 bool Decoder::RefillBits(int bits)
 {
-    while (currentBit_ + bits >= lastBit_) {
+    int& bit = codes_.bit;
+    int& lastBit = codes_.lastBit;
+    while (bit + bits >= lastBit) {
         if (inputDone_ || inputExhausted_) {
-            if (currentBit_ + bits == lastBit_)
-                return true;  // the very last bits make up this code
-            if (inputDone_ && currentBit_ >= lastBit_)
+            // The very last bits make up this code
+            // ("stream ends right after a whole code").
+            if (bit + bits == lastBit)
+                return true;
+            // Bits too few for a code are no under-run
+            // (underRunIsReportedOnlyWithoutBitsLeft).
+            if (inputDone_ && bit >= lastBit)
                 source_.ReportUnderRun();
             return false;
         }
@@ -289,16 +247,16 @@ bool Decoder::RefillBits(int bits)
             // Keep decoding what is buffered; an incomplete code ends it.
             inputExhausted_ = true;
             buffer_[2] = buffer_[3] = buffer_[4] = 0;
-            currentBit_ = currentBit_ - lastBit_ + 16;
-            lastBit_ = 16;
+            bit = bit - lastBit + 16;
+            lastBit = 16;
             lastByte_ = 2;
             continue;
         }
         if (size == ChunkSource::kEndOfData)
             inputDone_ = true;
-        currentBit_ = currentBit_ - lastBit_ + 16;
+        bit = bit - lastBit + 16;
         lastByte_ = size + 2;
-        lastBit_ = lastByte_ * 8;
+        lastBit = lastByte_ * 8;
         std::memset(buffer_ + lastByte_, 0, 3);
     }
     return true;

@@ -58,19 +58,33 @@ public:
     // Status() then tells. Returns the number of indexes written.
     size_t Decode(uint8_t* out, size_t count);
     int Status() const { return status_; }
-    // The next code of the given width, or kNoMoreData.
-    int ReadNextCode(int bits);
 
 private:
+    // The previous code right after a clear code: there is none.
+    static constexpr int kNoCode = -1;
+
+    // What the decoding loop keeps in registers. Decode works on a copy and
+    // brings codes_ up to date around every call that reads or changes it.
+    struct Codes {
+        int bit = 0;      // the next code's first bit in buffer_
+        int lastBit = 0;  // the end of the bits in buffer_
+        int size = 0;     // the width of the next code
+        int limit = 0;    // 1 << size: the entry at which codes grow wider
+        int nextFree = 0; // the entry the next code defines
+        int old = kNoCode;
+        int first = 0;    // the first index of old's string
+        // Set once a code arrives that the table does not define yet
+        // (beyond the next free one). Until the next clear code the table
+        // may then hold loops and wrong lengths, and every string is walked
+        // with the checks of PushString.
+        bool tainted = false;
+    };
+
     size_t TakePending(uint8_t* out, size_t count);
-    size_t DecodeRun(uint8_t* out, size_t written, size_t count);
-    int DecodeStep();
-    int ProcessCode(int code);
-    int Restart();
-    int FinishAtEndCode();
+    int CodeAt(int bit, int size) const;
     void ResetTable();
     void PushString(int code);
-    void AddTableEntry();
+    int FinishAtEndCode();
     bool RefillBits(int bits);
     size_t Pending() const { return kStackSize - stackTop_; }
 
@@ -78,25 +92,14 @@ private:
     const int minimumCodeSize_;
     const int clearCode_;
     const int endCode_;
-    int codeSize_;
-    int codeLimit_;
-    int nextFree_;
+    Codes codes_;
     int tableDirtyEnd_ = kTableSize;
-    int first_ = 0;
-    int old_ = 0;
     int status_ = 0;
     bool ended_ = false;
-    // Set once a code arrives that the table does not define yet (beyond
-    // the next free one). Until the next clear code the table may then hold
-    // loops, and every string is walked with the checks of PushString.
-    bool tainted_ = false;
 
     // Bit reader: two bytes carried over from the previous chunk, then the
     // current chunk, then slack so that three bytes can always be read.
-    int currentBit_ = 0;
-    int lastBit_ = 0;
     int lastByte_ = 2;
-    bool fresh_ = true;
     bool inputDone_ = false;       // end marker read or end code met
     bool inputExhausted_ = false;  // input ended without an end marker
 
