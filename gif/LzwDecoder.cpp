@@ -22,11 +22,14 @@ constexpr uint32_t kMask[16] = {0x0000, 0x0001, 0x0003, 0x0007, 0x000F, 0x001F, 
 Decoder::Decoder(int minimumCodeSize, ChunkSource& source)
     : source_(source),
       minimumCodeSize_(CheckedCodeSize(minimumCodeSize)),
-      clearCode_(1 << minimumCodeSize),
-      endCode_(clearCode_ + 1)
+      clearCode_(1 << minimumCodeSize)
 {
     // Every decoding starts as if with a clear code.
-    ResetTable();
+    codes_.size = minimumCodeSize + 1;
+    codes_.limit = 2 * clearCode_;
+    codes_.nextFree = clearCode_ + 2;
+    codes_.old = clearCode_;
+    ResetTable(codes_.nextFree);
 }
 
 int Decoder::NextColourIndex()
@@ -46,16 +49,20 @@ size_t Decoder::TakePending(uint8_t* out, size_t count)
 // The one decoding loop. At the top of each turn:
 // - out holds the indexes decoded so far, up to dst, and no string is
 //   pending on the stack;
-// - s.old is the previous code and s.first the first index of its string,
-//   or s.old is kNoCode right after a clear code;
+// - s.old is the previous code and s.first the first index of its string;
+//   right after a clear code s.old is the clear code;
 // - the next code is s.size bits wide and defines entry s.nextFree (unless
 //   the table is full);
-// - unless s.tainted, every entry below s.nextFree is a prefix chain that
-//   ends in a literal after exactly length_[entry] indexes.
+// - while s.sound, every entry below s.nextFree is a prefix chain that ends
+//   in a literal after exactly length_[entry] indexes.
 // With a sound table a string that fits the room left is written straight
 // into out, from its last index back to its first, without checks. Any
 // other string goes through the stack (PushString, with checks), and what
 // does not fit stays pending there for the next call.
+//
+// The loop works on a copy of codes_ that the compiler can keep in
+// registers. A call out is handed what it needs (RefillBits the bit
+// position, through codes_), and codes_ is brought up to date at the end.
 size_t Decoder::Decode(uint8_t* out, size_t count)
 {
     uint8_t* dst = out + TakePending(out, count);
@@ -70,12 +77,12 @@ size_t Decoder::Decode(uint8_t* out, size_t count)
     Codes s = codes_;
     while (dst < end) {
         // Refill already when the code would use up the buffer, so that an
-        // end marker right after the last full chunk is noticed in time
-        // (streamIsLeftAfterTheTerminator).
-        if (s.bit + s.size >= s.lastBit) {
-            codes_ = s;
+        // end marker right after the last full chunk is noticed in time.
+        if (__builtin_expect(s.bit + s.size >= s.lastBit, 0)) {
+            codes_.bit = s.bit;
             const bool whole = RefillBits(s.size);
-            s = codes_;
+            s.bit = codes_.bit;
+            s.lastBit = codes_.lastBit;
             if (!whole) {
                 status_ = kNoMoreData;
                 break;
@@ -83,48 +90,24 @@ size_t Decoder::Decode(uint8_t* out, size_t count)
         }
         const int code = CodeAt(s.bit, s.size);
         s.bit += s.size;
-        if (code == clear) {
-            // Clear codes in a row are as good as one ("clear then end").
-            codes_ = s;
-            ResetTable();
-            s = codes_;
-            continue;
-        }
-        if (code == clear + 1) {
-            // Right after a clear code too ("clear then end").
-            codes_ = s;
-            status_ = FinishAtEndCode();
-            break;
-        }
-        if (s.old == kNoCode) {
-            // The first code after a clear code is a literal and defines
-            // nothing. Any other code is taken as the literal of its low
-            // eight bits, so that corrupt data decode to something rather
-            // than stop here ("undefined code after a clear code").
-            if (code > clear)
-                s.tainted = true;
-            s.first = code & 0xFF;
-            s.old = code;
-            *dst++ = static_cast<uint8_t>(code);
-            continue;
-        }
-        // A code beyond the next free entry is undefined. It is taken as the
-        // next free one, the previous string followed by its own first
-        // index, so that corrupt data still decode to something; the walks
-        // then check for loops (corruptTablesAreRefused).
-        if (code > s.nextFree)
-            s.tainted = true;
-        const bool defining = code >= s.nextFree;
+        const bool defining = code == s.nextFree;
         const int length = defining ? length_[s.old] + 1 : length_[code];
         const size_t room = size_t(end - dst);
-        if (!s.tainted && size_t(length) <= room) {
+        // The common case, and the one the invariant covers: a sound table,
+        // a code that is defined or being defined, a string that fits.
+        const bool quick =
+            s.sound && (code < clear || (code > clear + 1 && code <= s.nextFree)) && size_t(length) <= room;
+        if (__builtin_expect(quick, 1)) {
             uint8_t* p = dst + length;
-            int c = code;
+            // Unsigned, so that the chain's loads need no sign extension.
+            size_t c = size_t(code);
             if (defining) {
+                // The entry being defined: the previous string followed by
+                // its own first index.
                 *--p = static_cast<uint8_t>(s.first);
-                c = s.old;
+                c = size_t(s.old);
             }
-            while (c >= clear) {
+            while (c >= size_t(clear)) {
                 *--p = suffix_[c];
                 c = prefix_[c];
             }
@@ -132,9 +115,42 @@ size_t Decoder::Decode(uint8_t* out, size_t count)
             *--p = static_cast<uint8_t>(s.first);
             dst += length;
         } else {
-            codes_ = s;
-            PushString(code);
-            s = codes_;
+            if (code == clear) {
+                // Clear codes in a row are as good as one ("clear then end").
+                ResetTable(s.nextFree);
+                s.size = minimumCodeSize_ + 1;
+                s.limit = 2 * clear;
+                s.nextFree = clear + 2;
+                s.old = clear;
+                s.sound = false;
+                continue;
+            }
+            if (code == clear + 1) {
+                // The end code; right after a clear code too ("clear then
+                // end").
+                status_ = FinishAtEndCode();
+                break;
+            }
+            if (s.old == clear) {
+                // The first code after a clear code is a literal and defines
+                // nothing. Any other code is taken as the literal of its low
+                // eight bits, so that corrupt data decode to something
+                // rather than stop here ("undefined code after a clear
+                // code"), and the table is no longer sound.
+                s.sound = code < clear;
+                s.first = code & 0xFF;
+                s.old = code;
+                *dst++ = static_cast<uint8_t>(code);
+                continue;
+            }
+            // A code beyond the next free entry is undefined. It is taken as
+            // the next free one, the previous string followed by its own
+            // first index, so that corrupt data still decode to something;
+            // until the next clear code the walk then checks for loops
+            // (corruptTablesAreRefused).
+            if (code > s.nextFree)
+                s.sound = false;
+            s.first = PushString(code, s.old, s.first, code >= s.nextFree);
             dst += TakePending(dst, room);
         }
         // A full table stays as it is, with 12-bit codes, until a clear code
@@ -156,10 +172,10 @@ size_t Decoder::Decode(uint8_t* out, size_t count)
 
 int Decoder::CodeAt(int bit, int size) const
 {
-    const int byte = bit >> 3;
+    const unsigned byte = unsigned(bit) >> 3;
     const uint32_t value =
         buffer_[byte] | (uint32_t(buffer_[byte + 1]) << 8) | (uint32_t(buffer_[byte + 2]) << 16);
-    return static_cast<int>((value >> (bit & 7)) & kMask[size]);
+    return static_cast<int>((value >> (bit & 7)) & kMask[unsigned(size)]);
 }
 
 int Decoder::FinishAtEndCode()
@@ -170,7 +186,9 @@ int Decoder::FinishAtEndCode()
     return kEndCode;
 }
 
-void Decoder::ResetTable()
+// Sets up the literals and empties the stack; nextFree is where the table
+// in use ends.
+void Decoder::ResetTable(int nextFree)
 {
     for (int i = 0; i < clearCode_; ++i) {
         prefix_[i] = 0;
@@ -179,7 +197,7 @@ void Decoder::ResetTable()
     }
     // Entries above the defined ones are only reached through corrupt
     // prefix chains; they read as prefix 0, suffix 0.
-    const int dirtyEnd = std::max(tableDirtyEnd_, codes_.nextFree);
+    const int dirtyEnd = std::max(tableDirtyEnd_, nextFree);
     if (dirtyEnd > clearCode_) {
         const size_t n = size_t(dirtyEnd - clearCode_);
         std::memset(prefix_ + clearCode_, 0, n * sizeof(prefix_[0]));
@@ -187,22 +205,18 @@ void Decoder::ResetTable()
         std::memset(length_ + clearCode_, 0, n * sizeof(length_[0]));
     }
     tableDirtyEnd_ = clearCode_;
-    codes_.tainted = false;
-    codes_.size = minimumCodeSize_ + 1;
-    codes_.limit = 2 * clearCode_;
-    codes_.nextFree = clearCode_ + 2;
-    codes_.old = kNoCode;
     stackTop_ = kStackSize;
 }
 
 // Walks the code's prefix chain once, leaving its string on the stack with
-// the first index on top.
-void Decoder::PushString(int code)
+// the first index on top, and returns that index. A defining code stands for
+// the previous code's string followed by that string's first index.
+int Decoder::PushString(int code, int old, int first, bool defining)
 {
     int top = kStackSize;
-    if (code >= codes_.nextFree) {
-        stack_[--top] = static_cast<uint8_t>(codes_.first);
-        code = codes_.old;
+    if (defining) {
+        stack_[--top] = static_cast<uint8_t>(first);
+        code = old;
     }
     while (code >= clearCode_) {
         // No string in a sound table is longer than the stack; a longer
@@ -215,9 +229,9 @@ void Decoder::PushString(int code)
             throw CircularTableEntry();
         code = prefix;
     }
-    codes_.first = suffix_[code];
-    stack_[--top] = static_cast<uint8_t>(codes_.first);
+    stack_[--top] = suffix_[code];
     stackTop_ = top;
+    return suffix_[code];
 }
 
 // Brings in chunks until the next code is complete. Returns false when it

@@ -60,38 +60,34 @@ public:
     int Status() const { return status_; }
 
 private:
-    // The previous code right after a clear code: there is none.
-    static constexpr int kNoCode = -1;
-
-    // What the decoding loop keeps in registers. Decode works on a copy and
-    // brings codes_ up to date around every call that reads or changes it.
+    // What the decoding loop keeps in registers: Decode works on a copy and
+    // stores it back when it returns.
     struct Codes {
-        int bit = 0;      // the next code's first bit in buffer_
-        int lastBit = 0;  // the end of the bits in buffer_
-        int size = 0;     // the width of the next code
-        int limit = 0;    // 1 << size: the entry at which codes grow wider
-        int nextFree = 0; // the entry the next code defines
-        int old = kNoCode;
-        int first = 0;    // the first index of old's string
-        // Set once a code arrives that the table does not define yet
-        // (beyond the next free one). Until the next clear code the table
-        // may then hold loops and wrong lengths, and every string is walked
-        // with the checks of PushString.
-        bool tainted = false;
+        int bit = 0;       // the next code's first bit in buffer_
+        int lastBit = 0;   // the end of the bits in buffer_
+        int size = 0;      // the width of the next code
+        int limit = 0;     // 1 << size: the entry at which codes grow wider
+        int nextFree = 0;  // the entry the next code defines
+        int old = 0;       // the previous code; the clear code after one
+        int first = 0;     // the first index of old's string
+        // False right after a clear code, and from a code the table does
+        // not define yet (beyond the next free one) to the next clear code:
+        // then the table may hold loops and wrong lengths, and every string
+        // is walked with the checks of PushString.
+        bool sound = false;
     };
 
     size_t TakePending(uint8_t* out, size_t count);
     int CodeAt(int bit, int size) const;
-    void ResetTable();
-    void PushString(int code);
+    void ResetTable(int nextFree);
+    int PushString(int code, int old, int first, bool defining);
     int FinishAtEndCode();
     bool RefillBits(int bits);
     size_t Pending() const { return kStackSize - stackTop_; }
 
     ChunkSource& source_;
     const int minimumCodeSize_;
-    const int clearCode_;
-    const int endCode_;
+    const int clearCode_;  // the end code is the next one
     Codes codes_;
     int tableDirtyEnd_ = kTableSize;
     int status_ = 0;
@@ -106,7 +102,7 @@ private:
     int stackTop_ = kStackSize;  // pending string is stack_[stackTop_, kStackSize)
     uint16_t prefix_[kTableSize];
     uint8_t suffix_[kTableSize];
-    uint16_t length_[kTableSize];  // string lengths; exact while not tainted
+    uint16_t length_[kTableSize];  // string lengths; exact while the table is sound
     uint8_t stack_[kStackSize];
     uint8_t buffer_[2 + kMaxChunk + 3] = {};
 };
