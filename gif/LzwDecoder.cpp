@@ -25,11 +25,19 @@ Decoder::Decoder(int minimumCodeSize, ChunkSource& source)
       clearCode_(1 << minimumCodeSize)
 {
     // Every decoding starts as if with a clear code.
-    codes_.size = minimumCodeSize + 1;
-    codes_.limit = 2 * clearCode_;
-    codes_.nextFree = clearCode_ + 2;
-    codes_.old = clearCode_;
+    codes_ = Cleared(codes_);
     ResetTable(codes_.nextFree);
+}
+
+// The state after a clear code; where the bits are stays as it is.
+Decoder::Codes Decoder::Cleared(Codes s) const
+{
+    s.size = minimumCodeSize_ + 1;
+    s.limit = 2 * clearCode_;
+    s.nextFree = clearCode_ + 2;
+    s.old = clearCode_;
+    s.sound = false;
+    return s;
 }
 
 int Decoder::NextColourIndex()
@@ -118,11 +126,7 @@ size_t Decoder::Decode(uint8_t* out, size_t count)
             if (code == clear) {
                 // Clear codes in a row are as good as one ("clear then end").
                 ResetTable(s.nextFree);
-                s.size = minimumCodeSize_ + 1;
-                s.limit = 2 * clear;
-                s.nextFree = clear + 2;
-                s.old = clear;
-                s.sound = false;
+                s = Cleared(s);
                 continue;
             }
             if (code == clear + 1) {

@@ -78,6 +78,7 @@ private:
     };
 
     size_t TakePending(uint8_t* out, size_t count);
+    Codes Cleared(Codes s) const;
     int CodeAt(int bit, int size) const;
     void ResetTable(int nextFree);
     int PushString(int code, int old, int first, bool defining);
