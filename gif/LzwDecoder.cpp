@@ -58,7 +58,8 @@ size_t Decoder::TakePending(uint8_t* out, size_t count)
 // - out holds the indexes decoded so far, up to dst, and no string is
 //   pending on the stack;
 // - s.old is the previous code and s.first the first index of its string;
-//   right after a clear code s.old is the clear code;
+//   right after a clear code s.old is the clear code, whose entry is empty
+//   (length 0), so that length_[s.old] can always be read;
 // - the next code is s.size bits wide and defines entry s.nextFree (unless
 //   the table is full);
 // - while s.sound, every entry below s.nextFree is a prefix chain that ends
@@ -136,11 +137,12 @@ size_t Decoder::Decode(uint8_t* out, size_t count)
                 break;
             }
             if (s.old == clear) {
-                // The first code after a clear code is a literal and defines
-                // nothing. Any other code is taken as the literal of its low
-                // eight bits, so that corrupt data decode to something
-                // rather than stop here ("undefined code after a clear
-                // code"), and the table is no longer sound.
+                // The first code after a clear code should be a literal; it
+                // defines nothing. One that is not is taken as the literal
+                // of its low eight bits, so that corrupt data decode to
+                // something rather than stop here, and the table is not
+                // sound until the next clear code ("undefined code after a
+                // clear code").
                 s.sound = code < clear;
                 s.first = code & 0xFF;
                 s.old = code;
