@@ -41,11 +41,6 @@ const TGIFExtensionClass* RefineApplication(Stream& stream)
     return found ? found : &TGIFUnknownAppExtension::Class;
 }
 
-uint16_t LittleEndian16(const uint8_t* bytes)
-{
-    return static_cast<uint16_t>(bytes[0] | (bytes[1] << 8));
-}
-
 }  // namespace
 
 const TGIFExtensionClass TGIFTextExtension::Class = {
@@ -176,19 +171,6 @@ const TExtensionList& TExtensionList::Instance()
     return registry;
 }
 
-void TExtensionList::Register(uint8_t label, const TGIFExtensionClass& extensionClass)
-{
-    entries_.push_back({label, &extensionClass});
-}
-
-const TGIFExtensionClass* TExtensionList::Find(uint8_t label) const
-{
-    for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry)
-        if (entry->Label == label)
-            return entry->Class;
-    return nullptr;
-}
-
 const TAppExtensionList& TAppExtensionList::Instance()
 {
     static const TAppExtensionList registry = [] {
@@ -202,17 +184,9 @@ const TAppExtensionList& TAppExtensionList::Instance()
 
 void TAppExtensionList::Register(const char (&identifier)[12], const TGIFExtensionClass& extensionClass)
 {
-    Entry entry{{}, &extensionClass};
-    std::memcpy(entry.Identifier.data(), identifier, entry.Identifier.size());
-    entries_.push_back(entry);
-}
-
-const TGIFExtensionClass* TAppExtensionList::Find(const std::array<uint8_t, 11>& identifier) const
-{
-    for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry)
-        if (entry->Identifier == identifier)
-            return entry->Class;
-    return nullptr;
+    std::array<uint8_t, 11> key;
+    std::memcpy(key.data(), identifier, key.size());
+    Add(key, extensionClass);
 }
 
 const TGIFExtensionClass* LookUpExtensionClass(Stream& stream)

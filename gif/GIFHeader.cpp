@@ -13,11 +13,6 @@ bool HasGIFSignature(const uint8_t bytes[6])
     return std::toupper(bytes[0]) == 'G' && std::toupper(bytes[1]) == 'I' && std::toupper(bytes[2]) == 'F';
 }
 
-uint16_t LittleEndian16(const uint8_t* bytes)
-{
-    return static_cast<uint16_t>(bytes[0] | (bytes[1] << 8));
-}
-
 }  // namespace
 
 void TGIFHeader::Clear()

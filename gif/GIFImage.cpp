@@ -7,10 +7,6 @@
 namespace gif {
 namespace {
 
-constexpr uint8_t kExtensionIntroducer = 0x21;
-constexpr uint8_t kImageSeparator = 0x2C;
-constexpr uint8_t kTrailer = 0x3B;
-
 int PercentDone(const Stream& stream)
 {
     const uint64_t size = stream.Size();

@@ -12,6 +12,11 @@ namespace gif {
 class Stream;
 class TGIFImage;
 
+// The bytes that open the blocks of a stream.
+inline constexpr uint8_t kExtensionIntroducer = 0x21;
+inline constexpr uint8_t kImageSeparator = 0x2C;
+inline constexpr uint8_t kTrailer = 0x3B;
+
 enum class TGIFSeverity { Information, Warning, Error };
 enum class TGIFVersion { Unknown, GIF87a, GIF89a };
 

@@ -10,15 +10,6 @@
 namespace gif {
 namespace {
 
-constexpr uint8_t kExtensionIntroducer = 0x21;
-constexpr uint8_t kImageSeparator = 0x2C;
-constexpr uint8_t kTrailer = 0x3B;
-
-uint16_t LittleEndian16(const uint8_t* bytes)
-{
-    return static_cast<uint16_t>(bytes[0] | (bytes[1] << 8));
-}
-
 std::unique_ptr<TGIFExtension> ReadExtension(Stream& stream, TGIFSubImage& frame)
 {
     const TGIFExtensionClass* extensionClass = LookUpExtensionClass(stream);

@@ -18,7 +18,7 @@ using TGIFPalette = std::vector<TGIFColor>;
 
 // The 10-byte Image Descriptor, exactly as read.
 struct TGIFImageDescriptor {
-    uint8_t Separator = 0x2C;
+    uint8_t Separator = kImageSeparator;
     uint16_t Left = 0;
     uint16_t Top = 0;
     uint16_t Width = 0;

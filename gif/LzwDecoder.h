@@ -58,52 +58,52 @@ public:
     // Status() then tells. Returns the number of indexes written.
     size_t Decode(uint8_t* out, size_t count);
     int Status() const { return status_; }
-    // The next code of the given width, or kNoMoreData.
-    int ReadNextCode(int bits);
 
 private:
+    // What the decoding loop keeps in registers: Decode works on a copy and
+    // stores it back when it returns.
+    struct Codes {
+        int bit = 0;       // the next code's first bit in buffer_
+        int lastBit = 0;   // the end of the bits in buffer_
+        int size = 0;      // the width of the next code
+        int limit = 0;     // 1 << size: the entry at which codes grow wider
+        int nextFree = 0;  // the entry the next code defines
+        int old = 0;       // the previous code; the clear code after one
+        int first = 0;     // the first index of old's string
+        // False right after a clear code, and from a code the table does
+        // not define yet (beyond the next free one) to the next clear code:
+        // then the table may hold loops and wrong lengths, and every string
+        // is walked with the checks of PushString.
+        bool sound = false;
+    };
+
     size_t TakePending(uint8_t* out, size_t count);
-    size_t DecodeRun(uint8_t* out, size_t written, size_t count);
-    int DecodeStep();
-    int ProcessCode(int code);
-    int Restart();
+    Codes Cleared(Codes s) const;
+    int CodeAt(int bit, int size) const;
+    void ResetTable(int nextFree);
+    int PushString(int code, int old, int first, bool defining);
     int FinishAtEndCode();
-    void ResetTable();
-    void PushString(int code);
-    void AddTableEntry();
     bool RefillBits(int bits);
     size_t Pending() const { return kStackSize - stackTop_; }
 
     ChunkSource& source_;
     const int minimumCodeSize_;
-    const int clearCode_;
-    const int endCode_;
-    int codeSize_;
-    int codeLimit_;
-    int nextFree_;
+    const int clearCode_;  // the end code is the next one
+    Codes codes_;
     int tableDirtyEnd_ = kTableSize;
-    int first_ = 0;
-    int old_ = 0;
     int status_ = 0;
     bool ended_ = false;
-    // Set once a code arrives that the table does not define yet (beyond
-    // the next free one). Until the next clear code the table may then hold
-    // loops, and every string is walked with the checks of PushString.
-    bool tainted_ = false;
 
     // Bit reader: two bytes carried over from the previous chunk, then the
     // current chunk, then slack so that three bytes can always be read.
-    int currentBit_ = 0;
-    int lastBit_ = 0;
     int lastByte_ = 2;
-    bool fresh_ = true;
     bool inputDone_ = false;       // end marker read or end code met
     bool inputExhausted_ = false;  // input ended without an end marker
 
     int stackTop_ = kStackSize;  // pending string is stack_[stackTop_, kStackSize)
     uint16_t prefix_[kTableSize];
     uint8_t suffix_[kTableSize];
-    uint16_t length_[kTableSize];  // string lengths; exact while not tainted
+    uint16_t length_[kTableSize];  // string lengths; exact while the table is sound
     uint8_t stack_[kStackSize];
     uint8_t buffer_[2 + kMaxChunk + 3] = {};
 };

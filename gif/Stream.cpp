@@ -57,4 +57,9 @@ void Skip(Stream& stream, uint64_t count)
     stream.Seek(stream.Position() + std::min(count, BytesLeft(stream)));
 }
 
+uint16_t LittleEndian16(const uint8_t* bytes)
+{
+    return static_cast<uint16_t>(bytes[0] | (bytes[1] << 8));
+}
+
 }  // namespace gif

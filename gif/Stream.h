@@ -45,5 +45,7 @@ void ReadExact(Stream& stream, void* dest, size_t count);
 void StepBack(Stream& stream);
 // Moves forward count bytes, stopping at the end.
 void Skip(Stream& stream, uint64_t count);
+// The 16-bit number stored low byte first at bytes.
+uint16_t LittleEndian16(const uint8_t* bytes);
 
 }  // namespace gif

@@ -95,11 +95,12 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
-        // With repetitions only the means count.
+        // With repetitions only the medians count: on a shared machine a
+        // few slow repetitions would pull a mean away.
         for (const Run& run : runs) {
             const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
-            const bool mean = run.run_type == Run::RT_Aggregate && run.aggregate_name == "mean";
-            if (run.error_occurred || !(single || mean))
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.error_occurred || !(single || median))
                 continue;
             const std::string name = run.run_name.function_name;
             if (name == "Ours" || name == "Giflib")

@@ -201,6 +201,12 @@ void LzwDecoderTest::handBuiltCodes_data()
     // An end code right after a clear code ends the data; it is no pixel.
     QTest::newRow("clear then end") << 2 << CodeData({{4, 3}, {4, 3}, {5, 3}})
                                     << std::vector<uint8_t>{0, 0, 0, 0, 0, 0};
+    // An undefined code right after a clear code stands for its own low
+    // eight bits. Entry 6 then gets the undefined 7 as its prefix, which
+    // reads as prefix 0, suffix 0: code 6 is 0, 0, 1, and its walk must not
+    // trust the entry's length.
+    QTest::newRow("undefined code after a clear code")
+        << 2 << CodeData({{4, 3}, {7, 3}, {1, 3}, {6, 3}, {5, 4}}) << std::vector<uint8_t>{7, 1, 0, 0, 1};
 }
 
 void LzwDecoderTest::handBuiltCodes()
