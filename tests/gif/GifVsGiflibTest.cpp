@@ -135,4 +135,4 @@ void GifVsGiflib::corpusCoversTheRequiredRange()
 }
 
 QTEST_GUILESS_MAIN(GifVsGiflib)
-#include "tst_GifVsGiflib.moc"
+#include "GifVsGiflibTest.moc"

@@ -453,4 +453,4 @@ void LzwDecoderTest::nothingIsDecodedAfterTheEndCode()
 }
 
 QTEST_GUILESS_MAIN(LzwDecoderTest)
-#include "tst_LzwDecoder.moc"
+#include "LzwDecoderTest.moc"

@@ -397,4 +397,4 @@ void GifReaderTest::progressIsReported()
 }
 
 QTEST_GUILESS_MAIN(GifReaderTest)
-#include "tst_GifReader.moc"
+#include "GifReaderTest.moc"

@@ -286,4 +286,4 @@ void GifBitmapTest::writingAPpmIsOneCall()
 }
 
 QTEST_GUILESS_MAIN(GifBitmapTest)
-#include "tst_GifBitmap.moc"
+#include "GifBitmapTest.moc"
