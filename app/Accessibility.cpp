@@ -13,7 +13,7 @@ namespace {
 // shows.
 class MessageLineAccessible : public QAccessibleWidget {
 public:
-    explicit MessageLineAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Notification) {}
+    explicit MessageLineAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Notification) { }
 
     QString text(QAccessible::Text t) const override
     {

@@ -22,13 +22,13 @@ BottomBar::BottomBar(QWidget* parent) : QWidget(parent)
     l1_->setObjectName(QStringLiteral("l1"));
     l1_->setFont(UiFont(13));
     l1_->move(24, 12);
-    l1_->adjustSize();   // sized to its caption, as the message line is
+    l1_->adjustSize();  // sized to its caption, as the message line is
 
     ze1_ = new QLineEdit(QStringLiteral("0"), this);
     ze1_->setObjectName(QStringLiteral("ze1"));
     ze1_->setGeometry(80, 10, 113, 22);
-    ze1_->setMaxLength(std::numeric_limits<int>::max());   // any length of text
-    l1_->setBuddy(ze1_);   // names the field for a screen reader
+    ze1_->setMaxLength(std::numeric_limits<int>::max());  // any length of text
+    l1_->setBuddy(ze1_);                                  // names the field for a screen reader
 
     spinButton1_ = new SpinButton(this);
     spinButton1_->setObjectName(QStringLiteral("SpinButton1"));

@@ -5,10 +5,14 @@ namespace {
 // Preference among Unicode subtables: full repertoire first.
 int UnicodeRank(std::uint32_t platform, std::uint32_t encoding)
 {
-    if (platform == 3 && encoding == 10) return 4;
-    if (platform == 0 && (encoding == 4 || encoding == 6)) return 3;
-    if (platform == 3 && encoding == 1) return 2;
-    if (platform == 0) return 1;
+    if (platform == 3 && encoding == 10)
+        return 4;
+    if (platform == 0 && (encoding == 4 || encoding == 6))
+        return 3;
+    if (platform == 3 && encoding == 1)
+        return 2;
+    if (platform == 0)
+        return 1;
     return 0;
 }
 
@@ -50,9 +54,12 @@ std::uint32_t CharacterMap::glyphForSymbolByte(unsigned char byte) const
 std::uint32_t CharacterMap::lookup(std::uint32_t offset, char32_t character) const
 {
     switch (u16(offset)) {
-    case 4: return lookupFormat4(offset, character);
-    case 12: return lookupFormat12(offset, character);
-    default: return 0;   // other formats do not occur in the fonts we draw with
+    case 4:
+        return lookupFormat4(offset, character);
+    case 12:
+        return lookupFormat12(offset, character);
+    default:
+        return 0;  // other formats do not occur in the fonts we draw with
     }
 }
 

@@ -28,6 +28,6 @@ private:
     std::uint32_t u32(std::uint32_t at) const { return table_.u32(at); }
 
     SfntReader table_;
-    std::uint32_t unicodeOffset_ = 0;   // 0: none
+    std::uint32_t unicodeOffset_ = 0;  // 0: none
     std::uint32_t symbolOffset_ = 0;
 };

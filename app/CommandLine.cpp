@@ -15,11 +15,17 @@ struct QtOption {
 
 // The options the application object reads itself.
 constexpr QtOption kQtOptions[] = {
-    {"platform", true}, {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
-    {"qwindowgeometry", true}, {"geometry", true}, {"qwindowicon", true}, {"icon", true},
-    {"qwindowtitle", true}, {"title", true}, {"display", true}, {"name", true},
-    {"session", true}, {"style", true}, {"stylesheet", true}, {"qmljsdebugger", true},
-    {"reverse", false}, {"widgetcount", false}, {"nograb", false}, {"dograb", false}, {"sync", false},
+    {"platform", true},        {"platformpluginpath", true},
+    {"platformtheme", true},   {"plugin", true},
+    {"qwindowgeometry", true}, {"geometry", true},
+    {"qwindowicon", true},     {"icon", true},
+    {"qwindowtitle", true},    {"title", true},
+    {"display", true},         {"name", true},
+    {"session", true},         {"style", true},
+    {"stylesheet", true},      {"qmljsdebugger", true},
+    {"reverse", false},        {"widgetcount", false},
+    {"nograb", false},         {"dograb", false},
+    {"sync", false},
 };
 
 void AddQtOptions(QCommandLineParser& parser)
@@ -38,14 +44,15 @@ void AddQtOptions(QCommandLineParser& parser)
 std::optional<int> AnswerCommandLine(int argc, char** argv)
 {
     if (argc <= 1)
-        return std::nullopt;   // the usual start pays nothing for this
+        return std::nullopt;  // the usual start pays nothing for this
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Tallyra"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TALLYRA_VERSION));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Number signs of other cultures: a whole number from 0 to 79999 "
-                                                    "written in 59 numeral systems."));
+    parser.setApplicationDescription(
+        QStringLiteral("Number signs of other cultures: a whole number from 0 to 79999 "
+                       "written in 59 numeral systems."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
@@ -62,7 +69,7 @@ std::optional<int> AnswerCommandLine(int argc, char** argv)
         return EXIT_SUCCESS;
     }
     if (parser.isSet(QStringLiteral("help-all")))
-        parser.process(QCoreApplication::arguments());   // prints Qt's options too and ends the program
+        parser.process(QCoreApplication::arguments());  // prints Qt's options too and ends the program
     if (parser.isSet(help)) {
         std::fputs(qPrintable(parser.helpText()), stdout);
         return EXIT_SUCCESS;

@@ -28,7 +28,8 @@ QSet<QString> InstalledFamiliesFolded()
 
 const std::array<const char*, FontRegistry::kFamilyCount>& FontRegistry::Families()
 {
-    static const std::array<const char*, kFamilyCount> families{"Glyfa08", "Glyfa08b", "Glyfa08c", "Glyfa08d"};
+    static const std::array<const char*, kFamilyCount> families{"Glyfa08", "Glyfa08b", "Glyfa08c",
+                                                                "Glyfa08d"};
     return families;
 }
 

@@ -10,8 +10,8 @@
 class FontRegistry {
 public:
     struct Entry {
-        bool registered = false;   // this run registered the family (or tried to)
-        int handle = -1;           // the registration; -1 when it was refused
+        bool registered = false;  // this run registered the family (or tried to)
+        int handle = -1;          // the registration; -1 when it was refused
     };
 
     static constexpr int kFamilyCount = 4;

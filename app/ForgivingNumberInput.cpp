@@ -10,7 +10,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 
-ForgivingNumberInput::ForgivingNumberInput(QLineEdit* field) : QValidator(field), field_(field) {}
+ForgivingNumberInput::ForgivingNumberInput(QLineEdit* field) : QValidator(field), field_(field) { }
 
 ForgivingNumberInput* ForgivingNumberInput::attachTo(QLineEdit* field)
 {
@@ -64,7 +64,8 @@ bool ForgivingNumberInput::eventFilter(QObject* watched, QEvent* event)
         if (field_->contextMenuPolicy() == Qt::DefaultContextMenu)
             return showContextMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
         break;
-    default: break;
+    default:
+        break;
     }
     return false;
 }

@@ -24,13 +24,16 @@ bool IsSymbolEncodedClone(const QString& family)
 char32_t StandInCharacter(unsigned char byte)
 {
     switch (byte) {
-    case 0xB7: return U'\u2022';   // bullet
-    case 0x2D: return U'\u2212';   // minus sign
-    default: return Cp1252ToUnicode(byte);
+    case 0xB7:
+        return U'\u2022';  // bullet
+    case 0x2D:
+        return U'\u2212';  // minus sign
+    default:
+        return Cp1252ToUnicode(byte);
     }
 }
 
-constexpr qreal kSymbolLetterSpacing = 0.15;   // of the em
+constexpr qreal kSymbolLetterSpacing = 0.15;  // of the em
 
 int FloorHalf(int value)
 {
@@ -76,7 +79,8 @@ QRawFont RawFontFor(const QFont& font)
 {
     if (font.pixelSize() <= 0)
         return LoadFace(font);
-    const QString key = QStringLiteral("%1/%2/%3").arg(font.family().toCaseFolded()).arg(font.weight()).arg(font.style());
+    const QString key =
+        QStringLiteral("%1/%2/%3").arg(font.family().toCaseFolded()).arg(font.weight()).arg(font.style());
     QRawFont& face = LoadedFaces()[key];
     if (!face.isValid())
         face = LoadFace(font);

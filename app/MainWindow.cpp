@@ -41,7 +41,8 @@ MainWindow::ErrorDisplay MessageBoxDisplay(QWidget* parent)
     // Shown after the event that failed has ended, never from inside a paint.
     return [parent](const QString& message) {
         QMetaObject::invokeMethod(
-            parent, [parent, message] { QMessageBox::critical(parent, QApplication::applicationName(), message); },
+            parent,
+            [parent, message] { QMessageBox::critical(parent, QApplication::applicationName(), message); },
             Qt::QueuedConnection);
     };
 }
@@ -66,7 +67,7 @@ void MainWindow::buildWindow()
     setFixedSize(kClientWidth, kClientHeight);
     setFont(UiFont(12));
     setAutoFillBackground(true);
-    setPalette(FixedWindowPalette());   // white, whatever the desktop's colours
+    setPalette(FixedWindowPalette());  // white, whatever the desktop's colours
 
     P1_ = new BottomBar(this);
     P1_->setGeometry(0, kClientHeight - BottomBar::kHeight, kClientWidth, BottomBar::kHeight);
@@ -91,7 +92,8 @@ void MainWindow::buildWindow()
 
 void MainWindow::connectHandlers()
 {
-    connect(P1_->numberField(), &QLineEdit::textChanged, this, [this] { runEventHandler([this] { ze1Change(); }); });
+    connect(P1_->numberField(), &QLineEdit::textChanged, this,
+            [this] { runEventHandler([this] { ze1Change(); }); });
     connect(P1_->spinButton(), &SpinButton::upClicked, this,
             [this] { runEventHandler([this] { SpinButton1UpClick(); }); });
     connect(P1_->spinButton(), &SpinButton::downClicked, this,
@@ -99,9 +101,10 @@ void MainWindow::connectHandlers()
     connect(NumberFieldKeys::attachTo(P1_->numberField()), &NumberFieldKeys::stepRequested, this,
             [this](int delta) { runEventHandler([this, delta] { stepNumber(delta); }); });
     connect(M2_, &QAction::triggered, this, [this] { runEventHandler([this] { schl1Click(); }); });
-    const std::pair<const char*, void (MainWindow::*)()> boxes[] = {
-        {"PB2", &MainWindow::PB2Paint}, {"PB1", &MainWindow::PB1Paint},
-        {"PB9", &MainWindow::PB9Paint}, {"PB7", &MainWindow::PaintBox11Paint}};
+    const std::pair<const char*, void (MainWindow::*)()> boxes[] = {{"PB2", &MainWindow::PB2Paint},
+                                                                    {"PB1", &MainWindow::PB1Paint},
+                                                                    {"PB9", &MainWindow::PB9Paint},
+                                                                    {"PB7", &MainWindow::PaintBox11Paint}};
     for (const auto& [name, handler] : boxes)
         paintBox(QLatin1String(name))->setPaintHandler([this, handler = handler] {
             // Nothing runs before the first activation; the boxes stay white.
@@ -109,11 +112,26 @@ void MainWindow::connectHandlers()
         });
 }
 
-QLineEdit* MainWindow::numberField() const { return P1_->numberField(); }
-QLabel* MainWindow::messageLine() const { return P1_->messageLine(); }
-QLabel* MainWindow::romanLabel() const { return PG1_->romanLabel(); }
-ValueCell* MainWindow::valueCell(const QString& name) const { return PG1_->valueCell(name); }
-PaintBox* MainWindow::paintBox(const QString& name) const { return PG1_->paintBox(name); }
+QLineEdit* MainWindow::numberField() const
+{
+    return P1_->numberField();
+}
+QLabel* MainWindow::messageLine() const
+{
+    return P1_->messageLine();
+}
+QLabel* MainWindow::romanLabel() const
+{
+    return PG1_->romanLabel();
+}
+ValueCell* MainWindow::valueCell(const QString& name) const
+{
+    return PG1_->valueCell(name);
+}
+PaintBox* MainWindow::paintBox(const QString& name) const
+{
+    return PG1_->paintBox(name);
+}
 
 // An error ends the handler that raised it and every handler it was nested
 // in; the outermost one shows it, and the program goes on.
@@ -143,7 +161,10 @@ void MainWindow::setNumberText(const QString& text)
         std::rethrow_exception(std::exchange(pendingError_, nullptr));
 }
 
-QString MainWindow::numberText() const { return numberField()->text(); }
+QString MainWindow::numberText() const
+{
+    return numberField()->text();
+}
 
 bool MainWindow::event(QEvent* event)
 {
@@ -186,13 +207,22 @@ void MainWindow::FormClose()
     fonts_.releaseRegistrations();
 }
 
-void MainWindow::schl1Click() { close(); }
+void MainWindow::schl1Click()
+{
+    close();
+}
 
 // The spin button works in 64 bits, so the largest and smallest numbers the
 // field can hold step to the range's ends instead of wrapping around.
-void MainWindow::SpinButton1UpClick() { stepNumber(1); }
+void MainWindow::SpinButton1UpClick()
+{
+    stepNumber(1);
+}
 
-void MainWindow::SpinButton1DownClick() { stepNumber(-1); }
+void MainWindow::SpinButton1DownClick()
+{
+    stepNumber(-1);
+}
 
 // The spin button's step, also taken by the keys and the wheel in the field.
 void MainWindow::stepNumber(int delta)

@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr int kWheelNotch = 120;   // eighths of a degree
+constexpr int kWheelNotch = 120;  // eighths of a degree
 
 struct StepKey {
     int key;
@@ -31,7 +31,7 @@ int StepOf(const QKeyEvent& event)
 
 }  // namespace
 
-NumberFieldKeys::NumberFieldKeys(QLineEdit* field) : QObject(field), field_(field) {}
+NumberFieldKeys::NumberFieldKeys(QLineEdit* field) : QObject(field), field_(field) { }
 
 NumberFieldKeys* NumberFieldKeys::attachTo(QLineEdit* field)
 {

@@ -26,5 +26,5 @@ private:
     bool wheelSteps(int angleDelta);
 
     QLineEdit* field_;
-    int pendingWheel_ = 0;   // eighths of a degree short of a notch
+    int pendingWheel_ = 0;  // eighths of a degree short of a notch
 };

@@ -13,7 +13,10 @@ bool IsGroupingBlank(QChar c)
     return c == u' ' || c == u'\u00A0' || c == u'\u2009' || c == u'\u202F';
 }
 
-bool IsAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool IsAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
 }  // namespace
 
@@ -41,7 +44,7 @@ QString CleanPastedNumber(QStringView text)
             while (next < digits.size() && IsGroupingBlank(digits[next]))
                 ++next;
             if (next < digits.size() && IsAsciiDigit(digits[next])) {
-                i = next - 1;   // the blanks between two digits go
+                i = next - 1;  // the blanks between two digits go
                 continue;
             }
         }

@@ -10,9 +10,12 @@ int DecimalDigit(QChar c)
 int HexDigit(QChar c)
 {
     const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9') return u - u'0';
-    if (u >= u'a' && u <= u'f') return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F') return u - u'A' + 10;
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= u'a' && u <= u'f')
+        return u - u'a' + 10;
+    if (u >= u'A' && u <= u'F')
+        return u - u'A' + 10;
     return -1;
 }
 
@@ -52,7 +55,10 @@ std::optional<std::int32_t> ParseHexadecimal(QStringView digits)
     return static_cast<std::int32_t>(value);
 }
 
-bool IsHexPrefixLetter(QChar c) { return c == u'x' || c == u'X'; }
+bool IsHexPrefixLetter(QChar c)
+{
+    return c == u'x' || c == u'X';
+}
 
 }  // namespace
 

@@ -18,9 +18,12 @@ std::optional<std::int32_t> ParseNumber(QStringView text);
 std::int32_t ReadNumber(QStringView text);
 
 constexpr std::int32_t kLargestNumber = 79999;
-constexpr std::int32_t kNumberLimit = 80000;   // the bound the message names
+constexpr std::int32_t kNumberLimit = 80000;  // the bound the message names
 
-constexpr bool IsInRange(std::int64_t n) { return n >= 0 && n <= kLargestNumber; }
+constexpr bool IsInRange(std::int64_t n)
+{
+    return n >= 0 && n <= kLargestNumber;
+}
 
 // The message line's text for a valid number outside 0..kLargestNumber, as
 // the text rows report it, and as the picture rows have always said it.

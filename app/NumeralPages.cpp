@@ -115,7 +115,7 @@ QWidget* NumeralPages::buildRow(const RowSpec& row)
     layout->addWidget(CaptionCell(row));
     layout->addWidget(buildValue(row, panel), 1);
     if (row.kind == ValueKind::Label)
-        romanLabel_->raise();   // over the white value area beneath it
+        romanLabel_->raise();  // over the white value area beneath it
     return panel;
 }
 

@@ -11,8 +11,8 @@ PaintBox::PaintBox(const QString& name, QWidget* parent) : QWidget(parent)
     setPalette(palette);
 }
 
-void PaintBox::copyStrip(const QImage& strip, const QPoint& offset, std::vector<PictureStrip::Placed> placements,
-                         const QImage& fineStrip)
+void PaintBox::copyStrip(const QImage& strip, const QPoint& offset,
+                         std::vector<PictureStrip::Placed> placements, const QImage& fineStrip)
 {
     strip_ = strip;
     fineStrip_ = fineStrip;
@@ -39,7 +39,7 @@ void PaintBox::paintEvent(QPaintEvent*)
         const int before = compositionCount_;
         const bool completed = handler_();
         if (completed && compositionCount_ == before) {
-            strip_ = QImage();   // the guard stopped it: nothing is drawn
+            strip_ = QImage();  // the guard stopped it: nothing is drawn
             fineStrip_ = QImage();
             placements_.clear();
         }

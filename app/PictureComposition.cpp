@@ -15,7 +15,7 @@ namespace {
 struct BoxLayout {
     const char* box;
     PictureStrip::Placement placement;
-    QPoint offset;   // where the strip's top-left corner goes on the box
+    QPoint offset;  // where the strip's top-left corner goes on the box
 };
 
 constexpr BoxLayout kBoxLayouts[] = {

@@ -35,8 +35,7 @@ const QHash<QString, QString>& ResourceIndex()
 
 ResourceNotFound::ResourceNotFound(const QString& name)
     : std::runtime_error(QStringLiteral("Resource %1 not found").arg(name).toStdString())
-{
-}
+{ }
 
 QByteArray LoadProgramResource(const QString& type, const QString& name)
 {

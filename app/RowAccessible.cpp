@@ -20,8 +20,7 @@ bool IsPictureRow(const QWidget* widget)
 
 RowAccessible::RowAccessible(QWidget* widget)
     : QAccessibleWidget(widget, IsPictureRow(widget) ? QAccessible::Graphic : QAccessible::StaticText)
-{
-}
+{ }
 
 // Row value widgets carry their cell's name and sit in the row panel named
 // after the same cell.
@@ -30,11 +29,15 @@ bool RowAccessible::isRowWidget(const QWidget* widget)
     const QWidget* panel = widget->parentWidget();
     const QByteArray cell = widget->objectName().toLatin1();
     return panel && !cell.isEmpty() && FindRow(cell.constData())
-           && panel->objectName() == QLatin1String("sp") + widget->objectName()
-           && (widget->inherits("ValueCell") || widget->inherits("PaintBox") || qobject_cast<const QLabel*>(widget));
+        && panel->objectName() == QLatin1String("sp") + widget->objectName()
+        && (widget->inherits("ValueCell") || widget->inherits("PaintBox")
+            || qobject_cast<const QLabel*>(widget));
 }
 
-QString RowAccessible::cell() const { return widget()->objectName(); }
+QString RowAccessible::cell() const
+{
+    return widget()->objectName();
+}
 
 QString RowAccessible::numeral() const
 {
@@ -73,7 +76,8 @@ void* RowAccessible::interface_cast(QAccessible::InterfaceType type)
 }
 
 // The caption beside the value labels it.
-QList<QPair<QAccessibleInterface*, QAccessible::Relation>> RowAccessible::relations(QAccessible::Relation match) const
+QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+RowAccessible::relations(QAccessible::Relation match) const
 {
     auto relations = QAccessibleWidget::relations(match);
     if (match & QAccessible::Label) {
@@ -109,7 +113,10 @@ QString RowAccessible::text(int startOffset, int endOffset) const
     return numeral().mid(startOffset, endOffset - startOffset);
 }
 
-int RowAccessible::characterCount() const { return numeral().size(); }
+int RowAccessible::characterCount() const
+{
+    return numeral().size();
+}
 
 void RowAccessible::selection(int, int* startOffset, int* endOffset) const
 {

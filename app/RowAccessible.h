@@ -17,7 +17,8 @@ public:
     QString text(QAccessible::Text t) const override;
     QAccessible::State state() const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
-    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override;
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override;
 
     // "Copy", as in the row's context menu, besides the widget's own actions.
     QStringList actionNames() const override;
@@ -28,15 +29,15 @@ public:
     QString text(int startOffset, int endOffset) const override;
     int characterCount() const override;
     int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
+    void setCursorPosition(int) override { }
     void selection(int, int* startOffset, int* endOffset) const override;
     int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
+    void addSelection(int, int) override { }
+    void removeSelection(int) override { }
+    void setSelection(int, int, int) override { }
     QRect characterRect(int offset) const override;
     int offsetAtPoint(const QPoint& point) const override;
-    void scrollToSubstring(int, int) override {}
+    void scrollToSubstring(int, int) override { }
     QString attributes(int offset, int* startOffset, int* endOffset) const override;
 
 private:

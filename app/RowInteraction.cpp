@@ -16,7 +16,10 @@
 
 namespace {
 
-QString Cell(const RowSpec& row) { return QLatin1String(row.cell); }
+QString Cell(const RowSpec& row)
+{
+    return QLatin1String(row.cell);
+}
 
 // The cells of the rows on the page of `cell`, in display order.
 QStringList RowsOnPageOf(const QString& cell)
@@ -73,14 +76,20 @@ QMenu* RowInteraction::createMenu(const QString& cell, QWidget* parent) const
     return menu;
 }
 
-void RowInteraction::copyRow(const QString& cell) const { QGuiApplication::clipboard()->setText(texts_->text(cell)); }
+void RowInteraction::copyRow(const QString& cell) const
+{
+    QGuiApplication::clipboard()->setText(texts_->text(cell));
+}
 
 void RowInteraction::copyRowPicture(const QString& cell) const
 {
     QGuiApplication::clipboard()->setImage(rowPicture(cell));
 }
 
-void RowInteraction::copyAllRows() const { QGuiApplication::clipboard()->setText(texts_->allRows()); }
+void RowInteraction::copyAllRows() const
+{
+    QGuiApplication::clipboard()->setText(texts_->allRows());
+}
 
 // The row panel right of its caption: the Roman label lies over the panel
 // rather than in the value cell, so the panel is what is grabbed.
@@ -154,9 +163,9 @@ void RowInteraction::moveFocus(const QString& cell, int key)
     const QStringList cells = RowsOnPageOf(cell);
     const int at = cells.indexOf(cell);
     const int to = key == Qt::Key_Home ? 0
-                   : key == Qt::Key_End ? cells.size() - 1
-                   : key == Qt::Key_Up  ? std::max(at - 1, 0)
-                                        : std::min<int>(at + 1, cells.size() - 1);
+        : key == Qt::Key_End           ? cells.size() - 1
+        : key == Qt::Key_Up            ? std::max(at - 1, 0)
+                                       : std::min<int>(at + 1, cells.size() - 1);
     QWidget* next = rowWidget(cells[to]);
     next->setFocusPolicy(Qt::TabFocus);
     next->setFocus(Qt::TabFocusReason);

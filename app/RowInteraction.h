@@ -48,7 +48,7 @@ private:
 
     QWidget* pages_;
     const RowTexts* texts_;
-    QHash<const QObject*, QString> cellOf_;   // every widget of a row -> the row's cell
+    QHash<const QObject*, QString> cellOf_;  // every widget of a row -> the row's cell
     QPointer<QWidget> highlighted_;
     QPalette highlightedPalette_;
 };

@@ -77,5 +77,6 @@ QString RowTexts::allRows() const
 
 const RowTexts* RowTexts::of(const QWidget* widget)
 {
-    return widget ? widget->window()->findChild<const RowTexts*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    return widget ? widget->window()->findChild<const RowTexts*>(QString(), Qt::FindDirectChildrenOnly)
+                  : nullptr;
 }

@@ -17,7 +17,7 @@ class QWidget;
 class RowTexts : public QObject {
     Q_OBJECT
 public:
-    explicit RowTexts(QObject* parent = nullptr) : QObject(parent) {}
+    explicit RowTexts(QObject* parent = nullptr) : QObject(parent) { }
 
     void setShown(int number, const QString& numberText);
     bool hasShown() const { return shown_.has_value(); }

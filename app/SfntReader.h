@@ -10,7 +10,7 @@
 // so a truncated or damaged table reads as zeros instead of stray memory.
 class SfntReader {
 public:
-    explicit SfntReader(QByteArray data) : data_(std::move(data)) {}
+    explicit SfntReader(QByteArray data) : data_(std::move(data)) { }
 
     std::uint16_t u16(qint64 offset) const;
     std::int16_t s16(qint64 offset) const { return static_cast<std::int16_t>(u16(offset)); }

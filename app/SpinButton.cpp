@@ -84,10 +84,18 @@ void SpinButton::repeat()
 void SpinButton::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
-    case Qt::Key_Up: click(Half::Up); break;
-    case Qt::Key_Down: click(Half::Down); break;
-    case Qt::Key_Space: click(focusedHalf_); break;
-    default: QWidget::keyPressEvent(event); return;
+    case Qt::Key_Up:
+        click(Half::Up);
+        break;
+    case Qt::Key_Down:
+        click(Half::Down);
+        break;
+    case Qt::Key_Space:
+        click(focusedHalf_);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
     }
 }
 

@@ -5,7 +5,8 @@
 
 #include <QLineEdit>
 
-SpinButtonAccessible::SpinButtonAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::SpinBox) {}
+SpinButtonAccessible::SpinButtonAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::SpinBox)
+{ }
 
 QString SpinButtonAccessible::text(QAccessible::Text t) const
 {
@@ -51,7 +52,8 @@ QStringList SpinButtonAccessible::keyBindingsForAction(const QString& actionName
 // The field beside the button holds the number it steps.
 QLineEdit* SpinButtonAccessible::numberField() const
 {
-    return widget()->parentWidget() ? widget()->parentWidget()->findChild<QLineEdit*>(QStringLiteral("ze1")) : nullptr;
+    return widget()->parentWidget() ? widget()->parentWidget()->findChild<QLineEdit*>(QStringLiteral("ze1"))
+                                    : nullptr;
 }
 
 QVariant SpinButtonAccessible::currentValue() const
@@ -66,5 +68,11 @@ void SpinButtonAccessible::setCurrentValue(const QVariant& value)
         field->setText(QString::number(value.toInt()));
 }
 
-QVariant SpinButtonAccessible::maximumValue() const { return kLargestNumber; }
-QVariant SpinButtonAccessible::minimumValue() const { return 0; }
+QVariant SpinButtonAccessible::maximumValue() const
+{
+    return kLargestNumber;
+}
+QVariant SpinButtonAccessible::minimumValue() const
+{
+    return 0;
+}

@@ -6,7 +6,7 @@ namespace {
 
 struct RoleColours {
     QPalette::ColorRole role;
-    QRgb enabled;    // the active and the inactive group
+    QRgb enabled;  // the active and the inactive group
     QRgb disabled;
 };
 

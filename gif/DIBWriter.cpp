@@ -25,8 +25,7 @@ void Put32(uint8_t* out, uint32_t value)
 
 TDIBWriter::TDIBWriter(const uint8_t* pixels, int width, int height, const TGIFPalette& palette)
     : pixels_(pixels), width_(width), height_(height), palette_(palette)
-{
-}
+{ }
 
 std::vector<uint8_t> TDIBWriter::WriteBMP(const RowProgress& progress) const
 {
@@ -55,9 +54,9 @@ void TDIBWriter::WriteHeaders(uint8_t* out, size_t fileSize) const
     Put32(info, kInfoHeaderSize);
     Put32(info + 4, static_cast<uint32_t>(width_));
     Put32(info + 8, static_cast<uint32_t>(height_));  // positive: bottom-up rows
-    Put16(info + 12, 1);                                // planes
-    Put16(info + 14, 8);                                // bits per pixel
-    Put32(info + 16, 0);                                // no compression
+    Put16(info + 12, 1);                              // planes
+    Put16(info + 14, 8);                              // bits per pixel
+    Put32(info + 16, 0);                              // no compression
     Put32(info + 20, static_cast<uint32_t>(RowStride(width_) * size_t(height_)));
     Put32(info + 24, 0);
     Put32(info + 28, 0);

@@ -17,7 +17,7 @@ constexpr uint64_t kMaxImagePixels = kMaxFramePixels;
 // row from 0, every 8th from 4, every 4th from 2, every 2nd from 1.
 class InterlacedRowOrder {
 public:
-    explicit InterlacedRowOrder(int height) : height_(height) {}
+    explicit InterlacedRowOrder(int height) : height_(height) { }
     int Row() const { return row_; }
     void Advance();
 

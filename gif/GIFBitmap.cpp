@@ -16,7 +16,7 @@ namespace gif {
 namespace {
 
 struct BitmapHolder final : TGIFRenderCache {
-    explicit BitmapHolder(QImage bitmap) : Bitmap(std::move(bitmap)) {}
+    explicit BitmapHolder(QImage bitmap) : Bitmap(std::move(bitmap)) { }
     QImage Bitmap;
 };
 
@@ -123,7 +123,8 @@ QImage ComposeOnScreen(const TGIFImage& image, const TGIFSubImage& first)
 // image format plug-in to ask whether it reads BMP.
 QImage ReadBmp(const std::vector<uint8_t>& file)
 {
-    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(file.data()), static_cast<qsizetype>(file.size()));
+    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(file.data()),
+                                               static_cast<qsizetype>(file.size()));
     QBuffer buffer(&bytes);
     QImageReader reader(&buffer, "BMP");
     reader.setAutoDetectImageFormat(false);
@@ -143,7 +144,9 @@ QImage BuildFrameBitmap(const TGIFSubImage& frame)
     image->Progress(TGIFProgressStage::Starting, 0, messages::Rendering);
     TDIBWriter::RowProgress progress;
     if (image->ProgressObserver)
-        progress = [image](int percent) { image->Progress(TGIFProgressStage::Running, percent, messages::Rendering); };
+        progress = [image](int percent) {
+            image->Progress(TGIFProgressStage::Running, percent, messages::Rendering);
+        };
     const std::vector<uint8_t> file = writer.WriteBMP(progress);
     QImage bitmap = ReadBmp(file);
     if (bitmap.isNull())
@@ -161,8 +164,8 @@ QImage BuildImageBitmap(const TGIFImage& image)
     if (const QImage* cached = CachedBitmap(image.BitmapCache))
         return *cached;
     // A frame that covers the screen exactly is the bitmap itself.
-    const bool coversScreen = first->Left() == 0 && first->Top() == 0 && first->Width() == image.Width() &&
-                              first->Height() == image.Height();
+    const bool coversScreen = first->Left() == 0 && first->Top() == 0 && first->Width() == image.Width()
+        && first->Height() == image.Height();
     QImage bitmap = coversScreen ? BuildFrameBitmap(*first) : ComposeOnScreen(image, *first);
     image.BitmapCache = std::make_unique<BitmapHolder>(bitmap);
     return bitmap;

@@ -9,7 +9,7 @@ namespace gif {
 
 class BitmapMemoryError : public std::runtime_error {
 public:
-    explicit BitmapMemoryError(const std::string& message) : std::runtime_error(message) {}
+    explicit BitmapMemoryError(const std::string& message) : std::runtime_error(message) { }
 };
 
 }  // namespace gif

@@ -54,7 +54,7 @@ private:
 
 class TGIFGlobalColorMap final : public TGIFColorMap {
 public:
-    explicit TGIFGlobalColorMap(TGIFHeader& header) : header_(&header) {}
+    explicit TGIFGlobalColorMap(TGIFHeader& header) : header_(&header) { }
     TGIFHeader& Header() const { return *header_; }
     const TGIFImage* Image() const override;
     const char* ClassName() const override { return "TGIFGlobalColorMap"; }
@@ -65,7 +65,7 @@ private:
 
 class TGIFLocalColorMap final : public TGIFColorMap {
 public:
-    explicit TGIFLocalColorMap(TGIFSubImage& frame) : frame_(&frame) {}
+    explicit TGIFLocalColorMap(TGIFSubImage& frame) : frame_(&frame) { }
     TGIFSubImage& Frame() const { return *frame_; }
     const TGIFImage* Image() const override;
     const char* ClassName() const override { return "TGIFLocalColorMap"; }

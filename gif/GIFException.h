@@ -8,7 +8,7 @@ namespace gif {
 // Raised for faults the reader cannot pass over; carries only its message.
 class GIFException : public std::runtime_error {
 public:
-    explicit GIFException(const std::string& message) : std::runtime_error(message) {}
+    explicit GIFException(const std::string& message) : std::runtime_error(message) { }
 };
 
 namespace messages {

@@ -21,7 +21,10 @@ public:
     }
 
 protected:
-    void Add(const Key& key, const TGIFExtensionClass& extensionClass) { entries_.push_back({key, &extensionClass}); }
+    void Add(const Key& key, const TGIFExtensionClass& extensionClass)
+    {
+        entries_.push_back({key, &extensionClass});
+    }
 
 private:
     struct Entry {

@@ -43,20 +43,20 @@ const TGIFExtensionClass* RefineApplication(Stream& stream)
 
 }  // namespace
 
-const TGIFExtensionClass TGIFTextExtension::Class = {
-    "TGIFTextExtension", Create<TGIFTextExtension>, Itself<TGIFTextExtension>};
+const TGIFExtensionClass TGIFTextExtension::Class = {"TGIFTextExtension", Create<TGIFTextExtension>,
+                                                     Itself<TGIFTextExtension>};
 const TGIFExtensionClass TGIFGraphicControlExtension::Class = {
     "TGIFGraphicControlExtension", Create<TGIFGraphicControlExtension>, Itself<TGIFGraphicControlExtension>};
-const TGIFExtensionClass TGIFCommentExtension::Class = {
-    "TGIFCommentExtension", Create<TGIFCommentExtension>, Itself<TGIFCommentExtension>};
+const TGIFExtensionClass TGIFCommentExtension::Class = {"TGIFCommentExtension", Create<TGIFCommentExtension>,
+                                                        Itself<TGIFCommentExtension>};
 const TGIFExtensionClass TGIFApplicationExtension::Class = {
     "TGIFApplicationExtension", Create<TGIFApplicationExtension>, RefineApplication};
-const TGIFExtensionClass TGIFAppExtNSLoop::Class = {
-    "TGIFAppExtNSLoop", Create<TGIFAppExtNSLoop>, Itself<TGIFAppExtNSLoop>};
+const TGIFExtensionClass TGIFAppExtNSLoop::Class = {"TGIFAppExtNSLoop", Create<TGIFAppExtNSLoop>,
+                                                    Itself<TGIFAppExtNSLoop>};
 const TGIFExtensionClass TGIFUnknownAppExtension::Class = {
     "TGIFUnknownAppExtension", Create<TGIFUnknownAppExtension>, Itself<TGIFUnknownAppExtension>};
 
-TGIFExtension::TGIFExtension(TGIFSubImage& frame) : TGIFItem(frame.Image()), frame_(&frame) {}
+TGIFExtension::TGIFExtension(TGIFSubImage& frame) : TGIFItem(frame.Image()), frame_(&frame) { }
 
 void TGIFExtension::LoadFromStream(Stream& stream)
 {

@@ -19,7 +19,7 @@ struct TGIFScreenDescriptor {
 
 class TGIFHeader final : public TGIFItem {
 public:
-    explicit TGIFHeader(TGIFImage* image) : TGIFItem(image), colorMap_(*this) {}
+    explicit TGIFHeader(TGIFImage* image) : TGIFItem(image), colorMap_(*this) { }
 
     const TGIFScreenDescriptor& Descriptor() const { return descriptor_; }
     // The 3 version bytes after "GIF", as read.

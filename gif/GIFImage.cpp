@@ -60,7 +60,7 @@ void TGIFTrailer::LoadFromStream(Stream& stream)
         ReportWarning(TGIFSeverity::Warning, messages::InvalidTrailer);
 }
 
-TGIFImage::TGIFImage() : header_(this), images_(this) {}
+TGIFImage::TGIFImage() : header_(this), images_(this) { }
 
 TGIFImage::~TGIFImage() = default;
 
@@ -95,7 +95,8 @@ void TGIFImage::LoadFromStream(Stream& stream)
     Progress(TGIFProgressStage::Ending, 100, messages::Loading);
 }
 
-void TGIFImage::ReportWarning(const TGIFObject& sender, TGIFSeverity severity, const std::string& message) const
+void TGIFImage::ReportWarning(const TGIFObject& sender, TGIFSeverity severity,
+                              const std::string& message) const
 {
     if (WarningObserver)
         WarningObserver(sender, severity, message);

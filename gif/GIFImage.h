@@ -45,9 +45,10 @@ enum class TGIFProgressStage { Starting, Running, Ending };
 
 class TGIFImage final : public TGIFObject {
 public:
-    using WarningHandler = std::function<void(const TGIFObject& sender, TGIFSeverity severity,
-                                              const std::string& message)>;
-    using ProgressHandler = std::function<void(TGIFProgressStage stage, int percent, const std::string& message)>;
+    using WarningHandler =
+        std::function<void(const TGIFObject& sender, TGIFSeverity severity, const std::string& message)>;
+    using ProgressHandler =
+        std::function<void(TGIFProgressStage stage, int percent, const std::string& message)>;
 
     TGIFImage();
     ~TGIFImage() override;

@@ -37,7 +37,7 @@ public:
 // Base of every stream item; knows the image that owns it.
 class TGIFItem : public TGIFObject {
 public:
-    explicit TGIFItem(TGIFImage* image) : image_(image) {}
+    explicit TGIFItem(TGIFImage* image) : image_(image) { }
     TGIFItem(const TGIFItem&) = delete;
     TGIFItem& operator=(const TGIFItem&) = delete;
 
@@ -56,7 +56,7 @@ private:
 template <class Item>
 class TGIFList : public TGIFObject {
 public:
-    explicit TGIFList(TGIFImage* image) : image_(image) {}
+    explicit TGIFList(TGIFImage* image) : image_(image) { }
     TGIFList(const TGIFList&) = delete;
     TGIFList& operator=(const TGIFList&) = delete;
 

@@ -23,7 +23,7 @@ std::unique_ptr<TGIFExtension> ReadExtension(Stream& stream, TGIFSubImage& frame
 
 }  // namespace
 
-TGIFExtensionList::TGIFExtensionList(TGIFSubImage& frame) : TGIFList(frame.Image()), frame_(&frame) {}
+TGIFExtensionList::TGIFExtensionList(TGIFSubImage& frame) : TGIFList(frame.Image()), frame_(&frame) { }
 
 void TGIFExtensionList::LoadFromStream(Stream& stream)
 {
@@ -43,7 +43,7 @@ void TGIFExtensionList::LoadFromStream(Stream& stream)
     StepBack(stream);
 }
 
-TGIFSubImage::TGIFSubImage(TGIFImage* image) : TGIFItem(image), extensions_(*this), colorMap_(*this) {}
+TGIFSubImage::TGIFSubImage(TGIFImage* image) : TGIFItem(image), extensions_(*this), colorMap_(*this) { }
 
 void TGIFSubImage::AdoptGraphicControl(const TGIFGraphicControlExtension& extension)
 {

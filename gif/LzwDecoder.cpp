@@ -20,9 +20,7 @@ constexpr uint32_t kMask[16] = {0x0000, 0x0001, 0x0003, 0x0007, 0x000F, 0x001F, 
 }  // namespace
 
 Decoder::Decoder(int minimumCodeSize, ChunkSource& source)
-    : source_(source),
-      minimumCodeSize_(CheckedCodeSize(minimumCodeSize)),
-      clearCode_(1 << minimumCodeSize)
+    : source_(source), minimumCodeSize_(CheckedCodeSize(minimumCodeSize)), clearCode_(1 << minimumCodeSize)
 {
     // Every decoding starts as if with a clear code.
     codes_ = Cleared(codes_);

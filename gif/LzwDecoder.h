@@ -37,7 +37,7 @@ public:
 // the table can hold): the table is corrupt.
 class CircularTableEntry : public std::runtime_error {
 public:
-    CircularTableEntry() : std::runtime_error("circular LZW table entry") {}
+    CircularTableEntry() : std::runtime_error("circular LZW table entry") { }
 };
 
 class Decoder {

@@ -9,8 +9,7 @@ namespace gif {
 
 ByteStream::ByteStream(const void* data, size_t size)
     : data_(static_cast<const uint8_t*>(data)), size_(data ? size : 0)
-{
-}
+{ }
 
 size_t ByteStream::Read(uint8_t* dest, size_t count)
 {

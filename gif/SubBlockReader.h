@@ -11,7 +11,7 @@ class TGIFItem;
 class SubBlockReader final : public lzw::ChunkSource {
 public:
     // Warnings go out with sender as their sender.
-    SubBlockReader(Stream& stream, const TGIFItem& sender) : stream_(stream), sender_(sender) {}
+    SubBlockReader(Stream& stream, const TGIFItem& sender) : stream_(stream), sender_(sender) { }
     int ReadChunk(uint8_t* dest) override;
     void DiscardRest() override;
     void ReportUnderRun() override;

@@ -12,21 +12,26 @@ struct AdditiveSign {
 };
 
 // Largest value first.
-constexpr std::array<AdditiveSign, 5> kEgyptianSigns{{
-    {10000, 217}, {1000, 216}, {100, 215}, {10, 214}, {1, 213}}};
+constexpr std::array<AdditiveSign, 5> kEgyptianSigns{
+    {{10000, 217}, {1000, 216}, {100, 215}, {10, 214}, {1, 213}}};
 
-constexpr std::array<AdditiveSign, 10> kAtticSigns{{
-    {50000, 222}, {10000, 126}, {5000, 221}, {1000, 125}, {500, 220},
-    {100, 124}, {50, 219}, {10, 122}, {5, 218}, {1, 120}}};
+constexpr std::array<AdditiveSign, 10> kAtticSigns{{{50000, 222},
+                                                    {10000, 126},
+                                                    {5000, 221},
+                                                    {1000, 125},
+                                                    {500, 220},
+                                                    {100, 124},
+                                                    {50, 219},
+                                                    {10, 122},
+                                                    {5, 218},
+                                                    {1, 120}}};
 
-constexpr std::array<AdditiveSign, 7> kAncientGreekSigns{{
-    {10000, 126}, {1000, 125}, {100, 124}, {50, 123}, {10, 122}, {5, 121}, {1, 120}}};
+constexpr std::array<AdditiveSign, 7> kAncientGreekSigns{
+    {{10000, 126}, {1000, 125}, {100, 124}, {50, 123}, {10, 122}, {5, 121}, {1, 120}}};
 
 // The runes write the count of thousands without the hundred sign.
-constexpr std::array<AdditiveSign, 4> kRuneCountSigns{{
-    {50, 125}, {10, 124}, {5, 123}, {1, 122}}};
-constexpr std::array<AdditiveSign, 5> kRuneSigns{{
-    {100, 126}, {50, 125}, {10, 124}, {5, 123}, {1, 122}}};
+constexpr std::array<AdditiveSign, 4> kRuneCountSigns{{{50, 125}, {10, 124}, {5, 123}, {1, 122}}};
+constexpr std::array<AdditiveSign, 5> kRuneSigns{{{100, 126}, {50, 125}, {10, 124}, {5, 123}, {1, 122}}};
 constexpr int kRuneThousand = 160;
 
 // Writes n with as many of each sign as fit, largest sign first.
@@ -71,8 +76,8 @@ struct HeyarianPlace {
 };
 
 // Units first.
-constexpr std::array<HeyarianPlace, 5> kHeyarianPlaces{{
-    {196, 201}, {197, 202}, {198, 0}, {199, 0}, {200, 0}}};
+constexpr std::array<HeyarianPlace, 5> kHeyarianPlaces{
+    {{196, 201}, {197, 202}, {198, 0}, {199, 0}, {200, 0}}};
 constexpr int kHeyarianDelimiter = 195;
 
 int HeyarianDigitValue(char c)
@@ -91,16 +96,34 @@ void AppendHeyarianPlace(GlyphString& s, int d, const HeyarianPlace& place)
         s += GlyphCode(place.five);
 }
 
-} // namespace
+}  // namespace
 
-GlyphString EgyptianNumeral(int n) { return AdditiveNumeral(n, kEgyptianSigns); }
-GlyphCodes EgyptianCodes() { return AdditiveCodes(kEgyptianSigns); }
+GlyphString EgyptianNumeral(int n)
+{
+    return AdditiveNumeral(n, kEgyptianSigns);
+}
+GlyphCodes EgyptianCodes()
+{
+    return AdditiveCodes(kEgyptianSigns);
+}
 
-GlyphString AtticNumeral(int n) { return AdditiveNumeral(n, kAtticSigns); }
-GlyphCodes AtticCodes() { return AdditiveCodes(kAtticSigns); }
+GlyphString AtticNumeral(int n)
+{
+    return AdditiveNumeral(n, kAtticSigns);
+}
+GlyphCodes AtticCodes()
+{
+    return AdditiveCodes(kAtticSigns);
+}
 
-GlyphString AncientGreekNumeral(int n) { return AdditiveNumeral(n, kAncientGreekSigns); }
-GlyphCodes AncientGreekCodes() { return AdditiveCodes(kAncientGreekSigns); }
+GlyphString AncientGreekNumeral(int n)
+{
+    return AdditiveNumeral(n, kAncientGreekSigns);
+}
+GlyphCodes AncientGreekCodes()
+{
+    return AdditiveCodes(kAncientGreekSigns);
+}
 
 GlyphString HungarianRunesNumeral(int n)
 {

@@ -55,8 +55,8 @@ constexpr int kHebrewUnits = 172;
 constexpr int kHebrewTens = 181;
 constexpr int kHebrewHundreds = 190;
 constexpr int kHebrewThousands = 200;
-constexpr int kHebrewFifteen[] = {178, 181};   // 9 + 6
-constexpr int kHebrewSixteen[] = {179, 181};   // 9 + 7
+constexpr int kHebrewFifteen[] = {178, 181};  // 9 + 6
+constexpr int kHebrewSixteen[] = {179, 181};  // 9 + 7
 
 // Prepends a Hebrew number 1..99 written with tens and units letters, or
 // the fixed forms of 15 and 16.
@@ -74,7 +74,7 @@ void PrependHebrewBelowHundred(GlyphString& body, int r)
     }
 }
 
-} // namespace
+}  // namespace
 
 GlyphString IonicNumeral(int n)
 {
@@ -128,11 +128,29 @@ GlyphCodes HebrewCodes()
     return codes;
 }
 
-GlyphString ArmenianNumeral(int n) { return LettersPerPlace(n, kArmenianPlaces); }
-GlyphCodes ArmenianCodes() { return LetterPlacesCodes(kArmenianPlaces); }
+GlyphString ArmenianNumeral(int n)
+{
+    return LettersPerPlace(n, kArmenianPlaces);
+}
+GlyphCodes ArmenianCodes()
+{
+    return LetterPlacesCodes(kArmenianPlaces);
+}
 
-GlyphString GothicNumeral(int n) { return LettersPerPlace(n, kGothicPlaces); }
-GlyphCodes GothicCodes() { return LetterPlacesCodes(kGothicPlaces); }
+GlyphString GothicNumeral(int n)
+{
+    return LettersPerPlace(n, kGothicPlaces);
+}
+GlyphCodes GothicCodes()
+{
+    return LetterPlacesCodes(kGothicPlaces);
+}
 
-GlyphString AmharicNumeral(int n) { return LettersPerPlace(n, kAmharicPlaces); }
-GlyphCodes AmharicCodes() { return LetterPlacesCodes(kAmharicPlaces); }
+GlyphString AmharicNumeral(int n)
+{
+    return LettersPerPlace(n, kAmharicPlaces);
+}
+GlyphCodes AmharicCodes()
+{
+    return LetterPlacesCodes(kAmharicPlaces);
+}

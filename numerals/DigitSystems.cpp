@@ -67,20 +67,18 @@ constexpr int kGorwelionOpen = 233;
 constexpr int kGorwelionClose = 234;
 
 // International Morse code of the digits 0..9.
-constexpr std::array<const char*, 10> kMorseDigits{
-    "-----", ".----", "..---", "...--", "....-",
-    ".....", "-....", "--...", "---..", "----."};
+constexpr std::array<const char*, 10> kMorseDigits{"-----", ".----", "..---", "...--", "....-",
+                                                   ".....", "-....", "--...", "---..", "----."};
 constexpr int kMorseDot = 183;
 constexpr int kMorseDash = 45;
 
 // Post code cells of the digits 0..9, leftmost first: 1 bar, 0 gap.
-constexpr std::array<const char*, 10> kPostCodeCells{
-    "11100", "00111", "01011", "10011", "01101",
-    "10101", "11001", "01110", "10110", "11010"};
+constexpr std::array<const char*, 10> kPostCodeCells{"11100", "00111", "01011", "10011", "01101",
+                                                     "10101", "11001", "01110", "10110", "11010"};
 constexpr int kPostCodeBar = 'j';
 constexpr int kPostCodeGap = ' ';
 
-} // namespace
+}  // namespace
 
 GlyphString NkoNumeral(const std::string& t)
 {

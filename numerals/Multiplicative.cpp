@@ -2,7 +2,6 @@
 
 #include "SharedBuilders.h"
 
-
 namespace {
 
 void AppendMultiplierPlace(GlyphString& s, int d, int digitBase, int powerSign)
@@ -13,8 +12,8 @@ void AppendMultiplierPlace(GlyphString& s, int d, int digitBase, int powerSign)
     }
 }
 
-constexpr int kManchuNumberBase = 80;   // 1..19 are 81..99
-constexpr int kManchuTensBase = 98;     // 20..90 are 100..107
+constexpr int kManchuNumberBase = 80;  // 1..19 are 81..99
+constexpr int kManchuTensBase = 98;    // 20..90 are 100..107
 constexpr int kManchuHundred = 108;
 constexpr int kManchuThousand = 109;
 constexpr int kManchuTenThousand = 110;
@@ -27,11 +26,11 @@ void AppendManchuPlace(GlyphString& s, int d, int powerSign)
     }
 }
 
-constexpr int kVowelI = 160;            // drawn over the consonant after it
-constexpr int kVowelU = 194;            // drawn below the consonant before it
-constexpr int kConsonantBase = 160;     // the numbers 1..25 are 161..185
-constexpr int kTensBase = 183;          // tens 30..90 are 186..192; with i, thousands
-constexpr int kTwentySign = 180;        // na, 20: in 26..29; with i, the 2000 of 2600..2999
+constexpr int kVowelI = 160;         // drawn over the consonant after it
+constexpr int kVowelU = 194;         // drawn below the consonant before it
+constexpr int kConsonantBase = 160;  // the numbers 1..25 are 161..185
+constexpr int kTensBase = 183;       // tens 30..90 are 186..192; with i, thousands
+constexpr int kTwentySign = 180;     // na, 20: in 26..29; with i, the 2000 of 2600..2999
 
 // The thousands of m (0..9999); returns what is left for the hundreds.
 int PrependSanskritThousands(GlyphString& body, int m)
@@ -68,7 +67,7 @@ void PrependSanskritBelowHundred(GlyphString& body, int m)
     }
 }
 
-} // namespace
+}  // namespace
 
 GlyphString MultiplierNumeral(int n, const MultiplierSystem& system)
 {

@@ -7,8 +7,8 @@
 namespace {
 
 constexpr int kMayaRadix = 20;
-constexpr int kMayaLowerBase = 118;   // digits 0..8
-constexpr int kMayaUpperBase = 151;   // digits 9..19 as 160..170
+constexpr int kMayaLowerBase = 118;  // digits 0..8
+constexpr int kMayaUpperBase = 151;  // digits 9..19 as 160..170
 constexpr int kMayaFirstUpperDigit = 9;
 
 constexpr int kOxidilogiZero = 207;
@@ -25,7 +25,7 @@ void AddCodesOfText(GlyphCodes& codes, const char* text)
         codes.set(static_cast<unsigned char>(*text));
 }
 
-} // namespace
+}  // namespace
 
 GlyphString PositionalNumeral(int n, const PositionalSystem& system)
 {

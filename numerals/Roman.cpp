@@ -12,7 +12,7 @@ void AppendBelowThousand(std::string& s, int n)
     RomanGroup(s, n % 10, 'I', 'V', 'X');
 }
 
-} // namespace
+}  // namespace
 
 void RomanGroup(std::string& s, int count, char unit, char five, char ten)
 {

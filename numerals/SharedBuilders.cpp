@@ -9,7 +9,7 @@ char CharacterGlyph(char c, int base)
     return GlyphCode(static_cast<unsigned char>(c) - kDigitZero + base);
 }
 
-} // namespace
+}  // namespace
 
 GlyphString DigitGlyphs(const std::string& t, int base)
 {

@@ -15,28 +15,52 @@ struct RowDefinition {
 };
 
 template <GlyphString (*Build)(int)>
-GlyphString FromNumber(int n, const std::string&) { return Build(n); }
+GlyphString FromNumber(int n, const std::string&)
+{
+    return Build(n);
+}
 
 template <GlyphString (*Build)(const std::string&)>
-GlyphString FromText(int, const std::string& t) { return Build(t); }
+GlyphString FromText(int, const std::string& t)
+{
+    return Build(t);
+}
 
 template <int Base>
-GlyphString DigitGlyphsOf(int, const std::string& t) { return DigitGlyphs(t, Base); }
+GlyphString DigitGlyphsOf(int, const std::string& t)
+{
+    return DigitGlyphs(t, Base);
+}
 
 template <int Base>
-GlyphCodes DigitGlyphsCodesOf() { return DigitGlyphsCodes(Base); }
+GlyphCodes DigitGlyphsCodesOf()
+{
+    return DigitGlyphsCodes(Base);
+}
 
 template <const PositionalSystem& System>
-GlyphString PositionalOf(int n, const std::string&) { return PositionalNumeral(n, System); }
+GlyphString PositionalOf(int n, const std::string&)
+{
+    return PositionalNumeral(n, System);
+}
 
 template <const PositionalSystem& System>
-GlyphCodes PositionalCodesOf() { return PositionalCodes(System); }
+GlyphCodes PositionalCodesOf()
+{
+    return PositionalCodes(System);
+}
 
 template <const MultiplierSystem& System>
-GlyphString MultiplierOf(int n, const std::string&) { return MultiplierNumeral(n, System); }
+GlyphString MultiplierOf(int n, const std::string&)
+{
+    return MultiplierNumeral(n, System);
+}
 
 template <const MultiplierSystem& System>
-GlyphCodes MultiplierCodesOf() { return MultiplierCodes(System); }
+GlyphCodes MultiplierCodesOf()
+{
+    return MultiplierCodes(System);
+}
 
 template <GlyphString (*Build)(int)>
 constexpr RowDefinition NumberRow(const char* cell, GlyphCodes (*codes)())
@@ -127,7 +151,6 @@ constexpr RowDefinition kRows[] = {
     TextRowOf<MorseCode>("P15", &MorseCodes),
 };
 
-
 const RowDefinition* FindDefinition(const std::string& cell)
 {
     for (const RowDefinition& definition : kRows) {
@@ -137,7 +160,7 @@ const RowDefinition* FindDefinition(const std::string& cell)
     return nullptr;
 }
 
-} // namespace
+}  // namespace
 
 const std::vector<TextRow>& AllTextRows()
 {

@@ -13,8 +13,8 @@
 enum class RowInput { Number, Text };
 
 struct TextRow {
-    const char* cell;      // value-cell name, e.g. "P36"
-    RowInput input;        // which input the builder reads
+    const char* cell;  // value-cell name, e.g. "P36"
+    RowInput input;    // which input the builder reads
     // The caption for the number n (0..79999) and its number text t (the
     // characters of the number field, already accepted); a row reads only
     // the input it names.

@@ -2,12 +2,18 @@
 
 namespace {
 
-constexpr int kPlaceGap = 4;       // between the Assyrian places
-constexpr int kMayaBarGap = 2;     // between a Maya digit's dots and its second bar
-constexpr int kMayaPlaceGap = 8;   // after every Maya place
+constexpr int kPlaceGap = 4;      // between the Assyrian places
+constexpr int kMayaBarGap = 2;    // between a Maya digit's dots and its second bar
+constexpr int kMayaPlaceGap = 8;  // after every Maya place
 
-void Append(PictureSequence& steps, const std::string& picture) { steps.push_back({picture, 0}); }
-void AddGap(PictureSequence& steps, int pixels) { steps.push_back({std::string(), pixels}); }
+void Append(PictureSequence& steps, const std::string& picture)
+{
+    steps.push_back({picture, 0});
+}
+void AddGap(PictureSequence& steps, int pixels)
+{
+    steps.push_back({std::string(), pixels});
+}
 
 void AppendRepeated(PictureSequence& steps, const std::string& picture, int count)
 {
@@ -19,9 +25,13 @@ struct KoreanPower {
     int value;
     const char* picture;
 };
-constexpr KoreanPower kKoreanPowers[] = {{10000, "korea12"}, {1000, "korea11"}, {100, "korea10"}, {10, "korea9"}};
+constexpr KoreanPower kKoreanPowers[] = {
+    {10000, "korea12"}, {1000, "korea11"}, {100, "korea10"}, {10, "korea9"}};
 
-std::string KoreanDigit(int d) { return "korea" + std::to_string(d - 1); }
+std::string KoreanDigit(int d)
+{
+    return "korea" + std::to_string(d - 1);
+}
 
 }  // namespace
 

@@ -6,8 +6,8 @@
 // The picture rows' numerals as sequences of picture names and gaps.
 
 struct PictureStep {
-    std::string picture;   // the picture to append; empty for a gap
-    int gap = 0;           // pixels added to the strip cursor when picture is empty
+    std::string picture;  // the picture to append; empty for a gap
+    int gap = 0;          // pixels added to the strip cursor when picture is empty
 
     bool isGap() const { return picture.empty(); }
     bool operator==(const PictureStep& other) const { return picture == other.picture && gap == other.gap; }

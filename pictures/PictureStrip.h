@@ -27,7 +27,8 @@ public:
     // the strip's edges) and moves the cursor right by `advance`, the width of
     // the component that holds the picture. With a fine image, `finePicture`
     // (fineScale times the picture's size) is drawn into it at the same place.
-    void append(const QString& name, const QImage& picture, int advance, const QImage& finePicture = QImage());
+    void append(const QString& name, const QImage& picture, int advance,
+                const QImage& finePicture = QImage());
     void addGap(int pixels) { cursor_ += pixels; }
 
     int cursor() const { return cursor_; }

@@ -43,7 +43,8 @@ std::string Codes(const QByteArray& glyphs)
 
 Inspector::Inspector() : window_(std::make_unique<MainWindow>())
 {
-    window_->setErrorDisplay([](const QString& message) { std::cerr << "error: " << message.toStdString() << '\n'; });
+    window_->setErrorDisplay(
+        [](const QString& message) { std::cerr << "error: " << message.toStdString() << '\n'; });
     window_->show();
     window_->activateWindow();
     WaitForActivation(*window_);
@@ -106,7 +107,7 @@ void Inspector::printPictures(const QString& text, std::ostream& out)
             if (!items.empty())
                 items += ' ';
             items += placed.picture.toStdString() + '@' + std::to_string(placed.position.x()) + ','
-                     + std::to_string(placed.position.y());
+                + std::to_string(placed.position.y());
         }
         out << items << '\n';
     }
@@ -124,7 +125,8 @@ bool ConvertGifToPpm(const QString& gifPath, const QString& ppmPath, std::ostrea
     try {
         gif::ByteStream stream(data.constData(), static_cast<std::size_t>(data.size()));
         gif::TGIFImage image;
-        image.WarningObserver = [&diagnostics](const gif::TGIFObject&, gif::TGIFSeverity, const std::string& message) {
+        image.WarningObserver = [&diagnostics](const gif::TGIFObject&, gif::TGIFSeverity,
+                                               const std::string& message) {
             diagnostics << "warning: " << message << '\n';
         };
         image.LoadFromStream(stream);

@@ -17,7 +17,7 @@ namespace {
 
 struct Options {
     QString text;
-    QString row;        // empty: every row
+    QString row;  // empty: every row
     bool reading = false;
 };
 
@@ -74,7 +74,7 @@ int PrintRows(const Options& options)
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -83,19 +83,21 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationVersion(QStringLiteral(TALLYRA_VERSION));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Prints a number in the 59 numeral systems of Tallyra as text, one row a line:\n"
-        "caption<TAB>kind<TAB>text, kind being unicode, partial or described."));
+    parser.setApplicationDescription(
+        QStringLiteral("Prints a number in the 59 numeral systems of Tallyra as text, one row a line:\n"
+                       "caption<TAB>kind<TAB>text, kind being unicode, partial or described."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption reading(QStringLiteral("reading"),
-                                     QStringLiteral("Add how the signs build the number as a fourth column."));
-    const QCommandLineOption row(QStringLiteral("row"), QStringLiteral("Print only the row with this caption."),
+    const QCommandLineOption reading(
+        QStringLiteral("reading"), QStringLiteral("Add how the signs build the number as a fourth column."));
+    const QCommandLineOption row(QStringLiteral("row"),
+                                 QStringLiteral("Print only the row with this caption."),
                                  QStringLiteral("CAPTION"));
     parser.addOption(reading);
     parser.addOption(row);
-    parser.addPositionalArgument(QStringLiteral("TEXT"),
-                                 QStringLiteral("The number, read as the number field reads it (0 to 79999)."));
+    parser.addPositionalArgument(
+        QStringLiteral("TEXT"),
+        QStringLiteral("The number, read as the number field reads it (0 to 79999)."));
     parser.process(WithNumberTextsAsArguments(QCoreApplication::arguments()));
 
     const QStringList texts = parser.positionalArguments();

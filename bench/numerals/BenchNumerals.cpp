@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr int kCaptionsPerNumber = 55;   // 54 glyph strings and the Roman text
+constexpr int kCaptionsPerNumber = 55;  // 54 glyph strings and the Roman text
 constexpr int kRepetitions = 9;
 
 struct Sample {
@@ -98,7 +98,7 @@ struct Median {
 // Shows the usual table and keeps the median times of each benchmark.
 class MedianReporter : public benchmark::ConsoleReporter {
 public:
-    MedianReporter() : ConsoleReporter(OO_Tabular) {}
+    MedianReporter() : ConsoleReporter(OO_Tabular) { }
 
     void ReportRuns(const std::vector<Run>& reports) override
     {
@@ -131,7 +131,7 @@ void PrintRatios(const std::map<std::string, Median>& medians)
     }
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -31,7 +31,7 @@ constexpr int kHoldMilliseconds = 10000;
 // Notes when the watched widget is painted.
 class PaintClock : public QObject {
 public:
-    explicit PaintClock(const QElapsedTimer& clock) : clock_(clock) {}
+    explicit PaintClock(const QElapsedTimer& clock) : clock_(clock) { }
     std::vector<qint64> paints;
 
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -62,7 +62,8 @@ Delays DelaysToPaint(const std::vector<qint64>& clicks, const std::vector<qint64
     Delays result;
     if (delays.empty())
         return result;
-    result.late = static_cast<int>(std::count_if(delays.begin(), delays.end(), [](double d) { return d > 100; }));
+    result.late =
+        static_cast<int>(std::count_if(delays.begin(), delays.end(), [](double d) { return d > 100; }));
     std::sort(delays.begin(), delays.end());
     result.medianMs = delays[delays.size() / 2];
     result.largestMs = delays.back();
@@ -106,7 +107,7 @@ void BM_IdleTimer(benchmark::State& state)
             if (timer.interval() != SpinButton::kRepeatInterval)
                 timer.setInterval(SpinButton::kRepeatInterval);
         });
-        ++ticks;   // the press itself clicks once
+        ++ticks;  // the press itself clicks once
         timer.start(SpinButton::kFirstRepeatDelay);
         QTest::qWait(kHoldMilliseconds);
     }

@@ -30,7 +30,7 @@ long long MonotonicNanoseconds()
 }
 
 struct ProbeResult {
-    double seconds = -1;        // from the spawn to the first painted window
+    double seconds = -1;  // from the spawn to the first painted window
     long long peakKilobytes = -1;
 };
 
@@ -44,7 +44,8 @@ ProbeResult RunProbe(const char* mode, const char* session = nullptr)
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
-    char* args[] = {const_cast<char*>(STARTUP_PROBE), const_cast<char*>(mode), const_cast<char*>(session), nullptr};
+    char* args[] = {const_cast<char*>(STARTUP_PROBE), const_cast<char*>(mode), const_cast<char*>(session),
+                    nullptr};
     pid_t pid = 0;
     const long long start = MonotonicNanoseconds();
     const int spawned = posix_spawn(&pid, STARTUP_PROBE, &actions, nullptr, args, environ);
@@ -90,15 +91,38 @@ void PeakMemory(benchmark::State& state, const char* mode, const char* session)
     state.counters["peak_kB"] = static_cast<double>(peak);
 }
 
-void BM_StartupBareWindow(benchmark::State& state) { StartUp(state, "bare"); }
-void BM_StartupLabelWindow(benchmark::State& state) { StartUp(state, "label"); }
-void BM_StartupTallyra(benchmark::State& state) { StartUp(state, "tallyra"); }
+void BM_StartupBareWindow(benchmark::State& state)
+{
+    StartUp(state, "bare");
+}
+void BM_StartupLabelWindow(benchmark::State& state)
+{
+    StartUp(state, "label");
+}
+void BM_StartupTallyra(benchmark::State& state)
+{
+    StartUp(state, "tallyra");
+}
 
-void BM_PeakMemoryBareWindow(benchmark::State& state) { PeakMemory(state, "bare", nullptr); }
-void BM_PeakMemoryTallyraSession(benchmark::State& state) { PeakMemory(state, "tallyra", "session"); }
+void BM_PeakMemoryBareWindow(benchmark::State& state)
+{
+    PeakMemory(state, "bare", nullptr);
+}
+void BM_PeakMemoryTallyraSession(benchmark::State& state)
+{
+    PeakMemory(state, "tallyra", "session");
+}
 
-BENCHMARK(BM_StartupBareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(3);
-BENCHMARK(BM_StartupLabelWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(3);
+BENCHMARK(BM_StartupBareWindow)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20)
+    ->Repetitions(3);
+BENCHMARK(BM_StartupLabelWindow)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20)
+    ->Repetitions(3);
 BENCHMARK(BM_StartupTallyra)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(3);
 BENCHMARK(BM_PeakMemoryBareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_PeakMemoryTallyraSession)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -130,9 +154,10 @@ public:
         const double bareKilobytes = peaks_["BM_PeakMemoryBareWindow"];
         const double oursKilobytes = peaks_["BM_PeakMemoryTallyraSession"];
         if (bareKilobytes > 0 && oursKilobytes > 0)
-            std::printf("peak resident memory after a thousand numbers: %.0f kB against %.0f kB for a bare window, "
-                        "ratio %.2f\n",
-                        oursKilobytes, bareKilobytes, oursKilobytes / bareKilobytes);
+            std::printf(
+                "peak resident memory after a thousand numbers: %.0f kB against %.0f kB for a bare window, "
+                "ratio %.2f\n",
+                oursKilobytes, bareKilobytes, oursKilobytes / bareKilobytes);
     }
 
 private:

@@ -48,7 +48,7 @@ void ShowManyNumbers(MainWindow& window)
 // Reports after the first paint of the window and everything painted with it.
 class FirstPaintWatcher : public QObject {
 public:
-    explicit FirstPaintWatcher(MainWindow* sessionWindow) : sessionWindow_(sessionWindow) {}
+    explicit FirstPaintWatcher(MainWindow* sessionWindow) : sessionWindow_(sessionWindow) { }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
@@ -82,7 +82,7 @@ int main(int argc, char** argv)
         window = std::make_unique<QWidget>();
         window->setFixedSize(MainWindow::kClientWidth, MainWindow::kClientHeight);
         window->setWindowTitle(QStringLiteral("Number signs of other cultures"));
-        if (mode == "label") {   // one line of text: the font database is loaded
+        if (mode == "label") {  // one line of text: the font database is loaded
             auto* label = new QLabel(QStringLiteral("46362"), window.get());
             label->setFont(UiFont(27));
             label->adjustSize();

@@ -39,7 +39,7 @@ void EveryRowWithReading(benchmark::State& state)
     }
 }
 
-} // namespace
+}  // namespace
 
 BENCHMARK(EveryRowText)->Arg(13)->Unit(benchmark::kMicrosecond);
 BENCHMARK(EveryRowWithReading)->Arg(13)->Unit(benchmark::kMicrosecond);

@@ -35,8 +35,8 @@ void CheckFrames(const gif::TGIFImage& image)
 bool SmallEnoughForBitmap(const gif::TGIFImage& image)
 {
     const gif::TGIFSubImage* first = image.Images().First();
-    return uint64_t(image.Width()) * uint64_t(image.Height()) <= kBitmapPixelLimit &&
-           (!first || uint64_t(first->Width()) * uint64_t(first->Height()) <= kBitmapPixelLimit);
+    return uint64_t(image.Width()) * uint64_t(image.Height()) <= kBitmapPixelLimit
+        && (!first || uint64_t(first->Width()) * uint64_t(first->Height()) <= kBitmapPixelLimit);
 }
 
 void CheckBitmap(const gif::TGIFImage& image)

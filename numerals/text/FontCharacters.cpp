@@ -59,9 +59,9 @@ const CodeIndex* IndexOfCell(const std::string& cell)
     return nullptr;
 }
 
-} // namespace
+}  // namespace
 
-CodeCharacters::CodeCharacters(const std::string& cell) : index_(IndexOfCell(cell)) {}
+CodeCharacters::CodeCharacters(const std::string& cell) : index_(IndexOfCell(cell)) { }
 
 const CodeCharacter* CodeCharacters::of(unsigned char code) const
 {
@@ -94,4 +94,4 @@ std::string Utf8Of(char32_t c)
     return s;
 }
 
-} // namespace rowtext
+}  // namespace rowtext

@@ -11,8 +11,8 @@ namespace rowtext {
 
 struct CodeCharacter {
     int code;
-    const char* text;   // UTF-8
-    bool standIn;       // stands in for a sign Unicode lacks
+    const char* text;  // UTF-8
+    bool standIn;      // stands in for a sign Unicode lacks
 };
 
 // The characters of the codes of one row's family.
@@ -39,4 +39,4 @@ std::string MayanNumeral(int value);
 // The code point c as UTF-8.
 std::string Utf8Of(char32_t c);
 
-} // namespace rowtext
+}  // namespace rowtext

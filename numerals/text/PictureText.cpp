@@ -42,7 +42,7 @@ PicturePlace PlaceOfPictures(const PictureSequence& place)
     return result;
 }
 
-} // namespace
+}  // namespace
 
 std::string KoreanText(int n)
 {
@@ -104,4 +104,4 @@ std::vector<std::string> HieraticTerms(int n)
     return terms;
 }
 
-} // namespace rowtext
+}  // namespace rowtext

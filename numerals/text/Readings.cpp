@@ -40,7 +40,7 @@ std::string PlusJoined(const std::vector<std::string>& terms)
     return Joined(terms, " + ");
 }
 
-} // namespace
+}  // namespace
 
 std::string DigitReading(const std::string& digits)
 {
@@ -118,4 +118,4 @@ std::string GroupReading(int n, const std::function<std::string(int)>& textOf, c
     return std::to_string(n);
 }
 
-} // namespace rowtext
+}  // namespace rowtext

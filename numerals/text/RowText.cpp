@@ -39,28 +39,61 @@ struct Rule {
     const char* cell;
     Source source;
     Reading reading;
-    int radix = 10;            // of the places the reading names
-    StandIn standIn = nullptr; // the text of a row Unicode does not encode
-    bool reversed = false;     // shown back to front (right-to-left scripts)
+    int radix = 10;             // of the places the reading names
+    StandIn standIn = nullptr;  // the text of a row Unicode does not encode
+    bool reversed = false;      // shown back to front (right-to-left scripts)
     Words words = Words::Run;
-    const char* mark = "";     // written in front of the text
+    const char* mark = "";  // written in front of the text
     bool persianDigits = false;
 };
 
 template <const char* Label>
-std::string Digits(const Input& in) { return LabelledDigits(in.digits, Label); }
+std::string Digits(const Input& in)
+{
+    return LabelledDigits(in.digits, Label);
+}
 template <int Base>
-std::string InBase(const Input& in) { return InRadix(in.n, Base); }
+std::string InBase(const Input& in)
+{
+    return InRadix(in.n, Base);
+}
 
-std::string Hands(const Input& in) { return CountingHands(in.digits); }
-std::string Flags(const Input& in) { return SemaphoreLetters(in.digits); }
-std::string Tally(const Input& in) { return TallyByPlaces(in.digits); }
-std::string Dni(const Input& in) { return DniDigits(in.n); }
-std::string Dozenal(const Input& in) { return DozenalInBrackets(in.n); }
-std::string Framed(const Input& in) { return "[" + in.digits + "]"; }
-std::string Bars(const Input& in) { return BarPattern(in.codes, in.digits.size()); }
-std::string HeadVariants(const Input& in) { return MayaDotsAndBars(in.n); }
-std::string Decimal(const Input& in) { return LabelledDigits(std::to_string(in.n), "decimal"); }
+std::string Hands(const Input& in)
+{
+    return CountingHands(in.digits);
+}
+std::string Flags(const Input& in)
+{
+    return SemaphoreLetters(in.digits);
+}
+std::string Tally(const Input& in)
+{
+    return TallyByPlaces(in.digits);
+}
+std::string Dni(const Input& in)
+{
+    return DniDigits(in.n);
+}
+std::string Dozenal(const Input& in)
+{
+    return DozenalInBrackets(in.n);
+}
+std::string Framed(const Input& in)
+{
+    return "[" + in.digits + "]";
+}
+std::string Bars(const Input& in)
+{
+    return BarPattern(in.codes, in.digits.size());
+}
+std::string HeadVariants(const Input& in)
+{
+    return MayaDotsAndBars(in.n);
+}
+std::string Decimal(const Input& in)
+{
+    return LabelledDigits(std::to_string(in.n), "decimal");
+}
 std::string Hieratic(const Input& in)
 {
     const std::vector<std::string> terms = HieraticTerms(in.n);
@@ -131,50 +164,50 @@ constexpr Rule Pictures(const char* cell, Source source, Reading reading, StandI
 // digits, one sign per digit of the number: its text is those digits in its
 // own script (Arabic, Bengali, Tibetan, ...).
 constexpr Rule kRules[] = {
-    Written("P37", Gr),                                  // Ancient Greek
-    Written("P28", Gr),                                  // Egyptian
-    Written("P36", Gr),                                  // Amharic
-    Written("P40", Gr),                                  // Armenian
+    Written("P37", Gr),  // Ancient Greek
+    Written("P28", Gr),  // Egyptian
+    Written("P36", Gr),  // Amharic
+    Written("P40", Gr),  // Armenian
     Pictures("PB9", Source::Assyrian, Pl),
-    Written("P38", Gr),                                  // Attic
-    WithMark(Written("P34", D), kBrailleNumberSign),     // Braille
-    InPersianDigits(Written("P61", D)),                  // Farsi
-    Described("P26", &Hands),                            // Fingernumbers
-    Written("P41", Gr),                                  // Gothic
-    Reversed(Written("P62", Gr)),                        // Hebrew
-    Described("P39", &Tally, Reading::Tally),            // Heyarian
-    Written("P64", Gr),                                  // Ionic
-    Written("P42", Gr),                                  // Kanji
+    Written("P38", Gr),                               // Attic
+    WithMark(Written("P34", D), kBrailleNumberSign),  // Braille
+    InPersianDigits(Written("P61", D)),               // Farsi
+    Described("P26", &Hands),                         // Fingernumbers
+    Written("P41", Gr),                               // Gothic
+    Reversed(Written("P62", Gr)),                     // Hebrew
+    Described("P39", &Tally, Reading::Tally),         // Heyarian
+    Written("P64", Gr),                               // Ionic
+    Written("P42", Gr),                               // Kanji
     Pictures("PB2", Source::Korean, Gr),
-    InWords(Written("P14", Gr), Words::PerSign),         // Manchu
+    InWords(Written("P14", Gr), Words::PerSign),  // Manchu
     Pictures("PB7", Source::Maya, Pl),
-    Described("P22", &HeadVariants, Pl, 20),             // Maya-Hierogl.
-    InWords(Written("P15", D), Words::BetweenBlanks),    // Morse code
-    Reversed(Written("P72", D)),                         // N'Ko
-    Pictures("l2", Source::Roman, Gr),                   // the Roman label
-    Written("P27", Gr),                                  // Sanskrit
-    Described("P7", &Flags),                             // Semaphore
-    Written("P53", Gr),                                  // Hungar.Runes
-    Described("P29", &Digits<kStaff>),                   // Staff numbers
-    Described("P8", &Digits<kAth>),                      // Ath-Seikai
+    Described("P22", &HeadVariants, Pl, 20),           // Maya-Hierogl.
+    InWords(Written("P15", D), Words::BetweenBlanks),  // Morse code
+    Reversed(Written("P72", D)),                       // N'Ko
+    Pictures("l2", Source::Roman, Gr),                 // the Roman label
+    Written("P27", Gr),                                // Sanskrit
+    Described("P7", &Flags),                           // Semaphore
+    Written("P53", Gr),                                // Hungar.Runes
+    Described("P29", &Digits<kStaff>),                 // Staff numbers
+    Described("P8", &Digits<kAth>),                    // Ath-Seikai
     Described("P35", &Digits<kDancingMen>),
-    Described("P23", &InBase<kDiamond.radix>, Pl, kDiamond.radix),               // Diamond
+    Described("P23", &InBase<kDiamond.radix>, Pl, kDiamond.radix),  // Diamond
     Described("P31", &Dni, Pl, kDni.radix),
-    Described("P13", &InBase<kDualCode.radix>, Pl, kDualCode.radix),                 // Dual code
-    Described("P49", &InBase<kEcclemony.radix>, Pl, kEcclemony.radix),               // Ecclemony
-    Described("P48", &InBase<kFourLine.radix>, Pl, kFourLine.radix),               // Four Line
+    Described("P13", &InBase<kDualCode.radix>, Pl, kDualCode.radix),    // Dual code
+    Described("P49", &InBase<kEcclemony.radix>, Pl, kEcclemony.radix),  // Ecclemony
+    Described("P48", &InBase<kFourLine.radix>, Pl, kFourLine.radix),    // Four Line
     Described("P10", &Digits<kFuturama>),
-    Described("P18", &Framed),                           // Gorwelion
+    Described("P18", &Framed),  // Gorwelion
     Pictures("PB1", Source::Hieratic, Gr, &Hieratic),
     Described("P30", &Digits<kKlingon>),
     Described("P19", &Digits<kNarn>),
-    Described("P9", &Decimal),                           // Oxidilogi
-    Described("P4", &Dozenal, Pl, kPekrif.radix),                   // Pékrif
-    Described("P67", &Bars),                             // Post code
-    Described("P45", &InBase<kQuadnary.radix>, Pl, kQuadnary.radix),                 // Quadnary
+    Described("P9", &Decimal),                                        // Oxidilogi
+    Described("P4", &Dozenal, Pl, kPekrif.radix),                     // Pékrif
+    Described("P67", &Bars),                                          // Post code
+    Described("P45", &InBase<kQuadnary.radix>, Pl, kQuadnary.radix),  // Quadnary
     Described("P57", &Digits<kSpaceKees>),
     Described("P20", &Digits<kStargate>),
-    Written("P25", Gr),                                  // Suzhou
+    Written("P25", Gr),  // Suzhou
     Described("P21", &Digits<kTenctonese>),
     Described("P17", &Digits<kZentlardy>),
 };
@@ -184,9 +217,8 @@ struct ResolvedRule : Rule {
     explicit ResolvedRule(const Rule& rule)
         : Rule(rule), textRow(rule.source == Source::Glyphs ? FindTextRow(rule.cell) : nullptr),
           characters(rule.cell)
-    {
-    }
-    const TextRow* textRow;   // nullptr for the picture rows and the Roman label
+    { }
+    const TextRow* textRow;  // nullptr for the picture rows and the Roman label
     CodeCharacters characters;
 };
 
@@ -304,7 +336,7 @@ using PlacesOf = std::vector<PicturePlace> (*)(int n);
 // number the pictures write as a single 1 in that place.
 std::vector<int> PlaceValuesOf(PlacesOf placesOf)
 {
-    std::vector<int> values(placesOf(79999).size(), 0);   // least significant first
+    std::vector<int> values(placesOf(79999).size(), 0);  // least significant first
     std::size_t found = 0;
     for (int m = 1; m <= 79999 && found < values.size(); ++m) {
         const std::vector<PicturePlace> places = placesOf(m);
@@ -334,7 +366,8 @@ std::string PicturePlacesReading(PlacesOf placesOf, int n)
     for (const PicturePlace& place : placesOf(n))
         digits.push_back(place.value);
     const std::size_t skipped = placeValues.size() - std::min(placeValues.size(), digits.size());
-    return PlaceReading(digits, {placeValues.begin() + static_cast<std::ptrdiff_t>(skipped), placeValues.end()});
+    return PlaceReading(digits,
+                        {placeValues.begin() + static_cast<std::ptrdiff_t>(skipped), placeValues.end()});
 }
 
 std::string ReadingOf(const ResolvedRule& rule, const Input& in)
@@ -358,11 +391,12 @@ std::string ReadingOf(const ResolvedRule& rule, const Input& in)
         break;
     }
     const ResolvedRule* r = &rule;
-    return GroupReading(in.n, [r](int m) { return TextOfInput(*r, InputOf(*r, m, std::to_string(m))); },
-                        rule.words == Words::PerSign ? " " : "");
+    return GroupReading(
+        in.n, [r](int m) { return TextOfInput(*r, InputOf(*r, m, std::to_string(m))); },
+        rule.words == Words::PerSign ? " " : "");
 }
 
-} // namespace
+}  // namespace
 
 std::string NumeralText(const std::string& cell, int n, const std::string& t)
 {
@@ -404,4 +438,4 @@ std::string Isolated(const RowText& row)
     return "\u2067" + row.text + "\u2069";
 }
 
-} // namespace rowtext
+}  // namespace rowtext

@@ -18,12 +18,12 @@ enum class Kind { Unicode, Partial, Described };
 enum class Direction { LeftToRight, RightToLeft };
 
 struct RowText {
-    std::string text;      // UTF-8, logical order; empty where the row shows nothing
+    std::string text;  // UTF-8, logical order; empty where the row shows nothing
     Kind kind = Kind::Unicode;
-    std::string script;    // ISO 15924 code of the text ("Arab", "Hani", "Latn", "Zyyy" ...)
+    std::string script;  // ISO 15924 code of the text ("Arab", "Hani", "Latn", "Zyyy" ...)
     Direction direction = Direction::LeftToRight;
-    std::string reading;   // how the signs build the number, e.g. "M + CM + XC + IV = 1000 + 900 + 90 + 4";
-                           // kNoSignForZero where the text is empty
+    std::string reading;  // how the signs build the number, e.g. "M + CM + XC + IV = 1000 + 900 + 90 + 4";
+                          // kNoSignForZero where the text is empty
 };
 
 // The row whose value cell is `cell`, for the number n (0..79999) and the
@@ -48,4 +48,4 @@ std::string Isolated(const RowText& row);
 // What is said or shown for an empty text.
 constexpr const char* kNoSignForZero = "no sign for zero";
 
-} // namespace rowtext
+}  // namespace rowtext

@@ -32,7 +32,7 @@ bool IsDrawnLeftOfItsConsonant(const std::string& sign)
         && u_getIntPropertyValue(c, UCHAR_INDIC_POSITIONAL_CATEGORY) == U_INPC_LEFT;
 }
 
-} // namespace
+}  // namespace
 
 SignRun SignsOf(const CodeCharacters& characters, const std::string& codes)
 {
@@ -135,4 +135,4 @@ Direction DirectionOf(const std::string& text)
     return Direction::LeftToRight;
 }
 
-} // namespace rowtext
+}  // namespace rowtext

@@ -8,8 +8,8 @@ namespace rowtext {
 namespace {
 
 constexpr const char* kMiddleDot = "\u00B7";
-constexpr const char* kDozenalDigits[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9",
-                                          "\u218A", "\u218B"};   // TURNED DIGIT TWO, THREE
+constexpr const char* kDozenalDigits[] = {"0", "1", "2", "3", "4",      "5",
+                                          "6", "7", "8", "9", "\u218A", "\u218B"};  // TURNED DIGIT TWO, THREE
 
 std::string DotJoined(const std::vector<int>& digits)
 {
@@ -29,7 +29,7 @@ constexpr std::array<PlaceName, 5> kPlaceNames{{{"unit", "units"},
                                                 {"thousand", "thousands"},
                                                 {"ten thousand", "ten thousands"}}};
 
-} // namespace
+}  // namespace
 
 std::string LabelledDigits(const std::string& digits, const char* label)
 {
@@ -111,4 +111,4 @@ std::string MayaDotsAndBars(int n)
     return s + " (" + DotJoined(digits) + ")";
 }
 
-} // namespace rowtext
+}  // namespace rowtext

@@ -60,22 +60,21 @@ std::vector<int> PowersOf(int radix, std::size_t count);
 // "M + CM + XC + IV = 1000 + 900 + 90 + 4": n cut into parts by decimal
 // places, each part written by textOf, when the parts' texts joined give the
 // text of n (largest part first, or smallest first); otherwise the number.
-std::string GroupReading(int n, const std::function<std::string(int)>& textOf,
-                         const char* separator);
+std::string GroupReading(int n, const std::function<std::string(int)>& textOf, const char* separator);
 
 // ---- Stand-ins of the rows Unicode does not encode (StandIns.cpp) ----
 
 std::string LabelledDigits(const std::string& digits, const char* label);
-std::string InRadix(int n, int radix);                  // "7CA (base 16)"
-std::string DniDigits(int n);                           // "3·4·19 (base 25)"
-std::string DozenalInBrackets(int n);                   // "(11↊2)"
-std::string CountingHands(const std::string& digits);   // "1994 as counting hands: ..."
-std::string SemaphoreLetters(const std::string& digits); // "A I I D"
-std::string TallyByPlaces(const std::string& digits);   // "4 units, 9 tens, ..."
+std::string InRadix(int n, int radix);                    // "7CA (base 16)"
+std::string DniDigits(int n);                             // "3·4·19 (base 25)"
+std::string DozenalInBrackets(int n);                     // "(11↊2)"
+std::string CountingHands(const std::string& digits);     // "1994 as counting hands: ..."
+std::string SemaphoreLetters(const std::string& digits);  // "A I I D"
+std::string TallyByPlaces(const std::string& digits);     // "4 units, 9 tens, ..."
 std::string BarPattern(const std::string& codes, std::size_t digitCount);
-std::string MayaDotsAndBars(int n);                     // "𝋤𝋳𝋮 (4·19·14)"
+std::string MayaDotsAndBars(int n);  // "𝋤𝋳𝋮 (4·19·14)"
 
-} // namespace rowtext
+}  // namespace rowtext
 
 namespace rowtext {
 
@@ -97,4 +96,4 @@ std::vector<PicturePlace> AssyrianPlaces(int n);
 // ten-thousand sign after it.
 std::vector<std::string> HieraticTerms(int n);
 
-} // namespace rowtext
+}  // namespace rowtext

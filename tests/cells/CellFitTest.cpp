@@ -16,7 +16,7 @@
 namespace {
 
 constexpr int kCellHeight = 38;
-constexpr int kMargin = 24;   // room above and below the cell to catch ink that leaves it
+constexpr int kMargin = 24;  // room above and below the cell to catch ink that leaves it
 
 // Draws one glyph string the way the cell does, in a canvas with room around
 // the cell, and returns the rows of the canvas that got ink.
@@ -26,7 +26,8 @@ std::pair<int, int> InkRows(const ValueCell& cell, const QByteArray& glyphs)
     canvas.fill(255);
     QPainter painter(&canvas);
     painter.setPen(Qt::black);
-    painter.drawGlyphRun(QPointF(60, kMargin + cell.face().baselineIn(kCellHeight)), cell.face().layOut(glyphs));
+    painter.drawGlyphRun(QPointF(60, kMargin + cell.face().baselineIn(kCellHeight)),
+                         cell.face().layOut(glyphs));
     painter.end();
     int top = -1;
     int bottom = -1;
@@ -136,10 +137,7 @@ private:
         return canvas;
     }
 
-    static int InkAt(const QImage& image, int x, int y)
-    {
-        return 255 - image.constScanLine(y)[x];
-    }
+    static int InkAt(const QImage& image, int x, int y) { return 255 - image.constScanLine(y)[x]; }
 
     // Whether, on pixel row y or a row next to it, both inks come within
     // 1.5 px of the boundary between the two signs (the second's pen position).
@@ -180,8 +178,8 @@ public:
                 continue;
             if (previous >= 0) {
                 const int distance = qRound(positions[i].x() - positions[previous].x());
-                checkPair(static_cast<unsigned char>(caption[previous]), static_cast<unsigned char>(caption[i]),
-                          distance, number);
+                checkPair(static_cast<unsigned char>(caption[previous]),
+                          static_cast<unsigned char>(caption[i]), distance, number);
             }
             previous = i;
         }
@@ -194,7 +192,10 @@ public:
         QStringList pairs;
         for (const auto& [codes, found] : tooClose_)
             pairs << QStringLiteral("%1 %2: %3 px (in %4)")
-                         .arg(codes.first).arg(codes.second).arg(found.first).arg(found.second);
+                         .arg(codes.first)
+                         .arg(codes.second)
+                         .arg(found.first)
+                         .arg(found.second);
         return pairs.join(QStringLiteral(", "));
     }
 
@@ -257,7 +258,7 @@ void CellFitTest::signsStayInsideTheCell_data()
 {
     QTest::addColumn<QString>("cell");
     for (const TextRow& row : AllTextRows())
-        if (QLatin1String(row.cell) != QLatin1String("P15"))   // Morse code: a system font
+        if (QLatin1String(row.cell) != QLatin1String("P15"))  // Morse code: a system font
             QTest::newRow(row.cell) << QString::fromLatin1(row.cell);
 }
 
@@ -269,14 +270,17 @@ void CellFitTest::signsStayInsideTheCell()
     for (int code = 33; code < 256; ++code) {
         if (!codes.test(code))
             continue;
-        QVERIFY2(valueCell.face().glyphForByte(code) != 0, qPrintable(QStringLiteral("code %1 has no glyph").arg(code)));
+        QVERIFY2(valueCell.face().glyphForByte(code) != 0,
+                 qPrintable(QStringLiteral("code %1 has no glyph").arg(code)));
         // The Sanskrit vowel signs are drawn over and under a consonant.
         const QByteArray glyphs = cell == "P27" ? QByteArray("\xA0\xA1\xC2") : QByteArray(1, char(code));
         const auto [top, bottom] = InkRows(valueCell, glyphs);
         QVERIFY2(top >= 0, qPrintable(QStringLiteral("code %1 draws nothing").arg(code)));
         QVERIFY2(top >= kMargin && bottom < kMargin + kCellHeight,
                  qPrintable(QStringLiteral("code %1 inks rows %2..%3 of the cell's 0..37")
-                                .arg(code).arg(top - kMargin).arg(bottom - kMargin)));
+                                .arg(code)
+                                .arg(top - kMargin)
+                                .arg(bottom - kMargin)));
     }
 }
 
@@ -302,7 +306,10 @@ void CellFitTest::widestCaptionFitsTheCell()
         }
     }
     QVERIFY2(widest <= valueCell.width(),
-             qPrintable(QStringLiteral("%1 is %2 px wide in a %3 px cell").arg(widestNumber).arg(widest).arg(valueCell.width())));
+             qPrintable(QStringLiteral("%1 is %2 px wide in a %3 px cell")
+                            .arg(widestNumber)
+                            .arg(widest)
+                            .arg(valueCell.width())));
 }
 
 void CellFitTest::neighbouringSignsKeepApart_data()

@@ -11,7 +11,8 @@ namespace {
 bool HasFamily(const QString& family)
 {
     for (const QString& listed : QFontDatabase::families())
-        if (listed.compare(family, Qt::CaseInsensitive) == 0 || listed.startsWith(family + " [", Qt::CaseInsensitive))
+        if (listed.compare(family, Qt::CaseInsensitive) == 0
+            || listed.startsWith(family + " [", Qt::CaseInsensitive))
             return true;
     return false;
 }
@@ -77,7 +78,7 @@ void FontRegistrationTest::registersMissingFamiliesAndReleasesThem()
         if (QLatin1String(family) != QLatin1String("Glyfa08b"))
             QVERIFY2(!HasFamily(family), family);
 #ifdef INSTALLED_GLYFA08B
-    QVERIFY(HasFamily("Glyfa08b"));   // the installed one is left alone
+    QVERIFY(HasFamily("Glyfa08b"));  // the installed one is left alone
 #endif
 }
 

@@ -76,7 +76,8 @@ void GlyphFaceTest::drawsAsTheFontDatabaseFace_data()
     for (const RowSpec& row : RowsInDisplayOrder()) {
         if (row.kind != ValueKind::Panel)
             continue;
-        const QString name = QStringLiteral("%1 %2%3").arg(row.family).arg(row.pixelHeight).arg(row.bold ? " bold" : "");
+        const QString name =
+            QStringLiteral("%1 %2%3").arg(row.family).arg(row.pixelHeight).arg(row.bold ? " bold" : "");
         if (!seen.contains(name)) {
             seen.insert(name);
             QTest::newRow(qPrintable(name)) << QString::fromLatin1(row.family) << row.pixelHeight << row.bold;
@@ -94,7 +95,7 @@ void GlyphFaceTest::drawsAsTheFontDatabaseFace()
     QFont byName = font;
     byName.setHintingPreference(QFont::PreferNoHinting);
     if (family == QLatin1String("Symbol") && face->resolvedFamily() == QLatin1String("DejaVu Sans"))
-        byName.setFamily(QStringLiteral("DejaVu Sans"));   // the stand-in for a missing symbol font
+        byName.setFamily(QStringLiteral("DejaVu Sans"));  // the stand-in for a missing symbol font
     const QRawFont reference = QRawFont::fromFont(byName);
 
     QCOMPARE(face->resolvedFamily(), reference.familyName());

@@ -28,7 +28,7 @@ void MissingFontResourceTest::activationStopsAtTheMissingFont()
     const auto& entries = window.fontRegistry().entries();
     QVERIFY(entries[0].registered && entries[1].registered);
     QVERIFY(!entries[2].registered);
-    QVERIFY(!entries[3].registered);   // never reached
+    QVERIFY(!entries[3].registered);  // never reached
     QCOMPARE(window.numberField()->text(), QString("0"));
     QCOMPARE(window.valueCell("P6")->fontFamily(), QString("Verdana"));
 

@@ -11,12 +11,12 @@ namespace {
 constexpr int kPad = 24;        // room around the cell in the test image
 constexpr int kInkLevel = 160;  // grey values below this count as ink
 
-QString registeredFamily(const QString &family)
+QString registeredFamily(const QString& family)
 {
     static QHash<QString, QString> registered;
     if (!registered.contains(family)) {
         QString fileName;
-        for (const FamilyFile &file : familyFiles()) {
+        for (const FamilyFile& file : familyFiles()) {
             if (file.family == family)
                 fileName = file.fileName;
         }
@@ -27,9 +27,9 @@ QString registeredFamily(const QString &family)
     return registered.value(family);
 }
 
-} // namespace
+}  // namespace
 
-QFont cellFont(const GlyphRow &row)
+QFont cellFont(const GlyphRow& row)
 {
     QFont font(registeredFamily(row.family));
     font.setPixelSize(row.heightPx);
@@ -38,7 +38,7 @@ QFont cellFont(const GlyphRow &row)
     return font;
 }
 
-QString glyphStringText(const QVector<int> &codes)
+QString glyphStringText(const QVector<int>& codes)
 {
     QString text;
     for (int code : codes) {
@@ -50,7 +50,7 @@ QString glyphStringText(const QVector<int> &codes)
 
 namespace {
 
-QGlyphRun glyphRun(const QFont &font, const QVector<int> &codes)
+QGlyphRun glyphRun(const QFont& font, const QVector<int>& codes)
 {
     const QRawFont raw = QRawFont::fromFont(font);
     QVector<quint32> glyphs;
@@ -58,7 +58,7 @@ QGlyphRun glyphRun(const QFont &font, const QVector<int> &codes)
         glyphs << glyphForByte(raw, uint8_t(code));
     QVector<QPointF> positions;
     qreal x = 0;
-    for (const QPointF &advance : raw.advancesForGlyphIndexes(glyphs)) {
+    for (const QPointF& advance : raw.advancesForGlyphIndexes(glyphs)) {
         positions << QPointF(x, 0);
         x += advance.x();
     }
@@ -69,9 +69,9 @@ QGlyphRun glyphRun(const QFont &font, const QVector<int> &codes)
     return run;
 }
 
-} // namespace
+}  // namespace
 
-CellInk drawInCell(const QFont &font, const QVector<int> &codes, int heightPx, int widthPx)
+CellInk drawInCell(const QFont& font, const QVector<int>& codes, int heightPx, int widthPx)
 {
     QImage image(widthPx + 2 * kPad, kCellHeightPx + 2 * kPad, QImage::Format_Grayscale8);
     image.fill(Qt::white);
@@ -83,7 +83,7 @@ CellInk drawInCell(const QFont &font, const QVector<int> &codes, int heightPx, i
     CellInk ink;
     for (int y = 0; y < image.height(); ++y) {
         const bool inside = y >= kPad && y < kPad + kCellHeightPx;
-        const uchar *line = image.constScanLine(y);
+        const uchar* line = image.constScanLine(y);
         for (int x = 0; x < image.width(); ++x) {
             if (line[x] < kInkLevel)
                 ++(inside ? ink.inside : ink.outside);

@@ -10,14 +10,14 @@
 namespace {
 
 constexpr uint32_t kTrueTypeOutlines = 0x00010000;
-constexpr int kFirstCodeGlyph = 3; // after .notdef, .null and the carriage return
+constexpr int kFirstCodeGlyph = 3;  // after .notdef, .null and the carriage return
 
 struct LoadedFamily {
     QByteArray data;
     QRawFont font;
 };
 
-LoadedFamily loadFamily(const QString &fileName)
+LoadedFamily loadFamily(const QString& fileName)
 {
     LoadedFamily loaded;
     loaded.data = readCommittedFont(fileName);
@@ -25,7 +25,7 @@ LoadedFamily loadFamily(const QString &fileName)
     return loaded;
 }
 
-bool hasOutline(const QRawFont &font, quint32 glyph)
+bool hasOutline(const QRawFont& font, quint32 glyph)
 {
     return !font.pathForGlyph(glyph).isEmpty();
 }
@@ -33,7 +33,7 @@ bool hasOutline(const QRawFont &font, quint32 glyph)
 // The glyph the font's own character map gives the Windows-1252 character
 // of a byte (0 for none). Unlike QRawFont's lookup, no fallback of the
 // toolkit (such as a tab drawn as a space) is involved.
-quint32 mappedGlyph(const QRawFont &font, uint8_t byte)
+quint32 mappedGlyph(const QRawFont& font, uint8_t byte)
 {
     const QByteArray cmap = font.fontTable("cmap");
     const auto mapping = cmapFormat4Mapping(cmap, cmapSubtables(cmap).value(0).offset);
@@ -41,7 +41,7 @@ quint32 mappedGlyph(const QRawFont &font, uint8_t byte)
     return found == mapping.end() || windows1252(byte) == 0 ? 0 : found->second;
 }
 
-} // namespace
+}  // namespace
 
 class FontFilesTest : public QObject {
     Q_OBJECT
@@ -79,7 +79,7 @@ void FontFilesTest::addFamilies()
     QTest::addColumn<QString>("family");
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<int>("glyphCount");
-    for (const FamilyFile &file : familyFiles())
+    for (const FamilyFile& file : familyFiles())
         QTest::newRow(qPrintable(file.family)) << file.family << file.fileName << file.glyphCount;
 }
 
@@ -100,13 +100,13 @@ void FontFilesTest::fileFormat()
     const SfntReader file(m_loaded.data);
     QCOMPARE(file.u32(0), kTrueTypeOutlines);
     const QStringList tags = sfntTableTags(m_loaded.data);
-    for (const char *tag : {"cmap", "glyf", "head", "hhea", "hmtx", "loca", "maxp", "name", "OS/2", "post"})
+    for (const char* tag : {"cmap", "glyf", "head", "hhea", "hmtx", "loca", "maxp", "name", "OS/2", "post"})
         QVERIFY2(tags.contains(QLatin1String(tag)), tag);
     QVERIFY(!tags.contains(QLatin1String("CFF ")));
     const SfntReader head(m_loaded.font.fontTable("head"));
     QCOMPARE(head.u16(18), uint16_t(2048));
     QCOMPARE(m_loaded.font.unitsPerEm(), 2048.0);
-    QCOMPARE(head.u16(44) & 0x3, 0); // macStyle: neither bold nor italic
+    QCOMPARE(head.u16(44) & 0x3, 0);  // macStyle: neither bold nor italic
     QVERIFY(!head.overrun());
 }
 
@@ -120,8 +120,8 @@ void FontFilesTest::names()
     QCOMPARE(m_loaded.font.styleName(), QStringLiteral("Regular"));
     QCOMPARE(m_loaded.font.style(), QFont::StyleNormal);
     const SfntReader os2(m_loaded.font.fontTable("OS/2"));
-    QCOMPARE(os2.u16(4), uint16_t(400)); // usWeightClass
-    QCOMPARE(os2.u16(62) & 0x1, 0);      // fsSelection: not italic
+    QCOMPARE(os2.u16(4), uint16_t(400));  // usWeightClass
+    QCOMPARE(os2.u16(62) & 0x1, 0);       // fsSelection: not italic
     QVERIFY(!os2.overrun());
 }
 
@@ -132,10 +132,10 @@ void FontFilesTest::verticalMetrics()
     QCOMPARE(hhea.s16(6), int16_t(-555));
     QCOMPARE(hhea.s16(8), int16_t(0));
     const SfntReader os2(m_loaded.font.fontTable("OS/2"));
-    QCOMPARE(os2.s16(68), int16_t(1491)); // sTypoAscender
-    QCOMPARE(os2.s16(70), int16_t(-430)); // sTypoDescender
-    QCOMPARE(os2.u16(74), uint16_t(2189)); // usWinAscent
-    QCOMPARE(os2.u16(76), uint16_t(555));  // usWinDescent
+    QCOMPARE(os2.s16(68), int16_t(1491));   // sTypoAscender
+    QCOMPARE(os2.s16(70), int16_t(-430));   // sTypoDescender
+    QCOMPARE(os2.u16(74), uint16_t(2189));  // usWinAscent
+    QCOMPARE(os2.u16(76), uint16_t(555));   // usWinDescent
     QVERIFY(!hhea.overrun() && !os2.overrun());
 }
 
@@ -149,7 +149,7 @@ void FontFilesTest::characterMap()
     QCOMPARE(subtables[0].format, uint16_t(4));
     const std::map<uint32_t, uint16_t> mapping = cmapFormat4Mapping(cmap, subtables[0].offset);
     std::set<uint32_t> mapped;
-    for (const auto &[codePoint, glyph] : mapping)
+    for (const auto& [codePoint, glyph] : mapping)
         mapped.insert(codePoint);
     QVERIFY(mapped == expectedCodePoints(m_family));
 }
@@ -161,7 +161,7 @@ void FontFilesTest::glyphOrder()
     const QByteArray cmap = m_loaded.font.fontTable("cmap");
     const auto mapping = cmapFormat4Mapping(cmap, cmapSubtables(cmap).value(0).offset);
     std::set<uint16_t> glyphs;
-    for (const auto &[codePoint, glyph] : mapping)
+    for (const auto& [codePoint, glyph] : mapping)
         glyphs.insert(glyph);
     // One glyph per code point, right after the three special glyphs.
     QCOMPARE(int(glyphs.size()), int(mapping.size()));
@@ -177,8 +177,7 @@ void FontFilesTest::onlyTheSpaceIsBlank()
 {
     for (uint32_t codePoint : expectedCodePoints(m_family)) {
         const char32_t character = codePoint;
-        const QVector<quint32> glyph =
-            m_loaded.font.glyphIndexesForString(QString::fromUcs4(&character, 1));
+        const QVector<quint32> glyph = m_loaded.font.glyphIndexesForString(QString::fromUcs4(&character, 1));
         QCOMPARE(glyph.size(), 1);
         QVERIFY2(glyph[0] != 0, qPrintable(QString::number(codePoint, 16)));
         const bool blank = !hasOutline(m_loaded.font, glyph[0]);

@@ -7,17 +7,16 @@
 namespace {
 
 // Windows-1252 characters of the bytes 0x80..0x9F (0: undefined).
-constexpr char32_t kHighControls[32] = {
-    0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
-    0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
+constexpr char32_t kHighControls[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                        0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 // "32 58-67 ..." without the blank, which every family has of its own.
-QVector<int> codesOfRuns(const QString &runs)
+QVector<int> codesOfRuns(const QString& runs)
 {
     QVector<int> codes;
-    for (const QString &run : runs.split(u' ', Qt::SkipEmptyParts)) {
+    for (const QString& run : runs.split(u' ', Qt::SkipEmptyParts)) {
         const QStringList ends = run.split(u'-');
         for (int code = ends.front().toInt(); code <= ends.back().toInt(); ++code)
             if (code != 32)
@@ -36,20 +35,23 @@ QVector<GlyphRow> readRowTable()
     const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
     const QStringList header = lines.front().split(u'\t');
     QVector<GlyphRow> rows;
-    for (const QString &line : lines.mid(1)) {
+    for (const QString& line : lines.mid(1)) {
         const QStringList fields = line.split(u'\t');
-        const auto field = [&](const char *name) { return fields.value(header.indexOf(QLatin1String(name))); };
+        const auto field = [&](const char* name) {
+            return fields.value(header.indexOf(QLatin1String(name)));
+        };
         if (field("kind") != QLatin1String("panel") || !field("family").startsWith(QLatin1String("Glyfa08")))
             continue;
-        rows.append({field("caption"), field("family"), field("height").toInt(), field("bold") == QLatin1String("1"),
-                     field("width").toInt(), codesOfRuns(field("codes"))});
+        rows.append({field("caption"), field("family"), field("height").toInt(),
+                     field("bold") == QLatin1String("1"), field("width").toInt(),
+                     codesOfRuns(field("codes"))});
     }
     return rows;
 }
 
-} // namespace
+}  // namespace
 
-const QVector<FamilyFile> &familyFiles()
+const QVector<FamilyFile>& familyFiles()
 {
     static const QVector<FamilyFile> files = {
         {"Glyfa08", "Glyfa08.ttf", 194},
@@ -60,7 +62,7 @@ const QVector<FamilyFile> &familyFiles()
     return files;
 }
 
-QByteArray readCommittedFont(const QString &fileName)
+QByteArray readCommittedFont(const QString& fileName)
 {
     QFile file(QStringLiteral(TALLYRA_FONT_DIR "/") + fileName);
     if (!file.open(QIODevice::ReadOnly))
@@ -75,7 +77,7 @@ char32_t windows1252(uint8_t byte)
     return byte;
 }
 
-std::set<uint32_t> expectedCodePoints(const QString &family)
+std::set<uint32_t> expectedCodePoints(const QString& family)
 {
     std::set<uint32_t> codePoints;
     for (uint32_t cp = 0x20; cp <= 0x7E; ++cp)
@@ -89,7 +91,7 @@ std::set<uint32_t> expectedCodePoints(const QString &family)
     return codePoints;
 }
 
-quint32 glyphForByte(const QRawFont &font, uint8_t byte)
+quint32 glyphForByte(const QRawFont& font, uint8_t byte)
 {
     const char32_t character = windows1252(byte);
     if (character == 0)
@@ -99,7 +101,7 @@ quint32 glyphForByte(const QRawFont &font, uint8_t byte)
     return glyphs.size() == 1 ? glyphs.front() : 0;
 }
 
-const QVector<GlyphRow> &glyphRows()
+const QVector<GlyphRow>& glyphRows()
 {
     static const QVector<GlyphRow> rows = readRowTable();
     return rows;

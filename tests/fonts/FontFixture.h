@@ -18,21 +18,21 @@ struct FamilyFile {
     int glyphCount;
 };
 
-const QVector<FamilyFile> &familyFiles();
+const QVector<FamilyFile>& familyFiles();
 
 // The bytes of a committed font file (resources/fonts), empty if unreadable.
-QByteArray readCommittedFont(const QString &fileName);
+QByteArray readCommittedFont(const QString& fileName);
 
 // The Unicode character a byte stands for in Windows-1252; 0 where the
 // code page leaves it undefined.
 char32_t windows1252(uint8_t byte);
 
 // Code points the family's character map must hold, exactly.
-std::set<uint32_t> expectedCodePoints(const QString &family);
+std::set<uint32_t> expectedCodePoints(const QString& family);
 
 // The glyph a byte of a glyph string selects: the glyph mapped at the
 // Windows-1252 character of that byte (0 if none).
-quint32 glyphForByte(const QRawFont &font, uint8_t byte);
+quint32 glyphForByte(const QRawFont& font, uint8_t byte);
 
 struct GlyphRow {
     QString caption;
@@ -44,7 +44,7 @@ struct GlyphRow {
 };
 
 // The glyph-string rows drawn in the four families, with every code each writes.
-const QVector<GlyphRow> &glyphRows();
+const QVector<GlyphRow>& glyphRows();
 
 // Pixels from the value cell's top to the baseline at a font height.
 int baselineFromTop(int heightPx);

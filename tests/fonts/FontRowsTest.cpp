@@ -21,21 +21,21 @@ namespace {
 // plus what the program's emboldening adds on each side for bold rows.
 constexpr double kEdgePx = 0.5;
 
-double emboldeningPx(const GlyphRow &row)
+double emboldeningPx(const GlyphRow& row)
 {
     return row.bold ? row.heightPx / 48.0 : 0.0;
 }
 
-QString fileOf(const QString &family)
+QString fileOf(const QString& family)
 {
-    for (const FamilyFile &file : familyFiles()) {
+    for (const FamilyFile& file : familyFiles()) {
         if (file.family == family)
             return file.fileName;
     }
     return {};
 }
 
-QRawFont rowFont(const GlyphRow &row)
+QRawFont rowFont(const GlyphRow& row)
 {
     static QHash<QString, QByteArray> data;
     if (!data.contains(row.family))
@@ -43,9 +43,9 @@ QRawFont rowFont(const GlyphRow &row)
     return QRawFont(data.value(row.family), row.heightPx, QFont::PreferFullHinting);
 }
 
-const GlyphRow &rowNamed(const QString &caption)
+const GlyphRow& rowNamed(const QString& caption)
 {
-    for (const GlyphRow &row : glyphRows()) {
+    for (const GlyphRow& row : glyphRows()) {
         if (row.caption == caption)
             return row;
     }
@@ -53,14 +53,14 @@ const GlyphRow &rowNamed(const QString &caption)
 }
 
 // Appends `count` copies of `code`.
-void repeat(QVector<int> &codes, int code, int count)
+void repeat(QVector<int>& codes, int code, int count)
 {
     for (int i = 0; i < count; ++i)
         codes << code;
 }
 
 // Coverage (0..255) of one glyph drawn alone, with room around its ink.
-QImage glyphCoverage(const QRawFont &font, quint32 glyph)
+QImage glyphCoverage(const QRawFont& font, quint32 glyph)
 {
     const QRectF box = font.pathForGlyph(glyph).boundingRect();
     QImage canvas(qCeil(box.width()) + 8, qCeil(box.height()) + 8, QImage::Format_Grayscale8);
@@ -84,7 +84,7 @@ struct InkShape {
 
 // How much a glyph's ink shuts in: clear pixels that no path of clear
 // pixels joins to the edge of the canvas.
-InkShape inkShape(const QImage &coverage)
+InkShape inkShape(const QImage& coverage)
 {
     const int width = coverage.width();
     const int height = coverage.height();
@@ -116,7 +116,7 @@ InkShape inkShape(const QImage &coverage)
     return shape;
 }
 
-} // namespace
+}  // namespace
 
 class FontRowsTest : public QObject {
     Q_OBJECT
@@ -143,14 +143,14 @@ private:
 void FontRowsTest::addRows()
 {
     QTest::addColumn<QString>("caption");
-    for (const GlyphRow &row : glyphRows())
+    for (const GlyphRow& row : glyphRows())
         QTest::newRow(qPrintable(row.caption)) << row.caption;
 }
 
 void FontRowsTest::everyRowCodeHasAGlyph()
 {
     QFETCH(QString, caption);
-    const GlyphRow &row = rowNamed(caption);
+    const GlyphRow& row = rowNamed(caption);
     const QRawFont font = rowFont(row);
     QVERIFY(font.isValid());
     for (int code : row.codes) {
@@ -164,7 +164,7 @@ void FontRowsTest::everyRowCodeHasAGlyph()
 void FontRowsTest::signsStayInsideTheCell()
 {
     QFETCH(QString, caption);
-    const GlyphRow &row = rowNamed(caption);
+    const GlyphRow& row = rowNamed(caption);
     const QRawFont font = rowFont(row);
     const int baseline = baselineFromTop(row.heightPx);
     const double margin = kEdgePx + emboldeningPx(row);
@@ -186,9 +186,9 @@ void FontRowsTest::widestCaptionsFit_data()
     for (auto [code, count] : {std::pair{217, 7}, {216, 9}, {215, 9}, {214, 9}, {213, 9}})
         repeat(egyptian, code, count);
     QTest::newRow("Egyptian 79999") << "Egyptian" << egyptian;
-    QTest::newRow("Attic 79999") << "Attic" << QVector<int>{
-        32, 222, 126, 126, 221, 125, 125, 125, 125, 220, 124, 124, 124, 124,
-        219, 122, 122, 122, 122, 218, 120, 120, 120, 120};
+    QTest::newRow("Attic 79999") << "Attic"
+                                 << QVector<int>{32,  222, 126, 126, 221, 125, 125, 125, 125, 220, 124, 124,
+                                                 124, 124, 219, 122, 122, 122, 122, 218, 120, 120, 120, 120};
     QVector<int> greek{32};
     for (auto [code, count] : {std::pair{126, 7}, {125, 9}, {124, 9}, {123, 1}, {122, 4}, {121, 1}, {120, 4}})
         repeat(greek, code, count);
@@ -220,7 +220,7 @@ void FontRowsTest::widestCaptionsFit()
 {
     QFETCH(QString, caption);
     QFETCH(QVector<int>, codes);
-    const GlyphRow &row = rowNamed(caption);
+    const GlyphRow& row = rowNamed(caption);
     const QFont font = cellFont(row);
     QVERIFY2(!font.family().isEmpty(), "family not registered");
     const double width = QFontMetricsF(font).horizontalAdvance(glyphStringText(codes));
@@ -231,7 +231,7 @@ void FontRowsTest::widestCaptionsFit()
 void FontRowsTest::drawnSignsStayInsideTheCell()
 {
     QFETCH(QString, caption);
-    const GlyphRow &row = rowNamed(caption);
+    const GlyphRow& row = rowNamed(caption);
     const QFont font = cellFont(row);
     QVERIFY2(!font.family().isEmpty(), "family not registered");
     for (int code : row.codes) {
@@ -255,7 +255,7 @@ void FontRowsTest::theCellCheckSeesOverflow()
 void FontRowsTest::signsOfARowDiffer()
 {
     QFETCH(QString, caption);
-    const GlyphRow &row = rowNamed(caption);
+    const GlyphRow& row = rowNamed(caption);
     const QRawFont font = rowFont(row);
     QVector<QPainterPath> seen;
     for (int code : row.codes) {
@@ -271,7 +271,7 @@ void FontRowsTest::signsOfARowDiffer()
 // which is an upright stroke.
 void FontRowsTest::egyptianSignsAreSolidAndOfOneHeight()
 {
-    const GlyphRow &row = rowNamed("Egyptian");
+    const GlyphRow& row = rowNamed("Egyptian");
     const QRawFont font = rowFont(row);
     const QRectF unit = font.pathForGlyph(glyphForByte(font, 213)).boundingRect();
     QVERIFY2(unit.height() >= 5 * unit.width(),
@@ -281,11 +281,15 @@ void FontRowsTest::egyptianSignsAreSolidAndOfOneHeight()
         const double height = font.pathForGlyph(glyph).boundingRect().height();
         QVERIFY2(qAbs(height - unit.height()) <= 0.5,
                  qPrintable(QStringLiteral("code %1 is %2 px tall, the unit stroke %3 px")
-                                .arg(code).arg(height).arg(unit.height())));
+                                .arg(code)
+                                .arg(height)
+                                .arg(unit.height())));
         const InkShape shape = inkShape(glyphCoverage(font, glyph));
         QVERIFY2(4 * shape.enclosed <= shape.inked,
                  qPrintable(QStringLiteral("code %1 shuts in %2 clear pixels with %3 inked ones")
-                                .arg(code).arg(shape.enclosed).arg(shape.inked)));
+                                .arg(code)
+                                .arg(shape.enclosed)
+                                .arg(shape.inked)));
     }
 }
 

@@ -6,9 +6,9 @@ constexpr uint16_t kWindowsPlatform = 3;
 constexpr uint16_t kUnicodeBmpEncoding = 1;
 constexpr uint16_t kUsEnglish = 0x409;
 
-} // namespace
+}  // namespace
 
-QStringList sfntTableTags(const QByteArray &fontFile)
+QStringList sfntTableTags(const QByteArray& fontFile)
 {
     const SfntReader file(fontFile);
     const int count = file.u16(4);
@@ -20,7 +20,7 @@ QStringList sfntTableTags(const QByteArray &fontFile)
     return tags;
 }
 
-QVector<CmapSubtableEntry> cmapSubtables(const QByteArray &cmapTable)
+QVector<CmapSubtableEntry> cmapSubtables(const QByteArray& cmapTable)
 {
     const SfntReader cmap(cmapTable);
     const int count = cmap.u16(2);
@@ -42,8 +42,8 @@ QVector<CmapSubtableEntry> cmapSubtables(const QByteArray &cmapTable)
 namespace {
 
 // One segment of a format 4 subtable, added to the mapping.
-void addFormat4Segment(const SfntReader &cmap, int base, int segments, int index,
-                       std::map<uint32_t, uint16_t> &mapping)
+void addFormat4Segment(const SfntReader& cmap, int base, int segments, int index,
+                       std::map<uint32_t, uint16_t>& mapping)
 {
     const int endCodes = base + 14;
     const int startCodes = endCodes + 2 * segments + 2;
@@ -67,9 +67,9 @@ void addFormat4Segment(const SfntReader &cmap, int base, int segments, int index
     }
 }
 
-} // namespace
+}  // namespace
 
-std::map<uint32_t, uint16_t> cmapFormat4Mapping(const QByteArray &cmapTable, uint32_t offset)
+std::map<uint32_t, uint16_t> cmapFormat4Mapping(const QByteArray& cmapTable, uint32_t offset)
 {
     const SfntReader cmap(cmapTable);
     const int base = static_cast<int>(offset);
@@ -84,7 +84,7 @@ std::map<uint32_t, uint16_t> cmapFormat4Mapping(const QByteArray &cmapTable, uin
     return mapping;
 }
 
-QString windowsName(const QByteArray &nameTable, uint16_t nameId)
+QString windowsName(const QByteArray& nameTable, uint16_t nameId)
 {
     const SfntReader name(nameTable);
     const int count = name.u16(2);

@@ -23,14 +23,14 @@ struct CmapSubtableEntry {
 };
 
 // Table tags listed in the directory of a font file, in file order.
-QStringList sfntTableTags(const QByteArray &fontFile);
+QStringList sfntTableTags(const QByteArray& fontFile);
 
 // The encoding records of a cmap table, with each subtable's format.
-QVector<CmapSubtableEntry> cmapSubtables(const QByteArray &cmapTable);
+QVector<CmapSubtableEntry> cmapSubtables(const QByteArray& cmapTable);
 
 // Code point -> glyph of a format 4 subtable (glyph 0 entries left out).
 // Returns an empty map if the subtable is malformed.
-std::map<uint32_t, uint16_t> cmapFormat4Mapping(const QByteArray &cmapTable, uint32_t offset);
+std::map<uint32_t, uint16_t> cmapFormat4Mapping(const QByteArray& cmapTable, uint32_t offset);
 
 // A Windows (platform 3, encoding 1, US English) name record, or a null string.
-QString windowsName(const QByteArray &nameTable, uint16_t nameId);
+QString windowsName(const QByteArray& nameTable, uint16_t nameId);

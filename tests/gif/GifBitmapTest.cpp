@@ -86,18 +86,40 @@ void GifBitmapTest::firstFrameOnTheScreen_data()
     QTest::addColumn<int>("height");
     QTest::addColumn<std::vector<QRgb>>("colours");
     const std::vector<giftest::Color> rgb = giftest::kFourColours;  // black, red, green, blue
-    QTest::newRow("frame as large as the screen")
-        << GifWriter().Header().Screen(2, 2, rgb).ImageDescriptor(0, 0, 2, 2, 0).Raw(FourPixels()).Trailer().Data()
-        << 2 << 2 << std::vector<QRgb>{kRed, kGreen, kBlue, kBlack};
+    QTest::newRow("frame as large as the screen") << GifWriter()
+                                                         .Header()
+                                                         .Screen(2, 2, rgb)
+                                                         .ImageDescriptor(0, 0, 2, 2, 0)
+                                                         .Raw(FourPixels())
+                                                         .Trailer()
+                                                         .Data()
+                                                  << 2 << 2 << std::vector<QRgb>{kRed, kGreen, kBlue, kBlack};
     QTest::newRow("smaller frame: white around it")
-        << GifWriter().Header().Screen(3, 3, rgb).ImageDescriptor(1, 0, 2, 2, 0).Raw(FourPixels()).Trailer().Data()
+        << GifWriter()
+               .Header()
+               .Screen(3, 3, rgb)
+               .ImageDescriptor(1, 0, 2, 2, 0)
+               .Raw(FourPixels())
+               .Trailer()
+               .Data()
         << 3 << 3 << std::vector<QRgb>{kWhite, kRed, kGreen, kWhite, kBlue, kBlack, kWhite, kWhite, kWhite};
     QTest::newRow("screen-sized frame placed off the corner")
-        << GifWriter().Header().Screen(2, 2, rgb).ImageDescriptor(1, 1, 2, 2, 0).Raw(FourPixels()).Trailer().Data()
+        << GifWriter()
+               .Header()
+               .Screen(2, 2, rgb)
+               .ImageDescriptor(1, 1, 2, 2, 0)
+               .Raw(FourPixels())
+               .Trailer()
+               .Data()
         << 2 << 2 << std::vector<QRgb>{kWhite, kWhite, kWhite, kRed};
-    QTest::newRow("frame partly outside: cut off")
-        << GifWriter().Header().Screen(3, 1, rgb).ImageDescriptor(2, 0, 2, 2, 0).Raw(FourPixels()).Trailer().Data()
-        << 3 << 1 << std::vector<QRgb>{kWhite, kWhite, kRed};
+    QTest::newRow("frame partly outside: cut off") << GifWriter()
+                                                          .Header()
+                                                          .Screen(3, 1, rgb)
+                                                          .ImageDescriptor(2, 0, 2, 2, 0)
+                                                          .Raw(FourPixels())
+                                                          .Trailer()
+                                                          .Data()
+                                                   << 3 << 1 << std::vector<QRgb>{kWhite, kWhite, kRed};
     QTest::newRow("frame without image: white screen")
         << GifWriter().Header().Screen(4, 2, rgb).GraphicControl(0, 0, 0).Trailer().Data() << 4 << 2
         << std::vector<QRgb>(8, kWhite);
@@ -123,11 +145,26 @@ void GifBitmapTest::firstFrameOnTheScreen_data()
                .Data()
         << 2 << 2 << std::vector<QRgb>{qRgb(200, 100, 50), kBlack, kBlack, qRgb(10, 20, 30)};
     QTest::newRow("local table only")
-        << GifWriter().Header().Screen(2, 2, {}).ImageDescriptor(0, 0, 2, 2, 0x81).Raw({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}).Raw(FourPixels()).Trailer().Data()
+        << GifWriter()
+               .Header()
+               .Screen(2, 2, {})
+               .ImageDescriptor(0, 0, 2, 2, 0x81)
+               .Raw({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12})
+               .Raw(FourPixels())
+               .Trailer()
+               .Data()
         << 2 << 2 << std::vector<QRgb>{qRgb(4, 5, 6), qRgb(7, 8, 9), qRgb(10, 11, 12), qRgb(1, 2, 3)};
     QTest::newRow("local table on a smaller frame")
-        << GifWriter().Header().Screen(3, 2, rgb).ImageDescriptor(0, 0, 2, 2, 0x81).Raw({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}).Raw(FourPixels()).Trailer().Data()
-        << 3 << 2 << std::vector<QRgb>{qRgb(4, 5, 6), qRgb(7, 8, 9), kWhite, qRgb(10, 11, 12), qRgb(1, 2, 3), kWhite};
+        << GifWriter()
+               .Header()
+               .Screen(3, 2, rgb)
+               .ImageDescriptor(0, 0, 2, 2, 0x81)
+               .Raw({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12})
+               .Raw(FourPixels())
+               .Trailer()
+               .Data()
+        << 3 << 2
+        << std::vector<QRgb>{qRgb(4, 5, 6), qRgb(7, 8, 9), kWhite, qRgb(10, 11, 12), qRgb(1, 2, 3), kWhite};
 }
 
 void GifBitmapTest::firstFrameOnTheScreen()
@@ -183,7 +220,13 @@ void GifBitmapTest::emptyImageGivesEmptyBitmap()
 
 void GifBitmapTest::noColourTableIsRefused()
 {
-    const Bytes gif = GifWriter().Header().Screen(2, 2, {}).ImageDescriptor(0, 0, 2, 2, 0).Raw(FourPixels()).Trailer().Data();
+    const Bytes gif = GifWriter()
+                          .Header()
+                          .Screen(2, 2, {})
+                          .ImageDescriptor(0, 0, 2, 2, 0)
+                          .Raw(FourPixels())
+                          .Trailer()
+                          .Data();
     QCOMPARE(giftest::LoadGif(gif).Error, QString());
     QCOMPARE(BitmapError(gif), QString("No global or local color table defined"));
 }
@@ -203,8 +246,13 @@ void GifBitmapTest::oversizedScreenIsRefused()
 
 void GifBitmapTest::bitmapIsBuiltOnceAndOutlivesTheImage()
 {
-    auto image = Load(
-        GifWriter().Header().Screen(2, 2, giftest::kFourColours).ImageDescriptor(0, 0, 2, 2, 0).Raw(FourPixels()).Trailer().Data());
+    auto image = Load(GifWriter()
+                          .Header()
+                          .Screen(2, 2, giftest::kFourColours)
+                          .ImageDescriptor(0, 0, 2, 2, 0)
+                          .Raw(FourPixels())
+                          .Trailer()
+                          .Data());
     int renders = 0;
     image->ProgressObserver = [&renders](gif::TGIFProgressStage stage, int, const std::string&) {
         renders += stage == gif::TGIFProgressStage::Starting;
@@ -225,7 +273,13 @@ void GifBitmapTest::fullPaletteWithoutWhiteUsesNearest()
     std::vector<giftest::Color> greys;
     for (int i = 0; i < 256; ++i)
         greys.push_back({uint8_t(i / 2), uint8_t(i / 2), uint8_t(i / 2)});
-    const Bytes gif = GifWriter().Header().Screen(3, 2, greys).ImageDescriptor(0, 0, 2, 2, 0).Raw(FourPixels()).Trailer().Data();
+    const Bytes gif = GifWriter()
+                          .Header()
+                          .Screen(3, 2, greys)
+                          .ImageDescriptor(0, 0, 2, 2, 0)
+                          .Raw(FourPixels())
+                          .Trailer()
+                          .Data();
     const auto image = Load(gif);
     QImage bitmap;
     gif::CopyImageTo(*image, bitmap);
@@ -239,7 +293,9 @@ void GifBitmapTest::dibHeadersAreThoseOfAn8BitBmp()
     const uint8_t pixels[] = {1, 2, 3, 4, 5, 6};  // 3 x 2
     const gif::TGIFPalette palette{{1, 2, 3}, {4, 5, 6}, {7, 8, 9}};
     const std::vector<uint8_t> bmp = gif::TDIBWriter(pixels, 3, 2, palette).WriteBMP();
-    auto u32 = [&bmp](size_t at) { return bmp[at] | bmp[at + 1] << 8 | bmp[at + 2] << 16 | uint32_t(bmp[at + 3]) << 24; };
+    auto u32 = [&bmp](size_t at) {
+        return bmp[at] | bmp[at + 1] << 8 | bmp[at + 2] << 16 | uint32_t(bmp[at + 3]) << 24;
+    };
     QCOMPARE(bmp.size(), size_t(14 + 40 + 1024 + 2 * 4));
     QVERIFY(bmp[0] == 'B' && bmp[1] == 'M');
     QCOMPARE(u32(2), uint32_t(bmp.size()));
@@ -252,7 +308,8 @@ void GifBitmapTest::dibHeadersAreThoseOfAn8BitBmp()
     QCOMPARE(u32(54 + 4), uint32_t(0x040506));  // entry 1 as blue, green, red, 0
     QCOMPARE(u32(54 + 4 * 3), uint32_t(0));     // black beyond the palette
     // Bottom row first, padded to 4 bytes.
-    QCOMPARE(std::vector<uint8_t>(bmp.begin() + 1078, bmp.end()), (std::vector<uint8_t>{4, 5, 6, 0, 1, 2, 3, 0}));
+    QCOMPARE(std::vector<uint8_t>(bmp.begin() + 1078, bmp.end()),
+             (std::vector<uint8_t>{4, 5, 6, 0, 1, 2, 3, 0}));
 }
 
 void GifBitmapTest::renderingProgressIsReported()
@@ -268,13 +325,20 @@ void GifBitmapTest::renderingProgressIsReported()
         seen << QString("%1 %2 %3").arg(int(stage)).arg(percent).arg(QString::fromStdString(message));
     };
     gif::BuildImageBitmap(*image);
-    QCOMPARE(seen, (QStringList{"0 0 Rendering...", "1 50 Rendering...", "1 100 Rendering...", "2 100 Rendering..."}));
+    QCOMPARE(
+        seen,
+        (QStringList{"0 0 Rendering...", "1 50 Rendering...", "1 100 Rendering...", "2 100 Rendering..."}));
 }
 
 void GifBitmapTest::writingAPpmIsOneCall()
 {
-    const auto image = Load(
-        GifWriter().Header().Screen(2, 2, giftest::kFourColours).ImageDescriptor(0, 0, 2, 2, 0).Raw(FourPixels()).Trailer().Data());
+    const auto image = Load(GifWriter()
+                                .Header()
+                                .Screen(2, 2, giftest::kFourColours)
+                                .ImageDescriptor(0, 0, 2, 2, 0)
+                                .Raw(FourPixels())
+                                .Trailer()
+                                .Data());
     QImage bitmap;
     gif::CopyImageTo(*image, bitmap);
     QBuffer buffer;

@@ -80,9 +80,16 @@ void GifReaderTest::acceptedVariations_data()
     QTest::newRow("starting inside a buffer") << Concat({9, 9, 9}, SmallGif()) << uint64_t(3);
     QTest::newRow("no trailer") << ScreenOnly().ImageDescriptor(0, 0, 2, 2, 0).Raw(FourPixels()).Data()
                                 << uint64_t(0);
-    QTest::newRow("zero bytes between blocks")
-        << ScreenOnly().Byte(0).Byte(0).ImageDescriptor(0, 0, 2, 2, 0).Raw(FourPixels()).Byte(0).Byte(0).Trailer().Data()
-        << uint64_t(0);
+    QTest::newRow("zero bytes between blocks") << ScreenOnly()
+                                                      .Byte(0)
+                                                      .Byte(0)
+                                                      .ImageDescriptor(0, 0, 2, 2, 0)
+                                                      .Raw(FourPixels())
+                                                      .Byte(0)
+                                                      .Byte(0)
+                                                      .Trailer()
+                                                      .Data()
+                                               << uint64_t(0);
 }
 
 void GifReaderTest::acceptedVariations()
@@ -104,22 +111,29 @@ void GifReaderTest::refusedStreams_data()
 {
     QTest::addColumn<Bytes>("gif");
     QTest::addColumn<QString>("error");
-    QTest::newRow("not a GIF") << Concat({'P', 'N', 'G', '8', '9', 'a'}, Bytes(20, 0)) << "Invalid GIF signature";
+    QTest::newRow("not a GIF") << Concat({'P', 'N', 'G', '8', '9', 'a'}, Bytes(20, 0))
+                               << "Invalid GIF signature";
     QTest::newRow("5 bytes in front") << Concat({1, 2, 3, 4, 5}, SmallGif()) << "Invalid GIF signature";
     QTest::newRow("5 bytes only") << Bytes{'G', 'I', 'F', '8', '9'} << "Premature end of data";
-    QTest::newRow("screen descriptor cut") << Bytes{'G', 'I', 'F', '8', '9', 'a', 2, 0, 2} << "Premature end of data";
+    QTest::newRow("screen descriptor cut")
+        << Bytes{'G', 'I', 'F', '8', '9', 'a', 2, 0, 2} << "Premature end of data";
     Bytes cutTable = ScreenOnly().Data();
     cutTable.resize(cutTable.size() - 2);
     QTest::newRow("colour table cut") << cutTable << "Premature end of data";
-    QTest::newRow("image descriptor cut") << ScreenOnly().Raw({0x2C, 0, 0, 0}).Data() << "Premature end of data";
-    QTest::newRow("extension label 0x02")
-        << ScreenOnly().Raw({0x21, 0x02, 0x00}).ImageDescriptor(0, 0, 2, 2, 0).Raw(FourPixels()).Trailer().Data()
-        << "Unknown extension type";
+    QTest::newRow("image descriptor cut")
+        << ScreenOnly().Raw({0x2C, 0, 0, 0}).Data() << "Premature end of data";
+    QTest::newRow("extension label 0x02") << ScreenOnly()
+                                                 .Raw({0x21, 0x02, 0x00})
+                                                 .ImageDescriptor(0, 0, 2, 2, 0)
+                                                 .Raw(FourPixels())
+                                                 .Trailer()
+                                                 .Data()
+                                          << "Unknown extension type";
     QTest::newRow("extension label missing") << ScreenOnly().Byte(0x21).Data() << "Unknown extension type";
-    QTest::newRow("comment sub-block cut") << ScreenOnly().Raw({0x21, 0xFE, 5, 'a', 'b'}).Data()
-                                           << "Premature end of data";
-    QTest::newRow("plain text fields cut") << ScreenOnly().Raw({0x21, 0x01, 12, 0, 0}).Data()
-                                           << "Premature end of data";
+    QTest::newRow("comment sub-block cut")
+        << ScreenOnly().Raw({0x21, 0xFE, 5, 'a', 'b'}).Data() << "Premature end of data";
+    QTest::newRow("plain text fields cut")
+        << ScreenOnly().Raw({0x21, 0x01, 12, 0, 0}).Data() << "Premature end of data";
 }
 
 void GifReaderTest::refusedStreams()
@@ -219,8 +233,8 @@ void GifReaderTest::strayBytes_data()
         << false;
     QTest::newRow("extensions, then the trailer")
         << ScreenOnly().Raw(gce).Trailer().Data() << QStringList() << 1 << false;
-    QTest::newRow("extensions, then the end of the data") << ScreenOnly().Raw(gce).Data() << QStringList() << 1
-                                                          << false;
+    QTest::newRow("extensions, then the end of the data")
+        << ScreenOnly().Raw(gce).Data() << QStringList() << 1 << false;
 }
 
 void GifReaderTest::strayBytes()
@@ -303,25 +317,31 @@ void GifReaderTest::applicationExtensionVariants_data()
     auto app = [](uint8_t size, const Bytes& identifier, const Bytes& data) {
         return Concat(Concat({0x21, 0xFF, size}, identifier), data);
     };
-    QTest::newRow("NETSCAPE2.0 loop") << app(11, netscape, {3, 1, 5, 0, 0}) << "TGIFAppExtNSLoop" << "" << 0 << false;
+    QTest::newRow("NETSCAPE2.0 loop") << app(11, netscape, {3, 1, 5, 0, 0}) << "TGIFAppExtNSLoop"
+                                      << "" << 0 << false;
     QTest::newRow("ANIMEXTS1.0 buffer")
         << app(11, {'A', 'N', 'I', 'M', 'E', 'X', 'T', 'S', '1', '.', '0'}, {5, 2, 1, 2, 3, 4, 0})
-        << "TGIFAppExtNSLoop" << "" << 0 << false;
-    QTest::newRow("loop sub-block too short") << app(11, netscape, {2, 1, 5, 0}) << "" << "Invalid GIF data" << 0 << false;
+        << "TGIFAppExtNSLoop"
+        << "" << 0 << false;
+    QTest::newRow("loop sub-block too short") << app(11, netscape, {2, 1, 5, 0}) << ""
+                                              << "Invalid GIF data" << 0 << false;
     QTest::newRow("buffer sub-block too short") << app(11, netscape, {4, 2, 1, 2, 3, 0}) << ""
                                                 << "Invalid GIF data" << 0 << false;
-    QTest::newRow("unknown application") << app(11, other, {2, 9, 9, 1, 8, 0}) << "TGIFUnknownAppExtension" << ""
-                                         << 2 << false;
-    QTest::newRow("10-byte identifier") << app(10, Bytes(other.begin(), other.end() - 1), {1, 7, 0})
-                                        << "TGIFUnknownAppExtension" << "" << 1 << false;
+    QTest::newRow("unknown application") << app(11, other, {2, 9, 9, 1, 8, 0}) << "TGIFUnknownAppExtension"
+                                         << "" << 2 << false;
+    QTest::newRow("10-byte identifier")
+        << app(10, Bytes(other.begin(), other.end() - 1), {1, 7, 0}) << "TGIFUnknownAppExtension"
+        << "" << 1 << false;
     QTest::newRow("block size 9") << app(9, Bytes(other.begin(), other.end() - 2), {0}) << ""
                                   << "Unsupported Application Extension block size" << 0 << false;
     // Larger blocks keep their data as raw sub-blocks.
     QTest::newRow("block size 13") << app(13, Concat(other, {0xAA, 0xBB}), {3, 1, 2, 3, 0})
-                                   << "TGIFApplicationExtension" << "" << 1 << false;
+                                   << "TGIFApplicationExtension"
+                                   << "" << 1 << false;
     QTest::newRow("identifier cut off") << Bytes{0x21, 0xFF, 11, 'N', 'E', 'T'} << ""
                                         << "Premature end of data" << 0 << true;
-    QTest::newRow("block size missing") << Bytes{0x21, 0xFF} << "" << "Unknown extension type" << 0 << true;
+    QTest::newRow("block size missing") << Bytes{0x21, 0xFF} << ""
+                                        << "Unknown extension type" << 0 << true;
 }
 
 void GifReaderTest::applicationExtensionVariants()
@@ -393,7 +413,8 @@ void GifReaderTest::progressIsReported()
     gif::ByteStream stream(gif.data(), gif.size());
     image.LoadFromStream(stream);
     const int afterFrame = int((gif.size() - 1) * 100 / gif.size());
-    QCOMPARE(seen, (QStringList{"0 0 Loading...", QString("1 %1 Loading...").arg(afterFrame), "2 100 Loading..."}));
+    QCOMPARE(seen,
+             (QStringList{"0 0 Loading...", QString("1 %1 Loading...").arg(afterFrame), "2 100 Loading..."}));
 }
 
 QTEST_GUILESS_MAIN(GifReaderTest)

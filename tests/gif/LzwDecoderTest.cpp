@@ -24,7 +24,7 @@ namespace {
 // Chunks handed out as given; records what the decoder asks for.
 class ScriptedChunks : public lzw::ChunkSource {
 public:
-    explicit ScriptedChunks(std::deque<Bytes> chunks) : chunks_(std::move(chunks)) {}
+    explicit ScriptedChunks(std::deque<Bytes> chunks) : chunks_(std::move(chunks)) { }
     int ReadChunk(uint8_t* dest) override
     {
         if (chunks_.empty())
@@ -121,7 +121,8 @@ void LzwDecoderTest::decodesWhatWasEncoded()
     frame.Height = height;
     frame.Pixels = giftest::MakePixels(giftest::Pattern::Noise, width, height, colours, random);
     frame.Lzw.MinimumCodeSize = codeSize;
-    frame.Lzw.Policy = keepFullTable ? giftest::ClearPolicy::KeepFullTable : giftest::ClearPolicy::ClearWhenFull;
+    frame.Lzw.Policy =
+        keepFullTable ? giftest::ClearPolicy::KeepFullTable : giftest::ClearPolicy::ClearWhenFull;
     frame.SubBlockSize = blockSize;
     giftest::GifWriter writer;
     writer.Header().Screen(width, height, giftest::MakeTable(colours, random)).Frame(frame).Trailer();
@@ -145,10 +146,9 @@ void LzwDecoderTest::interlacedRowsComeInPassOrder_data()
 {
     QTest::addColumn<int>("height");
     QTest::addColumn<std::vector<int>>("storedRows");
-    QTest::newRow("30x38") << 38
-                           << std::vector<int>{0,  8,  16, 24, 32, 4,  12, 20, 28, 36, 2,  6,  10,
-                                               14, 18, 22, 26, 30, 34, 1,  3,  5,  7,  9,  11, 13,
-                                               15, 17, 19, 21, 23, 25, 27, 29, 31, 33, 35, 37};
+    QTest::newRow("30x38") << 38 << std::vector<int>{0,  8,  16, 24, 32, 4,  12, 20, 28, 36, 2,  6,  10,
+                                                     14, 18, 22, 26, 30, 34, 1,  3,  5,  7,  9,  11, 13,
+                                                     15, 17, 19, 21, 23, 25, 27, 29, 31, 33, 35, 37};
     QTest::newRow("height 1") << 1 << std::vector<int>{0};
     QTest::newRow("height 2") << 2 << std::vector<int>{0, 1};
     QTest::newRow("height 3") << 3 << std::vector<int>{0, 2, 1};
@@ -189,15 +189,13 @@ void LzwDecoderTest::handBuiltCodes_data()
         << 2 << CodeData({{4, 3}, {2, 3}, {3, 3}, {7, 3}, {6, 4}, {5, 4}})
         << std::vector<uint8_t>{2, 3, 3, 3, 2, 3};
     QTest::newRow("repeated next-free codes")
-        << 2 << CodeData({{4, 3}, {1, 3}, {6, 3}, {7, 3}, {5, 4}})
-        << std::vector<uint8_t>{1, 1, 1, 1, 1, 1};
+        << 2 << CodeData({{4, 3}, {1, 3}, {6, 3}, {7, 3}, {5, 4}}) << std::vector<uint8_t>{1, 1, 1, 1, 1, 1};
     QTest::newRow("clear code in the middle")
         << 2 << CodeData({{4, 3}, {1, 3}, {2, 3}, {4, 3}, {3, 3}, {0, 3}, {6, 3}, {5, 4}})
         << std::vector<uint8_t>{1, 2, 3, 0, 3, 0};
     // Code size 11: 12-bit codes from the start; indexes are kept modulo 256.
-    QTest::newRow("code size 11")
-        << 11 << CodeData({{2048, 12}, {300, 12}, {5, 12}, {2050, 12}, {2049, 12}})
-        << std::vector<uint8_t>{44, 5, 44, 5, 0, 0};
+    QTest::newRow("code size 11") << 11 << CodeData({{2048, 12}, {300, 12}, {5, 12}, {2050, 12}, {2049, 12}})
+                                  << std::vector<uint8_t>{44, 5, 44, 5, 0, 0};
     // An end code right after a clear code ends the data; it is no pixel.
     QTest::newRow("clear then end") << 2 << CodeData({{4, 3}, {4, 3}, {5, 3}})
                                     << std::vector<uint8_t>{0, 0, 0, 0, 0, 0};
@@ -352,7 +350,8 @@ void LzwDecoderTest::shortDataAreReported_data()
     QTest::addColumn<std::vector<uint8_t>>("expected");
     QTest::addColumn<QStringList>("warnings");
     const Bytes codes = CodeData({{4, 3}, {1, 3}, {2, 3}, {3, 3}});  // no end code
-    QTest::newRow("stream ends before the code size") << Bytes{} << std::vector<uint8_t>(5, 0) << QStringList();
+    QTest::newRow("stream ends before the code size")
+        << Bytes{} << std::vector<uint8_t>(5, 0) << QStringList();
     QTest::newRow("stream ends where a size byte is due")
         << WithCodeSize(2, Bytes(codes.begin(), codes.end() - 1)) << std::vector<uint8_t>{1, 2, 3, 0, 0}
         << QStringList();

@@ -4,8 +4,7 @@
 #include <QObject>
 #include <QTest>
 
-class IconResourcesTest : public QObject
-{
+class IconResourcesTest : public QObject {
     Q_OBJECT
 private slots:
     void eachSizeIsThere_data()
@@ -23,7 +22,7 @@ private slots:
         QVERIFY2(!image.isNull(), qPrintable(path + QStringLiteral(" does not load")));
         QCOMPARE(image.size(), QSize(size, size));
         QVERIFY(image.hasAlphaChannel());
-        QVERIFY(qAlpha(image.pixel(0, 0)) < 32);   // the rounded corner, give or take its edge
+        QVERIFY(qAlpha(image.pixel(0, 0)) < 32);  // the rounded corner, give or take its edge
         QCOMPARE(qAlpha(image.pixel(size / 2, size / 2)), 255);
         QCOMPARE(qAlpha(image.pixel(size / 2, 0)), 255);
     }

@@ -11,8 +11,8 @@ namespace {
 
 void AddNumberCase(const char* cell, int n, const char* expected)
 {
-    QTest::addRow("%s %d", cell, n)
-        << QByteArray(cell) << n << QByteArray::number(n) << QString::fromLatin1(expected);
+    QTest::addRow("%s %d", cell, n) << QByteArray(cell) << n << QByteArray::number(n)
+                                    << QString::fromLatin1(expected);
 }
 
 void AddTextCase(const char* cell, const char* text, int n, const char* expected)
@@ -29,7 +29,7 @@ void AddRowColumns()
     QTest::addColumn<QString>("expected");
 }
 
-} // namespace
+}  // namespace
 
 class NumeralExamples : public QObject {
     Q_OBJECT
@@ -80,13 +80,16 @@ void NumeralExamples::digitBuilders_data()
     QTest::newRow("007 keeps zeros") << "DigitGlyphs" << QByteArray("007") << 0 << 58 << 0 << "32 58 58 65";
     QTest::newRow("leading blank") << "DigitGlyphs" << QByteArray(" 12") << 0 << 58 << 0 << "32 42 59 60";
     QTest::newRow("$1F base 58") << "DigitGlyphs" << QByteArray("$1F") << 0 << 58 << 0 << "32 46 59 80";
-    QTest::newRow("$1F wraps at 256") << "DigitGlyphs" << QByteArray("$1F") << 0 << 245 << 0 << "32 233 246 11";
-    QTest::newRow("$1F reversed wraps") << "DigitGlyphsReversed" << QByteArray("$1F") << 0 << 245 << 0
-                                        << "32 11 246 233";
+    QTest::newRow("$1F wraps at 256")
+        << "DigitGlyphs" << QByteArray("$1F") << 0 << 245 << 0 << "32 233 246 11";
+    QTest::newRow("$1F reversed wraps")
+        << "DigitGlyphsReversed" << QByteArray("$1F") << 0 << 245 << 0 << "32 11 246 233";
     QTest::newRow("0 radix 25") << "BaseDigits" << QByteArray() << 0 << 171 << 25 << "171";
     QTest::newRow("1234 radix 16") << "BaseDigits" << QByteArray() << 1234 << 171 << 16 << "175 184 173";
-    QTest::newRow("radix 2 no leading zero") << "BaseDigits" << QByteArray() << 4 << 105 << 2 << "106 105 105";
-    QTest::newRow("radix 10 exact power") << "BaseDigits" << QByteArray() << 1000 << 48 << 10 << "49 48 48 48";
+    QTest::newRow("radix 2 no leading zero")
+        << "BaseDigits" << QByteArray() << 4 << 105 << 2 << "106 105 105";
+    QTest::newRow("radix 10 exact power")
+        << "BaseDigits" << QByteArray() << 1000 << 48 << 10 << "49 48 48 48";
     QTest::newRow("largest int radix 2") << "BaseDigits" << QByteArray() << 2147483647 << 48 << 2 << "49*31";
 }
 
@@ -146,12 +149,27 @@ void NumeralExamples::roman_data()
 {
     QTest::addColumn<int>("number");
     QTest::addColumn<QString>("expected");
-    const std::pair<int, const char*> cases[] = {
-        {0, ""}, {4, "IV"}, {9, "IX"}, {14, "XIV"}, {40, "XL"}, {90, "XC"}, {400, "CD"},
-        {900, "CM"}, {1994, "MCMXCIV"}, {3999, "MMMCMXCIX"}, {4000, "MMMM"},
-        {4999, "MMMMCMXCIX"}, {5000, "V'M"}, {5001, "V'MI"}, {9000, "IX'M"}, {10000, "X'M"},
-        {12345, "XII'MCCCXLV"}, {38888, "XXXVIII'MDCCCLXXXVIII"}, {40000, "XL'M"},
-        {46362, "XLVI'MCCCLXII"}, {79999, "LXXIX'MCMXCIX"}};
+    const std::pair<int, const char*> cases[] = {{0, ""},
+                                                 {4, "IV"},
+                                                 {9, "IX"},
+                                                 {14, "XIV"},
+                                                 {40, "XL"},
+                                                 {90, "XC"},
+                                                 {400, "CD"},
+                                                 {900, "CM"},
+                                                 {1994, "MCMXCIV"},
+                                                 {3999, "MMMCMXCIX"},
+                                                 {4000, "MMMM"},
+                                                 {4999, "MMMMCMXCIX"},
+                                                 {5000, "V'M"},
+                                                 {5001, "V'MI"},
+                                                 {9000, "IX'M"},
+                                                 {10000, "X'M"},
+                                                 {12345, "XII'MCCCXLV"},
+                                                 {38888, "XXXVIII'MDCCCLXXXVIII"},
+                                                 {40000, "XL'M"},
+                                                 {46362, "XLVI'MCCCLXII"},
+                                                 {79999, "LXXIX'MCMXCIX"}};
     for (const auto& [n, roman] : cases)
         QTest::addRow("%d", n) << n << QString::fromLatin1(roman);
 }

@@ -39,7 +39,8 @@ ReadsBack DigitsBy(std::optional<std::string> (*read)(const GlyphString&))
 
 ReadsBack DigitsWithBase(int base)
 {
-    return [base](int n, const GlyphString& body) { return ReadDigitGlyphs(body, base) == std::to_string(n); };
+    return
+        [base](int n, const GlyphString& body) { return ReadDigitGlyphs(body, base) == std::to_string(n); };
 }
 
 ReadsBack ReversedDigitsWithBase(int base)
@@ -59,8 +60,8 @@ ReadsBack PlacesWithBase(int base, int radix)
 // codes, so the caption is checked group by group instead of read.
 bool OxidilogiGroupsMatch(int n, const GlyphString& body)
 {
-    static const char* const groups[] = {"\xCF", "\xD0", "\xD1", "\xD2", "\xD3", "\xD4",
-                                         "\xD0\xD4", "\xD1\xD4", "\xD2\xD4", "\xD3\xD4"};
+    static const char* const groups[] = {"\xCF", "\xD0",     "\xD1",     "\xD2",     "\xD3",
+                                         "\xD4", "\xD0\xD4", "\xD1\xD4", "\xD2\xD4", "\xD3\xD4"};
     std::string expected;
     for (char digit : std::to_string(n))
         expected += groups[digit - '0'];
@@ -144,7 +145,7 @@ bool EndsWith(const GlyphString& s, const std::string& suffix)
     return s.size() >= suffix.size() && s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
-} // namespace
+}  // namespace
 
 class NumeralProperties : public QObject {
     Q_OBJECT
@@ -178,11 +179,12 @@ void NumeralProperties::rowReadsBackOverWholeRange_data()
 namespace {
 
 // What is wrong with n's caption in a row, or nullptr when nothing is.
-const char* CaptionFault(int n, const GlyphString& caption, const RowReading& reading, const GlyphCodes& declared)
+const char* CaptionFault(int n, const GlyphString& caption, const RowReading& reading,
+                         const GlyphCodes& declared)
 {
     const std::string prefix = reading.prefix, suffix = reading.suffix;
-    if (!StartsWith(caption, prefix) || !EndsWith(caption, suffix) ||
-        caption.size() < prefix.size() + suffix.size())
+    if (!StartsWith(caption, prefix) || !EndsWith(caption, suffix)
+        || caption.size() < prefix.size() + suffix.size())
         return "prefix or suffix missing";
     const GlyphString body = caption.substr(prefix.size(), caption.size() - prefix.size() - suffix.size());
     if (n > 0 && body.empty())
@@ -196,7 +198,7 @@ const char* CaptionFault(int n, const GlyphString& caption, const RowReading& re
     return nullptr;
 }
 
-} // namespace
+}  // namespace
 
 void NumeralProperties::rowReadsBackOverWholeRange()
 {
@@ -238,9 +240,9 @@ void NumeralProperties::romanReadsBackOverWholeRange()
 {
     for (int n = 0; n <= kLargestNumber; ++n) {
         const std::string roman = RomanNumeral(n);
-        const bool wellFormed = ReadRoman(roman) == n && roman.size() <= 21 &&
-                                roman.find_first_not_of("IVXLCDM'") == std::string::npos &&
-                                (roman.find('\'') != std::string::npos) == (n >= 5000);
+        const bool wellFormed = ReadRoman(roman) == n && roman.size() <= 21
+            && roman.find_first_not_of("IVXLCDM'") == std::string::npos
+            && (roman.find('\'') != std::string::npos) == (n >= 5000);
         if (!wellFormed)
             QFAIL(qPrintable(QString("%1 -> %2").arg(n).arg(QString::fromStdString(roman))));
     }

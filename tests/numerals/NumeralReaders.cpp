@@ -26,12 +26,13 @@ bool InRange(int code, int first, int last)
 int ReadRomanPlace(const std::string& s, std::size_t& pos, char unit, char five, char ten)
 {
     const std::string u(1, unit), f(1, five), t(1, ten);
-    const std::array<std::string, 10> forms{
-        "", u, u + u, u + u + u, u + f, f, f + u, f + u + u, f + u + u + u, u + t};
+    const std::array<std::string, 10> forms{"", u,     u + u,     u + u + u,     u + f,
+                                            f,  f + u, f + u + u, f + u + u + u, u + t};
     int digit = 0;
     for (int d = 1; d < 10; ++d) {
         const std::string& form = forms[static_cast<std::size_t>(d)];
-        if (s.compare(pos, form.size(), form) == 0 && form.size() > forms[static_cast<std::size_t>(digit)].size())
+        if (s.compare(pos, form.size(), form) == 0
+            && form.size() > forms[static_cast<std::size_t>(digit)].size())
             digit = d;
     }
     pos += forms[static_cast<std::size_t>(digit)].size();
@@ -169,7 +170,7 @@ std::optional<int> ReadMultiplier(const Codes& codes, int digitBase, std::initia
     return total + pending;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<int> ReadRoman(const std::string& roman)
 {
@@ -243,8 +244,8 @@ std::optional<std::string> ReadFarsi(const GlyphString& body)
 std::optional<std::string> ReadMorse(const GlyphString& body)
 {
     // 1 = dot (183), 0 = dash (45); each group closed by a blank.
-    const std::array<std::string, 10> patterns{
-        "00000", "10000", "11000", "11100", "11110", "11111", "01111", "00111", "00011", "00001"};
+    const std::array<std::string, 10> patterns{"00000", "10000", "11000", "11100", "11110",
+                                               "11111", "01111", "00111", "00011", "00001"};
     for (int code : CodesOf(body)) {
         if (code != 183 && code != 45 && code != 32)
             return std::nullopt;
@@ -254,8 +255,8 @@ std::optional<std::string> ReadMorse(const GlyphString& body)
 
 std::optional<std::string> ReadPostCode(const GlyphString& body)
 {
-    const std::array<std::string, 10> patterns{
-        "11100", "00111", "01011", "10011", "01101", "10101", "11001", "01110", "10110", "11010"};
+    const std::array<std::string, 10> patterns{"11100", "00111", "01011", "10011", "01101",
+                                               "10101", "11001", "01110", "10110", "11010"};
     for (int code : CodesOf(body)) {
         if (code != 106 && code != 32)
             return std::nullopt;
@@ -265,20 +266,35 @@ std::optional<std::string> ReadPostCode(const GlyphString& body)
 
 std::optional<int> ReadEgyptian(const GlyphString& body)
 {
-    return ReadAdditive(CodesOf(body), {{217, 10000, 9}, {216, 1000, 9}, {215, 100, 9}, {214, 10, 9}, {213, 1, 9}});
+    return ReadAdditive(CodesOf(body),
+                        {{217, 10000, 9}, {216, 1000, 9}, {215, 100, 9}, {214, 10, 9}, {213, 1, 9}});
 }
 
 std::optional<int> ReadAttic(const GlyphString& body)
 {
-    return ReadAdditive(CodesOf(body), {{222, 50000, 1}, {126, 10000, 4}, {221, 5000, 1}, {125, 1000, 4},
-                                        {220, 500, 1}, {124, 100, 4}, {219, 50, 1}, {122, 10, 4},
-                                        {218, 5, 1}, {120, 1, 4}});
+    return ReadAdditive(CodesOf(body),
+                        {{222, 50000, 1},
+                         {126, 10000, 4},
+                         {221, 5000, 1},
+                         {125, 1000, 4},
+                         {220, 500, 1},
+                         {124, 100, 4},
+                         {219, 50, 1},
+                         {122, 10, 4},
+                         {218, 5, 1},
+                         {120, 1, 4}});
 }
 
 std::optional<int> ReadAncientGreek(const GlyphString& body)
 {
-    return ReadAdditive(CodesOf(body), {{126, 10000, 9}, {125, 1000, 9}, {124, 100, 9}, {123, 50, 1},
-                                        {122, 10, 4}, {121, 5, 1}, {120, 1, 4}});
+    return ReadAdditive(CodesOf(body),
+                        {{126, 10000, 9},
+                         {125, 1000, 9},
+                         {124, 100, 9},
+                         {123, 50, 1},
+                         {122, 10, 4},
+                         {121, 5, 1},
+                         {120, 1, 4}});
 }
 
 std::optional<int> ReadHungarianRunes(const GlyphString& body)
@@ -307,14 +323,22 @@ std::optional<int> ReadHeyarian(const GlyphString& body)
         return std::nullopt;
     // Units first: read from the far end as an additive numeral.
     const Codes inner(codes.rbegin() + 1, codes.rend() - 1);
-    return ReadAdditive(inner, {{200, 10000, 9}, {199, 1000, 9}, {198, 100, 9}, {202, 50, 1},
-                                {197, 10, 4}, {201, 5, 1}, {196, 1, 4}});
+    return ReadAdditive(inner,
+                        {{200, 10000, 9},
+                         {199, 1000, 9},
+                         {198, 100, 9},
+                         {202, 50, 1},
+                         {197, 10, 4},
+                         {201, 5, 1},
+                         {196, 1, 4}});
 }
 
 std::optional<int> ReadIonic(const GlyphString& body)
 {
     const Codes c = CodesOf(body);
-    const auto unitsAt = [&c](std::size_t i) { return i < c.size() && InRange(c[i], 202, 210) ? c[i] - 201 : 0; };
+    const auto unitsAt = [&c](std::size_t i) {
+        return i < c.size() && InRange(c[i], 202, 210) ? c[i] - 201 : 0;
+    };
     std::size_t i = 0;
     int total = 0;
     if (unitsAt(0) >= 2 && c.size() > 1 && c[1] == 201) {
@@ -387,7 +411,7 @@ std::optional<int> SanskritLetterValue(int c)
     return std::nullopt;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<int> ReadHebrew(const GlyphString& body)
 {

@@ -53,7 +53,8 @@ QImage Decode(const QString& type, const QString& name, QStringList* warnings)
     const QByteArray data = LoadProgramResource(type, name);
     gif::ByteStream stream(data.constData(), static_cast<std::size_t>(data.size()));
     gif::TGIFImage image;
-    image.WarningObserver = [warnings](const gif::TGIFObject&, gif::TGIFSeverity, const std::string& message) {
+    image.WarningObserver = [warnings](const gif::TGIFObject&, gif::TGIFSeverity,
+                                       const std::string& message) {
         *warnings << QString::fromStdString(message);
     };
     image.LoadFromStream(stream);
@@ -73,15 +74,16 @@ QImage PictureOf(const ReferencePicture& drawn)
 
 // A white strip of the given size with the listed pictures ("name x y,...",
 // in logical pixels) drawn at `scale` times their places.
-QImage PlacedByHand(const QHash<QString, ReferencePicture>& reference, const QString& placed, const QSize& size,
-                    int scale)
+QImage PlacedByHand(const QHash<QString, ReferencePicture>& reference, const QString& placed,
+                    const QSize& size, int scale)
 {
     QImage expected(size * scale, QImage::Format_RGB32);
     expected.fill(Qt::white);
     QPainter painter(&expected);
     for (const QString& item : placed.split(',')) {
         const QStringList parts = item.split(' ');
-        painter.drawImage(parts[1].toInt() * scale, parts[2].toInt() * scale, PictureOf(reference.value(parts[0])));
+        painter.drawImage(parts[1].toInt() * scale, parts[2].toInt() * scale,
+                          PictureOf(reference.value(parts[0])));
     }
     return expected;
 }
@@ -97,9 +99,11 @@ void CompareShownBox(PaintBox& box, const QImage& expected, int scale)
     for (int y = 0; y < shown.height(); ++y)
         for (int x = 0; x < shown.width(); ++x) {
             const QPoint inStrip = QPoint(x, y) - offset;
-            const QRgb want = (x < offset.x() || y < offset.y()) ? qRgb(255, 255, 255) : expected.pixel(inStrip);
+            const QRgb want =
+                (x < offset.x() || y < offset.y()) ? qRgb(255, 255, 255) : expected.pixel(inStrip);
             if (shown.pixel(x, y) != want)
-                QFAIL(qPrintable(QStringLiteral("box pixel %1,%2 at scale %3 differs").arg(x).arg(y).arg(scale)));
+                QFAIL(qPrintable(
+                    QStringLiteral("box pixel %1,%2 at scale %3 differs").arg(x).arg(y).arg(scale)));
         }
 }
 
@@ -120,7 +124,7 @@ private slots:
 
 private:
     QHash<QString, ReferencePicture> reference_;
-    QHash<QString, ReferencePicture> fineReference_;   // the pictures at twice the size
+    QHash<QString, ReferencePicture> fineReference_;  // the pictures at twice the size
 };
 
 void PictureRowsTest::initTestCase()
@@ -196,10 +200,15 @@ void PictureRowsTest::composedStripMatchesPicturesPlacedByHand_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("placed");
-    QTest::newRow("Korean 1994") << "PB2" << "korea11 1 0,korea8 25 0,korea10 51 0,korea8 75 0,korea9 101 0,korea3 125 0";
-    QTest::newRow("Hieratic 1994") << "PB1" << "h1000 1 4,h900 23 9,h90 67 10,h4 98 16";
-    QTest::newRow("Assyrian 1994") << "PB9" << "ass10 5 0,ass10 18 0,ass10 31 0,ass3 44 0,ass10 85 0,ass4 98 0";
-    QTest::newRow("Maya 1994") << "PB7" << "ma5 1 0,ma9 13 0,ma4 32 0,ma10 39 0";
+    QTest::newRow("Korean 1994")
+        << "PB2"
+        << "korea11 1 0,korea8 25 0,korea10 51 0,korea8 75 0,korea9 101 0,korea3 125 0";
+    QTest::newRow("Hieratic 1994") << "PB1"
+                                   << "h1000 1 4,h900 23 9,h90 67 10,h4 98 16";
+    QTest::newRow("Assyrian 1994") << "PB9"
+                                   << "ass10 5 0,ass10 18 0,ass10 31 0,ass3 44 0,ass10 85 0,ass4 98 0";
+    QTest::newRow("Maya 1994") << "PB7"
+                               << "ma5 1 0,ma9 13 0,ma4 32 0,ma10 39 0";
 }
 
 // The window composes 1994; the same pictures, drawn by hand at the places

@@ -16,7 +16,7 @@ inline const QHash<QString, QSize>& CatalogueSizes()
                              {36, 36}, {36, 37}, {36, 37}, {37, 37}, {13, 37}};
         for (int i = 0; i <= 10; ++i)
             s.insert(QStringLiteral("ass%1").arg(i), ass[i]);
-        const QSize ma[] = {{18, 12}, {5, 5}, {5, 11}, {5, 17}, {5, 23}, {4, 23},
+        const QSize ma[] = {{18, 12}, {5, 5},   {5, 11},  {5, 17},  {5, 23}, {4, 23},
                             {11, 23}, {11, 23}, {11, 23}, {11, 23}, {10, 23}};
         for (int i = 0; i <= 10; ++i)
             s.insert(QStringLiteral("ma%1").arg(i), ma[i]);

@@ -12,10 +12,14 @@ enum class Row { Korean, Hieratic, Assyrian, Maya };
 PictureSequence SequenceFor(Row row, int v)
 {
     switch (row) {
-    case Row::Korean: return KoreanPictures(v);
-    case Row::Hieratic: return HieraticPictures(v);
-    case Row::Assyrian: return AssyrianPictures(v);
-    case Row::Maya: return MayaPictures(v);
+    case Row::Korean:
+        return KoreanPictures(v);
+    case Row::Hieratic:
+        return HieraticPictures(v);
+    case Row::Assyrian:
+        return AssyrianPictures(v);
+    case Row::Maya:
+        return MayaPictures(v);
     }
     return {};
 }
@@ -47,7 +51,10 @@ QString Placements(const PictureStrip& strip, bool withY)
 {
     QStringList items;
     for (const PictureStrip::Placed& placed : strip.placements())
-        items << (withY ? QStringLiteral("%1@%2,%3").arg(placed.picture).arg(placed.position.x()).arg(placed.position.y())
+        items << (withY ? QStringLiteral("%1@%2,%3")
+                              .arg(placed.picture)
+                              .arg(placed.position.x())
+                              .arg(placed.position.y())
                         : QStringLiteral("%1@%2").arg(placed.picture).arg(placed.position.x()));
     return items.join(' ');
 }
@@ -89,14 +96,16 @@ void PictureNumeralsTest::workedExamples_data()
     add("Hieratic 600", Row::Hieratic, 600, "h600@1,4");
     add("Hieratic 1994", Row::Hieratic, 1994, "h1000@1,4 h900@23,9 h90@67,10 h4@98,16");
     add("Hieratic 20000", Row::Hieratic, 20000, "h2@1,11 h10000@10,4");
-    add("Hieratic 79999", Row::Hieratic, 79999, "h7@1,13 h10000@26,4 h9000@57,2 h900@91,9 h90@135,10 h9@166,7");
+    add("Hieratic 79999", Row::Hieratic, 79999,
+        "h7@1,13 h10000@26,4 h9000@57,2 h900@91,9 h90@135,10 h9@166,7");
     add("Assyrian 0", Row::Assyrian, 0, "ass0@9");
     add("Assyrian 60", Row::Assyrian, 60, "ass1@5 ass0@22");
     add("Assyrian 600", Row::Assyrian, 600, "ass10@5 ass0@18 ass0@36");
     add("Assyrian 1994", Row::Assyrian, 1994, "ass10@5 ass10@18 ass10@31 ass3@44 ass10@85 ass4@98");
     add("Assyrian 20000", Row::Assyrian, 20000,
         "ass5@1 ass10@42 ass10@55 ass10@68 ass3@81 ass10@122 ass10@135 ass0@148");
-    add("Assyrian 79999", Row::Assyrian, 79999, "ass10@1 ass10@14 ass2@27 ass10@56 ass3@69 ass10@110 ass9@123");
+    add("Assyrian 79999", Row::Assyrian, 79999,
+        "ass10@1 ass10@14 ass2@27 ass10@56 ass3@69 ass10@110 ass9@123");
     add("Maya 0", Row::Maya, 0, "ma0@1 ma0@27 ma0@53");
     add("Maya 60", Row::Maya, 60, "ma0@1 ma3@27 ma0@40");
     add("Maya 600", Row::Maya, 600, "ma1@1 ma2@14 ma10@21 ma0@39");
@@ -136,7 +145,8 @@ void PictureNumeralsTest::mayaDigits()
 // No picture is ever cut at the strip's right edge, whatever the number.
 void PictureNumeralsTest::stripsNeverOverflow()
 {
-    const std::pair<Row, int> bounds[] = {{Row::Korean, 229}, {Row::Hieratic, 210}, {Row::Assyrian, 278}, {Row::Maya, 114}};
+    const std::pair<Row, int> bounds[] = {
+        {Row::Korean, 229}, {Row::Hieratic, 210}, {Row::Assyrian, 278}, {Row::Maya, 114}};
     for (const auto& [row, bound] : bounds) {
         int widest = 0;
         for (int v = 0; v <= 79999; ++v)
@@ -152,13 +162,13 @@ void PictureNumeralsTest::stripStartsWhiteAndDrawsOpaque()
     QImage picture(4, 16, QImage::Format_Indexed8);
     picture.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
     picture.fill(1);
-    picture.setPixel(0, 0, 0);   // its white must cover what is beneath
+    picture.setPixel(0, 0, 0);  // its white must cover what is beneath
     strip.append("h1", picture, 4);
     strip.addGap(3);
     QCOMPARE(strip.cursor(), 8);
     const QImage& image = strip.image();
     QCOMPARE(QColor(image.pixel(0, 0)), QColor(Qt::white));
-    QCOMPARE(QColor(image.pixel(1, 11)), QColor(Qt::white));   // top-left of the picture is white
+    QCOMPARE(QColor(image.pixel(1, 11)), QColor(Qt::white));  // top-left of the picture is white
     QCOMPARE(QColor(image.pixel(2, 11)), QColor(Qt::black));
     QCOMPARE(QColor(image.pixel(4, 26)), QColor(Qt::black));
     QCOMPARE(QColor(image.pixel(4, 27)), QColor(Qt::white));
@@ -181,20 +191,20 @@ void PictureNumeralsTest::fineImageTakesTheFinePicturesAtTheSamePlaces()
     QImage fine(8, 30, QImage::Format_Indexed8);
     fine.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
     fine.fill(1);
-    fine.setPixel(0, 0, 0);   // its white must cover what is beneath
+    fine.setPixel(0, 0, 0);  // its white must cover what is beneath
     strip.addGap(2);
     strip.append("h1", picture, 4, fine);
     strip.append("h1", picture, 4, fine);
     QCOMPARE(strip.placements().back().position, QPoint(7, 11));
     const QImage& image = strip.fineImage();
-    QCOMPARE(QColor(image.pixel(6, 22)), QColor(Qt::white));    // the first picture's white corner
+    QCOMPARE(QColor(image.pixel(6, 22)), QColor(Qt::white));  // the first picture's white corner
     QCOMPARE(QColor(image.pixel(7, 22)), QColor(Qt::black));
     QCOMPARE(QColor(image.pixel(6, 23)), QColor(Qt::black));
-    QCOMPARE(QColor(image.pixel(13, 51)), QColor(Qt::black));   // its bottom-right pixel
+    QCOMPARE(QColor(image.pixel(13, 51)), QColor(Qt::black));  // its bottom-right pixel
     QCOMPARE(QColor(image.pixel(13, 52)), QColor(Qt::white));
     QCOMPARE(QColor(image.pixel(5, 30)), QColor(Qt::white));
     QCOMPARE(QColor(image.pixel(6, 21)), QColor(Qt::white));
-    QCOMPARE(QColor(image.pixel(14, 22)), QColor(Qt::white));   // the second one's corner
+    QCOMPARE(QColor(image.pixel(14, 22)), QColor(Qt::white));  // the second one's corner
     QCOMPARE(QColor(image.pixel(21, 51)), QColor(Qt::black));
     QCOMPARE(QColor(image.pixel(22, 40)), QColor(Qt::white));
     // The plain image is what it would be without the fine one.

@@ -14,7 +14,10 @@ namespace {
 // What the window reports to the accessibility framework while a test
 // watches: the object and the kind of each event.
 QList<QPair<QObject*, QAccessible::Event>> g_reported;
-void Record(QAccessibleEvent* event) { g_reported.append({event->object(), event->type()}); }
+void Record(QAccessibleEvent* event)
+{
+    g_reported.append({event->object(), event->type()});
+}
 
 }  // namespace
 

@@ -18,7 +18,10 @@
 
 namespace {
 
-QAccessibleInterface* Accessible(QObject* object) { return QAccessible::queryAccessibleInterface(object); }
+QAccessibleInterface* Accessible(QObject* object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
 
 QString Expected(const RowSpec& row, int n, const QString& text)
 {
@@ -94,7 +97,8 @@ void AccessibilityTest::everyRowIsNamedByItsCaption()
         QAccessibleInterface* iface = row(entry.cell);
         QVERIFY2(iface, entry.cell);
         QCOMPARE(iface->text(QAccessible::Name), QString::fromUtf8(entry.caption));
-        QCOMPARE(iface->role(), entry.kind == ValueKind::PaintBox ? QAccessible::Graphic : QAccessible::StaticText);
+        QCOMPARE(iface->role(),
+                 entry.kind == ValueKind::PaintBox ? QAccessible::Graphic : QAccessible::StaticText);
         const QString expected = Expected(entry, 1994, "1994");
         QCOMPARE(iface->text(QAccessible::Value), expected);
         QAccessibleTextInterface* text = iface->textInterface();
@@ -122,17 +126,32 @@ void AccessibilityTest::rowTextFollowsTheShownNumber_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("cell");
     QTest::addColumn<QString>("value");
-    QTest::newRow("Kanji 1994") << "1994" << "P42" << QString::fromUtf8("千九百九十四");
-    QTest::newRow("Kanji hexadecimal 1994") << "$7CA" << "P42" << QString::fromUtf8("千九百九十四");
-    QTest::newRow("Kanji 46363") << "46363" << "P42" << QString::fromUtf8("四万六千三百六十三");
-    QTest::newRow("Kanji 0") << "0" << "P42" << "no sign for zero";
-    QTest::newRow("Roman label 1994") << "1994" << "l2" << "MCMXCIV";
-    QTest::newRow("Roman label 0") << "0" << "l2" << "no sign for zero";
-    QTest::newRow("Hebrew 1994, logical order") << "1994" << "P62" << QString::fromUtf8("א׳ץצד");
-    QTest::newRow("Braille 1994") << "1994" << "P34" << QString::fromUtf8("⠼⠁⠊⠊⠙");
-    QTest::newRow("Arabic 1994") << "1994" << "P6" << QString::fromUtf8("١٩٩٤");
-    QTest::newRow("Maya picture 1994") << "1994" << "PB7" << QString::fromUtf8("𝋥𝋩𝋮");
-    QTest::newRow("Korean picture 0") << "0" << "PB2" << "no sign for zero";
+    QTest::newRow("Kanji 1994") << "1994"
+                                << "P42" << QString::fromUtf8("千九百九十四");
+    QTest::newRow("Kanji hexadecimal 1994") << "$7CA"
+                                            << "P42" << QString::fromUtf8("千九百九十四");
+    QTest::newRow("Kanji 46363") << "46363"
+                                 << "P42" << QString::fromUtf8("四万六千三百六十三");
+    QTest::newRow("Kanji 0") << "0"
+                             << "P42"
+                             << "no sign for zero";
+    QTest::newRow("Roman label 1994") << "1994"
+                                      << "l2"
+                                      << "MCMXCIV";
+    QTest::newRow("Roman label 0") << "0"
+                                   << "l2"
+                                   << "no sign for zero";
+    QTest::newRow("Hebrew 1994, logical order") << "1994"
+                                                << "P62" << QString::fromUtf8("א׳ץצד");
+    QTest::newRow("Braille 1994") << "1994"
+                                  << "P34" << QString::fromUtf8("⠼⠁⠊⠊⠙");
+    QTest::newRow("Arabic 1994") << "1994"
+                                 << "P6" << QString::fromUtf8("١٩٩٤");
+    QTest::newRow("Maya picture 1994") << "1994"
+                                       << "PB7" << QString::fromUtf8("𝋥𝋩𝋮");
+    QTest::newRow("Korean picture 0") << "0"
+                                      << "PB2"
+                                      << "no sign for zero";
 }
 
 void AccessibilityTest::rowTextFollowsTheShownNumber()
@@ -214,7 +233,8 @@ void AccessibilityTest::messageLineIsANotification()
     type("80000");
     QAccessibleInterface* message = Accessible(window_->messageLine());
     QCOMPARE(message->role(), QAccessible::Notification);
-    QCOMPARE(message->text(QAccessible::Name), QStringLiteral("Number must be greater than 0 and less than 80000"));
+    QCOMPARE(message->text(QAccessible::Name),
+             QStringLiteral("Number must be greater than 0 and less than 80000"));
     type("1994");
     QCOMPARE(message->text(QAccessible::Name), QString());
 }

@@ -99,14 +99,25 @@ void RowCopyTest::rightClickOffersTheRowsCommands_data()
     QTest::addColumn<QString>("clicked");
     QTest::addColumn<QString>("copied");
     const QString kanji = QString::fromUtf8("千九百九十四");
-    QTest::newRow("Kanji caption") << "1994" << "tpP42" << kanji;
-    QTest::newRow("Kanji value") << "1994" << "P42" << kanji;
-    QTest::newRow("Kanji, hexadecimal text") << "$7CA" << "P42" << kanji;
-    QTest::newRow("Roman label") << "1994" << "l2" << "MCMXCIV";
-    QTest::newRow("Roman caption") << "1994" << "tpl2" << "MCMXCIV";
-    QTest::newRow("Hebrew, without isolation") << "1994" << "P62" << QString::fromUtf8("א׳ץצד");
-    QTest::newRow("Maya picture box") << "1994" << "PB7" << QString::fromUtf8("𝋥𝋩𝋮");
-    QTest::newRow("Kanji at zero") << "0" << "P42" << "no sign for zero";
+    QTest::newRow("Kanji caption") << "1994"
+                                   << "tpP42" << kanji;
+    QTest::newRow("Kanji value") << "1994"
+                                 << "P42" << kanji;
+    QTest::newRow("Kanji, hexadecimal text") << "$7CA"
+                                             << "P42" << kanji;
+    QTest::newRow("Roman label") << "1994"
+                                 << "l2"
+                                 << "MCMXCIV";
+    QTest::newRow("Roman caption") << "1994"
+                                   << "tpl2"
+                                   << "MCMXCIV";
+    QTest::newRow("Hebrew, without isolation") << "1994"
+                                               << "P62" << QString::fromUtf8("א׳ץצד");
+    QTest::newRow("Maya picture box") << "1994"
+                                      << "PB7" << QString::fromUtf8("𝋥𝋩𝋮");
+    QTest::newRow("Kanji at zero") << "0"
+                                   << "P42"
+                                   << "no sign for zero";
 }
 
 // A right click opens the menu; its first command copies the row's text.
@@ -132,7 +143,7 @@ void RowCopyTest::copyAllRowsGivesEveryRowInDisplayOrder()
     type("1994");
     rows()->copyAllRows();
     QStringList lines = clipboard().split('\n');
-    QCOMPARE(lines.takeLast(), QString());   // every line ends in a newline
+    QCOMPARE(lines.takeLast(), QString());  // every line ends in a newline
     QCOMPARE(lines.size(), 59);
     int rightToLeft = 0;
     for (int i = 0; i < 59; ++i) {
@@ -146,7 +157,7 @@ void RowCopyTest::copyAllRowsGivesEveryRowInDisplayOrder()
         rightToLeft += isolated;
         QVERIFY2(!fields[1].isEmpty(), row.cell);
     }
-    QVERIFY(rightToLeft >= 2);   // Hebrew and N'Ko at least
+    QVERIFY(rightToLeft >= 2);  // Hebrew and N'Ko at least
     QVERIFY(lines.contains(QString::fromUtf8("Kanji\t千九百九十四")));
     QVERIFY(lines.contains(QString::fromUtf8("Hebrew\t") + kRli + QString::fromUtf8("א׳ץצד") + kPdi));
     QVERIFY(lines.contains(QStringLiteral("Roman\tMCMXCIV")));
@@ -159,7 +170,8 @@ void RowCopyTest::copyAsPictureIsTheCellAtTheScreensPixelRatio()
 {
     type("1994");
     const qreal ratio = window_->devicePixelRatioF();
-    QCOMPARE(ratio, qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());   // offscreen: no screen of its own
+    QCOMPARE(ratio,
+             qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());  // offscreen: no screen of its own
     for (const char* cell : {"P42", "PB7", "l2"}) {
         const QWidget* row = part(QStringLiteral("sp") + cell);
         const QWidget* caption = part(QStringLiteral("tp") + cell);
@@ -273,11 +285,15 @@ void RowCopyTest::toolTipExplainsAndReads_data()
     QTest::addColumn<QString>("reading");
     const QString kanji = QString::fromUtf8("千九百九十四");
     const QString kanjiReading = QString::fromUtf8("千 + 九百 + 九十 + 四 = 1000 + 900 + 90 + 4");
-    QTest::newRow("Kanji caption") << "tpP42" << "P42" << kanji << kanjiReading;
-    QTest::newRow("Kanji value") << "P42" << "P42" << kanji << kanjiReading;
+    QTest::newRow("Kanji caption") << "tpP42"
+                                   << "P42" << kanji << kanjiReading;
+    QTest::newRow("Kanji value") << "P42"
+                                 << "P42" << kanji << kanjiReading;
     // Right to left: the signs isolated, so that the sum follows them.
-    QTest::newRow("Hebrew value") << "P62" << "P62" << kRli + QString::fromUtf8("א׳ץצד") + kPdi
-                                  << kRli + QString::fromUtf8("א׳ + ץ + צ + ד") + kPdi + " = 1000 + 900 + 90 + 4";
+    QTest::newRow("Hebrew value") << "P62"
+                                  << "P62" << kRli + QString::fromUtf8("א׳ץצד") + kPdi
+                                  << kRli + QString::fromUtf8("א׳ + ץ + צ + ד") + kPdi
+            + " = 1000 + 900 + 90 + 4";
 }
 
 void RowCopyTest::toolTipExplainsAndReads()

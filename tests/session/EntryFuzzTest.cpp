@@ -15,12 +15,49 @@ namespace {
 const QStringList& Pieces()
 {
     static const QStringList pieces = {
-        "0", "1", "2", "5", "7", "9", "00", " ", "  ", "+", "-", "$", "x", "X", "0x", "0X", "a", "F", "f", "G", "z",
-        ".", ",", "\t", "\n", "\r", QString(QChar(0)), "\x1b", "\x7f", QString::fromUtf8("\u00a0"),
-        QString::fromUtf8("\u200F"), QString::fromUtf8("\u202E"), QString::fromUtf8("\u0301"),
-        QString::fromUtf8("\uFEFF"), QString::fromUtf8("\U0001F600"), QString::fromUtf8("\u0663"),
-        QString::fromUtf8("\uFF19"), QString::fromUtf8("\u00e9"), QString(QChar(0xD800)), "79999", "80000",
-        "2147483647", "FFFFFFFF",
+        "0",
+        "1",
+        "2",
+        "5",
+        "7",
+        "9",
+        "00",
+        " ",
+        "  ",
+        "+",
+        "-",
+        "$",
+        "x",
+        "X",
+        "0x",
+        "0X",
+        "a",
+        "F",
+        "f",
+        "G",
+        "z",
+        ".",
+        ",",
+        "\t",
+        "\n",
+        "\r",
+        QString(QChar(0)),
+        "\x1b",
+        "\x7f",
+        QString::fromUtf8("\u00a0"),
+        QString::fromUtf8("\u200F"),
+        QString::fromUtf8("\u202E"),
+        QString::fromUtf8("\u0301"),
+        QString::fromUtf8("\uFEFF"),
+        QString::fromUtf8("\U0001F600"),
+        QString::fromUtf8("\u0663"),
+        QString::fromUtf8("\uFF19"),
+        QString::fromUtf8("\u00e9"),
+        QString(QChar(0xD800)),
+        "79999",
+        "80000",
+        "2147483647",
+        "FFFFFFFF",
     };
     return pieces;
 }
@@ -51,8 +88,8 @@ void EntryFuzzTest::randomTexts()
 {
     const int seconds = qMax(1, qEnvironmentVariableIntValue("TALLYRA_ENTRY_FUZZ_SECONDS"));
     const quint32 seed = qEnvironmentVariableIsSet("TALLYRA_ENTRY_FUZZ_SEED")
-                             ? quint32(qEnvironmentVariableIntValue("TALLYRA_ENTRY_FUZZ_SEED"))
-                             : 79999u;
+        ? quint32(qEnvironmentVariableIntValue("TALLYRA_ENTRY_FUZZ_SEED"))
+        : 79999u;
     QRandomGenerator random(seed);
     SessionScript session;
     QElapsedTimer clock;

@@ -76,7 +76,7 @@ void SessionScript::enter(const QString& text, bool paste)
     } else {
         field->setText(text);
     }
-    if (changedTo_.isNull())   // the field did not change: nothing ran
+    if (changedTo_.isNull())  // the field did not change: nothing ran
         return;
     checkRulesFor(changedTo_);
 }

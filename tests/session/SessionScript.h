@@ -39,10 +39,10 @@ private:
     std::unique_ptr<MainWindow> window_;
     QStringList failures_;
     QStringList errors_;
-    QString changedTo_;        // the text of the last change event
-    QString romanShown_;       // what the Roman row showed before the change
-    int shownNumber_ = 0;      // the number the rows show
-    QString shownText_;        // the text they were built from
+    QString changedTo_;    // the text of the last change event
+    QString romanShown_;   // what the Roman row showed before the change
+    int shownNumber_ = 0;  // the number the rows show
+    QString shownText_;    // the text they were built from
 };
 
 // Heap in use by the process in bytes, or -1 where it cannot be told (e.g.

@@ -18,16 +18,31 @@ int SessionLength()
 QStringList StrangeTexts()
 {
     return {
-        QString(5000, u'9'),                              // far too large: becomes 0
-        QString(5000, u'0') + "7",                        // leading zeros: the number 7
-        QString(4000, u' ') + "12",                        // leading blanks: 12
-        QStringLiteral("12\t"), QStringLiteral("\x01\x02\x03"), QStringLiteral("1\n2"),
-        QString::fromUtf8("\u200F1994"), QString::fromUtf8("\u202E4991"), QString::fromUtf8("19\u200E94"),
-        QString::fromUtf8("\U0001F600"), QString::fromUtf8("\U0001F1E9\U0001F1EA42"),
-        QString::fromUtf8("\uFF11\uFF12"), QString::fromUtf8("\u0661\u0662"),
-        QStringLiteral("$FFFFFFFF"), QStringLiteral("-0"), QStringLiteral("0000000"), QStringLiteral("0001994"),
-        QStringLiteral("$1F"), QStringLiteral("0x1f"), QStringLiteral("x1F"), QStringLiteral("+7"),
-        QStringLiteral("80000"), QStringLiteral("-2147483648"), QStringLiteral("2147483647"), QString(),
+        QString(5000, u'9'),         // far too large: becomes 0
+        QString(5000, u'0') + "7",   // leading zeros: the number 7
+        QString(4000, u' ') + "12",  // leading blanks: 12
+        QStringLiteral("12\t"),
+        QStringLiteral("\x01\x02\x03"),
+        QStringLiteral("1\n2"),
+        QString::fromUtf8("\u200F1994"),
+        QString::fromUtf8("\u202E4991"),
+        QString::fromUtf8("19\u200E94"),
+        QString::fromUtf8("\U0001F600"),
+        QString::fromUtf8("\U0001F1E9\U0001F1EA42"),
+        QString::fromUtf8("\uFF11\uFF12"),
+        QString::fromUtf8("\u0661\u0662"),
+        QStringLiteral("$FFFFFFFF"),
+        QStringLiteral("-0"),
+        QStringLiteral("0000000"),
+        QStringLiteral("0001994"),
+        QStringLiteral("$1F"),
+        QStringLiteral("0x1f"),
+        QStringLiteral("x1F"),
+        QStringLiteral("+7"),
+        QStringLiteral("80000"),
+        QStringLiteral("-2147483648"),
+        QStringLiteral("2147483647"),
+        QString(),
     };
 }
 

@@ -22,7 +22,8 @@ void NumberInputTest::digitsOfEveryScriptBecomeAscii_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("text");
-    QTest::newRow("ascii") << "1994" << "1994";
+    QTest::newRow("ascii") << "1994"
+                           << "1994";
     QTest::newRow("arabic-indic") << u"\u0661\u0669\u0669\u0664"_qs << "1994";
     QTest::newRow("persian") << u"\u06F1\u06F9\u06F9\u06F4"_qs << "1994";
     QTest::newRow("devanagari") << u"\u0967\u096F\u096F\u096A"_qs << "1994";
@@ -39,9 +40,11 @@ void NumberInputTest::digitsOfEveryScriptBecomeAscii_data()
     QTest::newRow("circled stays") << u"\u2460"_qs << u"\u2460"_qs;
     QTest::newRow("roman numeral stays") << u"\u216B"_qs << u"\u216B"_qs;
     QTest::newRow("han digit stays") << u"\u4E00"_qs << u"\u4E00"_qs;
-    QTest::newRow("letters, signs and blanks stay") << " -$x 1A" << " -$x 1A";
+    QTest::newRow("letters, signs and blanks stay") << " -$x 1A"
+                                                    << " -$x 1A";
     QTest::newRow("typed blanks stay") << u"1\u00A0994 "_qs << u"1\u00A0994 "_qs;
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void NumberInputTest::digitsOfEveryScriptBecomeAscii()
@@ -55,24 +58,36 @@ void NumberInputTest::pastedTexts_data()
 {
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("number");   // what the field then reads; -1 for no number
-    QTest::newRow("line break after") << "1994\n" << "1994" << 1994;
-    QTest::newRow("windows line break") << "1994\r\n" << "1994" << 1994;
-    QTest::newRow("white space around") << " \t 1994 \n\n" << "1994" << 1994;
+    QTest::addColumn<int>("number");  // what the field then reads; -1 for no number
+    QTest::newRow("line break after") << "1994\n"
+                                      << "1994" << 1994;
+    QTest::newRow("windows line break") << "1994\r\n"
+                                        << "1994" << 1994;
+    QTest::newRow("white space around") << " \t 1994 \n\n"
+                                        << "1994" << 1994;
     QTest::newRow("arabic-indic with line break") << u"\u0661\u0669\u0669\u0665\n"_qs << "1995" << 1995;
-    QTest::newRow("grouped by a space") << "12 345" << "12345" << 12345;
+    QTest::newRow("grouped by a space") << "12 345"
+                                        << "12345" << 12345;
     QTest::newRow("grouped by a no-break space") << u"12\u00A0345"_qs << "12345" << 12345;
     QTest::newRow("grouped by a thin space") << u"12\u2009345"_qs << "12345" << 12345;
     QTest::newRow("grouped by a narrow no-break space") << u"12\u202F345"_qs << "12345" << 12345;
-    QTest::newRow("several blanks between digits") << "1  2 \u00A03" << "123" << 123;
+    QTest::newRow("several blanks between digits") << "1  2 \u00A03"
+                                                   << "123" << 123;
     QTest::newRow("persian grouped") << u"\u06F1\u06F2\u00A0\u06F3\u06F4\u06F5"_qs << "12345" << 12345;
-    QTest::newRow("tab between digits stays") << "12\t345" << "12\t345" << -1;
-    QTest::newRow("line break between digits stays") << "12\n345" << "12\n345" << -1;
-    QTest::newRow("blank before a letter stays") << "12 ab" << "12 ab" << -1;
-    QTest::newRow("blank after a sign stays") << "- 5" << "- 5" << -1;
-    QTest::newRow("hex keeps its blank-free form") << " $1F\n" << "$1F" << 31;
-    QTest::newRow("comma grouping is the parser's") << "12,345" << "12,345" << -1;
-    QTest::newRow("blanks only") << " \n " << "" << -1;
+    QTest::newRow("tab between digits stays") << "12\t345"
+                                              << "12\t345" << -1;
+    QTest::newRow("line break between digits stays") << "12\n345"
+                                                     << "12\n345" << -1;
+    QTest::newRow("blank before a letter stays") << "12 ab"
+                                                 << "12 ab" << -1;
+    QTest::newRow("blank after a sign stays") << "- 5"
+                                              << "- 5" << -1;
+    QTest::newRow("hex keeps its blank-free form") << " $1F\n"
+                                                   << "$1F" << 31;
+    QTest::newRow("comma grouping is the parser's") << "12,345"
+                                                    << "12,345" << -1;
+    QTest::newRow("blanks only") << " \n "
+                                 << "" << -1;
 }
 
 void NumberInputTest::pastedTexts()
@@ -94,7 +109,7 @@ void NumberInputTest::pastedTexts()
 void NumberInputTest::everyDecimalDigitHasItsValue()
 {
     int digits = 0;
-    char32_t blockStart = 0;   // first code of the current stretch of digits
+    char32_t blockStart = 0;  // first code of the current stretch of digits
     bool inBlock = false;
     for (char32_t c = 0; c <= 0x10FFFF; ++c) {
         if (QChar::isSurrogate(c))

@@ -24,7 +24,7 @@ const QByteArray kTable("\x12\x34\xFF\xFE\x80\x00\x00\x01", 8);
 
 void SfntReaderTest::fields_data()
 {
-    QTest::addColumn<char>("kind");   // 'u': u16, 's': s16, 'l': u32
+    QTest::addColumn<char>("kind");  // 'u': u16, 's': s16, 'l': u32
     QTest::addColumn<qint64>("offset");
     QTest::addColumn<qint64>("expected");
     QTest::addColumn<bool>("overrun");
@@ -51,7 +51,7 @@ void SfntReaderTest::fields()
     const SfntReader reader(kTable);
     QVERIFY(!reader.overrun());
     const qint64 value = kind == 'u' ? qint64(reader.u16(offset))
-                       : kind == 's' ? qint64(reader.s16(offset))
+        : kind == 's'                ? qint64(reader.s16(offset))
                                      : qint64(reader.u32(offset));
     QCOMPARE(value, expected);
     QCOMPARE(reader.overrun(), overrun);
@@ -68,7 +68,8 @@ void SfntReaderTest::bytes_data()
     QTest::newRow("nothing at the end") << qint64(8) << qint64(0) << QByteArray() << false;
     QTest::newRow("one too many") << qint64(6) << qint64(3) << QByteArray() << true;
     QTest::newRow("negative length") << qint64(0) << qint64(-1) << QByteArray() << true;
-    QTest::newRow("length that would wrap") << qint64(4) << std::numeric_limits<qint64>::max() << QByteArray() << true;
+    QTest::newRow("length that would wrap")
+        << qint64(4) << std::numeric_limits<qint64>::max() << QByteArray() << true;
 }
 
 void SfntReaderTest::bytes()

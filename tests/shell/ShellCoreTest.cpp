@@ -19,18 +19,37 @@ QByteArray SmallCmap()
 {
     QByteArray t;
     auto u16 = [&t](int v) { t.append(char((v >> 8) & 0xFF)).append(char(v & 0xFF)); };
-    auto u32 = [&](quint32 v) { u16(int(v >> 16)); u16(int(v & 0xFFFF)); };
-    u16(0); u16(1);                 // version, one subtable
-    u16(3); u16(1); u32(12);        // platform 3, encoding 1, offset 12
+    auto u32 = [&](quint32 v) {
+        u16(int(v >> 16));
+        u16(int(v & 0xFFFF));
+    };
+    u16(0);
+    u16(1);  // version, one subtable
+    u16(3);
+    u16(1);
+    u32(12);  // platform 3, encoding 1, offset 12
     const int segments = 3;
-    u16(4); u16(16 + segments * 8 + 2); u16(0);   // format, length, language
-    u16(segments * 2); u16(4); u16(1); u16(2);     // segCountX2, search hints
-    u16(0x0043); u16(0x00AD); u16(0xFFFF);         // end codes
-    u16(0);                                        // reserved pad
-    u16(0x0041); u16(0x00AD); u16(0xFFFF);         // start codes
-    u16(10 - 0x41); u16(0); u16(1);                // deltas
-    u16(0); u16(4); u16(0);                        // range offsets
-    u16(20);                                       // glyph id array
+    u16(4);
+    u16(16 + segments * 8 + 2);
+    u16(0);  // format, length, language
+    u16(segments * 2);
+    u16(4);
+    u16(1);
+    u16(2);  // segCountX2, search hints
+    u16(0x0043);
+    u16(0x00AD);
+    u16(0xFFFF);  // end codes
+    u16(0);       // reserved pad
+    u16(0x0041);
+    u16(0x00AD);
+    u16(0xFFFF);  // start codes
+    u16(10 - 0x41);
+    u16(0);
+    u16(1);  // deltas
+    u16(0);
+    u16(4);
+    u16(0);   // range offsets
+    u16(20);  // glyph id array
     return t;
 }
 

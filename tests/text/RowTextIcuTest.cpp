@@ -34,7 +34,8 @@ std::unique_ptr<icu::NumberFormat> NumberingSystem(const char* name)
 std::unique_ptr<icu::NumberFormat> Spellout(const char* locale)
 {
     UErrorCode status = U_ZERO_ERROR;
-    auto format = std::make_unique<icu::RuleBasedNumberFormat>(icu::URBNF_SPELLOUT, icu::Locale(locale), status);
+    auto format =
+        std::make_unique<icu::RuleBasedNumberFormat>(icu::URBNF_SPELLOUT, icu::Locale(locale), status);
     return U_FAILURE(status) ? nullptr : std::move(format);
 }
 
@@ -59,7 +60,8 @@ std::string Without(std::string s, const std::string& what)
 // letter ͵α) is the myriad sign.
 std::string AsIonicRow(std::string s)
 {
-    const icu::UnicodeString units = icu::UnicodeString::fromUTF8("\u03B1\u03B2\u03B3\u03B4\u03B5\u03DD\u03B6\u03B7\u03B8");
+    const icu::UnicodeString units =
+        icu::UnicodeString::fromUTF8("\u03B1\u03B2\u03B3\u03B4\u03B5\u03DD\u03B6\u03B7\u03B8");
     const icu::UnicodeString in = icu::UnicodeString::fromUTF8(s);
     icu::UnicodeString out;
     for (int32_t i = 0; i < in.length(); ++i) {
@@ -95,14 +97,18 @@ void CompareRange(const icu::NumberFormat& format, const Comparison& range,
         const std::string text = rowtext::NumeralText(range.cell, n, std::to_string(n));
         if (text != expected)
             QFAIL(qPrintable(QStringLiteral("%1 at %2: row %3, ICU %4")
-                                 .arg(range.cell).arg(n).arg(QString::fromStdString(text),
-                                                              QString::fromStdString(expected))));
+                                 .arg(range.cell)
+                                 .arg(n)
+                                 .arg(QString::fromStdString(text), QString::fromStdString(expected))));
     }
 }
 
-std::string WithoutSpaces(std::string s) { return Without(s, " "); }
+std::string WithoutSpaces(std::string s)
+{
+    return Without(s, " ");
+}
 
-} // namespace
+}  // namespace
 
 class RowTextIcuTest : public QObject {
     Q_OBJECT
@@ -121,9 +127,9 @@ void RowTextIcuTest::digitRows_data()
     QTest::addColumn<QString>("cell");
     QTest::addColumn<QString>("system");
     const char* rows[][2] = {
-        {"P6", "arab"},  {"P60", "beng"}, {"P63", "deva"}, {"P61", "arabext"}, {"P71", "tibt"},
-        {"P33", "brah"}, {"P65", "knda"}, {"P24", "kali"}, {"P73", "khmr"},    {"P66", "laoo"},
-        {"P12", "mong"}, {"P68", "osma"}, {"P69", "tamldec"}, {"P70", "thai"}, {"P72", "nkoo"},
+        {"P6", "arab"},  {"P60", "beng"}, {"P63", "deva"},    {"P61", "arabext"}, {"P71", "tibt"},
+        {"P33", "brah"}, {"P65", "knda"}, {"P24", "kali"},    {"P73", "khmr"},    {"P66", "laoo"},
+        {"P12", "mong"}, {"P68", "osma"}, {"P69", "tamldec"}, {"P70", "thai"},    {"P72", "nkoo"},
     };
     for (const auto& row : rows)
         QTest::newRow(row[1]) << row[0] << row[1];
@@ -143,13 +149,17 @@ void RowTextIcuTest::digitRows()
 void RowTextIcuTest::spelledRows_data()
 {
     QTest::addColumn<QString>("cell");
-    QTest::addColumn<QString>("source");   // "spellout:<locale>" or a numbering system
+    QTest::addColumn<QString>("source");  // "spellout:<locale>" or a numbering system
     QTest::addColumn<int>("last");
     QTest::addColumn<bool>("ignoreSpaces");
-    QTest::newRow("Kanji") << "P42" << "spellout:ja" << 9999 << false;
-    QTest::newRow("Korean") << "PB2" << "spellout:ko" << 79999 << true;
-    QTest::newRow("Roman") << "l2" << "roman" << 3999 << false;
-    QTest::newRow("Armenian") << "P40" << "armn" << 9999 << false;
+    QTest::newRow("Kanji") << "P42"
+                           << "spellout:ja" << 9999 << false;
+    QTest::newRow("Korean") << "PB2"
+                            << "spellout:ko" << 79999 << true;
+    QTest::newRow("Roman") << "l2"
+                           << "roman" << 3999 << false;
+    QTest::newRow("Armenian") << "P40"
+                              << "armn" << 9999 << false;
 }
 
 void RowTextIcuTest::spelledRows()
@@ -159,7 +169,8 @@ void RowTextIcuTest::spelledRows()
     QFETCH(int, last);
     QFETCH(bool, ignoreSpaces);
     const std::string name = source.section(u':', -1).toStdString();
-    const auto format = source.startsWith("spellout:") ? Spellout(name.c_str()) : NumberingSystem(name.c_str());
+    const auto format =
+        source.startsWith("spellout:") ? Spellout(name.c_str()) : NumberingSystem(name.c_str());
     QVERIFY(format != nullptr);
     const std::string c = cell.toStdString();
     CompareRange(*format, {c.c_str(), 1, last}, ignoreSpaces ? &WithoutSpaces : nullptr);

@@ -230,7 +230,8 @@ int ReadGothic(const Text& text)
 }
 
 // A digit before a power multiplies it; a power alone counts once.
-Reader Multiplicative(const Text& digitsOneToNine, const Text& tenHundredThousandMyriad, const Text& separator = Text())
+Reader Multiplicative(const Text& digitsOneToNine, const Text& tenHundredThousandMyriad,
+                      const Text& separator = Text())
 {
     return [=](const Text& text) {
         int n = 0;
@@ -256,16 +257,25 @@ Reader Multiplicative(const Text& digitsOneToNine, const Text& tenHundredThousan
 // Manchu words: numbers add up within a group, a power word multiplies it.
 int ReadManchu(const Text& text)
 {
-    static const std::map<Text, int> words = {
-        {U"\u185D\u182E\u1860", 1}, {U"\u1835\u1860\u1838\u185D", 2}, {U"\u1873\u182F\u1820\u1828", 3},
-        {U"\u1869\u1860\u1873\u1828", 4}, {U"\u1830\u1860\u1828\u1835\u1820", 5},
-        {U"\u1828\u1873\u1829\u1864\u1860\u1828", 6}, {U"\u1828\u1820\u1869\u1820\u1828", 7},
-        {U"\u1835\u1820\u1874\u1861\u1828", 8}, {U"\u1860\u1836\u1860\u1828", 9},
-        {U"\u1835\u1860\u1838\u1820\u1828", 10}, {U"\u1868\u1823\u1876\u1823\u1865\u1823\u1828", 15},
-        {U"\u1823\u1875\u1873\u1828", 20}, {U"\u1864\u1861\u1830\u1873\u1828", 30},
-        {U"\u1869\u185D\u1865\u1873", 40}, {U"\u1830\u1860\u1830\u1820\u1873", 50},
-        {U"\u1828\u1873\u1828\u1835\u1860", 60}, {U"\u1828\u1820\u1869\u1820\u1828\u1835\u1860", 70},
-        {U"\u1835\u1820\u1874\u1861\u1828\u1835\u1860", 80}, {U"\u1860\u1836\u1860\u1828\u1835\u1860", 90}};
+    static const std::map<Text, int> words = {{U"\u185D\u182E\u1860", 1},
+                                              {U"\u1835\u1860\u1838\u185D", 2},
+                                              {U"\u1873\u182F\u1820\u1828", 3},
+                                              {U"\u1869\u1860\u1873\u1828", 4},
+                                              {U"\u1830\u1860\u1828\u1835\u1820", 5},
+                                              {U"\u1828\u1873\u1829\u1864\u1860\u1828", 6},
+                                              {U"\u1828\u1820\u1869\u1820\u1828", 7},
+                                              {U"\u1835\u1820\u1874\u1861\u1828", 8},
+                                              {U"\u1860\u1836\u1860\u1828", 9},
+                                              {U"\u1835\u1860\u1838\u1820\u1828", 10},
+                                              {U"\u1868\u1823\u1876\u1823\u1865\u1823\u1828", 15},
+                                              {U"\u1823\u1875\u1873\u1828", 20},
+                                              {U"\u1864\u1861\u1830\u1873\u1828", 30},
+                                              {U"\u1869\u185D\u1865\u1873", 40},
+                                              {U"\u1830\u1860\u1830\u1820\u1873", 50},
+                                              {U"\u1828\u1873\u1828\u1835\u1860", 60},
+                                              {U"\u1828\u1820\u1869\u1820\u1828\u1835\u1860", 70},
+                                              {U"\u1835\u1820\u1874\u1861\u1828\u1835\u1860", 80},
+                                              {U"\u1860\u1836\u1860\u1828\u1835\u1860", 90}};
     static const std::map<Text, int> powers = {{U"\u1868\u1820\u1829\u1864\u1861", 100},
                                                {U"\u182E\u1873\u1829\u1864\u1820\u1828", 1000},
                                                {U"\u1868\u1860\u182E\u185D\u1828", 10000}};
@@ -358,9 +368,10 @@ int ReadMaya(const Text& text)
 // Cuneiform: base-60 places separated by blanks, tens wedges and a unit sign each.
 int ReadCuneiform(const Text& text)
 {
-    static const auto units = ValuesOf(U"\U00012472\U00012079\U0001222B\U00012408\U0001243C\U0001240A\U0001240B"
-                                U"\U00012442\U00012444\U00012446",
-                                {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    static const auto units =
+        ValuesOf(U"\U00012472\U00012079\U0001222B\U00012408\U0001243C\U0001240A\U0001240B"
+                 U"\U00012442\U00012444\U00012446",
+                 {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
     int n = 0;
     int place = 0;
     for (char32_t c : text + U" ") {
@@ -381,29 +392,38 @@ int ReadCuneiform(const Text& text)
 struct ReadBack {
     const char* cell;
     Reader read;
-    bool sharedTexts = false;   // some texts stand for two numbers
+    bool sharedTexts = false;  // some texts stand for two numbers
 };
 
 const std::vector<ReadBack>& Rows()
 {
     static const std::vector<ReadBack> rows = {
-        {"P6", DigitsFrom(U'\u0660')},      {"P60", DigitsFrom(U'\u09E6')},
-        {"P63", DigitsFrom(U'\u0966')},     {"P61", DigitsFrom(U'\u06F0')},
-        {"P71", DigitsFrom(U'\u0F20')},     {"P33", DigitsFrom(U'\U00011066')},
-        {"P65", DigitsFrom(U'\u0CE6')},     {"P24", DigitsFrom(U'\uA900')},
-        {"P73", DigitsFrom(U'\u17E0')},     {"P66", DigitsFrom(U'\u0ED0')},
-        {"P12", DigitsFrom(U'\u1810')},     {"P68", DigitsFrom(U'\U000104A0')},
-        {"P69", DigitsFrom(U'\u0BE6')},     {"P70", DigitsFrom(U'\u0E50')},
+        {"P6", DigitsFrom(U'\u0660')},
+        {"P60", DigitsFrom(U'\u09E6')},
+        {"P63", DigitsFrom(U'\u0966')},
+        {"P61", DigitsFrom(U'\u06F0')},
+        {"P71", DigitsFrom(U'\u0F20')},
+        {"P33", DigitsFrom(U'\U00011066')},
+        {"P65", DigitsFrom(U'\u0CE6')},
+        {"P24", DigitsFrom(U'\uA900')},
+        {"P73", DigitsFrom(U'\u17E0')},
+        {"P66", DigitsFrom(U'\u0ED0')},
+        {"P12", DigitsFrom(U'\u1810')},
+        {"P68", DigitsFrom(U'\U000104A0')},
+        {"P69", DigitsFrom(U'\u0BE6')},
+        {"P70", DigitsFrom(U'\u0E50')},
         {"P72", DigitsFrom(U'\u07C0')},
         {"P34", DigitTable(U"⠚⠁⠃⠉⠙⠑⠋⠛⠓⠊", U"⠼")},
         {"P15", &ReadMorse},
         // The Ancient Greek five is drawn as a plain Π (the font's source sign).
         {"P37", Additive(U"ΙΔΗΧΜΠ\U00010144", {1, 10, 100, 1000, 10000, 5, 50})},
-        {"P38", Additive(U"ΙΔΗΧΜ\U00010143\U00010144\U00010145\U00010146\U00010147",
-                         {1, 10, 100, 1000, 10000, 5, 50, 500, 5000, 50000})},
+        {"P38",
+         Additive(U"ΙΔΗΧΜ\U00010143\U00010144\U00010145\U00010146\U00010147",
+                  {1, 10, 100, 1000, 10000, 5, 50, 500, 5000, 50000})},
         {"P28", Additive(U"\U000133E4\U00013386\U00013362\U000131BC\U000130AD", {1, 10, 100, 1000, 10000})},
-        {"P53", MarkedSums(ValuesOf(U"\U00010CFA\U00010CFB\U00010CFC\U00010CFD\U00010CFE", {1, 5, 10, 50, 100}),
-                           {{U'\U00010CFF', 1000}})},
+        {"P53",
+         MarkedSums(ValuesOf(U"\U00010CFA\U00010CFB\U00010CFC\U00010CFD\U00010CFE", {1, 5, 10, 50, 100}),
+                    {{U'\U00010CFF', 1000}})},
         {"P62", MarkedSums(HebrewLetters(), {{U'\u05F3', 1000}})},
         {"P64", &ReadIonic},
         {"P40", &ReadArmenian, true},
@@ -421,7 +441,7 @@ const std::vector<ReadBack>& Rows()
     return rows;
 }
 
-} // namespace
+}  // namespace
 
 class RowTextReadBackTest : public QObject {
     Q_OBJECT
@@ -447,10 +467,15 @@ void RowTextReadBackTest::readsBack()
     for (int n = 0; n <= 79999; ++n) {
         const std::string text = rowtext::NumeralText(row.cell, n, std::to_string(n));
         const int read = row.read(Decoded(text));
-        if (read == n || (row.sharedTexts && read >= 0 && rowtext::NumeralText(row.cell, read, std::to_string(read)) == text))
+        if (read == n
+            || (row.sharedTexts && read >= 0
+                && rowtext::NumeralText(row.cell, read, std::to_string(read)) == text))
             continue;
         QFAIL(qPrintable(QStringLiteral("%1: the text of %2, %3, reads as %4")
-                             .arg(row.cell).arg(n).arg(QString::fromStdString(text)).arg(read)));
+                             .arg(row.cell)
+                             .arg(n)
+                             .arg(QString::fromStdString(text))
+                             .arg(read)));
     }
 }
 

@@ -44,7 +44,7 @@ bool AllIn(const QString& text, char32_t first, char32_t last)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 class RowTextTest : public QObject {
     Q_OBJECT
@@ -74,9 +74,11 @@ private slots:
 void RowTextTest::examples_data()
 {
     QTest::addColumn<QString>("text1994");
-    QTest::addColumn<QString>("text46363");   // empty: not checked
-    QTest::newRow("Ancient Greek") << QStringLiteral("ΧΗΗΗΗΗΗΗΗΗ𐅄ΔΔΔΔΙΙΙΙ") << QStringLiteral("ΜΜΜΜΧΧΧΧΧΧΗΗΗ𐅄ΔΙΙΙ");
-    QTest::newRow("Egyptian") << QStringLiteral("𓆼𓍢𓍢𓍢𓍢𓍢𓍢𓍢𓍢𓍢𓎆𓎆𓎆𓎆𓎆𓎆𓎆𓎆𓎆𓏤𓏤𓏤𓏤") << QStringLiteral("𓂭𓂭𓂭𓂭𓆼𓆼𓆼𓆼𓆼𓆼𓍢𓍢𓍢𓎆𓎆𓎆𓎆𓎆𓎆𓏤𓏤𓏤");
+    QTest::addColumn<QString>("text46363");  // empty: not checked
+    QTest::newRow("Ancient Greek") << QStringLiteral("ΧΗΗΗΗΗΗΗΗΗ𐅄ΔΔΔΔΙΙΙΙ")
+                                   << QStringLiteral("ΜΜΜΜΧΧΧΧΧΧΗΗΗ𐅄ΔΙΙΙ");
+    QTest::newRow("Egyptian") << QStringLiteral("𓆼𓍢𓍢𓍢𓍢𓍢𓍢𓍢𓍢𓍢𓎆𓎆𓎆𓎆𓎆𓎆𓎆𓎆𓎆𓏤𓏤𓏤𓏤")
+                              << QStringLiteral("𓂭𓂭𓂭𓂭𓆼𓆼𓆼𓆼𓆼𓆼𓍢𓍢𓍢𓎆𓎆𓎆𓎆𓎆𓎆𓏤𓏤𓏤");
     QTest::newRow("Amharic") << QStringLiteral("፲፻፱፻፺፬") << QStringLiteral("፬፼፷፻፫፻፷፫");
     QTest::newRow("Arabic") << QStringLiteral("١٩٩٤") << QStringLiteral("٤٦٣٦٣");
     QTest::newRow("Armenian") << QStringLiteral("ՌՋՂԴ") << QStringLiteral("ԴՑՅԿԳ");
@@ -85,36 +87,45 @@ void RowTextTest::examples_data()
     QTest::newRow("Bengali") << QStringLiteral("১৯৯৪") << QStringLiteral("৪৬৩৬৩");
     QTest::newRow("Braille") << QStringLiteral("⠼⠁⠊⠊⠙") << QStringLiteral("⠼⠙⠋⠉⠋⠉");
     QTest::newRow("Farsi") << QStringLiteral("۱۹۹۴") << QStringLiteral("۴۶۳۶۳");
-    QTest::newRow("Fingernumbers") << QStringLiteral("1994 as counting hands: 1; 5 + 4; 5 + 4; 4 fingers") << QStringLiteral("");
+    QTest::newRow("Fingernumbers") << QStringLiteral("1994 as counting hands: 1; 5 + 4; 5 + 4; 4 fingers")
+                                   << QStringLiteral("");
     QTest::newRow("Gothic") << QStringLiteral("𐌰𐍊𐍁𐌳") << QStringLiteral("𐌼𐌵𐍄𐌾𐌲");
     QTest::newRow("Hebrew") << QStringLiteral("א׳ץצד") << QStringLiteral("מו׳שסג");
-    QTest::newRow("Heyarian") << QStringLiteral("4 units, 9 tens, 9 hundreds, 1 thousand") << QStringLiteral("");
+    QTest::newRow("Heyarian") << QStringLiteral("4 units, 9 tens, 9 hundreds, 1 thousand")
+                              << QStringLiteral("");
     QTest::newRow("Hindi") << QStringLiteral("१९९४") << QStringLiteral("४६३६३");
     QTest::newRow("Ionic") << QStringLiteral("͵αϡϙδ") << QStringLiteral("δΜ͵ϛτξγ");
     QTest::newRow("Kanji") << QStringLiteral("千九百九十四") << QStringLiteral("四万六千三百六十三");
     QTest::newRow("Korean") << QStringLiteral("천구백구십사") << QStringLiteral("사만육천삼백육십삼");
-    QTest::newRow("Manchu") << QStringLiteral("ᡝᠮᡠ ᠮᡳᠩᡤᠠᠨ ᡠᠶᡠᠨ ᡨᠠᠩᡤᡡ ᡠᠶᡠᠨᠵᡠ ᡩᡠᡳᠨ") << QStringLiteral("ᡩᡠᡳᠨ ᡨᡠᠮᡝᠨ ᠨᡳᠩᡤᡠᠨ ᠮᡳᠩᡤᠠᠨ ᡳᠯᠠᠨ ᡨᠠᠩᡤᡡ ᠨᡳᠨᠵᡠ ᡳᠯᠠᠨ");
+    QTest::newRow("Manchu") << QStringLiteral("ᡝᠮᡠ ᠮᡳᠩᡤᠠᠨ ᡠᠶᡠᠨ ᡨᠠᠩᡤᡡ ᡠᠶᡠᠨᠵᡠ ᡩᡠᡳᠨ")
+                            << QStringLiteral("ᡩᡠᡳᠨ ᡨᡠᠮᡝᠨ ᠨᡳᠩᡤᡠᠨ ᠮᡳᠩᡤᠠᠨ ᡳᠯᠠᠨ ᡨᠠᠩᡤᡡ ᠨᡳᠨᠵᡠ ᡳᠯᠠᠨ");
     QTest::newRow("Maya") << QStringLiteral("𝋥𝋩𝋮") << QStringLiteral("𝋦𝋨𝋮𝋣");
-    QTest::newRow("Maya-Hierogl.") << QStringLiteral("𝋤𝋳𝋮 (4·19·14)") << QStringLiteral("𝋥𝋯𝋲𝋣 (5·15·18·3)");
-    QTest::newRow("Morse code") << QStringLiteral(".---- ----. ----. ....-") << QStringLiteral("....- -.... ...-- -.... ...--");
+    QTest::newRow("Maya-Hierogl.") << QStringLiteral("𝋤𝋳𝋮 (4·19·14)")
+                                   << QStringLiteral("𝋥𝋯𝋲𝋣 (5·15·18·3)");
+    QTest::newRow("Morse code") << QStringLiteral(".---- ----. ----. ....-")
+                                << QStringLiteral("....- -.... ...-- -.... ...--");
     QTest::newRow("N'Ko") << QStringLiteral("߁߉߉߄") << QStringLiteral("߄߆߃߆߃");
     QTest::newRow("Roman") << QStringLiteral("MCMXCIV") << QStringLiteral("XLVI'MCCCLXIII");
     QTest::newRow("Sanskrit") << QStringLiteral("घसधि") << QStringLiteral("गवगिविघु");
     QTest::newRow("Semaphore") << QStringLiteral("A I I D") << QStringLiteral("D F C F C");
     QTest::newRow("Tibetan") << QStringLiteral("༡༩༩༤") << QStringLiteral("༤༦༣༦༣");
-    QTest::newRow("Hungar.Runes") << QStringLiteral("𐳺𐳿𐳾𐳾𐳾𐳾𐳾𐳾𐳾𐳾𐳾𐳽𐳼𐳼𐳼𐳼𐳺𐳺𐳺𐳺") << QStringLiteral("𐳼𐳼𐳼𐳼𐳻𐳺𐳿𐳾𐳾𐳾𐳽𐳼𐳺𐳺𐳺");
+    QTest::newRow("Hungar.Runes")
+        << QStringLiteral("𐳺𐳿𐳾𐳾𐳾𐳾𐳾𐳾𐳾𐳾𐳾𐳽𐳼𐳼𐳼𐳼𐳺𐳺𐳺𐳺")
+        << QStringLiteral("𐳼𐳼𐳼𐳼𐳻𐳺𐳿𐳾𐳾𐳾𐳽𐳼𐳺𐳺𐳺");
     QTest::newRow("Staff numbers") << QStringLiteral("1994 (staff numerals)") << QStringLiteral("");
     QTest::newRow("Ath-Seikai") << QStringLiteral("1994 (Ath digits)") << QStringLiteral("");
     QTest::newRow("Brahmi") << QStringLiteral("𑁧𑁯𑁯𑁪") << QStringLiteral("𑁪𑁬𑁩𑁬𑁩");
     QTest::newRow("Dancing Men") << QStringLiteral("1994 (dancing-men figures)") << QStringLiteral("");
     QTest::newRow("Diamond") << QStringLiteral("7CA (base 16)") << QStringLiteral("B51B (base 16)");
     QTest::newRow("D'Ni") << QStringLiteral("3·4·19 (base 25)") << QStringLiteral("2·24·4·13 (base 25)");
-    QTest::newRow("Dual code") << QStringLiteral("11111001010 (base 2)") << QStringLiteral("1011010100011011 (base 2)");
+    QTest::newRow("Dual code") << QStringLiteral("11111001010 (base 2)")
+                               << QStringLiteral("1011010100011011 (base 2)");
     QTest::newRow("Ecclemony") << QStringLiteral("7CA (base 16)") << QStringLiteral("");
     QTest::newRow("Four Line") << QStringLiteral("7CA (base 16)") << QStringLiteral("");
     QTest::newRow("Futurama") << QStringLiteral("1994 (Futurama digits)") << QStringLiteral("");
     QTest::newRow("Gorwelion") << QStringLiteral("[1994]") << QStringLiteral("");
-    QTest::newRow("Hieratic") << QStringLiteral("hieratic signs 1000 + 900 + 90 + 4") << QStringLiteral("hieratic signs 4 × 10000 + 6000 + 300 + 60 + 3");
+    QTest::newRow("Hieratic") << QStringLiteral("hieratic signs 1000 + 900 + 90 + 4")
+                              << QStringLiteral("hieratic signs 4 × 10000 + 6000 + 300 + 60 + 3");
     QTest::newRow("Kannada") << QStringLiteral("೧೯೯೪") << QStringLiteral("೪೬೩೬೩");
     QTest::newRow("Kayah") << QStringLiteral("꤁꤉꤉꤄") << QStringLiteral("꤄꤆꤃꤆꤃");
     QTest::newRow("Klingon") << QStringLiteral("1994 (Klingon digits)") << QStringLiteral("");
@@ -171,9 +182,9 @@ void RowTextTest::zeroGivesNoText()
         if (TextOf(row.cell, 0).isEmpty())
             empty.insert(row.caption);
     }
-    const std::set<std::string> expected{"Roman", "Egyptian", "Attic", "Ancient Greek", "Hungar.Runes", "Amharic",
-                                         "Armenian", "Ionic", "Hebrew", "Gothic", "Sanskrit", "Kanji", "Suzhou",
-                                         "Manchu", "Korean", "Hieratic"};
+    const std::set<std::string> expected{
+        "Roman",  "Egyptian", "Attic",    "Ancient Greek", "Hungar.Runes", "Amharic", "Armenian", "Ionic",
+        "Hebrew", "Gothic",   "Sanskrit", "Kanji",         "Suzhou",       "Manchu",  "Korean",   "Hieratic"};
     QCOMPARE(empty, expected);
     QCOMPARE(rowtext::TextOf("P42", 0, "0").reading, std::string(rowtext::kNoSignForZero));
 }
@@ -185,16 +196,26 @@ void RowTextTest::digitRowsTakeOnlyTheDigits_data()
     QTest::addColumn<int>("n");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("text");
-    QTest::newRow("Laotian blank") << "P66" << 7 << " 7" << "໗";
-    QTest::newRow("Laotian zeros") << "P66" << 42 << "0042" << "໐໐໔໒";
-    QTest::newRow("Hindi plus") << "P63" << 5 << "+5" << "५";
-    QTest::newRow("Farsi blank") << "P61" << 46 << "  46" << "۴۶";
-    QTest::newRow("N'Ko zeros") << "P72" << 12 << "012" << "߀߁߂";
-    QTest::newRow("Braille blank") << "P34" << 7 << " 7" << "⠼⠛";
-    QTest::newRow("Morse plus") << "P15" << 10 << "+10" << ".---- -----";
-    QTest::newRow("Post code zero") << "P67" << 0 << "0" << "11100";
-    QTest::newRow("Klingon zeros") << "P30" << 7 << "007" << "007 (Klingon digits)";
-    QTest::newRow("Arabic hexadecimal") << "P6" << 26 << "$1A" << "١";
+    QTest::newRow("Laotian blank") << "P66" << 7 << " 7"
+                                   << "໗";
+    QTest::newRow("Laotian zeros") << "P66" << 42 << "0042"
+                                   << "໐໐໔໒";
+    QTest::newRow("Hindi plus") << "P63" << 5 << "+5"
+                                << "५";
+    QTest::newRow("Farsi blank") << "P61" << 46 << "  46"
+                                 << "۴۶";
+    QTest::newRow("N'Ko zeros") << "P72" << 12 << "012"
+                                << "߀߁߂";
+    QTest::newRow("Braille blank") << "P34" << 7 << " 7"
+                                   << "⠼⠛";
+    QTest::newRow("Morse plus") << "P15" << 10 << "+10"
+                                << ".---- -----";
+    QTest::newRow("Post code zero") << "P67" << 0 << "0"
+                                    << "11100";
+    QTest::newRow("Klingon zeros") << "P30" << 7 << "007"
+                                   << "007 (Klingon digits)";
+    QTest::newRow("Arabic hexadecimal") << "P6" << 26 << "$1A"
+                                        << "١";
 }
 
 void RowTextTest::digitRowsTakeOnlyTheDigits()
@@ -211,7 +232,7 @@ void RowTextTest::brailleStartsWithTheNumberSign()
     for (int n = 0; n <= 79999; n += 7) {
         const QString text = TextOf("P34", n);
         QVERIFY(text.startsWith(u'\u283C'));
-        QVERIFY(AllIn(text.mid(1), 0x2801, 0x281B));   // the cells of a..j
+        QVERIFY(AllIn(text.mid(1), 0x2801, 0x281B));  // the cells of a..j
         QCOMPARE(text.size(), QString::number(n).size() + 1);
     }
 }
@@ -273,18 +294,30 @@ void RowTextTest::scriptAndDirection_data()
     QTest::addColumn<QString>("cell");
     QTest::addColumn<QString>("script");
     QTest::addColumn<bool>("rightToLeft");
-    QTest::newRow("Hebrew") << "P62" << "Hebr" << true;
-    QTest::newRow("N'Ko") << "P72" << "Nkoo" << true;
-    QTest::newRow("Hungar.Runes") << "P53" << "Hung" << true;
-    QTest::newRow("Arabic") << "P6" << "Arab" << false;
-    QTest::newRow("Farsi") << "P61" << "Arab" << false;
-    QTest::newRow("Kanji") << "P42" << "Hani" << false;
-    QTest::newRow("Korean") << "PB2" << "Hang" << false;
-    QTest::newRow("Assyrian") << "PB9" << "Xsux" << false;
-    QTest::newRow("Braille") << "P34" << "Brai" << false;
-    QTest::newRow("Roman") << "l2" << "Latn" << false;
-    QTest::newRow("Sanskrit") << "P27" << "Deva" << false;
-    QTest::newRow("Klingon") << "P30" << "Latn" << false;
+    QTest::newRow("Hebrew") << "P62"
+                            << "Hebr" << true;
+    QTest::newRow("N'Ko") << "P72"
+                          << "Nkoo" << true;
+    QTest::newRow("Hungar.Runes") << "P53"
+                                  << "Hung" << true;
+    QTest::newRow("Arabic") << "P6"
+                            << "Arab" << false;
+    QTest::newRow("Farsi") << "P61"
+                           << "Arab" << false;
+    QTest::newRow("Kanji") << "P42"
+                           << "Hani" << false;
+    QTest::newRow("Korean") << "PB2"
+                            << "Hang" << false;
+    QTest::newRow("Assyrian") << "PB9"
+                              << "Xsux" << false;
+    QTest::newRow("Braille") << "P34"
+                             << "Brai" << false;
+    QTest::newRow("Roman") << "l2"
+                           << "Latn" << false;
+    QTest::newRow("Sanskrit") << "P27"
+                              << "Deva" << false;
+    QTest::newRow("Klingon") << "P30"
+                             << "Latn" << false;
 }
 
 void RowTextTest::scriptAndDirection()
@@ -328,16 +361,19 @@ void RowTextTest::readings()
     QFETCH(QString, cell);
     QFETCH(int, n);
     QFETCH(QString, reading);
-    QCOMPARE(QString::fromStdString(rowtext::TextOf(cell.toStdString(), n, std::to_string(n)).reading), reading);
+    QCOMPARE(QString::fromStdString(rowtext::TextOf(cell.toStdString(), n, std::to_string(n)).reading),
+             reading);
 }
 
 void RowTextTest::groupReadingsAddUp_data()
 {
     QTest::addColumn<QString>("cell");
     QTest::addColumn<QString>("separator");
-    for (const char* cell : {"P37", "P28", "P36", "P40", "P38", "P41", "P62", "P64", "P42", "P53", "P25", "P27", "l2", "PB2"})
+    for (const char* cell :
+         {"P37", "P28", "P36", "P40", "P38", "P41", "P62", "P64", "P42", "P53", "P25", "P27", "l2", "PB2"})
         QTest::newRow(cell) << cell << "";
-    QTest::newRow("P14") << "P14" << " ";
+    QTest::newRow("P14") << "P14"
+                         << " ";
 }
 
 // "signs + signs = value + value": the signs joined give the text, the values

@@ -31,7 +31,7 @@ Run TallyraText(const QStringList& arguments)
     return run;
 }
 
-} // namespace
+}  // namespace
 
 class TextCommandTest : public QObject {
     Q_OBJECT
@@ -68,13 +68,20 @@ void TextCommandTest::lines_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("line");
-    QTest::newRow("Kanji") << "1994" << "Kanji\tunicode\t千九百九十四";
-    QTest::newRow("Hebrew") << "1994" << "Hebrew\tunicode\tא׳ץצד";
-    QTest::newRow("Suzhou") << "1994" << "Suzhou\tpartial\t千〩百〩十〤";
-    QTest::newRow("Klingon") << "1994" << "Klingon\tdescribed\t1994 (Klingon digits)";
-    QTest::newRow("hexadecimal") << "$7CA" << "Roman\tunicode\tMCMXCIV";
-    QTest::newRow("leading blank") << " 0042" << "Laotian\tunicode\t໐໐໔໒";
-    QTest::newRow("zero") << "0" << "Egyptian\tunicode\t";
+    QTest::newRow("Kanji") << "1994"
+                           << "Kanji\tunicode\t千九百九十四";
+    QTest::newRow("Hebrew") << "1994"
+                            << "Hebrew\tunicode\tא׳ץצד";
+    QTest::newRow("Suzhou") << "1994"
+                            << "Suzhou\tpartial\t千〩百〩十〤";
+    QTest::newRow("Klingon") << "1994"
+                             << "Klingon\tdescribed\t1994 (Klingon digits)";
+    QTest::newRow("hexadecimal") << "$7CA"
+                                 << "Roman\tunicode\tMCMXCIV";
+    QTest::newRow("leading blank") << " 0042"
+                                   << "Laotian\tunicode\t໐໐໔໒";
+    QTest::newRow("zero") << "0"
+                          << "Egyptian\tunicode\t";
 }
 
 void TextCommandTest::lines()
@@ -112,9 +119,12 @@ void TextCommandTest::rejectedTexts_data()
     QTest::newRow("too large") << "80000" << OutOfRangeMessage();
     QTest::newRow("negative") << "-5" << OutOfRangeMessage();
     QTest::newRow("hexadecimal too large") << "$FFFFF" << OutOfRangeMessage();
-    QTest::newRow("letters") << "abc" << "not a number";
-    QTest::newRow("empty") << "" << "not a number";
-    QTest::newRow("trailing text") << "12a" << "not a number";
+    QTest::newRow("letters") << "abc"
+                             << "not a number";
+    QTest::newRow("empty") << ""
+                           << "not a number";
+    QTest::newRow("trailing text") << "12a"
+                                   << "not a number";
 }
 
 void TextCommandTest::rejectedTexts()

@@ -204,9 +204,12 @@ void MainWindowTest::numberTextHasNoLengthLimit_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("roman");
-    QTest::newRow("40000 blanks before 1994") << QString(40000, ' ') + "1994" << "MCMXCIV";
-    QTest::newRow("40000 zeros before 7") << QString(40000, '0') + "7" << "VII";
-    QTest::newRow("100000 blanks before $1F") << QString(100000, ' ') + "$1F" << "XXXI";
+    QTest::newRow("40000 blanks before 1994") << QString(40000, ' ') + "1994"
+                                              << "MCMXCIV";
+    QTest::newRow("40000 zeros before 7") << QString(40000, '0') + "7"
+                                          << "VII";
+    QTest::newRow("100000 blanks before $1F") << QString(100000, ' ') + "$1F"
+                                              << "XXXI";
 }
 
 void MainWindowTest::numberTextHasNoLengthLimit()
@@ -217,7 +220,7 @@ void MainWindowTest::numberTextHasNoLengthLimit()
     QCOMPARE(window_->numberField()->text().size(), text.size());
     QCOMPARE(romanText(), roman);
     window_->numberField()->clear();
-    window_->numberField()->insert(text);   // as a paste does
+    window_->numberField()->insert(text);  // as a paste does
     QCOMPARE(window_->numberField()->text().size(), text.size());
     QCOMPARE(romanText(), roman);
 }
@@ -262,10 +265,10 @@ void MainWindowTest::spinKeys()
     QTest::keyClick(spin, Qt::Key_Down);
     QTest::keyClick(spin, Qt::Key_Down);
     QCOMPARE(window_->numberField()->text(), QString("99"));
-    QTest::keyClick(spin, Qt::Key_Space);   // the up half has the focus at first
+    QTest::keyClick(spin, Qt::Key_Space);  // the up half has the focus at first
     QCOMPARE(window_->numberField()->text(), QString("100"));
     QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(10, 28));
-    QTest::keyClick(spin, Qt::Key_Space);   // now the down half has it
+    QTest::keyClick(spin, Qt::Key_Space);  // now the down half has it
     QCOMPARE(window_->numberField()->text(), QString("98"));
 }
 

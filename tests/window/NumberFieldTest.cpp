@@ -63,7 +63,10 @@ private:
     QStringList errors_;
 };
 
-void NumberFieldTest::initTestCase() { InstallFontStandIns(); }
+void NumberFieldTest::initTestCase()
+{
+    InstallFontStandIns();
+}
 
 void NumberFieldTest::init()
 {
@@ -93,8 +96,8 @@ void NumberFieldTest::setSilently(const QString& text)
 void NumberFieldTest::wheel(int angleDelta)
 {
     const QPointF at(field()->rect().center());
-    QWheelEvent event(at, field()->mapToGlobal(at), QPoint(), QPoint(0, angleDelta), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
+    QWheelEvent event(at, field()->mapToGlobal(at), QPoint(), QPoint(0, angleDelta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(field(), &event);
 }
 
@@ -103,14 +106,20 @@ void NumberFieldTest::typedDigitsOfOtherScripts_data()
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("roman");
-    QTest::newRow("arabic-indic") << u"\u0661\u0669\u0669\u0664"_qs << "1994" << "MCMXCIV";
-    QTest::newRow("persian") << u"\u06F1\u06F9\u06F9\u06F4"_qs << "1994" << "MCMXCIV";
-    QTest::newRow("fullwidth") << u"\uFF11\uFF19\uFF19\uFF14"_qs << "1994" << "MCMXCIV";
-    QTest::newRow("devanagari after ascii") << u"1\u096F"_qs << "19" << "XIX";
-    QTest::newRow("mathematical digits, two code units each") << u"\U0001D7CF\U0001D7D7\U0001D7D7\U0001D7D2"_qs
-                                                              << "1994" << "MCMXCIV";
+    QTest::newRow("arabic-indic") << u"\u0661\u0669\u0669\u0664"_qs << "1994"
+                                  << "MCMXCIV";
+    QTest::newRow("persian") << u"\u06F1\u06F9\u06F9\u06F4"_qs << "1994"
+                             << "MCMXCIV";
+    QTest::newRow("fullwidth") << u"\uFF11\uFF19\uFF19\uFF14"_qs << "1994"
+                               << "MCMXCIV";
+    QTest::newRow("devanagari after ascii") << u"1\u096F"_qs << "19"
+                                            << "XIX";
+    QTest::newRow("mathematical digits, two code units each")
+        << u"\U0001D7CF\U0001D7D7\U0001D7D7\U0001D7D2"_qs << "1994"
+        << "MCMXCIV";
     // Typing keeps its blanks; the parser refuses them as before.
-    QTest::newRow("typed trailing blank") << u"\u0661\u0662 "_qs << "0" << "";
+    QTest::newRow("typed trailing blank") << u"\u0661\u0662 "_qs << "0"
+                                          << "";
 }
 
 void NumberFieldTest::typedDigitsOfOtherScripts()
@@ -132,9 +141,11 @@ void NumberFieldTest::pasteKey_data()
     QTest::newRow("arabic-indic with a line break") << u"\u0661\u0669\u0669\u0665\n"_qs << "1995";
     QTest::newRow("persian") << u"\u06F1\u06F9\u06F9\u06F4"_qs << "1994";
     QTest::newRow("fullwidth") << u"\uFF11\uFF19\uFF19\uFF14"_qs << "1994";
-    QTest::newRow("from a terminal") << "1994\n" << "1994";
+    QTest::newRow("from a terminal") << "1994\n"
+                                     << "1994";
     QTest::newRow("grouped by thin spaces") << u"  79\u2009999 "_qs << "79999";
-    QTest::newRow("still not a number") << "19 a\n" << "0";
+    QTest::newRow("still not a number") << "19 a\n"
+                                        << "0";
 }
 
 void NumberFieldTest::pasteKey()
@@ -150,7 +161,7 @@ void NumberFieldTest::pasteKey()
 void NumberFieldTest::pasteReplacesTheSelection()
 {
     field()->setText("1000");
-    field()->setSelection(1, 2);   // "00"
+    field()->setSelection(1, 2);  // "00"
     QGuiApplication::clipboard()->setText(u" \u0669\u0669\n"_qs);
     QTest::keyClick(field(), Qt::Key_Insert, Qt::ShiftModifier);
     QCOMPARE(field()->text(), QString("1990"));
@@ -287,7 +298,7 @@ void NumberFieldTest::pageKeysFromAnywhere()
     QCOMPARE(pages->currentIndex(), page);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(pages->currentIndex(), 0);
-    QCOMPARE(field()->text(), QString("1994"));   // the field's keys did not step
+    QCOMPARE(field()->text(), QString("1994"));  // the field's keys did not step
 }
 
 QTEST_MAIN(NumberFieldTest)

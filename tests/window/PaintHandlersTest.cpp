@@ -72,22 +72,25 @@ void PaintHandlersTest::cleanup()
 void PaintHandlersTest::hiddenBoxesComposeWhenTheirPageIsShown_data()
 {
     QTest::addColumn<int>("startPage");
-    QTest::addColumn<QStringList>("typed");   // each text set in turn, as keys do
-    QTest::addColumn<QStringList>("boxes");   // the picture boxes of the other page
-    QTest::addColumn<bool>("composed");       // false: their guard stops, they turn white
+    QTest::addColumn<QStringList>("typed");  // each text set in turn, as keys do
+    QTest::addColumn<QStringList>("boxes");  // the picture boxes of the other page
+    QTest::addColumn<bool>("composed");      // false: their guard stops, they turn white
     QTest::addColumn<QString>("message");
     const QStringList page1{"PB2", "PB9", "PB7"};
-    QTest::newRow("out of range after 1994") << 0 << QStringList{"1994", "80000"} << QStringList{"PB1"} << false
-                                             << QString();
-    QTest::newRow("0001994 key by key") << 0 << QStringList{"0", "00", "000", "0001", "00019", "000199", "0001994"}
-                                        << QStringList{"PB1"} << false << QString();
-    QTest::newRow("1994 on the first page") << 0 << QStringList{"1994"} << QStringList{"PB1"} << true << QString();
-    QTest::newRow("empty field on the second page") << 1 << QStringList{"1994", ""} << page1 << false << QString();
+    QTest::newRow("out of range after 1994")
+        << 0 << QStringList{"1994", "80000"} << QStringList{"PB1"} << false << QString();
+    QTest::newRow("0001994 key by key")
+        << 0 << QStringList{"0", "00", "000", "0001", "00019", "000199", "0001994"} << QStringList{"PB1"}
+        << false << QString();
+    QTest::newRow("1994 on the first page")
+        << 0 << QStringList{"1994"} << QStringList{"PB1"} << true << QString();
+    QTest::newRow("empty field on the second page")
+        << 1 << QStringList{"1994", ""} << page1 << false << QString();
     QTest::newRow("1994 on the second page") << 1 << QStringList{"1994"} << page1 << true << QString();
     // Only the Maya box reaches the out-of-range message of the text rows;
     // Assyrian's own wording comes before it.
-    QTest::newRow("out of range on the second page") << 1 << QStringList{"1994", "80000"} << page1 << false
-                                                     << kAndMessage;
+    QTest::newRow("out of range on the second page")
+        << 1 << QStringList{"1994", "80000"} << page1 << false << kAndMessage;
 }
 
 void PaintHandlersTest::hiddenBoxesComposeWhenTheirPageIsShown()

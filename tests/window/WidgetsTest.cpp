@@ -111,10 +111,10 @@ void WidgetsTest::baselineCentresTheCaption_data()
     QTest::addColumn<int>("pixels");
     QTest::addColumn<int>("baseline");
     // DejaVu Sans: ascender 1901, descender -483 per 2048.
-    QTest::newRow("27 px") << 27 << 28;   // 25 + 6 = 31: 3 + 25
-    QTest::newRow("48 px") << 48 << 36;   // 45 + 11 = 56: -9 + 45
-    QTest::newRow("29 px") << 29 << 29;   // 27 + 7 = 34: 2 + 27
-    QTest::newRow("45 px") << 45 << 34;   // 42 + 11 = 53: floor(-7.5) + 42
+    QTest::newRow("27 px") << 27 << 28;  // 25 + 6 = 31: 3 + 25
+    QTest::newRow("48 px") << 48 << 36;  // 45 + 11 = 56: -9 + 45
+    QTest::newRow("29 px") << 29 << 29;  // 27 + 7 = 34: 2 + 27
+    QTest::newRow("45 px") << 45 << 34;  // 42 + 11 = 53: floor(-7.5) + 42
 }
 
 void WidgetsTest::baselineCentresTheCaption()
@@ -178,26 +178,26 @@ void WidgetsTest::paintBoxRecomposesOnlyForTheWindowSystem()
     QImage strip(456, 38, QImage::Format_RGB32);
     strip.fill(Qt::black);
     box.copyStrip(strip, QPoint(8, 3), {});
-    QImage shown = Render(box);                  // the fresh strip is shown as it is
+    QImage shown = Render(box);  // the fresh strip is shown as it is
     QCOMPARE(handlerRuns, 0);
     QCOMPARE(QColor(shown.pixel(7, 10)), QColor(Qt::white));
     QCOMPARE(QColor(shown.pixel(8, 3)), QColor(Qt::black));
     QCOMPARE(QColor(shown.pixel(8, 2)), QColor(Qt::white));
-    shown = Render(box);                          // an expose runs the handler again
+    shown = Render(box);  // an expose runs the handler again
     QCOMPARE(handlerRuns, 1);
     QCOMPARE(QColor(shown.pixel(20, 20)), QColor(Qt::black));
     guardPasses = false;
-    shown = Render(box);                          // and a guard that stops leaves it white
+    shown = Render(box);  // and a guard that stops leaves it white
     QCOMPARE(handlerRuns, 2);
     QCOMPARE(QColor(shown.pixel(20, 20)), QColor(Qt::white));
     guardPasses = true;
-    box.hide();                                   // a strip that came while hidden
+    box.hide();  // a strip that came while hidden
     box.copyStrip(strip, QPoint(8, 3), {});
     box.show();
-    Render(box);                                  // is composed again when shown
+    Render(box);  // is composed again when shown
     QCOMPARE(handlerRuns, 3);
     box.copyStrip(strip, QPoint(8, 3), {});
-    box.hide();                                   // hidden before its paint came
+    box.hide();  // hidden before its paint came
     box.show();
     Render(box);
     QCOMPARE(handlerRuns, 4);
@@ -213,9 +213,9 @@ void WidgetsTest::spinButtonRepeatsWhileHeld()
     QTest::mousePress(&spin, Qt::LeftButton, {}, QPoint(10, 4));
     QCOMPARE(ups.count(), 1);
     QTest::qWait(SpinButton::kFirstRepeatDelay / 2);
-    QCOMPARE(ups.count(), 1);                     // no repeat before the first delay
+    QCOMPARE(ups.count(), 1);  // no repeat before the first delay
     QTRY_VERIFY_WITH_TIMEOUT(ups.count() >= 3, 2000);
-    QTest::mouseMove(&spin, QPoint(10, 28));      // off the pressed half: the repeat pauses
+    QTest::mouseMove(&spin, QPoint(10, 28));  // off the pressed half: the repeat pauses
     const int held = ups.count();
     QTest::qWait(3 * SpinButton::kRepeatInterval);
     QVERIFY(ups.count() <= held + 1);

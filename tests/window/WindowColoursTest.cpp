@@ -23,9 +23,9 @@ QPalette DarkPalette()
                                          QPalette::ToolTipBase, QPalette::Mid, QPalette::Dark})
             dark.setColor(group, role, ground);
         dark.setColor(group, QPalette::Base, field);
-        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
-                                         QPalette::ToolTipText, QPalette::BrightText, QPalette::Light,
-                                         QPalette::Midlight})
+        for (QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText,
+              QPalette::BrightText, QPalette::Light, QPalette::Midlight})
             dark.setColor(group, role, text);
         dark.setColor(group, QPalette::Highlight, QColor(42, 130, 218));
         dark.setColor(group, QPalette::Shadow, Qt::black);
@@ -72,7 +72,7 @@ private:
 void WindowColoursTest::initTestCase()
 {
     InstallFontStandIns();
-    QApplication::setCursorFlashTime(0);   // the field's cursor does not blink
+    QApplication::setCursorFlashTime(0);  // the field's cursor does not blink
     standard_ = QApplication::palette();
 }
 
@@ -100,7 +100,7 @@ QImage WindowColoursTest::shot(bool darkBeforeBuilding, bool darkAfterBuilding, 
     window_->numberField()->setText("1994");
     if (darkAfterBuilding) {
         applyDark();
-        QTest::qWait(50);   // a theme's change reaches the window through the event loop
+        QTest::qWait(50);  // a theme's change reaches the window through the event loop
     }
     return window_->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }

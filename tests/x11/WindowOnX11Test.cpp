@@ -18,7 +18,7 @@ namespace {
 // What the window looked like when its first activation arrived.
 struct AtActivation {
     bool seen = false;
-    int paintsBefore = 0;   // paint events the picture boxes had got by then
+    int paintsBefore = 0;  // paint events the picture boxes had got by then
     int compositions = 0;
     int romanUpdates = 0;
     int captionsSet = 0;
@@ -96,7 +96,7 @@ void WindowOnX11Test::picturesWaitForActivation()
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     QTRY_VERIFY(record.paintsBefore > 0 || record.seen);
-    QTest::qWait(200);   // let the first paints settle, as a slow window manager would
+    QTest::qWait(200);  // let the first paints settle, as a slow window manager would
     window->activateWindow();
     QTRY_VERIFY(window->isActivated());
 

@@ -60,7 +60,8 @@ std::vector<Counts> MaximalOnly(const std::set<Counts>& all)
                      [](const Counts& a, const Counts& b) { return Total(a) > Total(b); });
     std::vector<Counts> maximal;
     for (const Counts& candidate : candidates)
-        if (std::none_of(maximal.begin(), maximal.end(), [&](const Counts& m) { return Contains(m, candidate); }))
+        if (std::none_of(maximal.begin(), maximal.end(),
+                         [&](const Counts& m) { return Contains(m, candidate); }))
             maximal.push_back(candidate);
     return maximal;
 }

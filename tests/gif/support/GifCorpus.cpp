@@ -30,7 +30,8 @@ void FillFlat(std::vector<uint8_t>& pixels, int width, int height, int colours, 
         const int x1 = random.Between(x0, width - 1), y1 = random.Between(y0, height - 1);
         const uint8_t colour = uint8_t(random.Between(0, colours - 1));
         for (int y = y0; y <= y1; ++y)
-            std::fill(pixels.begin() + long(y) * width + x0, pixels.begin() + long(y) * width + x1 + 1, colour);
+            std::fill(pixels.begin() + long(y) * width + x0, pixels.begin() + long(y) * width + x1 + 1,
+                      colour);
     }
 }
 
@@ -52,7 +53,8 @@ void FillRuns(std::vector<uint8_t>& pixels, int colours, Random& random)
     size_t at = 0;
     while (at < pixels.size()) {
         const size_t run = std::min(pixels.size() - at, size_t(random.Between(1, 40)));
-        std::fill(pixels.begin() + long(at), pixels.begin() + long(at + run), uint8_t(random.Between(0, colours - 1)));
+        std::fill(pixels.begin() + long(at), pixels.begin() + long(at + run),
+                  uint8_t(random.Between(0, colours - 1)));
         at += run;
     }
 }
@@ -72,11 +74,21 @@ std::vector<uint8_t> MakePixels(Pattern pattern, int width, int height, int colo
     if (pixels.empty())
         return pixels;
     switch (pattern) {
-    case Pattern::Noise: FillNoise(pixels, colours, random); break;
-    case Pattern::Flat: FillFlat(pixels, width, height, colours, random); break;
-    case Pattern::Smooth: FillSmooth(pixels, width, height, colours, random); break;
-    case Pattern::Runs: FillRuns(pixels, colours, random); break;
-    case Pattern::Stripes: FillStripes(pixels, width, height, colours); break;
+    case Pattern::Noise:
+        FillNoise(pixels, colours, random);
+        break;
+    case Pattern::Flat:
+        FillFlat(pixels, width, height, colours, random);
+        break;
+    case Pattern::Smooth:
+        FillSmooth(pixels, width, height, colours, random);
+        break;
+    case Pattern::Runs:
+        FillRuns(pixels, colours, random);
+        break;
+    case Pattern::Stripes:
+        FillStripes(pixels, width, height, colours);
+        break;
     }
     return pixels;
 }
@@ -159,8 +171,8 @@ void AddSmallPictures(std::vector<CorpusEntry>& corpus, Random& random)
                 frame.Interlaced = variant % 2 == 1;
                 frame.Lzw.Policy = variant == 3 ? ClearPolicy::KeepFullTable : ClearPolicy::ClearWhenFull;
                 frame.SubBlockSize = variant == 2 ? random.Between(1, 254) : 255;
-                const std::string name = "small-m" + std::to_string(codeSize) + "-" + kPatternNames[p] + "-" +
-                                         std::to_string(variant);
+                const std::string name = "small-m" + std::to_string(codeSize) + "-" + kPatternNames[p] + "-"
+                    + std::to_string(variant);
                 corpus.push_back(SingleFrame(name, std::move(frame), colours, variant == 1, random));
             }
         }
@@ -207,8 +219,10 @@ void AddAnimations(std::vector<CorpusEntry>& corpus, Random& random)
         const int frames = random.Between(2, 5);
         for (int f = 0; f < frames; ++f) {
             const int codeSize = random.Between(2, 8);
-            const int width = random.Between(1, entry.ScreenWidth), height = random.Between(1, entry.ScreenHeight);
-            FrameSpec frame = MakeFrame(width, height, codeSize, 1 << codeSize, kPatterns[(n + f) % 5], random);
+            const int width = random.Between(1, entry.ScreenWidth),
+                      height = random.Between(1, entry.ScreenHeight);
+            FrameSpec frame =
+                MakeFrame(width, height, codeSize, 1 << codeSize, kPatterns[(n + f) % 5], random);
             frame.Left = random.Between(0, entry.ScreenWidth - width);
             frame.Top = random.Between(0, entry.ScreenHeight - height);
             frame.Interlaced = (n + f) % 2 == 1;

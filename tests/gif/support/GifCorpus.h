@@ -13,7 +13,7 @@ namespace giftest {
 // Small, fast, fully deterministic generator (splitmix64).
 class Random {
 public:
-    explicit Random(uint64_t seed) : state_(seed) {}
+    explicit Random(uint64_t seed) : state_(seed) { }
     uint64_t Next();
     // Uniform in [low, high].
     int Between(int low, int high) { return low + int(Next() % uint64_t(high - low + 1)); }

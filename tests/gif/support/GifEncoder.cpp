@@ -32,7 +32,7 @@ namespace {
 // string extended by index, or -1.
 class EncoderTable {
 public:
-    EncoderTable() : child_(4096 * 256, -1) {}
+    EncoderTable() : child_(4096 * 256, -1) { }
     int Find(int prefix, int index) const { return child_[size_t(prefix) * 256 + index]; }
     void Add(int prefix, int index, int code)
     {

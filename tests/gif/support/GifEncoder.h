@@ -45,14 +45,15 @@ struct LzwOptions {
 
 // What an encoding did, so that tests can tell which cases they reach.
 struct LzwStats {
-    size_t Codes = 0;           // all codes written
-    size_t Clears = 0;          // clear codes, the first one included
+    size_t Codes = 0;             // all codes written
+    size_t Clears = 0;            // clear codes, the first one included
     size_t CodesOnFullTable = 0;  // codes written while the table was full
 };
 
 // The packed LZW codes for the indexes (each below 2^MinimumCodeSize).
 Bytes LzwEncode(const uint8_t* indexes, size_t count, const LzwOptions& options, LzwStats* stats = nullptr);
-inline Bytes LzwEncode(const std::vector<uint8_t>& indexes, const LzwOptions& options, LzwStats* stats = nullptr)
+inline Bytes LzwEncode(const std::vector<uint8_t>& indexes, const LzwOptions& options,
+                       LzwStats* stats = nullptr)
 {
     return LzwEncode(indexes.data(), indexes.size(), options, stats);
 }
