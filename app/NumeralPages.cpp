@@ -1,5 +1,6 @@
 #include "NumeralPages.h"
 
+#include "CaptionLabel.h"
 #include "PaintBox.h"
 #include "UiFonts.h"
 #include "ValueCell.h"
@@ -43,10 +44,9 @@ QVBoxLayout* StackedLayout(QWidget* owner)
 
 QLabel* CaptionCell(const RowSpec& row)
 {
-    auto* label = new QLabel(QString::fromUtf8(row.caption));
+    auto* label = new CaptionLabel(QString::fromUtf8(row.caption), QSize(kCaptionWidth, kRowHeight));
     label->setObjectName(QStringLiteral("tp") + QLatin1String(row.cell));
     label->setFont(UiFont(13));
-    label->setFixedWidth(kCaptionWidth);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, QColor(0, 0, 128));
