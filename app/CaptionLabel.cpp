@@ -5,6 +5,12 @@ CaptionLabel::CaptionLabel(const QString& text, const QSize& size, QWidget* pare
     setFixedSize(size);
 }
 
-QSize CaptionLabel::sizeHint() const { return minimumSize(); }
+QSize CaptionLabel::sizeHint() const
+{
+    return minimumSize();
+}
 
-QSize CaptionLabel::minimumSizeHint() const { return minimumSize(); }
+QSize CaptionLabel::minimumSizeHint() const
+{
+    return minimumSize();
+}

@@ -44,7 +44,8 @@ QVBoxLayout* StackedLayout(QWidget* owner)
 
 QLabel* CaptionCell(const RowSpec& row, QWidget* rowPanel)
 {
-    auto* label = new CaptionLabel(QString::fromUtf8(row.caption), QSize(kCaptionWidth, kRowHeight), rowPanel);
+    auto* label =
+        new CaptionLabel(QString::fromUtf8(row.caption), QSize(kCaptionWidth, kRowHeight), rowPanel);
     label->setObjectName(QStringLiteral("tp") + QLatin1String(row.cell));
     label->setFont(UiFont(13));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

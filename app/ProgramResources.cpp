@@ -10,7 +10,7 @@ namespace {
 // Resources are stored as ":/<TYPE>/<NAME>"; the names of one type are
 // indexed when that type is first asked for, so looking up a font does not
 // walk the pictures.
-using NameIndex = QHash<QString, QString>;   // folded name -> path
+using NameIndex = QHash<QString, QString>;  // folded name -> path
 
 NameIndex IndexOfType(const QString& typePath)
 {

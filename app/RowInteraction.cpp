@@ -178,7 +178,8 @@ void RowInteraction::focusChanged(const QString& cell, bool in)
     }
     if (!in)
         return;
-    QWidget* caption = panelOf_.value(cell)->findChild<QWidget*>(QStringLiteral("tp") + cell, Qt::FindDirectChildrenOnly);
+    QWidget* caption =
+        panelOf_.value(cell)->findChild<QWidget*>(QStringLiteral("tp") + cell, Qt::FindDirectChildrenOnly);
     highlighted_ = caption;
     highlightedPalette_ = caption->palette();
     QPalette palette = highlightedPalette_;

@@ -101,10 +101,16 @@ void BM_PeakMemoryTallyraSession(benchmark::State& state) { PeakMemory(state, "t
 // One spawn per repetition, so the median is that of 60 spawns; the three
 // start-ups take turns in random order (see main), so a change in the
 // machine's load falls on all three alike.
-constexpr int kSpawns = 60;
-BENCHMARK(BM_StartupBareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(kSpawns)->ReportAggregatesOnly();
-BENCHMARK(BM_StartupLabelWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(kSpawns)->ReportAggregatesOnly();
-BENCHMARK(BM_StartupTallyra)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(kSpawns)->ReportAggregatesOnly();
+void OneSpawnPerRepetition(benchmark::internal::Benchmark* benchmark)
+{
+    constexpr int kSpawns = 60;
+    benchmark->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(kSpawns);
+    benchmark->ReportAggregatesOnly();
+}
+
+BENCHMARK(BM_StartupBareWindow)->Apply(OneSpawnPerRepetition);
+BENCHMARK(BM_StartupLabelWindow)->Apply(OneSpawnPerRepetition);
+BENCHMARK(BM_StartupTallyra)->Apply(OneSpawnPerRepetition);
 BENCHMARK(BM_PeakMemoryBareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_PeakMemoryTallyraSession)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
@@ -130,8 +136,9 @@ public:
         const double ours = medians_["BM_StartupTallyra"];
         const double baseline = medians_["BM_StartupBaseline"];
         if (baseline > 0)
-            std::printf("baseline probe: %.1f ms; bare window (ratio %.2f); window with one label (ratio %.2f)\n",
-                        baseline, bare > 0 ? baseline / bare : 0.0, label > 0 ? baseline / label : 0.0);
+            std::printf(
+                "baseline probe: %.1f ms; bare window (ratio %.2f); window with one label (ratio %.2f)\n",
+                baseline, bare > 0 ? baseline / bare : 0.0, label > 0 ? baseline / label : 0.0);
         if (bare > 0 && ours > 0)
             std::printf("start-up to first paint: %.1f ms; bare window %.1f ms (ratio %.2f); "
                         "window with one label %.1f ms (ratio %.2f)\n",
@@ -165,7 +172,7 @@ int main(int argc, char** argv)
     if (const char* baseline = std::getenv("STARTUP_PROBE_BASELINE"))
         benchmark::RegisterBenchmark("BM_StartupBaseline", [baseline](benchmark::State& state) {
             StartUp(state, "tallyra", baseline);
-        })->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(kSpawns)->ReportAggregatesOnly();
+        })->Apply(OneSpawnPerRepetition);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

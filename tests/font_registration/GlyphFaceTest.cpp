@@ -120,7 +120,8 @@ void GlyphFaceTest::systemMatchIsTheFontDatabasesChoice_data()
 {
     QTest::addColumn<QString>("family");
     // Aliases the font database does not list, and families it does.
-    for (const char* family : {"Symbol", "Helvetica", "Times New Roman", "Courier", "sans-serif", "DejaVu Sans"})
+    for (const char* family :
+         {"Symbol", "Helvetica", "Times New Roman", "Courier", "sans-serif", "DejaVu Sans"})
         QTest::newRow(family) << QString::fromLatin1(family);
 }
 
