@@ -3,7 +3,9 @@
 #include "CharacterMap.h"
 #include "Cp1252.h"
 #include "SfntReader.h"
+#include "SystemFontMatch.h"
 
+#include <QFontDatabase>
 #include <QHash>
 
 #include <cmath>
@@ -62,7 +64,10 @@ QHash<QString, QRawFont>& LoadedFaces()
 
 // A face of the font at some size: from the program's own data when the
 // program registered the family (its data has no bold or italic face, so
-// those are left to the font database), else looked up by name.
+// those are left to the font database), else looked up by name. A family
+// the font database does not list ("Symbol" is an alias) is first given the
+// font the system configuration matches to it, the font the database would
+// take first from the family's whole fallback list.
 QRawFont LoadFace(const QFont& font)
 {
     const QByteArray data = ProgramFonts().value(font.family().toCaseFolded());
@@ -70,6 +75,11 @@ QRawFont LoadFace(const QFont& font)
         return QRawFont(data, font.pixelSize(), QFont::PreferNoHinting);
     QFont resolved = font;
     resolved.setHintingPreference(QFont::PreferNoHinting);
+    if (!QFontDatabase::families().contains(font.family(), Qt::CaseInsensitive)) {
+        const QString matched = SystemFamilyFor(font.family());
+        if (!matched.isEmpty())
+            resolved.setFamily(matched);
+    }
     return QRawFont::fromFont(resolved);
 }
 

@@ -1,5 +1,6 @@
 #include "NumeralPages.h"
 
+#include "CaptionLabel.h"
 #include "PaintBox.h"
 #include "UiFonts.h"
 #include "ValueCell.h"
@@ -41,12 +42,12 @@ QVBoxLayout* StackedLayout(QWidget* owner)
     return layout;
 }
 
-QLabel* CaptionCell(const RowSpec& row)
+QLabel* CaptionCell(const RowSpec& row, QWidget* rowPanel)
 {
-    auto* label = new QLabel(QString::fromUtf8(row.caption));
+    auto* label =
+        new CaptionLabel(QString::fromUtf8(row.caption), QSize(kCaptionWidth, kRowHeight), rowPanel);
     label->setObjectName(QStringLiteral("tp") + QLatin1String(row.cell));
     label->setFont(UiFont(13));
-    label->setFixedWidth(kCaptionWidth);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, QColor(0, 0, 128));
@@ -61,18 +62,21 @@ NumeralPages::NumeralPages(QWidget* parent) : QTabWidget(parent)
 {
     setObjectName(QStringLiteral("PG1"));
     setFont(UiFont(11));
-    addTab(buildPage(TabPage::T1, QStringLiteral("T1")), QStringLiteral("Number signs 1"));
-    addTab(buildPage(TabPage::T2, QStringLiteral("T2")), QStringLiteral("Number signs 2"));
+    buildPage(TabPage::T1, QStringLiteral("T1"), QStringLiteral("Number signs 1"));
+    buildPage(TabPage::T2, QStringLiteral("T2"), QStringLiteral("Number signs 2"));
     setCurrentIndex(0);
 }
 
-QWidget* NumeralPages::buildPage(TabPage page, const QString& name)
+// Every widget is made in its place: a widget moved into another parent
+// hands its palette and font down its whole subtree again.
+void NumeralPages::buildPage(TabPage page, const QString& name, const QString& title)
 {
     QWidget* tab = WhitePanel(name);
+    addTab(tab, title);
     QVBoxLayout* layout = StackedLayout(tab);
     // The page control's border is four pixels on either side, whatever the
     // style draws of it; the page keeps the rest white.
-    auto* rows = new QWidget;
+    auto* rows = new QWidget(tab);
     rows->setFixedWidth(kPageWidth);
     auto* centring = new QHBoxLayout;
     centring->setContentsMargins(0, 0, 0, 0);
@@ -81,38 +85,37 @@ QWidget* NumeralPages::buildPage(TabPage page, const QString& name)
     layout = StackedLayout(rows);
     for (const RowSpec& row : RowsInDisplayOrder())
         if (row.page == page && row.column == RowColumn::FullWidth)
-            layout->addWidget(buildRow(row));
+            layout->addWidget(buildRow(row, rows));
     auto* columns = new QHBoxLayout;
     columns->setContentsMargins(0, 0, 0, 0);
     columns->setSpacing(0);
     const bool first = page == TabPage::T1;
-    columns->addWidget(buildColumn(page, RowColumn::Left, first ? "P2" : "P5"), 1);
-    QWidget* right = buildColumn(page, RowColumn::Right, first ? "P11" : "P32");
+    columns->addWidget(buildColumn(page, RowColumn::Left, first ? "P2" : "P5", rows), 1);
+    QWidget* right = buildColumn(page, RowColumn::Right, first ? "P11" : "P32", rows);
     right->setFixedWidth(kRightColumnWidth);
     columns->addWidget(right);
     layout->addLayout(columns, 1);
-    return tab;
 }
 
-QWidget* NumeralPages::buildColumn(TabPage page, RowColumn column, const QString& name)
+QWidget* NumeralPages::buildColumn(TabPage page, RowColumn column, const QString& name, QWidget* parent)
 {
-    QWidget* panel = WhitePanel(name);
+    QWidget* panel = WhitePanel(name, parent);
     QVBoxLayout* layout = StackedLayout(panel);
     for (const RowSpec& row : RowsInDisplayOrder())
         if (row.page == page && row.column == column)
-            layout->addWidget(buildRow(row));
+            layout->addWidget(buildRow(row, panel));
     layout->addStretch(1);
     return panel;
 }
 
-QWidget* NumeralPages::buildRow(const RowSpec& row)
+QWidget* NumeralPages::buildRow(const RowSpec& row, QWidget* parent)
 {
-    QWidget* panel = WhitePanel(QStringLiteral("sp") + QLatin1String(row.cell));
+    QWidget* panel = WhitePanel(QStringLiteral("sp") + QLatin1String(row.cell), parent);
     panel->setFixedHeight(kRowHeight);
     auto* layout = new QHBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(CaptionCell(row));
+    layout->addWidget(CaptionCell(row, panel));
     layout->addWidget(buildValue(row, panel), 1);
     if (row.kind == ValueKind::Label)
         romanLabel_->raise();  // over the white value area beneath it
@@ -128,13 +131,13 @@ QWidget* NumeralPages::buildValue(const RowSpec& row, QWidget* rowPanel)
     case ValueKind::Panel: {
         QFont font = UiFont(row.pixelHeight);
         font.setBold(row.bold);
-        auto* cell = new ValueCell(name, font);
+        auto* cell = new ValueCell(name, font, rowPanel);
         cell->setFixedSize(ValueCellSize(row.column));
         cells_.insert(name, cell);
         return cell;
     }
     case ValueKind::PaintBox: {
-        auto* box = new PaintBox(name);
+        auto* box = new PaintBox(name, rowPanel);
         box->setFixedSize(ValueCellSize(row.column));
         boxes_.insert(name, box);
         return box;
@@ -146,5 +149,5 @@ QWidget* NumeralPages::buildValue(const RowSpec& row, QWidget* rowPanel)
     romanLabel_->setObjectName(name);
     romanLabel_->setFont(UiFont(row.pixelHeight));
     romanLabel_->move(kRomanLabelPosition);
-    return WhitePanel(QString());
+    return WhitePanel(QString(), rowPanel);
 }

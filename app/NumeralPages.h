@@ -22,9 +22,9 @@ public:
     const QHash<QString, ValueCell*>& valueCells() const { return cells_; }
 
 private:
-    QWidget* buildPage(TabPage page, const QString& name);
-    QWidget* buildColumn(TabPage page, RowColumn column, const QString& name);
-    QWidget* buildRow(const RowSpec& row);
+    void buildPage(TabPage page, const QString& name, const QString& title);
+    QWidget* buildColumn(TabPage page, RowColumn column, const QString& name, QWidget* parent);
+    QWidget* buildRow(const RowSpec& row, QWidget* parent);
     QWidget* buildValue(const RowSpec& row, QWidget* rowPanel);
 
     QHash<QString, ValueCell*> cells_;

@@ -6,29 +6,52 @@
 
 namespace {
 
-QString LookupKey(const QString& type, const QString& name)
+// Qt's resource names are case-sensitive; these indexes fold them.
+// Resources are stored as ":/<TYPE>/<NAME>"; the names of one type are
+// indexed when that type is first asked for, so looking up a font does not
+// walk the pictures.
+using NameIndex = QHash<QString, QString>;  // folded name -> path
+
+NameIndex IndexOfType(const QString& typePath)
 {
-    return type.toLower() + u'/' + name.toLower();
+    NameIndex paths;
+    QDirIterator files(typePath, QDir::Files);
+    while (files.hasNext()) {
+        const QString path = files.next();
+        paths.insert(QFileInfo(path).fileName().toLower(), path);
+    }
+    return paths;
 }
 
-// Qt's resource names are case-sensitive; this index folds them. Resources
-// are stored as ":/<TYPE>/<NAME>".
-const QHash<QString, QString>& ResourceIndex()
+const NameIndex* TypeIndex(const QString& type)
 {
-    static const QHash<QString, QString> index = [] {
+    static QHash<QString, QString> typePaths = [] {
         QHash<QString, QString> paths;
         QDirIterator types(QStringLiteral(":/"), QDir::Dirs | QDir::NoDotAndDotDot);
         while (types.hasNext()) {
-            const QString type = types.next();
-            QDirIterator files(type, QDir::Files);
-            while (files.hasNext()) {
-                const QString path = files.next();
-                paths.insert(LookupKey(QFileInfo(type).fileName(), QFileInfo(path).fileName()), path);
-            }
+            const QString path = types.next();
+            paths.insert(QFileInfo(path).fileName().toLower(), path);
         }
         return paths;
     }();
-    return index;
+    static QHash<QString, NameIndex> indexes;
+    const QString folded = type.toLower();
+    const auto typePath = typePaths.constFind(folded);
+    if (typePath == typePaths.constEnd())
+        return nullptr;
+    auto index = indexes.find(folded);
+    if (index == indexes.end())
+        index = indexes.insert(folded, IndexOfType(typePath.value()));
+    return &index.value();
+}
+
+const QString* FindResource(const QString& type, const QString& name)
+{
+    const NameIndex* index = TypeIndex(type);
+    if (!index)
+        return nullptr;
+    const auto found = index->constFind(name.toLower());
+    return found == index->constEnd() ? nullptr : &found.value();
 }
 
 }  // namespace
@@ -39,13 +62,13 @@ ResourceNotFound::ResourceNotFound(const QString& name)
 
 QByteArray LoadProgramResource(const QString& type, const QString& name)
 {
-    const auto found = ResourceIndex().constFind(LookupKey(type, name));
-    if (found == ResourceIndex().constEnd())
+    const QString* path = FindResource(type, name);
+    if (!path)
         throw ResourceNotFound(name);
-    return QResource(found.value()).uncompressedData();
+    return QResource(*path).uncompressedData();
 }
 
 bool HasProgramResource(const QString& type, const QString& name)
 {
-    return ResourceIndex().contains(LookupKey(type, name));
+    return FindResource(type, name) != nullptr;
 }

@@ -37,6 +37,10 @@ QStringList RowsOnPageOf(const QString& cell)
 RowInteraction::RowInteraction(QWidget* pages, const RowTexts* texts, QObject* parent)
     : QObject(parent), pages_(pages), texts_(texts)
 {
+    // One walk over the pages finds every row panel ("sp" and the cell).
+    for (QWidget* widget : pages_->findChildren<QWidget*>())
+        if (widget->objectName().startsWith(QLatin1String("sp")))
+            panelOf_.insert(widget->objectName().mid(2), widget);
     for (const RowSpec& row : RowsInDisplayOrder())
         watchRow(row.cell);
     // The first row of each page is its stop in the Tab order.
@@ -49,7 +53,7 @@ RowInteraction::RowInteraction(QWidget* pages, const RowTexts* texts, QObject* p
 void RowInteraction::watchRow(const char* cell)
 {
     const QString name = QLatin1String(cell);
-    QWidget* panel = pages_->findChild<QWidget*>(QStringLiteral("sp") + name);
+    QWidget* panel = panelOf_.value(name);
     for (QWidget* part : panel->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         cellOf_.insert(part, name);
         part->installEventFilter(this);
@@ -62,7 +66,7 @@ void RowInteraction::watchRow(const char* cell)
 
 QWidget* RowInteraction::rowWidget(const QString& cell) const
 {
-    const QWidget* panel = pages_->findChild<QWidget*>(QStringLiteral("sp") + cell);
+    const QWidget* panel = panelOf_.value(cell);
     return panel ? panel->findChild<QWidget*>(cell, Qt::FindDirectChildrenOnly) : nullptr;
 }
 
@@ -95,7 +99,7 @@ void RowInteraction::copyAllRows() const
 // rather than in the value cell, so the panel is what is grabbed.
 QImage RowInteraction::rowPicture(const QString& cell) const
 {
-    QWidget* panel = pages_->findChild<QWidget*>(QStringLiteral("sp") + cell);
+    QWidget* panel = panelOf_.value(cell);
     const QWidget* caption = panel->findChild<QWidget*>(QStringLiteral("tp") + cell);
     return panel->grab(panel->rect().adjusted(caption->width(), 0, 0, 0)).toImage();
 }
@@ -183,7 +187,8 @@ void RowInteraction::focusChanged(const QString& cell, bool in)
     }
     if (!in)
         return;
-    QWidget* caption = pages_->findChild<QWidget*>(QStringLiteral("tp") + cell);
+    QWidget* caption =
+        panelOf_.value(cell)->findChild<QWidget*>(QStringLiteral("tp") + cell, Qt::FindDirectChildrenOnly);
     highlighted_ = caption;
     highlightedPalette_ = caption->palette();
     QPalette palette = highlightedPalette_;

@@ -48,6 +48,7 @@ private:
 
     QWidget* pages_;
     const RowTexts* texts_;
+    QHash<QString, QWidget*> panelOf_;       // a row's cell -> its row panel
     QHash<const QObject*, QString> cellOf_;  // every widget of a row -> the row's cell
     QPointer<QWidget> highlighted_;
     QPalette highlightedPalette_;

@@ -17,6 +17,7 @@
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 extern char** environ;
 
@@ -34,7 +35,7 @@ struct ProbeResult {
     long long peakKilobytes = -1;
 };
 
-ProbeResult RunProbe(const char* mode, const char* session = nullptr)
+ProbeResult RunProbe(const char* mode, const char* session = nullptr, const char* probe = STARTUP_PROBE)
 {
     ProbeResult result;
     int pipeFds[2];
@@ -44,11 +45,10 @@ ProbeResult RunProbe(const char* mode, const char* session = nullptr)
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
-    char* args[] = {const_cast<char*>(STARTUP_PROBE), const_cast<char*>(mode), const_cast<char*>(session),
-                    nullptr};
+    char* args[] = {const_cast<char*>(probe), const_cast<char*>(mode), const_cast<char*>(session), nullptr};
     pid_t pid = 0;
     const long long start = MonotonicNanoseconds();
-    const int spawned = posix_spawn(&pid, STARTUP_PROBE, &actions, nullptr, args, environ);
+    const int spawned = posix_spawn(&pid, probe, &actions, nullptr, args, environ);
     posix_spawn_file_actions_destroy(&actions);
     close(pipeFds[1]);
     char buffer[64] = {};
@@ -64,10 +64,10 @@ ProbeResult RunProbe(const char* mode, const char* session = nullptr)
     return result;
 }
 
-void StartUp(benchmark::State& state, const char* mode)
+void StartUp(benchmark::State& state, const char* mode, const char* probe = STARTUP_PROBE)
 {
     for (auto _ : state) {
-        const ProbeResult result = RunProbe(mode);
+        const ProbeResult result = RunProbe(mode, nullptr, probe);
         if (result.seconds < 0) {
             state.SkipWithError("the probe did not paint");
             return;
@@ -113,17 +113,19 @@ void BM_PeakMemoryTallyraSession(benchmark::State& state)
     PeakMemory(state, "tallyra", "session");
 }
 
-BENCHMARK(BM_StartupBareWindow)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(20)
-    ->Repetitions(3);
-BENCHMARK(BM_StartupLabelWindow)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(20)
-    ->Repetitions(3);
-BENCHMARK(BM_StartupTallyra)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(3);
+// One spawn per repetition, so the median is that of 60 spawns; the three
+// start-ups take turns in random order (see main), so a change in the
+// machine's load falls on all three alike.
+void OneSpawnPerRepetition(benchmark::internal::Benchmark* benchmark)
+{
+    constexpr int kSpawns = 60;
+    benchmark->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(kSpawns);
+    benchmark->ReportAggregatesOnly();
+}
+
+BENCHMARK(BM_StartupBareWindow)->Apply(OneSpawnPerRepetition);
+BENCHMARK(BM_StartupLabelWindow)->Apply(OneSpawnPerRepetition);
+BENCHMARK(BM_StartupTallyra)->Apply(OneSpawnPerRepetition);
 BENCHMARK(BM_PeakMemoryBareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_PeakMemoryTallyraSession)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
@@ -147,6 +149,11 @@ public:
         const double bare = medians_["BM_StartupBareWindow"];
         const double label = medians_["BM_StartupLabelWindow"];
         const double ours = medians_["BM_StartupTallyra"];
+        const double baseline = medians_["BM_StartupBaseline"];
+        if (baseline > 0)
+            std::printf(
+                "baseline probe: %.1f ms; bare window (ratio %.2f); window with one label (ratio %.2f)\n",
+                baseline, bare > 0 ? baseline / bare : 0.0, label > 0 ? baseline / label : 0.0);
         if (bare > 0 && ours > 0)
             std::printf("start-up to first paint: %.1f ms; bare window %.1f ms (ratio %.2f); "
                         "window with one label %.1f ms (ratio %.2f)\n",
@@ -170,7 +177,18 @@ private:
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    benchmark::Initialize(&argc, argv);
+    // Repetitions of the start-ups interleaved unless the command line says otherwise.
+    std::vector<char*> args(argv, argv + argc);
+    char interleave[] = "--benchmark_enable_random_interleaving=true";
+    args.insert(args.begin() + 1, interleave);
+    int count = static_cast<int>(args.size());
+    benchmark::Initialize(&count, args.data());
+    // Another build's probe (say, of the commit before a change), measured
+    // in the same run as BM_StartupBaseline: before and after side by side.
+    if (const char* baseline = std::getenv("STARTUP_PROBE_BASELINE"))
+        benchmark::RegisterBenchmark("BM_StartupBaseline", [baseline](benchmark::State& state) {
+            StartUp(state, "tallyra", baseline);
+        })->Apply(OneSpawnPerRepetition);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

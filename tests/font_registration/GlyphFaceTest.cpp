@@ -1,8 +1,10 @@
 #include "FontRegistry.h"
 #include "GlyphFace.h"
 #include "RowTable.h"
+#include "SystemFontMatch.h"
 #include "UiFonts.h"
 
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -54,6 +56,8 @@ private slots:
     void drawsAsTheFontDatabaseFace_data();
     void drawsAsTheFontDatabaseFace();
     void releasedFamiliesAreNotDrawnFromProgramData();
+    void systemMatchIsTheFontDatabasesChoice_data();
+    void systemMatchIsTheFontDatabasesChoice();
 
 private:
     FontRegistry registry_;
@@ -111,6 +115,27 @@ void GlyphFaceTest::releasedFamiliesAreNotDrawnFromProgramData()
         const std::shared_ptr<const GlyphFace> face = GlyphFace::forFont(RowFont(family, 27, false));
         QVERIFY2(face->resolvedFamily().compare(QLatin1String(family), Qt::CaseInsensitive) != 0, family);
     }
+}
+
+void GlyphFaceTest::systemMatchIsTheFontDatabasesChoice_data()
+{
+    QTest::addColumn<QString>("family");
+    // Aliases the font database does not list, and families it does.
+    for (const char* family :
+         {"Symbol", "Helvetica", "Times New Roman", "Courier", "sans-serif", "DejaVu Sans"})
+        QTest::newRow(family) << QString::fromLatin1(family);
+}
+
+// One match of the system configuration picks the font that the font
+// database takes first from the family's whole fallback list.
+void GlyphFaceTest::systemMatchIsTheFontDatabasesChoice()
+{
+    QFETCH(QString, family);
+    QFont font(family);
+    font.setPixelSize(19);
+    // The database names a family that several foundries supply "Family [Foundry]".
+    const QString chosen = QFontInfo(font).family().section(QLatin1String(" ["), 0, 0);
+    QCOMPARE(SystemFamilyFor(family).toCaseFolded(), chosen.toCaseFolded());
 }
 
 QTEST_MAIN(GlyphFaceTest)

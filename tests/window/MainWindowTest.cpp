@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 #include "NumeralPages.h"
 #include "PaintBox.h"
+#include "RowTable.h"
 #include "SpinButton.h"
 #include "UiFonts.h"
 #include "ValueCell.h"
@@ -49,6 +50,8 @@ private slots:
     void spinKeys();
     void escapeCloses();
     void captionCellsAndPages();
+    void everyCaptionFitsItsCell_data();
+    void everyCaptionFitsItsCell();
 
 private:
     void type(const QString& text) { window_->numberField()->setText(text); }
@@ -297,6 +300,27 @@ void MainWindowTest::captionCellsAndPages()
     QCOMPARE(window_->valueCell("P37")->width(), 1004);
     QCOMPARE(window_->valueCell("P6")->height(), 38);
     QCOMPARE(window_->romanLabel()->pos(), QPoint(112, 0));
+}
+
+void MainWindowTest::everyCaptionFitsItsCell_data()
+{
+    QTest::addColumn<QString>("cell");
+    for (const RowSpec& row : RowsInDisplayOrder())
+        QTest::newRow(row.caption) << QString::fromLatin1(row.cell);
+}
+
+// The caption cells are laid out without measuring their text, so each
+// caption must fit the fixed cell whatever the font answering for Verdana.
+void MainWindowTest::everyCaptionFitsItsCell()
+{
+    QFETCH(QString, cell);
+    const auto* caption = window_->findChild<QLabel*>(QStringLiteral("tp") + cell);
+    QVERIFY(caption);
+    QCOMPARE(caption->size(), QSize(kCaptionWidth, kRowHeight));
+    QCOMPARE(caption->sizeHint(), caption->size());
+    const QRect needed = caption->fontMetrics().boundingRect(caption->text());
+    QVERIFY2(needed.width() <= caption->contentsRect().width(), qPrintable(caption->text()));
+    QVERIFY(needed.height() <= caption->contentsRect().height());
 }
 
 QTEST_MAIN(MainWindowTest)
