@@ -27,10 +27,10 @@ void Print(std::FILE* stream, const std::string& line)
     std::fputc('\n', stream);
 }
 
-std::string LineOf(const RowSpec& spec, int n, const std::string& t, bool withReading)
+std::string LineOf(const RowSpec& shown, int n, const std::string& t, bool withReading)
 {
-    const rowtext::RowText row = rowtext::TextOf(spec.cell, n, t);
-    std::string line = std::string(spec.caption) + '\t' + rowtext::KindName(row.kind) + '\t' + row.text;
+    const rowtext::RowText row = rowtext::TextOf(shown.cell, n, t);
+    std::string line = std::string(shown.caption) + '\t' + rowtext::KindName(row.kind) + '\t' + row.text;
     if (withReading)
         line += '\t' + row.reading;
     return line;
@@ -61,10 +61,10 @@ int PrintRows(const Options& options)
     }
     const std::string t = options.text.toLatin1().toStdString();
     bool found = false;
-    for (const RowSpec& spec : RowsInDisplayOrder()) {
-        if (!options.row.isEmpty() && options.row != QString::fromUtf8(spec.caption))
+    for (const RowSpec& shown : RowsInDisplayOrder()) {
+        if (!options.row.isEmpty() && options.row != QString::fromUtf8(shown.caption))
             continue;
-        Print(stdout, LineOf(spec, *number, t, options.reading));
+        Print(stdout, LineOf(shown, *number, t, options.reading));
         found = true;
     }
     if (!found) {
