@@ -14,6 +14,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 "$source/tools/build-program.sh" "$work/program" --fresh "${hidden[@]}" "$@" \
   || fail "the program does not build without the test packages"
 [ -x "$work/program/app/tallyra" ] || fail "no program after the build"
+[ -x "$work/program/app/tallyra-text" ] || fail "no tallyra-text after the build"
 
 # Expects the configure of the tests with PACKAGE hidden to stop, naming DEBIAN_PACKAGE.
 expect_refusal() {
