@@ -262,20 +262,32 @@ void MainWindow::PaintBox11Paint()
 // the way is the Maya pictures'.
 void MainWindow::fillTextRows(int n)
 {
-    for (const RowSpec* step : RowsInRefreshOrder()) {
-        if (step->kind == ValueKind::PaintBox) {
+    for (const RefreshStep& step : refreshSteps()) {
+        if (step.row == nullptr) {
             composeMaya(n);
             continue;
         }
-        const TextRow& row = *FindTextRow(step->cell);
         std::string text;
-        if (row.input == RowInput::Text) {
+        if (step.row->input == RowInput::Text) {
             text = numberText().toLatin1().toStdString();
             if (text.empty())
                 continue;
         }
-        valueCell(QLatin1String(row.cell))->setCaption(QByteArray::fromStdString(row.build(n, text)));
+        step.cell->setCaption(QByteArray::fromStdString(step.row->build(n, text)));
     }
+}
+
+const std::vector<MainWindow::RefreshStep>& MainWindow::refreshSteps()
+{
+    if (refreshSteps_.empty()) {
+        for (const RowSpec* entry : RowsInRefreshOrder()) {
+            if (entry->kind == ValueKind::PaintBox)
+                refreshSteps_.push_back({nullptr, nullptr});
+            else
+                refreshSteps_.push_back({FindTextRow(entry->cell), valueCell(QLatin1String(entry->cell))});
+        }
+    }
+    return refreshSteps_;
 }
 
 // The guard of the Korean, Hieratic and Assyrian handlers: nothing is drawn

@@ -7,6 +7,7 @@
 
 #include <exception>
 #include <functional>
+#include <vector>
 
 class BottomBar;
 class NumeralPages;
@@ -16,6 +17,7 @@ class QLabel;
 class QLineEdit;
 class RowTexts;
 class ValueCell;
+struct TextRow;
 
 // The program's one window: two tab pages of numeral rows above the bar
 // with the number field. Every behaviour is one of its handlers, run inside
@@ -73,6 +75,13 @@ private:
     void stepNumber(int delta);
     QString numberText() const;
     void fillTextRows(int n);
+    // The text rows in the refresh's order, each with its builder and its
+    // cell; a step without a row is the Maya pictures' place.
+    struct RefreshStep {
+        const TextRow* row;
+        ValueCell* cell;
+    };
+    const std::vector<RefreshStep>& refreshSteps();
     bool pictureGuard(bool reportsRange, int& number);
     void composeMaya(int number);
 
@@ -88,4 +97,5 @@ private:
     int handlerDepth_ = 0;
     int romanUpdates_ = 0;
     std::exception_ptr pendingError_;
+    std::vector<RefreshStep> refreshSteps_;
 };
