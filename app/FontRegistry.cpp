@@ -1,30 +1,11 @@
 #include "FontRegistry.h"
 
 #include "GlyphFace.h"
+#include "InstalledFonts.h"
 #include "ProgramResources.h"
 
 #include <QFontDatabase>
 #include <QSet>
-
-namespace {
-
-// Family names as the font database lists them: a family that several
-// foundries supply comes as "Family [Foundry]".
-QString WithoutFoundry(const QString& family)
-{
-    const qsizetype bracket = family.indexOf(QLatin1String(" ["));
-    return (bracket > 0 && family.endsWith(u']')) ? family.left(bracket) : family;
-}
-
-QSet<QString> InstalledFamiliesFolded()
-{
-    QSet<QString> families;
-    for (const QString& family : QFontDatabase::families())
-        families.insert(WithoutFoundry(family).toCaseFolded());
-    return families;
-}
-
-}  // namespace
 
 const std::array<const char*, FontRegistry::kFamilyCount>& FontRegistry::Families()
 {

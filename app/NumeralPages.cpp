@@ -129,7 +129,7 @@ QWidget* NumeralPages::buildValue(const RowSpec& row, QWidget* rowPanel)
     const QString name = QString::fromLatin1(row.cell);
     switch (row.kind) {
     case ValueKind::Panel: {
-        QFont font = UiFont(row.pixelHeight);
+        QFont font = VerdanaFont(row.pixelHeight);
         font.setBold(row.bold);
         auto* cell = new ValueCell(name, font, rowPanel);
         cell->setFixedSize(ValueCellSize(row.column));
