@@ -2,9 +2,9 @@
 
 #include "GlyphFace.h"
 #include "InstalledFonts.h"
+#include "PrivateFonts.h"
 #include "ProgramResources.h"
 
-#include <QFontDatabase>
 #include <QSet>
 
 const std::array<const char*, FontRegistry::kFamilyCount>& FontRegistry::Families()
@@ -33,11 +33,8 @@ void FontRegistry::registerMissingFamilies()
 bool FontRegistry::LoadFontResource(const QString& name, int index)
 {
     const QByteArray data = LoadProgramResource(QStringLiteral("RT_RCDATA"), name);
-    // The font database keeps its own copy of the bytes.
-    const QByteArray copy(data.constData(), data.size());
-    entries_[index - 1].handle = QFontDatabase::addApplicationFontFromData(copy);
-    if (entries_[index - 1].handle >= 0)
-        GlyphFace::addProgramFont(QLatin1String(Families()[index - 1]), copy);
+    // The registry keeps its own copy of the bytes.
+    entries_[index - 1].handle = PrivateFonts::add(data);
     GlyphFace::forgetCachedFaces();
     return true;
 }
@@ -45,12 +42,10 @@ bool FontRegistry::LoadFontResource(const QString& name, int index)
 // A refused registration has nothing to release.
 void FontRegistry::releaseRegistrations()
 {
-    for (int index = 0; index < kFamilyCount; ++index) {
-        Entry& entry = entries_[index];
-        if (entry.registered && entry.handle >= 0) {
-            QFontDatabase::removeApplicationFont(entry.handle);
-            GlyphFace::removeProgramFont(QLatin1String(Families()[index]));
-        }
+    for (Entry& entry : entries_) {
+        if (entry.registered && entry.handle != 0)
+            PrivateFonts::remove(entry.handle);
         entry = Entry{};
     }
+    GlyphFace::forgetCachedFaces();
 }

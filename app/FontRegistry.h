@@ -6,12 +6,13 @@
 
 // The four glyph font families the program carries as resources. At
 // activation each family the system does not have is registered for this
-// process alone; at close exactly those registrations are released.
+// process alone (PrivateFonts); at close exactly those registrations are
+// released.
 class FontRegistry {
 public:
     struct Entry {
         bool registered = false;  // this run registered the family (or tried to)
-        int handle = -1;          // the registration; -1 when it was refused
+        int handle = 0;           // the registration; 0 when it was refused
     };
 
     static constexpr int kFamilyCount = 4;

@@ -3,10 +3,12 @@
 #include "CharacterMap.h"
 #include "Cp1252.h"
 #include "SfntReader.h"
+#include "InstalledFonts.h"
+#include "PrivateFonts.h"
 #include "SystemFontMatch.h"
 
-#include <QFontDatabase>
-#include <QHash>
+#include <QFontInfo>
+#include <QPainter>
 
 #include <cmath>
 
@@ -48,55 +50,38 @@ QHash<QString, std::shared_ptr<const GlyphFace>>& FaceCache()
     return cache;
 }
 
-// Font data of the families the program registered, by case-folded family.
-QHash<QString, QByteArray>& ProgramFonts()
+// One open face per font file, shared by all sizes and weights drawn from it.
+QHash<QString, std::shared_ptr<const FreeTypeFace>>& OpenFaces()
 {
-    static QHash<QString, QByteArray> fonts;
-    return fonts;
-}
-
-// One loaded face per family, weight and slant; the sizes are copies of it.
-QHash<QString, QRawFont>& LoadedFaces()
-{
-    static QHash<QString, QRawFont> faces;
+    static QHash<QString, std::shared_ptr<const FreeTypeFace>> faces;
     return faces;
 }
 
-// A face of the font at some size: from the program's own data when the
-// program registered the family (its data has no bold or italic face, so
-// those are left to the font database), else looked up by name. A family
-// the font database does not list ("Symbol" is an alias) is first given the
-// font the system configuration matches to it, the font the database would
-// take first from the family's whole fallback list.
-QRawFont LoadFace(const QFont& font)
+template <typename Open>
+std::shared_ptr<const FreeTypeFace> SharedFace(const QString& key, Open open)
 {
-    const QByteArray data = ProgramFonts().value(font.family().toCaseFolded());
-    if (!data.isEmpty() && font.weight() <= QFont::Normal && font.style() == QFont::StyleNormal)
-        return QRawFont(data, font.pixelSize(), QFont::PreferNoHinting);
-    QFont resolved = font;
-    resolved.setHintingPreference(QFont::PreferNoHinting);
-    if (!QFontDatabase::families().contains(font.family(), Qt::CaseInsensitive)) {
-        const QString matched = SystemFamilyFor(font.family());
-        if (!matched.isEmpty())
-            resolved.setFamily(matched);
-    }
-    return QRawFont::fromFont(resolved);
+    std::shared_ptr<const FreeTypeFace>& face = OpenFaces()[key];
+    if (!face)
+        face = open();
+    return face;
 }
 
-// Every distinct font costs the font database a match; a new size of a face
-// already loaded costs none.
-QRawFont RawFontFor(const QFont& font)
+// The name to ask the system for: a family that is not installed is asked
+// for by the first installed family the program substitutes for it
+// ("Verdana" by its stand-in), as the font database would.
+QString InstalledNameFor(const QString& family)
 {
-    if (font.pixelSize() <= 0)
-        return LoadFace(font);
-    const QString key =
-        QStringLiteral("%1/%2/%3").arg(font.family().toCaseFolded()).arg(font.weight()).arg(font.style());
-    QRawFont& face = LoadedFaces()[key];
-    if (!face.isValid())
-        face = LoadFace(font);
-    QRawFont sized = face;
-    sized.setPixelSize(font.pixelSize());
-    return sized;
+    if (IsFamilyInstalled(family))
+        return family;
+    for (const QString& substitute : QFont::substitutes(family))
+        if (IsFamilyInstalled(substitute))
+            return substitute;
+    return family;
+}
+
+int PixelSizeOf(const QFont& font)
+{
+    return font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
 }
 
 }  // namespace
@@ -112,31 +97,18 @@ std::shared_ptr<const GlyphFace> GlyphFace::forFont(const QFont& font)
 void GlyphFace::forgetCachedFaces()
 {
     FaceCache().clear();
-    LoadedFaces().clear();
+    OpenFaces().clear();
 }
 
-void GlyphFace::addProgramFont(const QString& family, const QByteArray& data)
+GlyphFace::GlyphFace(const QFont& font) : pixelSize_(PixelSizeOf(font))
 {
-    ProgramFonts().insert(family.toCaseFolded(), data);
-    forgetCachedFaces();
-}
-
-void GlyphFace::removeProgramFont(const QString& family)
-{
-    ProgramFonts().remove(family.toCaseFolded());
-    forgetCachedFaces();
-}
-
-GlyphFace::GlyphFace(const QFont& font)
-{
-    rawFont_ = RawFontFor(font);
+    const bool bold = font.weight() >= QFont::Bold;
+    open(font.family(), bold);
     if (IsSymbolFamily(font.family())) {
-        letterSpacing_ = std::round(rawFont_.pixelSize() * kSymbolLetterSpacing);
-        const CharacterMap map(rawFont_.fontTable("cmap"));
-        if (!map.hasSymbolSubtable() && !IsSymbolEncodedClone(rawFont_.familyName())) {
-            QFont standIn = font;
-            standIn.setFamily(QStringLiteral("DejaVu Sans"));
-            rawFont_ = RawFontFor(standIn);
+        letterSpacing_ = std::round(pixelSize_ * kSymbolLetterSpacing);
+        const CharacterMap map(face_->table("cmap"));
+        if (!map.hasSymbolSubtable() && !IsSymbolEncodedClone(family_)) {
+            open(QStringLiteral("DejaVu Sans"), bold);
             symbolStandIn_ = true;
         }
     }
@@ -144,9 +116,30 @@ GlyphFace::GlyphFace(const QFont& font)
     readVerticalMetrics();
 }
 
+// A family this process registered is drawn from the registered bytes;
+// any other from the installed font the system configuration gives first
+// for it. A bold font whose face is not bold is emboldened, as the font
+// database does.
+void GlyphFace::open(const QString& family, bool bold)
+{
+    const QByteArray fontFile = PrivateFonts::fileFor(family);
+    if (!fontFile.isEmpty()) {
+        face_ = SharedFace(QStringLiteral("private:") + family.toCaseFolded(),
+                           [&fontFile] { return FreeTypeFace::fromData(fontFile); });
+        family_ = face_->familyName();
+    } else {
+        const SystemFont installed = SystemFontFor(InstalledNameFor(family), bold);
+        face_ = SharedFace(QStringLiteral("%1#%2").arg(installed.path).arg(installed.index),
+                           [&installed] { return FreeTypeFace::fromFile(installed.path, installed.index); });
+        family_ = installed.family;
+    }
+    embolden_ = bold && !face_->isBold();
+    rawFont_ = QRawFont();
+}
+
 void GlyphFace::mapBytes()
 {
-    const CharacterMap map(rawFont_.fontTable("cmap"));
+    const CharacterMap map(face_->table("cmap"));
     for (int b = 0; b < 256; ++b) {
         const auto byte = static_cast<unsigned char>(b);
         std::uint32_t glyph = map.glyphForSymbolByte(byte);
@@ -159,21 +152,20 @@ void GlyphFace::mapBytes()
 
 // Advance widths straight from the font's horizontal metrics, in design
 // units scaled to the pixel size: the same on every machine, and without
-// loading a single glyph.
+// loading a single glyph. (A font without those tables is asked glyph by
+// glyph.)
 void GlyphFace::readAdvances()
 {
-    const SfntReader hhea(rawFont_.fontTable("hhea"));
-    const SfntReader hmtx(rawFont_.fontTable("hmtx"));
-    const SfntReader head(rawFont_.fontTable("head"));
+    const SfntReader hhea(face_->table("hhea"));
+    const SfntReader hmtx(face_->table("hmtx"));
+    const SfntReader head(face_->table("head"));
     const int metrics = hhea.u16(34);
     if (metrics == 0 || hmtx.size() < metrics * 4 || head.size() < 20) {
-        QList<quint32> indexes(glyphs_.begin(), glyphs_.end());
-        const QList<QPointF> advances = rawFont_.advancesForGlyphIndexes(indexes, QRawFont::UseDesignMetrics);
-        for (int b = 0; b < 256 && b < advances.size(); ++b)
-            advances_[b] = advances[b].x();
+        for (int b = 0; b < 256; ++b)
+            advances_[b] = face_->advance(glyphs_[b], pixelSize_);
         return;
     }
-    const qreal scale = rawFont_.pixelSize() / qMax(1, int(head.u16(18)));
+    const qreal scale = qreal(pixelSize_) / qMax(1, int(head.u16(18)));
     for (int b = 0; b < 256; ++b) {
         const int entry = std::min<int>(static_cast<int>(glyphs_[b]), metrics - 1);
         advances_[b] = hmtx.u16(entry * 4) * scale;
@@ -184,44 +176,101 @@ void GlyphFace::readAdvances()
 // the pixel size and rounded; the same for every platform and setting.
 void GlyphFace::readVerticalMetrics()
 {
-    const SfntReader hhea(rawFont_.fontTable("hhea"));
-    const SfntReader head(rawFont_.fontTable("head"));
+    const SfntReader hhea(face_->table("hhea"));
+    const SfntReader head(face_->table("head"));
     if (hhea.size() < 8 || head.size() < 20) {
-        ascent_ = qRound(rawFont_.ascent());
-        descent_ = qRound(rawFont_.descent());
+        ascent_ = face_->ascent(pixelSize_);
+        descent_ = face_->descent(pixelSize_);
         return;
     }
     const int unitsPerEm = head.u16(18);
     const int ascender = hhea.s16(4);
     const int descender = hhea.s16(6);
-    const qreal scale = rawFont_.pixelSize() / (unitsPerEm ? unitsPerEm : 1000);
+    const qreal scale = qreal(pixelSize_) / (unitsPerEm ? unitsPerEm : 1000);
     ascent_ = qRound(ascender * scale);
     descent_ = qRound(std::abs(descender) * scale);
+}
+
+std::vector<GlyphFace::PlacedGlyph> GlyphFace::place(const QByteArray& glyphs, qreal width) const
+{
+    std::vector<PlacedGlyph> placed;
+    placed.reserve(glyphs.size());
+    qreal x = 0;
+    for (char c : glyphs) {
+        if (x > width)
+            break;
+        const auto byte = static_cast<unsigned char>(c);
+        placed.push_back({glyphs_[byte], std::round(x)});
+        x += advances_[byte] + letterSpacing_;
+    }
+    return placed;
+}
+
+const GlyphImage& GlyphFace::drawn(std::uint32_t glyph, qreal scale, QRgb colour) const
+{
+    const DrawnKey key{glyph, qRound64(scale * 4096), colour};
+    auto found = drawn_.find(key);
+    if (found == drawn_.end()) {
+        GlyphImage image = face_->render(glyph, pixelSize_, scale, embolden_, colour);
+        image.image.setDevicePixelRatio(scale);
+        found = drawn_.insert(key, image);
+    }
+    return *found;
+}
+
+// Where the painter only scales (a screen at 150 % or 200 %), each glyph is
+// rendered at the device's scale and put on whole device pixels, as the
+// toolkit puts the glyphs it draws; under any other transformation the
+// glyphs are drawn at the font's size and transformed with the painting.
+void GlyphFace::draw(QPainter& painter, QPointF origin, const QByteArray& glyphs, qreal width) const
+{
+    const QTransform toDevice = painter.deviceTransform();
+    const bool scalesOnly = toDevice.type() <= QTransform::TxScale && toDevice.m11() > 0
+        && qFuzzyCompare(toDevice.m11(), toDevice.m22());
+    const qreal scale = scalesOnly ? toDevice.m11() : 1;
+    const QTransform fromDevice = toDevice.inverted();
+    const QRgb colour = painter.pen().color().rgba();
+    for (const PlacedGlyph& placed : place(glyphs, width)) {
+        const GlyphImage& image = drawn(placed.glyph, scale, colour);
+        if (image.image.isNull())
+            continue;
+        const QPointF pen = origin + QPointF(placed.x, 0);
+        if (!scalesOnly) {
+            painter.drawImage(pen + image.offset, image.image);
+            continue;
+        }
+        const QPointF onDevice = toDevice.map(pen);
+        const QPoint topLeft = QPoint(qFloor(onDevice.x()), qRound(onDevice.y())) + image.offset;
+        painter.drawImage(fromDevice.map(QPointF(topLeft)), image.image);
+    }
+}
+
+int GlyphFace::baselineIn(int cellHeight) const
+{
+    return FloorHalf(cellHeight - (ascent_ + descent_)) + ascent_;
+}
+
+const QRawFont& GlyphFace::rawFont() const
+{
+    if (!rawFont_.isValid()) {
+        rawFont_ = face_->filePath().isEmpty()
+            ? QRawFont(face_->fontData(), pixelSize_, QFont::PreferNoHinting)
+            : QRawFont(face_->filePath(), pixelSize_, QFont::PreferNoHinting);
+    }
+    return rawFont_;
 }
 
 QGlyphRun GlyphFace::layOut(const QByteArray& glyphs, qreal width) const
 {
     QList<quint32> indexes;
     QList<QPointF> positions;
-    indexes.reserve(glyphs.size());
-    positions.reserve(glyphs.size());
-    qreal x = 0;
-    for (char c : glyphs) {
-        if (x > width)
-            break;
-        const auto byte = static_cast<unsigned char>(c);
-        indexes.append(glyphs_[byte]);
-        positions.append(QPointF(std::round(x), 0));
-        x += advances_[byte] + letterSpacing_;
+    for (const PlacedGlyph& placed : place(glyphs, width)) {
+        indexes.append(placed.glyph);
+        positions.append(QPointF(placed.x, 0));
     }
     QGlyphRun run;
-    run.setRawFont(rawFont_);
+    run.setRawFont(rawFont());
     run.setGlyphIndexes(indexes);
     run.setPositions(positions);
     return run;
-}
-
-int GlyphFace::baselineIn(int cellHeight) const
-{
-    return FloorHalf(cellHeight - (ascent_ + descent_)) + ascent_;
 }

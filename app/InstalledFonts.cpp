@@ -12,13 +12,21 @@ QString WithoutFoundry(const QString& family)
     return (bracket > 0 && family.endsWith(u']')) ? family.left(bracket) : family;
 }
 
-}  // namespace
-
-QSet<QString> InstalledFamiliesFolded()
+QSet<QString> ReadInstalledFamilies()
 {
     QSet<QString> families;
     for (const QString& family : QFontDatabase::families())
         families.insert(WithoutFoundry(family).toCaseFolded());
+    return families;
+}
+
+}  // namespace
+
+// The installed fonts do not change while the program runs: the list is
+// read once, on first use.
+const QSet<QString>& InstalledFamiliesFolded()
+{
+    static const QSet<QString> families = ReadInstalledFamilies();
     return families;
 }
 

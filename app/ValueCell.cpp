@@ -54,5 +54,5 @@ void ValueCell::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawGlyphRun(QPointF(0, face().baselineIn(height())), face().layOut(caption_, width()));
+    face().draw(painter, QPointF(0, face().baselineIn(height())), caption_, width());
 }
