@@ -5,9 +5,7 @@
 #include <climits>
 #include <vector>
 
-#include <QBuffer>
-#include <QImageReader>
-
+#include "gif/DIBReader.h"
 #include "gif/DIBWriter.h"
 #include "gif/DecodeFrameData.h"
 #include "gif/GIFException.h"
@@ -119,18 +117,6 @@ QImage ComposeOnScreen(const TGIFImage& image, const TGIFSubImage& first)
     return bitmap;
 }
 
-// Qt's own BMP reader, named outright: left to guess, Qt would load every
-// image format plug-in to ask whether it reads BMP.
-QImage ReadBmp(const std::vector<uint8_t>& file)
-{
-    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(file.data()),
-                                               static_cast<qsizetype>(file.size()));
-    QBuffer buffer(&bytes);
-    QImageReader reader(&buffer, "BMP");
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
-}
-
 }  // namespace
 
 QImage BuildFrameBitmap(const TGIFSubImage& frame)
@@ -148,7 +134,7 @@ QImage BuildFrameBitmap(const TGIFSubImage& frame)
             image->Progress(TGIFProgressStage::Running, percent, messages::Rendering);
         };
     const std::vector<uint8_t> file = writer.WriteBMP(progress);
-    QImage bitmap = ReadBmp(file);
+    QImage bitmap = ReadBMP(file);
     if (bitmap.isNull())
         throw BitmapMemoryError(messages::DIBAllocationFailed);
     image->Progress(TGIFProgressStage::Ending, 100, messages::Rendering);

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "GifTestHelpers.h"
+#include "gif/DIBReader.h"
 #include "gif/DIBWriter.h"
 #include "gif/GIFBitmap.h"
 
@@ -75,6 +76,9 @@ private slots:
     void bitmapIsBuiltOnceAndOutlivesTheImage();
     void fullPaletteWithoutWhiteUsesNearest();
     void dibHeadersAreThoseOfAn8BitBmp();
+    void writtenBmpReadsAsQtReadsIt_data();
+    void writtenBmpReadsAsQtReadsIt();
+    void otherBmpGoesToQtsReader();
     void renderingProgressIsReported();
     void writingAPpmIsOneCall();
 };
@@ -286,6 +290,58 @@ void GifBitmapTest::fullPaletteWithoutWhiteUsesNearest()
     QCOMPARE(bitmap.pixel(2, 0), qRgb(127, 127, 127));
     QCOMPARE(bitmap.pixel(0, 0), qRgb(0, 0, 0));
     QCOMPARE(bitmap.pixel(1, 0), qRgb(1, 1, 1));
+}
+
+void GifBitmapTest::writtenBmpReadsAsQtReadsIt_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("colours");
+    QTest::newRow("one pixel, one colour") << 1 << 1 << 1;
+    QTest::newRow("rows padded by 1") << 3 << 2 << 4;
+    QTest::newRow("rows padded by 2") << 6 << 5 << 16;
+    QTest::newRow("rows without padding, full palette") << 8 << 7 << 256;
+    QTest::newRow("a picture of the catalogue's size") << 41 << 38 << 200;
+}
+
+// The program reads what its writer wrote without Qt's reader; it must get
+// the very image Qt's reader makes of the same file: size, format, colour
+// table and every index, rows the right way up.
+void GifBitmapTest::writtenBmpReadsAsQtReadsIt()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(int, colours);
+    std::vector<uint8_t> pixels(size_t(width * height));
+    for (size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = uint8_t((i * 7 + i / size_t(width)) % size_t(colours));
+    gif::TGIFPalette palette;
+    for (int i = 0; i < colours; ++i)
+        palette.push_back({uint8_t(i), uint8_t(255 - i), uint8_t(i * 3)});
+    const std::vector<uint8_t> bmp = gif::TDIBWriter(pixels.data(), width, height, palette).WriteBMP();
+    QImage byQt;
+    QVERIFY(byQt.loadFromData(bmp.data(), int(bmp.size()), "BMP"));
+    const QImage ours = gif::ReadBMP(bmp);
+    QCOMPARE(ours.format(), byQt.format());
+    QCOMPARE(ours.colorTable(), byQt.colorTable());
+    QCOMPARE(ours, byQt);
+    QCOMPARE(ours.pixelIndex(0, 0), int(pixels[0]));
+    QCOMPARE(ours.pixelIndex(width - 1, height - 1), int(pixels.back()));
+}
+
+void GifBitmapTest::otherBmpGoesToQtsReader()
+{
+    QImage picture(5, 3, QImage::Format_RGB32);
+    picture.fill(qRgb(10, 20, 30));
+    picture.setPixel(4, 2, qRgb(200, 100, 50));
+    QByteArray file;
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(picture.save(&buffer, "BMP"));  // 24 bits per pixel
+    const QImage read = gif::ReadBMP(std::vector<uint8_t>(file.begin(), file.end()));
+    QCOMPARE(read.size(), picture.size());
+    QCOMPARE(read.pixel(4, 2), qRgb(200, 100, 50));
+    QVERIFY(gif::ReadBMP(std::vector<uint8_t>{'B', 'M', 0}).isNull());
 }
 
 void GifBitmapTest::dibHeadersAreThoseOfAn8BitBmp()
