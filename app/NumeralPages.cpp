@@ -18,19 +18,24 @@ QSize ValueCellSize(RowColumn column)
     return QSize(ValueCellWidth(column), kRowHeight);
 }
 
-void MakeWhite(QWidget* widget)
+// A tab page is white; everything on it inherits the white and is drawn
+// on the page's own fill (a panel filling its background again would only
+// paint the same white twice).
+QWidget* WhitePage(const QString& name)
 {
-    widget->setAutoFillBackground(true);
-    QPalette palette = widget->palette();
+    auto* page = new QWidget;
+    page->setObjectName(name);
+    page->setAutoFillBackground(true);
+    QPalette palette = page->palette();
     palette.setColor(QPalette::Window, Qt::white);
-    widget->setPalette(palette);
+    page->setPalette(palette);
+    return page;
 }
 
-QWidget* WhitePanel(const QString& name, QWidget* parent = nullptr)
+QWidget* Panel(const QString& name, QWidget* parent)
 {
     auto* panel = new QWidget(parent);
     panel->setObjectName(name);
-    MakeWhite(panel);
     return panel;
 }
 
@@ -52,7 +57,6 @@ QLabel* CaptionCell(const RowSpec& row, QWidget* rowPanel)
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, QColor(0, 0, 128));
     label->setPalette(palette);
-    MakeWhite(label);
     return label;
 }
 
@@ -71,7 +75,7 @@ NumeralPages::NumeralPages(QWidget* parent) : QTabWidget(parent)
 // hands its palette and font down its whole subtree again.
 void NumeralPages::buildPage(TabPage page, const QString& name, const QString& title)
 {
-    QWidget* tab = WhitePanel(name);
+    QWidget* tab = WhitePage(name);
     addTab(tab, title);
     QVBoxLayout* layout = StackedLayout(tab);
     // The page control's border is four pixels on either side, whatever the
@@ -99,7 +103,7 @@ void NumeralPages::buildPage(TabPage page, const QString& name, const QString& t
 
 QWidget* NumeralPages::buildColumn(TabPage page, RowColumn column, const QString& name, QWidget* parent)
 {
-    QWidget* panel = WhitePanel(name, parent);
+    QWidget* panel = Panel(name, parent);
     QVBoxLayout* layout = StackedLayout(panel);
     for (const RowSpec& row : RowsInDisplayOrder())
         if (row.page == page && row.column == column)
@@ -110,7 +114,7 @@ QWidget* NumeralPages::buildColumn(TabPage page, RowColumn column, const QString
 
 QWidget* NumeralPages::buildRow(const RowSpec& row, QWidget* parent)
 {
-    QWidget* panel = WhitePanel(QStringLiteral("sp") + QLatin1String(row.cell), parent);
+    QWidget* panel = Panel(QStringLiteral("sp") + QLatin1String(row.cell), parent);
     panel->setFixedHeight(kRowHeight);
     auto* layout = new QHBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -149,5 +153,5 @@ QWidget* NumeralPages::buildValue(const RowSpec& row, QWidget* rowPanel)
     romanLabel_->setObjectName(name);
     romanLabel_->setFont(UiFont(row.pixelHeight));
     romanLabel_->move(kRomanLabelPosition);
-    return WhitePanel(QString(), rowPanel);
+    return Panel(QString(), rowPanel);
 }

@@ -15,7 +15,7 @@ forbid() {
     fi
 }
 core="numerals gif pictures"
-qt_free_gif=$(ls gif/*.h gif/*.cpp | grep -vE 'gif/(GIFBitmap|DIBWriter|GIFPalette)\.')
+qt_free_gif=$(ls gif/*.h gif/*.cpp | grep -vE 'gif/(GIFBitmap|DIBWriter|DIBReader|GIFPalette)\.')
 forbid '#include [<"](app/|tools/|tests/)' $core
 forbid '#include <(QtWidgets|QWidget|QLabel|QApplication|QMainWindow|QAbstractButton|QTabWidget)' $core
 forbid '#include <Q' numerals $qt_free_gif
