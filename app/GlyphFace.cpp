@@ -57,6 +57,15 @@ QHash<QString, std::shared_ptr<const FreeTypeFace>>& OpenFaces()
     return faces;
 }
 
+// The glyph of every byte, by open face (and stand-in): the same for every
+// size and weight drawn from the face.
+using ByteGlyphs = std::array<std::uint32_t, 256>;
+QHash<QString, ByteGlyphs>& ByteMaps()
+{
+    static QHash<QString, ByteGlyphs> maps;
+    return maps;
+}
+
 template <typename Open>
 std::shared_ptr<const FreeTypeFace> SharedFace(const QString& key, Open open)
 {
@@ -98,6 +107,7 @@ void GlyphFace::forgetCachedFaces()
 {
     FaceCache().clear();
     OpenFaces().clear();
+    ByteMaps().clear();
 }
 
 GlyphFace::GlyphFace(const QFont& font) : pixelSize_(PixelSizeOf(font))
@@ -124,12 +134,13 @@ void GlyphFace::open(const QString& family, bool bold)
 {
     const QByteArray fontFile = PrivateFonts::fileFor(family);
     if (!fontFile.isEmpty()) {
-        face_ = SharedFace(QStringLiteral("private:") + family.toCaseFolded(),
-                           [&fontFile] { return FreeTypeFace::fromData(fontFile); });
+        source_ = QStringLiteral("private:") + family.toCaseFolded();
+        face_ = SharedFace(source_, [&fontFile] { return FreeTypeFace::fromData(fontFile); });
         family_ = face_->familyName();
     } else {
         const SystemFont installed = SystemFontFor(InstalledNameFor(family), bold);
-        face_ = SharedFace(QStringLiteral("%1#%2").arg(installed.path).arg(installed.index),
+        source_ = QStringLiteral("%1#%2").arg(installed.path).arg(installed.index);
+        face_ = SharedFace(source_,
                            [&installed] { return FreeTypeFace::fromFile(installed.path, installed.index); });
         family_ = installed.family;
     }
@@ -139,13 +150,21 @@ void GlyphFace::open(const QString& family, bool bold)
 
 void GlyphFace::mapBytes()
 {
-    const CharacterMap map(face_->table("cmap"));
-    for (int b = 0; b < 256; ++b) {
-        const auto byte = static_cast<unsigned char>(b);
-        std::uint32_t glyph = map.glyphForSymbolByte(byte);
-        if (glyph == 0)
-            glyph = map.glyphForCharacter(symbolStandIn_ ? StandInCharacter(byte) : Cp1252ToUnicode(byte));
-        glyphs_[b] = glyph;
+    const QString key = symbolStandIn_ ? source_ + QStringLiteral("/stand-in") : source_;
+    const auto mapped = ByteMaps().constFind(key);
+    if (mapped != ByteMaps().constEnd()) {
+        glyphs_ = mapped.value();
+    } else {
+        const CharacterMap map(face_->table("cmap"));
+        for (int b = 0; b < 256; ++b) {
+            const auto byte = static_cast<unsigned char>(b);
+            std::uint32_t glyph = map.glyphForSymbolByte(byte);
+            if (glyph == 0)
+                glyph =
+                    map.glyphForCharacter(symbolStandIn_ ? StandInCharacter(byte) : Cp1252ToUnicode(byte));
+            glyphs_[b] = glyph;
+        }
+        ByteMaps().insert(key, glyphs_);
     }
     readAdvances();
 }

@@ -83,6 +83,7 @@ private:
     const GlyphImage& drawn(std::uint32_t glyph, qreal scale, QRgb colour) const;
 
     std::shared_ptr<const FreeTypeFace> face_;
+    QString source_;  // the font file (or registration) the face is open from
     QString family_;
     int pixelSize_ = 0;
     bool embolden_ = false;

@@ -54,6 +54,15 @@ const QString* FindResource(const QString& type, const QString& name)
     return found == index->constEnd() ? nullptr : &found.value();
 }
 
+// The program stores its resources in upper case: that spelling is looked
+// up first, before a search whatever the letter case. (A directory of that
+// name has no data.)
+QByteArray StoredInUpperCase(const QString& type, const QString& name)
+{
+    const QResource stored(QLatin1String(":/") + type.toUpper() + u'/' + name.toUpper());
+    return stored.isValid() && stored.size() > 0 ? stored.uncompressedData() : QByteArray();
+}
+
 }  // namespace
 
 ResourceNotFound::ResourceNotFound(const QString& name)
@@ -62,6 +71,8 @@ ResourceNotFound::ResourceNotFound(const QString& name)
 
 QByteArray LoadProgramResource(const QString& type, const QString& name)
 {
+    if (QByteArray data = StoredInUpperCase(type, name); !data.isEmpty())
+        return data;
     const QString* path = FindResource(type, name);
     if (!path)
         throw ResourceNotFound(name);
