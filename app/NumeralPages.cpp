@@ -57,6 +57,7 @@ QLabel* CaptionCell(const RowSpec& row, QWidget* rowPanel)
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, QColor(0, 0, 128));
     label->setPalette(palette);
+    label->setAutoFillBackground(true);  // the row with the focus shows its caption highlighted
     return label;
 }
 

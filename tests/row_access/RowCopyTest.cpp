@@ -270,6 +270,9 @@ void RowCopyTest::rowWithTheFocusIsHighlighted()
     rows()->rowWidget("P42")->setFocus();
     QCOMPARE(caption->palette().color(QPalette::Window), before.color(QPalette::Highlight));
     QVERIFY(caption->palette().color(QPalette::Window) != before.color(QPalette::Window));
+    // and drawn so: the caption's left end (its text is right-aligned) in the row
+    const QImage row = caption->parentWidget()->grab().toImage();
+    QCOMPARE(row.pixelColor(caption->geometry().topLeft() + QPoint(2, 2)), before.color(QPalette::Highlight));
     rows()->rowWidget("PB2")->setFocus();
     QCOMPARE(caption->palette().color(QPalette::Window), before.color(QPalette::Window));
     QCOMPARE(caption->palette().color(QPalette::WindowText), before.color(QPalette::WindowText));
