@@ -7,11 +7,7 @@ ValueCell::ValueCell(const QString& name, const QFont& font, QWidget* parent) : 
 {
     setObjectName(name);
     setFont(font);
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    setPalette(palette);
+    // Black on white: the window's own colours, drawn on its page's fill.
 }
 
 ValueCell::~ValueCell() = default;

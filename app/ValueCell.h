@@ -7,9 +7,9 @@
 
 #include <memory>
 
-// The value cell of a glyph-string row: a white panel whose caption is a
-// glyph string, drawn left-aligned and vertically centred, glyph by glyph
-// from the cell's own font.
+// The value cell of a glyph-string row: a panel whose caption is a glyph
+// string, drawn left-aligned and vertically centred, glyph by glyph from
+// the cell's own font, in the window's black on its page's white.
 class ValueCell : public QWidget {
     Q_OBJECT
 public:
