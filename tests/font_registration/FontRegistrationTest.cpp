@@ -1,6 +1,7 @@
 #include "FontRegistry.h"
 #include "MainWindow.h"
 #include "PrivateFonts.h"
+#include "ProgramResources.h"
 #include "UiFonts.h"
 #include "ValueCell.h"
 
@@ -37,6 +38,7 @@ private slots:
     void initTestCase() { InstallFontStandIns(); }
     void registersMissingFamiliesAndReleasesThem();
     void rowsDrawInTheirOwnFamilies();
+    void bytesThatAreNoFontAreRefused();
 };
 
 void FontRegistrationTest::registersMissingFamiliesAndReleasesThem()
@@ -97,6 +99,28 @@ void FontRegistrationTest::rowsDrawInTheirOwnFamilies()
     QVERIFY(window.valueCell("P7")->face().glyphForByte(0x83) != 0);
     QCOMPARE(window.valueCell("P6")->face().glyphForByte(0x83), 0u);
     window.close();
+}
+
+// A registration the platform refuses has the handle 0 and registers
+// nothing; a font's bytes are registered under the family the font names,
+// whatever the letter case asked for, until that registration is released.
+void FontRegistrationTest::bytesThatAreNoFontAreRefused()
+{
+    QCOMPARE(PrivateFonts::add(QByteArray("not a font file")), 0);
+    QCOMPARE(PrivateFonts::add(QByteArray()), 0);
+    QVERIFY(PrivateFonts::families().isEmpty());
+
+    const QByteArray font = LoadProgramResource(QStringLiteral("RT_RCDATA"), QStringLiteral("glyfa08d"));
+    const int first = PrivateFonts::add(font);
+    const int second = PrivateFonts::add(font);
+    QVERIFY(first > 0 && second > 0 && first != second);
+    QCOMPARE(PrivateFonts::fileFor(QStringLiteral("GLYFA08D")), font);
+    PrivateFonts::remove(first);
+    QCOMPARE(PrivateFonts::fileFor(QStringLiteral("glyfa08d")), font);  // the other still holds it
+    PrivateFonts::remove(second);
+    QVERIFY(PrivateFonts::fileFor(QStringLiteral("Glyfa08d")).isEmpty());
+    PrivateFonts::remove(second);  // released already: nothing happens
+    QVERIFY(PrivateFonts::families().isEmpty());
 }
 
 QTEST_MAIN(FontRegistrationTest)
