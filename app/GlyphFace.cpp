@@ -2,9 +2,9 @@
 
 #include "CharacterMap.h"
 #include "Cp1252.h"
-#include "SfntReader.h"
 #include "InstalledFonts.h"
 #include "PrivateFonts.h"
+#include "SfntReader.h"
 #include "SystemFontMatch.h"
 
 #include <QFontInfo>

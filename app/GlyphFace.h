@@ -54,7 +54,6 @@ public:
     std::uint32_t glyphForByte(unsigned char byte) const { return glyphs_[byte]; }
     QString resolvedFamily() const { return family_; }
     int pixelSize() const { return pixelSize_; }
-    bool emboldens() const { return embolden_; }
 
     // The same face as a QRawFont and the placed glyphs as a run of it, for
     // measuring outlines; made on first use (drawing never needs them).

@@ -35,8 +35,3 @@ SystemFont SystemFontFor(const QString& family, bool bold)
     FcPatternDestroy(match);
     return found;
 }
-
-QString SystemFamilyFor(const QString& family)
-{
-    return SystemFontFor(family).family;
-}

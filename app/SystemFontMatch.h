@@ -15,6 +15,3 @@ struct SystemFont {
 // an empty family when there is none. One match, where the font database
 // would ask for the whole fallback list of a family it does not list.
 SystemFont SystemFontFor(const QString& family, bool bold = false);
-
-// Only its family.
-QString SystemFamilyFor(const QString& family);
