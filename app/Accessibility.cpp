@@ -1,7 +1,7 @@
 #include "Accessibility.h"
 
-#include "RowAccessible.h"
-#include "SpinButtonAccessible.h"
+#include "rows/RowAccessible.h"
+#include "entry/SpinButtonAccessible.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>

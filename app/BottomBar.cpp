@@ -1,9 +1,9 @@
 #include "BottomBar.h"
 
 #include "Accessibility.h"
-#include "PictureHolder.h"
-#include "SpinButton.h"
-#include "UiFonts.h"
+#include "rows/PictureHolder.h"
+#include "entry/SpinButton.h"
+#include "glyphs/UiFonts.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 #include "FontRegistry.h"
 
-#include "GlyphFace.h"
-#include "InstalledFonts.h"
-#include "PrivateFonts.h"
+#include "glyphs/GlyphFace.h"
+#include "glyphs/InstalledFonts.h"
+#include "glyphs/PrivateFonts.h"
 #include "ProgramResources.h"
 
 #include <QSet>

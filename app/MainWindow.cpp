@@ -2,19 +2,19 @@
 
 #include "Accessibility.h"
 #include "BottomBar.h"
-#include "ForgivingNumberInput.h"
-#include "NumberFieldKeys.h"
-#include "NumberInput.h"
-#include "NumberParser.h"
-#include "NumeralPages.h"
+#include "entry/ForgivingNumberInput.h"
+#include "entry/NumberFieldKeys.h"
+#include "entry/NumberInput.h"
+#include "entry/NumberParser.h"
+#include "rows/NumeralPages.h"
 #include "PageShortcuts.h"
-#include "PaintBox.h"
-#include "PictureComposition.h"
-#include "RowInteraction.h"
-#include "RowTable.h"
-#include "RowTexts.h"
-#include "UiFonts.h"
-#include "ValueCell.h"
+#include "rows/PaintBox.h"
+#include "rows/PictureComposition.h"
+#include "rows/RowInteraction.h"
+#include "rows/RowTable.h"
+#include "rows/RowTexts.h"
+#include "glyphs/UiFonts.h"
+#include "rows/ValueCell.h"
 #include "WindowPalette.h"
 #include "WindowPlacement.h"
 
@@ -22,7 +22,7 @@
 #include "numerals/TextRows.h"
 #include "pictures/PictureNumerals.h"
 
-#include "SpinButton.h"
+#include "entry/SpinButton.h"
 
 #include <QAction>
 #include <QApplication>

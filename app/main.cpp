@@ -1,6 +1,6 @@
 #include "CommandLine.h"
 #include "MainWindow.h"
-#include "UiFonts.h"
+#include "glyphs/UiFonts.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,5 +1,5 @@
 #include "Inspector.h"
-#include "UiFonts.h"
+#include "glyphs/UiFonts.h"
 
 #include <QApplication>
 

@@ -1,9 +1,9 @@
 #include "Inspector.h"
 
 #include "MainWindow.h"
-#include "PaintBox.h"
-#include "RowTable.h"
-#include "ValueCell.h"
+#include "rows/PaintBox.h"
+#include "rows/RowTable.h"
+#include "rows/ValueCell.h"
 
 #include "gif/GIFBitmap.h"
 #include "gif/GIFImage.h"

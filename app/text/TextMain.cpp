@@ -1,8 +1,8 @@
 // tallyra-text: the window's 59 numeral rows as text, for a number typed as
 // in the window's number field. Needs no display.
 
-#include "NumberParser.h"
-#include "RowTable.h"
+#include "entry/NumberParser.h"
+#include "rows/RowTable.h"
 
 #include "numerals/text/RowText.h"
 

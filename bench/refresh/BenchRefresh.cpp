@@ -6,7 +6,7 @@
 //                        number, set and repainted the same way
 
 #include "MainWindow.h"
-#include "UiFonts.h"
+#include "glyphs/UiFonts.h"
 
 #include <benchmark/benchmark.h>
 

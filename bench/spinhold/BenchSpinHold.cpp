@@ -9,8 +9,8 @@
 
 #include "BottomBar.h"
 #include "MainWindow.h"
-#include "SpinButton.h"
-#include "UiFonts.h"
+#include "entry/SpinButton.h"
+#include "glyphs/UiFonts.h"
 
 #include <benchmark/benchmark.h>
 

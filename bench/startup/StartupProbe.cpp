@@ -5,7 +5,7 @@
 // window has been painted for the first time, then exits.
 
 #include "MainWindow.h"
-#include "UiFonts.h"
+#include "glyphs/UiFonts.h"
 
 #include <QApplication>
 #include <QFile>

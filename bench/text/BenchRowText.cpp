@@ -3,7 +3,7 @@
 // reading (TextOf), as the window's accessibility and tooltips ask for it
 // after a keystroke.
 
-#include "RowTable.h"
+#include "rows/RowTable.h"
 #include "numerals/text/RowText.h"
 
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
 #include "MainWindow.h"
-#include "UiFonts.h"
-#include "ValueCell.h"
+#include "glyphs/UiFonts.h"
+#include "rows/ValueCell.h"
 
 #include "numerals/TextRows.h"
 

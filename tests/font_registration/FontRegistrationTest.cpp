@@ -1,9 +1,9 @@
 #include "FontRegistry.h"
 #include "MainWindow.h"
-#include "PrivateFonts.h"
+#include "glyphs/PrivateFonts.h"
 #include "ProgramResources.h"
-#include "UiFonts.h"
-#include "ValueCell.h"
+#include "glyphs/UiFonts.h"
+#include "rows/ValueCell.h"
 
 #include <QFontDatabase>
 #include <QTest>

@@ -1,10 +1,10 @@
 #include "FontRegistry.h"
-#include "GlyphFace.h"
-#include "PrivateFonts.h"
+#include "glyphs/GlyphFace.h"
+#include "glyphs/PrivateFonts.h"
 #include "ProgramResources.h"
-#include "RowTable.h"
-#include "SystemFontMatch.h"
-#include "UiFonts.h"
+#include "rows/RowTable.h"
+#include "glyphs/SystemFontMatch.h"
+#include "glyphs/UiFonts.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

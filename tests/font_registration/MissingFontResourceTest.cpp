@@ -1,7 +1,7 @@
 #include "FontRegistry.h"
 #include "MainWindow.h"
-#include "UiFonts.h"
-#include "ValueCell.h"
+#include "glyphs/UiFonts.h"
+#include "rows/ValueCell.h"
 
 #include <QLineEdit>
 #include <QTest>

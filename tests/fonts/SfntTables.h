@@ -5,7 +5,7 @@
 // memory.
 #pragma once
 
-#include "SfntReader.h"
+#include "glyphs/SfntReader.h"
 
 #include <QByteArray>
 #include <QString>

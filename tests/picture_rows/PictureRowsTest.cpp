@@ -1,11 +1,11 @@
 #include "PictureCatalogue.h"
 
 #include "MainWindow.h"
-#include "PaintBox.h"
-#include "PictureComposition.h"
-#include "PictureHolder.h"
+#include "rows/PaintBox.h"
+#include "rows/PictureComposition.h"
+#include "rows/PictureHolder.h"
 #include "ProgramResources.h"
-#include "UiFonts.h"
+#include "glyphs/UiFonts.h"
 
 #include "gif/GIFBitmap.h"
 #include "gif/GIFImage.h"

@@ -1,6 +1,6 @@
 #include "MainWindow.h"
-#include "NumeralPages.h"
-#include "UiFonts.h"
+#include "rows/NumeralPages.h"
+#include "glyphs/UiFonts.h"
 
 #include <QAccessible>
 #include <QLabel>

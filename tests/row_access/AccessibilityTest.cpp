@@ -1,9 +1,9 @@
 #include "BottomBar.h"
-#include "MainWindow.h"
-#include "NumeralPages.h"
-#include "RowTable.h"
-#include "SpinButton.h"
-#include "UiFonts.h"
+#include "WindowFixture.h"
+#include "rows/NumeralPages.h"
+#include "rows/RowTable.h"
+#include "entry/SpinButton.h"
+#include "glyphs/UiFonts.h"
 
 #include "numerals/text/RowText.h"
 
@@ -57,7 +57,7 @@ private:
     QWidget* rowWidget(const char* cell) const;
     QAccessibleInterface* row(const char* cell) const { return Accessible(rowWidget(cell)); }
 
-    std::unique_ptr<MainWindow> window_;
+    WindowFixture window_;
 };
 
 void AccessibilityTest::initTestCase()
@@ -67,16 +67,13 @@ void AccessibilityTest::initTestCase()
 
 void AccessibilityTest::init()
 {
-    window_ = std::make_unique<MainWindow>([] { return QDate(2026, 12, 6); });
-    window_->setErrorDisplay([](const QString& message) { QFAIL(qPrintable(message)); });
-    window_->show();
-    window_->activateWindow();
-    QTRY_VERIFY(window_->isActivated());
+    QVERIFY(window_.open());
 }
 
 void AccessibilityTest::cleanup()
 {
-    window_.reset();
+    const QStringList errors = window_.close();
+    QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
 }
 
 QWidget* AccessibilityTest::rowWidget(const char* cell) const

@@ -1,8 +1,8 @@
-#include "MainWindow.h"
-#include "NumeralPages.h"
-#include "RowInteraction.h"
-#include "RowTable.h"
-#include "UiFonts.h"
+#include "WindowFixture.h"
+#include "rows/NumeralPages.h"
+#include "rows/RowInteraction.h"
+#include "rows/RowTable.h"
+#include "glyphs/UiFonts.h"
 
 #include "numerals/text/RowText.h"
 
@@ -73,16 +73,12 @@ private:
     RowInteraction* rows() const { return window_->findChild<RowInteraction*>(); }
     QString clipboard() const { return QGuiApplication::clipboard()->text(); }
 
-    std::unique_ptr<MainWindow> window_;
+    WindowFixture window_;
 };
 
 void RowCopyTest::init()
 {
-    window_ = std::make_unique<MainWindow>([] { return QDate(2026, 12, 6); });
-    window_->setErrorDisplay([](const QString& message) { QFAIL(qPrintable(message)); });
-    window_->show();
-    window_->activateWindow();
-    QTRY_VERIFY(window_->isActivated());
+    QVERIFY(window_.open());
     QGuiApplication::clipboard()->clear();
 }
 
@@ -90,7 +86,8 @@ void RowCopyTest::cleanup()
 {
     if (QWidget* popup = QApplication::activePopupWidget())
         popup->close();
-    window_.reset();
+    const QStringList errors = window_.close();
+    QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
 }
 
 void RowCopyTest::rightClickOffersTheRowsCommands_data()

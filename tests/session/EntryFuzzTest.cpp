@@ -1,6 +1,6 @@
 #include "SessionScript.h"
 
-#include "UiFonts.h"
+#include "glyphs/UiFonts.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>

@@ -1,12 +1,12 @@
 #include "SessionScript.h"
 
 #include "MainWindow.h"
-#include "NumberParser.h"
-#include "NumeralPages.h"
-#include "PaintBox.h"
-#include "SpinButton.h"
+#include "entry/NumberParser.h"
+#include "rows/NumeralPages.h"
+#include "rows/PaintBox.h"
+#include "entry/SpinButton.h"
 #include "BottomBar.h"
-#include "ValueCell.h"
+#include "rows/ValueCell.h"
 
 #include "numerals/Roman.h"
 #include "numerals/TextRows.h"

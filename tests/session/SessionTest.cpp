@@ -1,7 +1,7 @@
 #include "SessionScript.h"
 
 #include "MainWindow.h"
-#include "UiFonts.h"
+#include "glyphs/UiFonts.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "NumberInput.h"
-#include "NumberParser.h"
+#include "entry/NumberInput.h"
+#include "entry/NumberParser.h"
 
 #include <QTest>
 

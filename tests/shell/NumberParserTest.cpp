@@ -1,4 +1,4 @@
-#include "NumberParser.h"
+#include "entry/NumberParser.h"
 
 #include <QTest>
 

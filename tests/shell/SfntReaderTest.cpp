@@ -1,4 +1,4 @@
-#include "SfntReader.h"
+#include "glyphs/SfntReader.h"
 
 #include <QTest>
 

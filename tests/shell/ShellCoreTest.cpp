@@ -1,8 +1,8 @@
-#include "CharacterMap.h"
-#include "Cp1252.h"
+#include "glyphs/CharacterMap.h"
+#include "glyphs/Cp1252.h"
 #include "DayCount.h"
 #include "ProgramResources.h"
-#include "RowTable.h"
+#include "rows/RowTable.h"
 
 #include "numerals/TextRows.h"
 

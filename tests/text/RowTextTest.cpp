@@ -2,7 +2,7 @@
 // 1994 and 46363, the kinds, zero, order, marks and digit sets, and readings
 // that add up to the number.
 
-#include "RowTable.h"
+#include "rows/RowTable.h"
 #include "numerals/text/RowText.h"
 
 #include <QtTest>

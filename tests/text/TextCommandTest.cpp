@@ -1,7 +1,7 @@
 // The command tallyra-text, run as a user runs it: no display, UTF-8 lines.
 
-#include "NumberParser.h"
-#include "RowTable.h"
+#include "entry/NumberParser.h"
+#include "rows/RowTable.h"
 
 #include <QProcess>
 #include <QtTest>

@@ -1,11 +1,11 @@
 #include "BottomBar.h"
-#include "MainWindow.h"
-#include "NumeralPages.h"
-#include "PaintBox.h"
-#include "RowTable.h"
-#include "SpinButton.h"
-#include "UiFonts.h"
-#include "ValueCell.h"
+#include "WindowFixture.h"
+#include "rows/NumeralPages.h"
+#include "rows/PaintBox.h"
+#include "rows/RowTable.h"
+#include "entry/SpinButton.h"
+#include "glyphs/UiFonts.h"
+#include "rows/ValueCell.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -58,8 +58,7 @@ private:
     QString romanText() const { return window_->romanLabel()->text(); }
     QString message() const { return window_->messageLine()->text(); }
 
-    std::unique_ptr<MainWindow> window_;
-    QStringList errors_;
+    WindowFixture window_;
 };
 
 void MainWindowTest::initTestCase()
@@ -69,18 +68,13 @@ void MainWindowTest::initTestCase()
 
 void MainWindowTest::init()
 {
-    errors_.clear();
-    window_ = std::make_unique<MainWindow>([] { return QDate(2026, 12, 6); });
-    window_->setErrorDisplay([this](const QString& message) { errors_ << message; });
-    window_->show();
-    window_->activateWindow();
-    QTRY_VERIFY(window_->isActivated());
+    QVERIFY(window_.open());
 }
 
 void MainWindowTest::cleanup()
 {
-    window_.reset();
-    QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join('\n')));
+    const QStringList errors = window_.close();
+    QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
 }
 
 void MainWindowTest::windowGeometryAndTitle()

@@ -1,8 +1,8 @@
 #include "BottomBar.h"
-#include "MainWindow.h"
-#include "NumeralPages.h"
-#include "SpinButton.h"
-#include "UiFonts.h"
+#include "WindowFixture.h"
+#include "rows/NumeralPages.h"
+#include "entry/SpinButton.h"
+#include "glyphs/UiFonts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -59,8 +59,7 @@ private:
     void setSilently(const QString& text);
     void wheel(int angleDelta);
 
-    std::unique_ptr<MainWindow> window_;
-    QStringList errors_;
+    WindowFixture window_;
 };
 
 void NumberFieldTest::initTestCase()
@@ -70,20 +69,15 @@ void NumberFieldTest::initTestCase()
 
 void NumberFieldTest::init()
 {
-    errors_.clear();
-    window_ = std::make_unique<MainWindow>([] { return QDate(2026, 12, 6); });
-    window_->setErrorDisplay([this](const QString& message) { errors_ << message; });
-    window_->show();
-    window_->activateWindow();
-    QTRY_VERIFY(window_->isActivated());
+    QVERIFY(window_.open());
     field()->setFocus();
     QTRY_VERIFY(field()->hasFocus());
 }
 
 void NumberFieldTest::cleanup()
 {
-    window_.reset();
-    QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join('\n')));
+    const QStringList errors = window_.close();
+    QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
 }
 
 void NumberFieldTest::setSilently(const QString& text)

@@ -1,9 +1,9 @@
 #include "BottomBar.h"
-#include "MainWindow.h"
-#include "NumeralPages.h"
-#include "PaintBox.h"
-#include "UiFonts.h"
-#include "ValueCell.h"
+#include "WindowFixture.h"
+#include "rows/NumeralPages.h"
+#include "rows/PaintBox.h"
+#include "glyphs/UiFonts.h"
+#include "rows/ValueCell.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -51,22 +51,18 @@ private slots:
 private:
     MainWindow& openWindow();
 
-    std::unique_ptr<MainWindow> window_;
-    QStringList errors_;
+    WindowFixture window_;
 };
 
 MainWindow& PaintHandlersTest::openWindow()
 {
-    errors_.clear();
-    window_ = std::make_unique<MainWindow>([] { return QDate(2026, 12, 6); });
-    window_->setErrorDisplay([this](const QString& message) { errors_ << message; });
-    return *window_;
+    return window_.make();
 }
 
 void PaintHandlersTest::cleanup()
 {
-    window_.reset();
-    QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join('\n')));
+    const QStringList errors = window_.close();
+    QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
 }
 
 void PaintHandlersTest::hiddenBoxesComposeWhenTheirPageIsShown_data()

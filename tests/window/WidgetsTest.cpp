@@ -1,8 +1,8 @@
-#include "GlyphFace.h"
-#include "PaintBox.h"
-#include "SpinButton.h"
-#include "UiFonts.h"
-#include "ValueCell.h"
+#include "glyphs/GlyphFace.h"
+#include "rows/PaintBox.h"
+#include "entry/SpinButton.h"
+#include "glyphs/UiFonts.h"
+#include "rows/ValueCell.h"
 
 #include <QPainter>
 #include <QSignalSpy>

@@ -1,7 +1,7 @@
 #include "BottomBar.h"
-#include "MainWindow.h"
-#include "NumeralPages.h"
-#include "UiFonts.h"
+#include "WindowFixture.h"
+#include "rows/NumeralPages.h"
+#include "glyphs/UiFonts.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -66,7 +66,7 @@ private:
     QImage shot(bool darkBeforeBuilding, bool darkAfterBuilding, const char* widgetClass);
 
     QPalette standard_;
-    std::unique_ptr<MainWindow> window_;
+    WindowFixture window_;
 };
 
 void WindowColoursTest::initTestCase()
@@ -78,7 +78,8 @@ void WindowColoursTest::initTestCase()
 
 void WindowColoursTest::cleanup()
 {
-    window_.reset();
+    const QStringList errors = window_.close();
+    QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
     QApplication::setPalette(standard_);
     for (const char* widgetClass : {"QLineEdit", "QTabBar", "QLabel"})
         QApplication::setPalette(standard_, widgetClass);
@@ -91,11 +92,7 @@ QImage WindowColoursTest::shot(bool darkBeforeBuilding, bool darkAfterBuilding, 
     const auto applyDark = [widgetClass] { QApplication::setPalette(DarkPalette(), widgetClass); };
     if (darkBeforeBuilding)
         applyDark();
-    window_ = std::make_unique<MainWindow>([] { return QDate(2026, 12, 6); });
-    window_->setErrorDisplay([](const QString& message) { QFAIL(qPrintable(message)); });
-    window_->show();
-    window_->activateWindow();
-    if (!QTest::qWaitFor([this] { return window_->isActivated(); }))
+    if (!window_.open())
         return QImage();
     window_->numberField()->setText("1994");
     if (darkAfterBuilding) {

@@ -1,8 +1,8 @@
 #include "MainWindow.h"
-#include "NumeralPages.h"
-#include "PaintBox.h"
-#include "UiFonts.h"
-#include "ValueCell.h"
+#include "rows/NumeralPages.h"
+#include "rows/PaintBox.h"
+#include "glyphs/UiFonts.h"
+#include "rows/ValueCell.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -13,7 +13,7 @@
 // some number (the smallest such number); samples "text:codes" for a few
 // number texts, separated by ";".
 
-#include "RowTable.h"
+#include "rows/RowTable.h"
 #include "numerals/TextRows.h"
 
 #include <iostream>

@@ -1,0 +1,158 @@
+#include "rows/NumeralPages.h"
+
+#include "rows/CaptionLabel.h"
+#include "rows/PaintBox.h"
+#include "glyphs/UiFonts.h"
+#include "rows/ValueCell.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+
+namespace {
+
+constexpr QPoint kRomanLabelPosition(112, 0);
+
+// Value cells have their size from the start, also on the page not shown.
+QSize ValueCellSize(RowColumn column)
+{
+    return QSize(ValueCellWidth(column), kRowHeight);
+}
+
+// A tab page is white; everything on it inherits the white and is drawn
+// on the page's own fill (a panel filling its background again would only
+// paint the same white twice).
+QWidget* WhitePage(const QString& name)
+{
+    auto* page = new QWidget;
+    page->setObjectName(name);
+    page->setAutoFillBackground(true);
+    QPalette palette = page->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    page->setPalette(palette);
+    return page;
+}
+
+QWidget* Panel(const QString& name, QWidget* parent)
+{
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(name);
+    return panel;
+}
+
+QVBoxLayout* StackedLayout(QWidget* owner)
+{
+    auto* layout = new QVBoxLayout(owner);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    return layout;
+}
+
+QLabel* CaptionCell(const RowSpec& row, QWidget* rowPanel)
+{
+    auto* label =
+        new CaptionLabel(QString::fromUtf8(row.caption), QSize(kCaptionWidth, kRowHeight), rowPanel);
+    label->setObjectName(QStringLiteral("tp") + QLatin1String(row.cell));
+    label->setFont(UiFont(13));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);  // the row with the focus shows its caption highlighted
+    return label;
+}
+
+}  // namespace
+
+NumeralPages::NumeralPages(QWidget* parent) : QTabWidget(parent)
+{
+    setObjectName(QStringLiteral("PG1"));
+    setFont(UiFont(11));
+    buildPage(TabPage::T1, QStringLiteral("T1"), QStringLiteral("Number signs 1"));
+    buildPage(TabPage::T2, QStringLiteral("T2"), QStringLiteral("Number signs 2"));
+    setCurrentIndex(0);
+}
+
+// Every widget is made in its place: a widget moved into another parent
+// hands its palette and font down its whole subtree again.
+void NumeralPages::buildPage(TabPage page, const QString& name, const QString& title)
+{
+    QWidget* tab = WhitePage(name);
+    addTab(tab, title);
+    QVBoxLayout* layout = StackedLayout(tab);
+    // The page control's border is four pixels on either side, whatever the
+    // style draws of it; the page keeps the rest white.
+    auto* rows = new QWidget(tab);
+    rows->setFixedWidth(kPageWidth);
+    auto* centring = new QHBoxLayout;
+    centring->setContentsMargins(0, 0, 0, 0);
+    centring->addWidget(rows, 0, Qt::AlignHCenter);
+    layout->addLayout(centring, 1);
+    layout = StackedLayout(rows);
+    for (const RowSpec& row : RowsInDisplayOrder())
+        if (row.page == page && row.column == RowColumn::FullWidth)
+            layout->addWidget(buildRow(row, rows));
+    auto* columns = new QHBoxLayout;
+    columns->setContentsMargins(0, 0, 0, 0);
+    columns->setSpacing(0);
+    const bool first = page == TabPage::T1;
+    columns->addWidget(buildColumn(page, RowColumn::Left, first ? "P2" : "P5", rows), 1);
+    QWidget* right = buildColumn(page, RowColumn::Right, first ? "P11" : "P32", rows);
+    right->setFixedWidth(kRightColumnWidth);
+    columns->addWidget(right);
+    layout->addLayout(columns, 1);
+}
+
+QWidget* NumeralPages::buildColumn(TabPage page, RowColumn column, const QString& name, QWidget* parent)
+{
+    QWidget* panel = Panel(name, parent);
+    QVBoxLayout* layout = StackedLayout(panel);
+    for (const RowSpec& row : RowsInDisplayOrder())
+        if (row.page == page && row.column == column)
+            layout->addWidget(buildRow(row, panel));
+    layout->addStretch(1);
+    return panel;
+}
+
+QWidget* NumeralPages::buildRow(const RowSpec& row, QWidget* parent)
+{
+    QWidget* panel = Panel(QStringLiteral("sp") + QLatin1String(row.cell), parent);
+    panel->setFixedHeight(kRowHeight);
+    auto* layout = new QHBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(CaptionCell(row, panel));
+    layout->addWidget(buildValue(row, panel), 1);
+    if (row.kind == ValueKind::Label)
+        romanLabel_->raise();  // over the white value area beneath it
+    return panel;
+}
+
+// Value panels start in "Verdana" at their row's height and weight; their
+// families are handed out at activation.
+QWidget* NumeralPages::buildValue(const RowSpec& row, QWidget* rowPanel)
+{
+    const QString name = QString::fromLatin1(row.cell);
+    switch (row.kind) {
+    case ValueKind::Panel: {
+        QFont font = VerdanaFont(row.pixelHeight);
+        font.setBold(row.bold);
+        auto* cell = new ValueCell(name, font, rowPanel);
+        cell->setFixedSize(ValueCellSize(row.column));
+        cells_.insert(name, cell);
+        return cell;
+    }
+    case ValueKind::PaintBox: {
+        auto* box = new PaintBox(name, rowPanel);
+        box->setFixedSize(ValueCellSize(row.column));
+        boxes_.insert(name, box);
+        return box;
+    }
+    case ValueKind::Label:
+        break;
+    }
+    romanLabel_ = new QLabel(rowPanel);
+    romanLabel_->setObjectName(name);
+    romanLabel_->setFont(UiFont(row.pixelHeight));
+    romanLabel_->move(kRomanLabelPosition);
+    return Panel(QString(), rowPanel);
+}

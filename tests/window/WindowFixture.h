@@ -1,0 +1,28 @@
+#pragma once
+
+#include "MainWindow.h"
+
+#include <QStringList>
+
+#include <memory>
+
+// The window as the windowed tests open it: today is 6 December 2026, and
+// every message the window would show in a dialog is collected instead.
+class WindowFixture {
+public:
+    // Makes the window, not yet shown.
+    MainWindow& make();
+    // Makes, shows and activates the window; false when it never became active.
+    bool open();
+    // Closes the window and hands over the messages it showed (a passing test
+    // has none).
+    QStringList close();
+
+    MainWindow* operator->() const { return window_.get(); }
+    MainWindow& operator*() const { return *window_; }
+    MainWindow* get() const { return window_.get(); }
+
+private:
+    std::unique_ptr<MainWindow> window_;
+    QStringList errors_;
+};
