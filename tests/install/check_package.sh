@@ -61,9 +61,11 @@ zcat "$root/usr/share/doc/tallyra/changelog.gz" | grep -qF " -- $maintainer  " \
   || fail "changelog: not signed by the Maintainer, $maintainer"
 
 # Debian's checker: info tags are fine, errors and warnings are not.
-lintian --no-cfg --fail-on error,warning --display-info "$deb" >"$tmp/lintian.log" 2>&1 \
-  && ! grep -q '^[EW]: ' "$tmp/lintian.log" \
-  || { cat "$tmp/lintian.log" >&2; fail "lintian reports errors or warnings on the package"; }
+if ! lintian --no-cfg --fail-on error,warning --display-info "$deb" >"$tmp/lintian.log" 2>&1 \
+   || grep -q '^[EW]: ' "$tmp/lintian.log"; then
+  cat "$tmp/lintian.log" >&2
+  fail "lintian reports errors or warnings on the package"
+fi
 
 # Installed, "man COMMAND" shows the command's page.
 for command in "$root"/usr/bin/*; do

@@ -72,7 +72,7 @@ check_gzip_9n() {
 # The options a program's --help lists ("-h", "--help", "--row" ...), one a line.
 help_options() {
   env -u DISPLAY -u QT_QPA_PLATFORM "$1" --help | sed -n '/^Options:$/,/^$/p' \
-    | sed -E '1d; s/^ +//; s/  .*//' | tr ',' '\n' | awk 'NF { print $1 }'
+    | sed -E '1d; s/^ +//; s/  .*//' | tr ',' '\n' | awk '$1 ~ /^-/ { print $1 }'
 }
 
 # The options the OPTIONS section of a rendered manual page describes: the
