@@ -5,9 +5,9 @@
 #
 # Installs bin/tallyra, share/applications/tallyra.desktop, the icon in the
 # hicolor theme (scalable SVG and the rendered PNG sizes), the AppStream
-# metainfo, the copyright file (Debian's machine-readable format) and the
-# command tallyra-text. Nothing else: the inspector and the tests stay in the
-# build.
+# metainfo, the copyright file (Debian's machine-readable format), the
+# changelog, the command tallyra-text and the manual pages of both commands.
+# Nothing else: the inspector and the tests stay in the build.
 
 if(NOT TARGET tallyra)
   return()   # core-only builds have no program to install
@@ -21,6 +21,10 @@ set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 set(tallyra_packaging_dir ${PROJECT_SOURCE_DIR}/packaging)
 set(tallyra_icon_dir ${PROJECT_SOURCE_DIR}/resources/icon)
+
+# Who answers for the package: its Maintainer field, the signature of the
+# changelog's entries and the copyright file's Upstream-Contact.
+set(TALLYRA_CONTACT "The Tallyra developers <tallyra@example.org>")
 
 install(TARGETS tallyra tallyra-text RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${tallyra_packaging_dir}/tallyra.desktop
@@ -40,6 +44,21 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_
 configure_file(${tallyra_packaging_dir}/copyright.in ${PROJECT_BINARY_DIR}/packaging/copyright @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/packaging/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tallyra)
 
+# The changelog (from CHANGELOG) and the manual pages (from packaging/man/),
+# written compressed into the build when installing (cmake/PackageDocs.cmake),
+# then installed like any other file.
+set(tallyra_docs_dir ${PROJECT_BINARY_DIR}/packaging/docs)
+install(CODE "execute_process(COMMAND \"${CMAKE_COMMAND}\" \"-DSOURCE_DIR=${PROJECT_SOURCE_DIR}\"
+                                \"-DOUTPUT_DIR=${tallyra_docs_dir}\" \"-DVERSION=${PROJECT_VERSION}\"
+                                \"-DCONTACT=${TALLYRA_CONTACT}\" -P \"${PROJECT_SOURCE_DIR}/cmake/PackageDocs.cmake\"
+                              COMMAND_ERROR_IS_FATAL ANY)")
+install(FILES ${tallyra_docs_dir}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tallyra)
+file(GLOB tallyra_manual_pages CONFIGURE_DEPENDS ${tallyra_packaging_dir}/man/*.1)
+foreach(page IN LISTS tallyra_manual_pages)
+  get_filename_component(name ${page} NAME)
+  install(FILES ${tallyra_docs_dir}/${name}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
+
 set(tallyra_hicolor ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 install(FILES ${tallyra_icon_dir}/tallyra.svg DESTINATION ${tallyra_hicolor}/scalable/apps)
 file(GLOB tallyra_icon_pngs CONFIGURE_DEPENDS ${tallyra_icon_dir}/tallyra-*.png)
@@ -56,14 +75,14 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tallyra)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Tallyra developers")
-set(CPACK_PACKAGE_CONTACT "Tallyra developers")
+set(CPACK_PACKAGE_CONTACT "${TALLYRA_CONTACT}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "number signs of other cultures")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tallyra developers")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${TALLYRA_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -4,8 +4,11 @@
 # built, icons of the sizes their folders name, a desktop entry that starts the
 # installed program with the installed icon, metainfo with the licence, the
 # developer and a release for the program's version, a copyright file that
-# names the licence of every part and quotes the fonts' licence, and valid
-# desktop and metainfo files where their validators are installed.
+# names the licence of every part and quotes the fonts' licence, a changelog
+# whose latest entry is the program's version and the metainfo's release,
+# documents compressed with gzip -9n, a manual page for each command that man
+# renders without a warning and that describes every option --help lists, and
+# valid desktop and metainfo files where their validators are installed.
 # Usage: check_install.sh CMAKE BUILD_DIR PROGRAM WORK_DIR SOURCE_DIR
 set -euo pipefail
 cmake=$1 build=$2 program=$3 work=$4 source=$5
@@ -56,8 +59,25 @@ grep -q '<developer_name>The Tallyra developers</developer_name>' "$metainfo" \
 # The release the metainfo announces is the version the program reports.
 version=$(env -u DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/tallyra" --version | awk '{ print $2 }')
 [ -n "$version" ] || fail "the installed program does not tell its version"
-grep -Eq "<release version=\"${version//./\\.}\" date=\"[0-9]{4}-[0-9]{2}-[0-9]{2}\">" "$metainfo" \
+release=$(grep -Eo "<release version=\"${version//./\\.}\" date=\"[0-9]{4}-[0-9]{2}-[0-9]{2}\">" "$metainfo") \
   || fail "metainfo: no dated release entry for version $version"
+
+# The changelog's latest entry is this version, signed on the metainfo's release date.
+changelog="$prefix/share/doc/tallyra/changelog.gz"
+latest=$(zcat "$changelog" | head -1)
+[[ "$latest" == "tallyra ($version) "* ]] || fail "changelog: the latest entry is not version $version: $latest"
+signed=$(zcat "$changelog" | awk '/^ -- / { sub(/^.*>  /, ""); print; exit }')
+[[ "$release" == *"date=\"$(date -u -d "$signed" +%F)\""* ]] \
+  || fail "changelog: version $version is dated $signed, the metainfo says $release"
+while IFS= read -r -d '' compressed; do
+  check_gzip_9n "$compressed"
+done < <(find "$prefix" -name '*.gz' -print0)
+
+need_tool man man-db
+for command in "$prefix"/bin/*; do
+  check_manual_page "$prefix/share/man/man1/$(basename "$command").1.gz" "$command"
+done
+zgrep -q "window's $lines rows" "$prefix/share/man/man1/tallyra-text.1.gz" || fail "tallyra-text(1) does not say it prints $lines rows"
 
 check_copyright "$prefix/share/doc/tallyra/copyright" "$source/resources/fonts/OFL.txt"
 

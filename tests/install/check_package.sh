@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # Builds the Debian package with CPack and checks it: its control fields and
 # declared dependencies (the Qt libraries and the fonts the window asks for by
-# name), its file list and copyright file, and that the program extracted from it starts
-# offscreen and stays up.
+# name), one well-formed contact in its Maintainer field, changelog and
+# copyright file, its file list, that lintian reports no error and no warning
+# on it, that man finds each command's page in it by name, and that the
+# program extracted from it starts offscreen and stays up.
 # Usage: check_package.sh CPACK BUILD_DIR VERSION WORK_DIR SOURCE_DIR
 set -euo pipefail
 cpack=$1 build=$2 version=$3 work=$4 source=$5
 . "$(dirname "$0")/common.sh"
 need_tool dpkg-deb dpkg
 need_tool dpkg-shlibdeps dpkg-dev
+need_tool lintian lintian
+need_tool man man-db
 [ -f "$build/CPackConfig.cmake" ] \
   || fail "no CPackConfig.cmake in the build: the top-level CMakeLists.txt does not include cmake/Install.cmake"
 
@@ -28,7 +32,9 @@ deb="$tmp/out/tallyra_${version}_$(dpkg --print-architecture).deb"
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = tallyra ] || fail "Package is '$(field Package)'"
 [ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)', not $version"
-[ "$(field Maintainer)" = "Tallyra developers" ] || fail "Maintainer is '$(field Maintainer)'"
+maintainer=$(field Maintainer)
+contact='^[^<>@]+ <[^<>@ ]+@[^<>@ ]+\.[^<>@ ]+>$'
+[[ "$maintainer" =~ $contact ]] || fail "Maintainer '$maintainer' is not 'Name <address>'"
 [ "$(field Section)" = education ] || fail "Section is '$(field Section)'"
 [ -n "$(field Description)" ] || fail "no Description"
 depends=$(field Depends)
@@ -49,6 +55,26 @@ grep -q '^-rwxr-xr-x .* \./usr/bin/tallyra$' "$tmp/contents" || fail "usr/bin/ta
 root="$tmp/root"
 dpkg-deb -x "$deb" "$root"
 check_copyright "$root/usr/share/doc/tallyra/copyright" "$source/resources/fonts/OFL.txt"
+grep -qxF "Upstream-Contact: $maintainer" "$root/usr/share/doc/tallyra/copyright" \
+  || fail "copyright: the Upstream-Contact is not the Maintainer, $maintainer"
+zcat "$root/usr/share/doc/tallyra/changelog.gz" | grep -qF " -- $maintainer  " \
+  || fail "changelog: not signed by the Maintainer, $maintainer"
+
+# Debian's checker: info tags are fine, errors and warnings are not.
+if ! lintian --no-cfg --fail-on error,warning --display-info "$deb" >"$tmp/lintian.log" 2>&1 \
+   || grep -q '^[EW]: ' "$tmp/lintian.log"; then
+  cat "$tmp/lintian.log" >&2
+  fail "lintian reports errors or warnings on the package"
+fi
+
+# Installed, "man COMMAND" shows the command's page.
+for command in "$root"/usr/bin/*; do
+  name=$(basename "$command")
+  [ "$(man -M "$root/usr/share/man" -w "$name")" = "$root/usr/share/man/man1/$name.1.gz" ] \
+    || fail "man does not find the page of $name in the package"
+  LC_ALL=C.UTF-8 man -M "$root/usr/share/man" "$name" >"$tmp/man.txt" 2>&1 || fail "man $name failed"
+  grep -q "^${name^^}(1) " <(head -1 "$tmp/man.txt") || fail "man $name does not show the page $name(1)"
+done
 program="$root/usr/bin/tallyra"
 if command -v readelf >/dev/null; then
   ! readelf -d "$program" | grep -q 'R\(UN\)\?PATH' || fail "the packaged program carries a library search path"
@@ -74,4 +100,5 @@ kill -TERM "$program_pid"
 status=0; wait "$program_pid" || status=$?
 program_pid=
 [ "$status" -eq 143 ] || { cat "$tmp/program.log" >&2; fail "the packaged program did not end by SIGTERM (status $status)"; }
-echo "PASS: $(basename "$deb"), $(wc -l <"$tmp/got") files, Depends: $depends; ran 2 s offscreen"
+echo "PASS: $(basename "$deb"), $(wc -l <"$tmp/got") files, Depends: $depends; ran 2 s offscreen;" \
+  "lintian: $(grep -c '^I: ' "$tmp/lintian.log") info tags, no error or warning"

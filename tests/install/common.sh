@@ -57,3 +57,44 @@ check_copyright() {
   sed -e 's/[[:space:]]*$//' "$ofl" | sed -e :a -e '/^\n*$/{$d;N;ba' -e '}' >"$tmp/ofl-source"
   diff -q "$tmp/ofl-source" "$tmp/ofl-quoted" >/dev/null || fail "copyright: the OFL paragraph is not $ofl"
 }
+
+# Fails unless FILE was compressed with gzip -9n: no file name and no time in
+# its header (the same source gives the same bytes) and maximum compression.
+check_gzip_9n() {
+  local file=$1 header
+  gzip -t "$file" 2>/dev/null || fail "$file is not gzip data"
+  header=$(od -An -tx1 -N10 "$file" | tr -d ' \n')  # ID1 ID2 CM FLG MTIME(4) XFL OS
+  [ "${header:6:2}" = 00 ] || fail "$file: the gzip header carries a name or more (flags ${header:6:2})"
+  [ "${header:8:8}" = 00000000 ] || fail "$file: the gzip header carries a time"
+  [ "${header:16:2}" = 02 ] || fail "$file is not compressed with -9"
+}
+
+# The options a program's --help lists ("-h", "--help", "--row" ...), one a line.
+help_options() {
+  env -u DISPLAY -u QT_QPA_PLATFORM "$1" --help | sed -n '/^Options:$/,/^$/p' \
+    | sed -E '1d; s/^ +//; s/  .*//' | tr ',' '\n' | awk '$1 ~ /^-/ { print $1 }'
+}
+
+# The options the OPTIONS section of a rendered manual page describes: the
+# first word of each name in its items' tags ("-h, --help", "--row CAPTION").
+page_options() {
+  awk '/^[^ ]/ { options = ($0 == "OPTIONS"); next }
+       options && /^       -/ { n = split($0, names, ", "); for (i = 1; i <= n; i++) { split(names[i], w, " "); print w[1] } }' "$1"
+}
+
+# Checks the manual page of PROGRAM: man renders it without a warning, and
+# its OPTIONS section describes every option --help lists. The pages hold
+# numerals in their own scripts, so they are read in a UTF-8 locale.
+check_manual_page() {
+  local page=$1 program=$2 name warnings options missing
+  name=$(basename "$program")
+  [ -f "$page" ] || fail "no manual page for $name"
+  warnings=$(LC_ALL=C.UTF-8 man --warnings -l "$page" 2>&1 >/dev/null) || fail "man cannot render $page"
+  [ -z "$warnings" ] || { echo "$warnings" >&2; fail "man --warnings has remarks on $name's manual page"; }
+  LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$page" >"$tmp/$name.txt"
+  head -1 "$tmp/$name.txt" | grep -q "^${name^^}(1) " || fail "$page is not the page $name(1)"
+  options=$(help_options "$program" | LC_ALL=C sort -u)
+  [ -n "$options" ] || fail "$name --help lists no options"
+  missing=$(LC_ALL=C comm -23 <(echo "$options") <(page_options "$tmp/$name.txt" | LC_ALL=C sort -u))
+  [ -z "$missing" ] || fail "$name(1) does not describe the options" $missing
+}
