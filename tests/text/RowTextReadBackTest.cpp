@@ -400,14 +400,8 @@ int ReadCuneiform(const Text& text)
 // ---- The stand-ins of the rows Unicode does not encode ----
 
 const Text kDecimal = U"0123456789";
-
-Text RunOf(char32_t first, int count)
-{
-    Text run;
-    for (int i = 0; i < count; ++i)
-        run += static_cast<char32_t>(first + static_cast<char32_t>(i));
-    return run;
-}
+const Text kMayanNumerals =
+    U"𝋠𝋡𝋢𝋣𝋤𝋥𝋦𝋧𝋨𝋩𝋪𝋫𝋬𝋭𝋮𝋯𝋰𝋱𝋲𝋳";  // 0 to 19
 
 // Digits of the radix digits.size(), most significant first, no leading zero.
 Reader InRadix(const Text& digits)
@@ -578,8 +572,7 @@ const std::vector<ReadBack>& Rows()
                   Around(U"", U" fingers", DigitWords(kHands, U"; ")))},
         {"P39", &ReadTallyByPlaces},
         {"P22",
-         Agreeing(U" (", InRadix(RunOf(U'\U0001D2E0', 20)),
-                  Around(U"", U")", DigitWords(NumberWords(20), U"\u00B7")))},
+         Agreeing(U" (", InRadix(kMayanNumerals), Around(U"", U")", DigitWords(NumberWords(20), U"\u00B7")))},
         {"P7", DigitWords(kSemaphore, U" ")},
         {"P29", Labelled(U"staff numerals")},
         {"P8", Labelled(U"Ath digits")},
