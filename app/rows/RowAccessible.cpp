@@ -7,6 +7,8 @@
 #include <QKeySequence>
 #include <QLabel>
 
+#include <algorithm>
+
 namespace {
 
 const QString kCopy = QStringLiteral("Copy");
@@ -14,6 +16,24 @@ const QString kCopy = QStringLiteral("Copy");
 bool IsPictureRow(const QWidget* widget)
 {
     return widget->inherits("PaintBox");
+}
+
+// The code units of the text's first `characters` characters; an offset
+// beyond the end (or below 0) stays as far beyond it.
+int UnitsOf(QStringView text, int characters)
+{
+    int units = 0;
+    for (; characters > 0 && units < text.size(); --characters)
+        units += text[units].isHighSurrogate() && units + 1 < text.size() ? 2 : 1;
+    return units + characters;
+}
+
+int CharactersOf(QStringView text, int units)
+{
+    if (units <= 0)
+        return units;
+    const int inside = std::min(units, int(text.size()));
+    return int(text.left(inside).toUcs4().size()) + units - inside;
 }
 
 }  // namespace
@@ -110,12 +130,47 @@ QStringList RowAccessible::keyBindingsForAction(const QString& actionName) const
 
 QString RowAccessible::text(int startOffset, int endOffset) const
 {
-    return numeral().mid(startOffset, endOffset - startOffset);
+    const QString text = numeral();
+    const int start = UnitsOf(text, startOffset);
+    return text.mid(start, UnitsOf(text, endOffset) - start);
 }
 
 int RowAccessible::characterCount() const
 {
-    return numeral().size();
+    const QString text = numeral();
+    return CharactersOf(text, int(text.size()));
+}
+
+QString RowAccessible::piece(int which, int offset, QAccessible::TextBoundaryType boundaryType,
+                             int* startOffset, int* endOffset) const
+{
+    const QString text = numeral();
+    const int at = UnitsOf(text, offset);
+    const QString found = which < 0
+        ? QAccessibleTextInterface::textBeforeOffset(at, boundaryType, startOffset, endOffset)
+        : which == 0 ? QAccessibleTextInterface::textAtOffset(at, boundaryType, startOffset, endOffset)
+                     : QAccessibleTextInterface::textAfterOffset(at, boundaryType, startOffset, endOffset);
+    *startOffset = CharactersOf(text, *startOffset);
+    *endOffset = CharactersOf(text, *endOffset);
+    return found;
+}
+
+QString RowAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                        int* startOffset, int* endOffset) const
+{
+    return piece(-1, offset, boundaryType, startOffset, endOffset);
+}
+
+QString RowAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                                    int* endOffset) const
+{
+    return piece(0, offset, boundaryType, startOffset, endOffset);
+}
+
+QString RowAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                       int* startOffset, int* endOffset) const
+{
+    return piece(1, offset, boundaryType, startOffset, endOffset);
 }
 
 void RowAccessible::selection(int, int* startOffset, int* endOffset) const

@@ -25,9 +25,17 @@ public:
     void doAction(const QString& actionName) override;
     QStringList keyBindingsForAction(const QString& actionName) const override;
 
-    // The numeral as read-only text.
+    // The numeral as read-only text. Offsets count characters (code points),
+    // as AT-SPI does: Qt's bridge hands them on unchanged, and a sign outside
+    // the Basic Multilingual Plane takes two of a QString's code units.
     QString text(int startOffset, int endOffset) const override;
     int characterCount() const override;
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                             int* endOffset) const override;
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                         int* endOffset) const override;
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                            int* endOffset) const override;
     int cursorPosition() const override { return 0; }
     void setCursorPosition(int) override { }
     void selection(int, int* startOffset, int* endOffset) const override;
@@ -43,4 +51,7 @@ public:
 private:
     QString cell() const;
     QString numeral() const;
+    // The piece before (-1), at (0) or after (1) the offset, as Qt finds it in the code units.
+    QString piece(int which, int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                  int* endOffset) const;
 };

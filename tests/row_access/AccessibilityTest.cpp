@@ -29,6 +29,25 @@ QString Expected(const RowSpec& row, int n, const QString& text)
     return signs.empty() ? QString::fromUtf8(rowtext::kNoSignForZero) : QString::fromStdString(signs);
 }
 
+// Where the text is cut into characters or into words (runs of blanks and of
+// the rest), in characters, from 0 to the end.
+QList<int> Cuts(const std::u32string& text, QAccessible::TextBoundaryType boundary)
+{
+    QList<int> cuts{0};
+    for (int i = 1; i <= int(text.size()); ++i) {
+        if (i == int(text.size()) || boundary == QAccessible::CharBoundary
+            || (text[i] == U' ') != (text[i - 1] == U' '))
+            cuts << i;
+    }
+    return cuts;
+}
+
+// "text [start, end)", or nothing for no text wherever it is.
+QString Piece(const QString& text, int start, int end)
+{
+    return text.isEmpty() ? QString() : QStringLiteral("%1 [%2, %3)").arg(text).arg(start).arg(end);
+}
+
 }  // namespace
 
 // The window as a screen reader sees it: every row named by its caption,
@@ -47,6 +66,8 @@ private slots:
     void rowTextFollowsTheShownNumber();
     void rejectedTextKeepsTheRowTexts_data();
     void rejectedTextKeepsTheRowTexts();
+    void rowTextByOffsets_data();
+    void rowTextByOffsets();
     void rowCopiesItselfAsAnAction();
     void numberFieldIsNamedByItsLabel();
     void spinButtonIsASpinControl();
@@ -100,7 +121,7 @@ void AccessibilityTest::everyRowIsNamedByItsCaption()
         QCOMPARE(iface->text(QAccessible::Value), expected);
         QAccessibleTextInterface* text = iface->textInterface();
         QVERIFY2(text, entry.cell);
-        QCOMPARE(text->characterCount(), expected.size());
+        QCOMPARE(text->characterCount(), expected.toUcs4().size());
         QCOMPARE(text->text(0, text->characterCount()), expected);
         const QString explanation = iface->text(QAccessible::Description);
         QVERIFY2(!explanation.isEmpty(), entry.cell);
@@ -180,6 +201,55 @@ void AccessibilityTest::rejectedTextKeepsTheRowTexts()
     QCOMPARE(window_->numberField()->text(), rejected);
     QCOMPARE(row("P42")->text(QAccessible::Value), QString::fromUtf8("千九百九十四"));
     QCOMPARE(row("l2")->text(QAccessible::Value), QStringLiteral("MCMXCIV"));
+}
+
+void AccessibilityTest::rowTextByOffsets_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::newRow("Egyptian, two UTF-16 code units a sign") << "P28";
+    QTest::newRow("Brahmi, two UTF-16 code units a digit") << "P33";
+    QTest::newRow("Hebrew, right to left") << "P62";
+    QTest::newRow("Assyrian, places between blanks") << "PB9";
+}
+
+// What a screen reader asks for as it moves by character or by word: the
+// text between any two offsets (counted in characters, as AT-SPI counts
+// them) and the character or word before, at and after every offset.
+void AccessibilityTest::rowTextByOffsets()
+{
+    QFETCH(QString, cell);
+    type("46363");
+    const std::u32string expected =
+        QString::fromStdString(rowtext::TextOf(cell.toStdString(), 46363, "46363").text).toStdU32String();
+    const auto slice = [&](int start, int end) {
+        return QString::fromStdU32String(expected.substr(start, end - start));
+    };
+    const int size = int(expected.size());
+    QAccessibleTextInterface* text = row(qPrintable(cell))->textInterface();
+    QCOMPARE(text->characterCount(), size);
+    for (int start = 0; start <= size; ++start) {
+        for (int end = start; end <= size; ++end)
+            QCOMPARE(text->text(start, end), slice(start, end));
+    }
+    for (const auto boundary : {QAccessible::CharBoundary, QAccessible::WordBoundary}) {
+        const QList<int> cuts = Cuts(expected, boundary);
+        const auto piece = [&](qsizetype i) {
+            return i < 0 || i + 1 >= cuts.size() ? QString()
+                                                 : Piece(slice(cuts[i], cuts[i + 1]), cuts[i], cuts[i + 1]);
+        };
+        for (int offset = 0; offset < size; ++offset) {
+            const qsizetype at = std::upper_bound(cuts.begin(), cuts.end(), offset) - cuts.begin() - 1;
+            const QString where = QStringLiteral("%1 at %2: ").arg(boundary).arg(offset);
+            int start = -1;
+            int end = -1;
+            QString found = text->textBeforeOffset(offset, boundary, &start, &end);
+            QCOMPARE(where + Piece(found, start, end), where + piece(at - 1));
+            found = text->textAtOffset(offset, boundary, &start, &end);
+            QCOMPARE(where + Piece(found, start, end), where + piece(at));
+            found = text->textAfterOffset(offset, boundary, &start, &end);
+            QCOMPARE(where + Piece(found, start, end), where + piece(at + 1));
+        }
+    }
 }
 
 void AccessibilityTest::rowCopiesItselfAsAnAction()

@@ -4,12 +4,14 @@
 The real window as a screen reader reads it over AT-SPI: every row an
 object named by its caption, its text the row's numeral as the text command
 prints it ("no sign for zero" where the row shows nothing), its description
-the system's explanation; the number field named "Number"; the spin button
-a spin control whose actions step the number; the message line a
-notification announced when it appears. Needs an X display and a session
+the system's explanation; a row of signs outside the Basic Multilingual
+Plane read in pieces from every offset; the number field named "Number";
+the spin button a spin control whose actions step the number; the message
+line a notification announced when it appears. Needs an X display and a session
 bus with the accessibility bus up (with_atspi_bus.sh).
 """
 import os
+import re
 import subprocess
 import sys
 import time
@@ -112,6 +114,30 @@ def check_rows(app, field, text_program, number):
     return actual
 
 
+def check_offsets(app, caption, expected):
+    """The row's text as a screen reader moving by character or by word asks
+    for it: between any two offsets (in characters), and the character or
+    word (a run of blanks or of the rest) before, at and after every offset."""
+    text = next(node for node in walk(app) if node.name == caption and node.description).queryText()
+    if text.characterCount != len(expected):
+        fail(f"{caption} counts {text.characterCount} characters in {expected!r}")
+    for start in range(len(expected) + 1):
+        for end in range(start, len(expected) + 1):
+            if text.getText(start, end) != expected[start:end]:
+                fail(f"{caption} from {start} to {end} reads {text.getText(start, end)!r}")
+    for boundary, pattern in ((pyatspi.TEXT_BOUNDARY_CHAR, "."), (pyatspi.TEXT_BOUNDARY_WORD_START, " +|[^ ]+")):
+        pieces = [(m.group(), m.start(), m.end()) for m in re.finditer(pattern, expected)]
+        for offset in range(len(expected)):
+            at = next(i for i, (_, start, end) in enumerate(pieces) if start <= offset < end)
+            for ask, i in ((text.getTextBeforeOffset, at - 1), (text.getTextAtOffset, at),
+                           (text.getTextAfterOffset, at + 1)):
+                found = tuple(ask(offset, boundary))
+                wanted = pieces[i] if 0 <= i < len(pieces) else ("",)
+                if (found if found[0] else found[:1]) != wanted:
+                    fail(f"{caption} by {boundary} from {offset}: {ask.__name__} gives {found}, expected {wanted}")
+    print(f"ok: {caption} {expected!r} by every offset, character and word")
+
+
 def check_spin_button(app, field):
     spin = one(app, pyatspi.ROLE_SPIN_BUTTON, "spin button")
     if not spin.name:
@@ -169,6 +195,7 @@ def main():
         for name, text, description in rows:
             if name in ("Kanji", "Hebrew", "Maya", "Semaphore"):
                 print(f"   {name}: {text} | {description}")
+        check_offsets(app, "Assyrian", dict(expected_rows(text_program, "46363"))["Assyrian"])
         check_spin_button(app, field)
         check_message(app, field)
     finally:

@@ -44,6 +44,8 @@ private slots:
     void pasteKey_data();
     void pasteKey();
     void pasteReplacesTheSelection();
+    void insertsWhereTheCursorIs_data();
+    void insertsWhereTheCursorIs();
     void contextMenuPasteCleansToo();
     void clickingTheSpinButtonLeavesTheFocusInTheField();
     void tabReachesTheSpinButtonWithItsKeys();
@@ -161,6 +163,48 @@ void NumberFieldTest::pasteReplacesTheSelection()
     QCOMPARE(field()->text(), QString("1990"));
     QCOMPARE(field()->cursorPosition(), 3);
     QCOMPARE(window_->romanLabel()->text(), QString("MCMXC"));
+}
+
+// "56" in the digits of a script, typed or pasted at the start, the middle
+// and the end of "1994": the field holds ASCII digits, the cursor stands
+// after what was put in.
+void NumberFieldTest::insertsWhereTheCursorIs_data()
+{
+    QTest::addColumn<bool>("paste");
+    QTest::addColumn<QString>("digits");
+    QTest::addColumn<int>("at");
+    const QList<QPair<const char*, char32_t>> zeros{{"ascii", U'0'},
+                                                    {"arabic-indic", U'\u0660'},
+                                                    {"fullwidth", U'\uFF10'},
+                                                    {"osmanya", U'\U000104A0'},
+                                                    {"mathematical double-struck", U'\U0001D7D8'},
+                                                    {"adlam", U'\U0001E950'}};
+    for (const auto& [script, zero] : zeros) {
+        const char32_t fiveSix[] = {zero + 5, zero + 6};
+        for (int at : {0, 2, 4}) {
+            for (bool paste : {false, true}) {
+                QTest::addRow("%s %s at %d", paste ? "pasted" : "typed", script, at)
+                    << paste << QString::fromUcs4(fiveSix, 2) << at;
+            }
+        }
+    }
+}
+
+void NumberFieldTest::insertsWhereTheCursorIs()
+{
+    QFETCH(bool, paste);
+    QFETCH(QString, digits);
+    QFETCH(int, at);
+    setSilently("1994");
+    field()->setCursorPosition(at);
+    if (paste) {
+        QGuiApplication::clipboard()->setText(digits);
+        QTest::keyClick(field(), Qt::Key_V, Qt::ControlModifier);
+    } else {
+        TypeText(field(), digits);
+    }
+    QCOMPARE(field()->text(), QString("1994").insert(at, "56"));
+    QCOMPARE(field()->cursorPosition(), at + 2);
 }
 
 void NumberFieldTest::contextMenuPasteCleansToo()
