@@ -2,7 +2,7 @@
 // that know only how each system is written (or, for a row Unicode does not
 // encode, how its stand-in tells the number), not the builders.
 
-#include "RowTable.h"
+#include "rows/RowTable.h"
 #include "numerals/text/RowText.h"
 
 #include <QtTest>
