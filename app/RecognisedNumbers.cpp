@@ -34,8 +34,8 @@ std::vector<RecognisedNumber> RecognisedNumbers(QStringView text)
     if (const std::optional<std::int32_t> parsed = ParseNumber(text))
         return {
             {*parsed, IsHexadecimal(text) ? QStringLiteral("Hexadecimal") : kDecimalDigits, text.toString()}};
-    std::vector<recognise::Numeral> numerals = recognise::Recognise(
-        std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), text.size()));
+    std::vector<recognise::Numeral> numerals =
+        recognise::Recognise(std::u16string_view(text.utf16(), std::size_t(text.size())));
     std::sort(numerals.begin(), numerals.end(), [](const recognise::Numeral& a, const recognise::Numeral& b) {
         return PlaceOf(a) < PlaceOf(b);
     });

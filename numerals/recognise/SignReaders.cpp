@@ -185,7 +185,8 @@ long long DigitByDigit(Text text, const Multiplying<D, P>& signs)
 template <std::size_t D, std::size_t P>
 void ReadMultiplying(Text text, const Multiplying<D, P>& signs, Numbers& numbers)
 {
-    long long n = signs.digitByDigit ? DigitByDigit(text, signs) : -1;
+    // A lone digit reads as itself, zero too (Tamil's ௦).
+    long long n = signs.digitByDigit || text.size() == 1 ? DigitByDigit(text, signs) : -1;
     // 9999 × 10000 takes 18 signs: a longer text is no numeral of groups.
     if (n < 0 && text.size() <= 64)
         n = MultipliedGroups(text, signs);
