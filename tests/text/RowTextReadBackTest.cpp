@@ -1,6 +1,7 @@
 // Every unicode and partial row's text read back by the recogniser, for all
 // 0..79999, and the forms people write for the same systems read to the
-// numbers their own conventions give.
+// numbers their own conventions give (the row's own form only where the
+// row writes just that text).
 
 #include "numerals/recognise/Recognise.h"
 #include "numerals/text/RowText.h"
@@ -30,6 +31,8 @@ private slots:
     void formsPeopleWrite();
     void noNumeral_data();
     void noNumeral();
+    void largeNumbers();
+    void utf16();
 };
 
 void RowTextReadBackTest::readsBack_data()
@@ -72,8 +75,9 @@ void RowTextReadBackTest::formsPeopleWrite_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("cell");
     QTest::addColumn<qlonglong>("number");
-    const auto add = [](const char* name, const char* text, const char* cell, qlonglong n) {
-        QTest::newRow(name) << QString::fromUtf8(text) << QString::fromUtf8(cell) << n;
+    QTest::addColumn<bool>("ownForm");
+    const auto add = [](const char* name, const char* text, const char* cell, qlonglong n, bool own = false) {
+        QTest::newRow(name) << QString::fromUtf8(text) << QString::fromUtf8(cell) << n << own;
     };
     add("Roman lower case", "mcmxciv", "l2", 1994);
     add("Roman numeral characters", "ⅯⅭⅯⅩⅭⅣ", "l2", 1994);
@@ -93,7 +97,7 @@ void RowTextReadBackTest::formsPeopleWrite_data()
     add("Greek capitals and keraia", "͵ΑϠϞΔʹ", "P64", 1994);
     add("Greek chi", "Χ", "P64", 600);
     add("Greek digamma", "ϝʹ", "P64", 6);
-    add("Attic chi", "Χ", "P38", 1000);
+    add("Attic chi", "Χ", "P38", 1000, true);
     add("Armenian lower case", "ռջղդ", "P40", 1994);
     add("Armenian overline", "Դ̅ՑՅԿԳ", "P40", 46363);
     add("Ethiopic", "፲፱፻፺፬", "P36", 1994);
@@ -120,12 +124,12 @@ void RowTextReadBackTest::formsPeopleWrite_data()
     add("Arabic thousands separator", "١٬٩٩٤", "P6", 1994);
     add("Arabic with ASCII digits", "١9٩4", "P6", 1994);
     add("Devanagari grouped", "७९ ९९९", "P63", 79999);
-    add("Arabic leading zeros", "٠٠٤٢", "P6", 42);
+    add("Arabic leading zeros", "٠٠٤٢", "P6", 42, true);
     add("fullwidth digits", "１９９４", "", 1994);
     add("digits of two scripts", "١۹", "", 19);
     add("no-break space grouping", "79\u00A0999", "", 79999);
-    add("blanks around", "  MCMXCIV\n", "l2", 1994);
-    add("copied isolated", "\u2067א׳ץצד\u2069", "P62", 1994);
+    add("blanks around", "  MCMXCIV\n", "l2", 1994, true);
+    add("copied isolated", "\u2067א׳ץצד\u2069", "P62", 1994, true);
 }
 
 void RowTextReadBackTest::formsPeopleWrite()
@@ -133,8 +137,13 @@ void RowTextReadBackTest::formsPeopleWrite()
     QFETCH(QString, text);
     QFETCH(QString, cell);
     QFETCH(qlonglong, number);
+    QFETCH(bool, ownForm);
     const std::vector<recognise::Numeral> numerals = recognise::Recognise(text.toStdString());
-    QVERIFY(Reads(numerals, cell.toStdString(), number));
+    const auto found = std::find_if(numerals.begin(), numerals.end(), [&](const recognise::Numeral& m) {
+        return m.cell == cell.toStdString() && m.number == number;
+    });
+    QVERIFY(found != numerals.end());
+    QCOMPARE(found->ownForm, ownForm);
 }
 
 void RowTextReadBackTest::noNumeral_data()
@@ -149,6 +158,30 @@ void RowTextReadBackTest::noNumeral()
 {
     QFETCH(QString, text);
     QVERIFY(recognise::Recognise(text.toStdString()).empty());
+}
+
+// Numbers too large for any type read as the largest value, never wrapped
+// round to a small one.
+void RowTextReadBackTest::largeNumbers()
+{
+    QVERIFY(Reads(recognise::Recognise(std::string(40, '9')), "", recognise::kLargestValue));
+    QVERIFY(Reads(recognise::Recognise(std::string(2000, 'M')), "l2", 2000000));
+    std::string myriads;
+    for (int i = 0; i < 10; ++i)
+        myriads += "፼";  // ten thousand to the tenth
+    QVERIFY(Reads(recognise::Recognise(myriads), "P36", recognise::kLargestValue));
+}
+
+// UTF-16 reads as UTF-8 does; an unpaired surrogate is no character of a numeral.
+void RowTextReadBackTest::utf16()
+{
+    const std::vector<recognise::Numeral> numerals = recognise::Recognise(u"\u2067א׳ץצד\u2069");
+    QCOMPARE(numerals.size(), std::size_t(1));
+    QVERIFY(Reads(numerals, "P62", 1994) && numerals.front().ownForm);
+    QVERIFY(Reads(recognise::Recognise(u"\U0001D2E5\U0001D2E9\U0001D2EE"), "PB7", 1994));
+    for (const std::u16string& text :
+         {std::u16string(u"MCM") + char16_t(0xD800), char16_t(0xDC00) + std::u16string(u"1994")})
+        QVERIFY(recognise::Recognise(text).empty());
 }
 
 QTEST_APPLESS_MAIN(RowTextReadBackTest)
