@@ -41,6 +41,15 @@ long long Times(long long a, long long b)
     return a != 0 && b >= kLargestValue / a ? kLargestValue : a * b;
 }
 
+int ValueOf(Signs signs, char32_t c)
+{
+    for (const SignValue* s = signs.begin; s != signs.end; ++s) {
+        if (s->sign == c)
+            return s->value;
+    }
+    return -1;
+}
+
 int PlaceOf(long long value)
 {
     int place = 0;

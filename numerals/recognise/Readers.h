@@ -55,15 +55,25 @@ struct SignValue {
     int value;
 };
 
+// A table of signs, however long.
+struct Signs {
+    const SignValue* begin;
+    const SignValue* end;
+};
+
+template <std::size_t N>
+constexpr Signs SignsOf(const SignValue (&signs)[N])
+{
+    return {signs, signs + N};
+}
+
 // The value of c in the table, or -1.
+int ValueOf(Signs signs, char32_t c);
+
 template <std::size_t N>
 int ValueOf(const SignValue (&signs)[N], char32_t c)
 {
-    for (const SignValue& s : signs) {
-        if (s.sign == c)
-            return s.value;
-    }
-    return -1;
+    return ValueOf(SignsOf(signs), c);
 }
 
 // The decimal place of a value d × 10^k (d 1..9): k.

@@ -49,85 +49,49 @@ constexpr char32_t kOldHungarianThousand = U'\U00010CFF';
 
 // ---- Multiplying signs ----
 
+constexpr SignValue kChineseDigits[] = {
+    {U'〇', 0}, {U'零', 0}, {U'一', 1}, {U'壹', 1}, {U'壱', 1}, {U'二', 2}, {U'貳', 2},
+    {U'贰', 2}, {U'弐', 2}, {U'两', 2}, {U'兩', 2}, {U'三', 3}, {U'參', 3}, {U'叁', 3},
+    {U'参', 3}, {U'四', 4}, {U'肆', 4}, {U'五', 5}, {U'伍', 5}, {U'六', 6}, {U'陸', 6},
+    {U'陆', 6}, {U'七', 7}, {U'柒', 7}, {U'八', 8}, {U'捌', 8}, {U'九', 9}, {U'玖', 9}};
+constexpr SignValue kChinesePowers[] = {{U'十', 10},  {U'拾', 10},   {U'百', 100},
+                                        {U'佰', 100}, {U'千', 1000}, {U'仟', 1000}};
+constexpr SignValue kSuzhouDigits[] = {{U'〇', 0}, {U'一', 1}, {U'〡', 1}, {U'二', 2}, {U'〢', 2},
+                                       {U'三', 3}, {U'〣', 3}, {U'〤', 4}, {U'〥', 5}, {U'〦', 6},
+                                       {U'〧', 7}, {U'〨', 8}, {U'〩', 9}};
+constexpr SignValue kSuzhouPowers[] = {{U'十', 10}, {U'百', 100}, {U'千', 1000}};
+constexpr SignValue kKoreanDigits[] = {{U'일', 1}, {U'이', 2}, {U'삼', 3}, {U'사', 4}, {U'오', 5},
+                                       {U'육', 6}, {U'칠', 7}, {U'팔', 8}, {U'구', 9}};
+constexpr SignValue kKoreanPowers[] = {{U'십', 10}, {U'백', 100}, {U'천', 1000}};
+constexpr SignValue kTamilDigits[] = {{U'௦', 0}, {U'௧', 1}, {U'௨', 2}, {U'௩', 3}, {U'௪', 4},
+                                      {U'௫', 5}, {U'௬', 6}, {U'௭', 7}, {U'௮', 8}, {U'௯', 9}};
+constexpr SignValue kTamilPowers[] = {{U'௰', 10}, {U'௱', 100}};
+
 // Digits (0 as a filler between terms), the powers within a group and the
-// sign that multiplies the group before it (10000, or 1000 for Tamil).
-template <std::size_t D, std::size_t P>
+// signs that multiply the group before them (10000, or 1000 for Tamil).
 struct Multiplying {
-    SignValue digits[D];
-    SignValue powers[P];
+    Signs digits;
+    Signs powers;
     char32_t groupSigns[2];
     int groupValue;
     bool digitByDigit;      // digits alone read place by place (二〇二六 = 2026)
     bool spaceAfterPowers;  // Korean spacing
 };
 
-constexpr Multiplying<28, 6> kChinese = {
-    {{U'〇', 0}, {U'零', 0}, {U'一', 1}, {U'壹', 1}, {U'壱', 1}, {U'二', 2}, {U'貳', 2},
-     {U'贰', 2}, {U'弐', 2}, {U'两', 2}, {U'兩', 2}, {U'三', 3}, {U'參', 3}, {U'叁', 3},
-     {U'参', 3}, {U'四', 4}, {U'肆', 4}, {U'五', 5}, {U'伍', 5}, {U'六', 6}, {U'陸', 6},
-     {U'陆', 6}, {U'七', 7}, {U'柒', 7}, {U'八', 8}, {U'捌', 8}, {U'九', 9}, {U'玖', 9}},
-    {{U'十', 10}, {U'拾', 10}, {U'百', 100}, {U'佰', 100}, {U'千', 1000}, {U'仟', 1000}},
-    {U'万', U'萬'},
-    10000,
-    true,
-    false};
-
-constexpr Multiplying<13, 3> kSuzhou = {{{U'〇', 0},
-                                         {U'一', 1},
-                                         {U'〡', 1},
-                                         {U'二', 2},
-                                         {U'〢', 2},
-                                         {U'三', 3},
-                                         {U'〣', 3},
-                                         {U'〤', 4},
-                                         {U'〥', 5},
-                                         {U'〦', 6},
-                                         {U'〧', 7},
-                                         {U'〨', 8},
-                                         {U'〩', 9}},
-                                        {{U'十', 10}, {U'百', 100}, {U'千', 1000}},
-                                        {U'万', U'万'},
-                                        10000,
-                                        false,
-                                        false};
-
-constexpr Multiplying<9, 3> kKorean = {{{U'일', 1},
-                                        {U'이', 2},
-                                        {U'삼', 3},
-                                        {U'사', 4},
-                                        {U'오', 5},
-                                        {U'육', 6},
-                                        {U'칠', 7},
-                                        {U'팔', 8},
-                                        {U'구', 9}},
-                                       {{U'십', 10}, {U'백', 100}, {U'천', 1000}},
-                                       {U'만', U'만'},
-                                       10000,
-                                       false,
-                                       true};
-
-constexpr Multiplying<10, 2> kTamil = {{{U'௦', 0},
-                                        {U'௧', 1},
-                                        {U'௨', 2},
-                                        {U'௩', 3},
-                                        {U'௪', 4},
-                                        {U'௫', 5},
-                                        {U'௬', 6},
-                                        {U'௭', 7},
-                                        {U'௮', 8},
-                                        {U'௯', 9}},
-                                       {{U'௰', 10}, {U'௱', 100}},
-                                       {U'௲', U'௲'},
-                                       1000,
-                                       false,
-                                       false};
+constexpr Multiplying kChinese = {
+    SignsOf(kChineseDigits), SignsOf(kChinesePowers), {U'万', U'萬'}, 10000, true, false};
+constexpr Multiplying kSuzhou = {
+    SignsOf(kSuzhouDigits), SignsOf(kSuzhouPowers), {U'万', U'万'}, 10000, false, false};
+constexpr Multiplying kKorean = {
+    SignsOf(kKoreanDigits), SignsOf(kKoreanPowers), {U'만', U'만'}, 10000, false, true};
+constexpr Multiplying kTamil = {
+    SignsOf(kTamilDigits), SignsOf(kTamilPowers), {U'௲', U'௲'}, 1000, false, false};
 
 enum class Token { None, Digit, Zero, Power, Group, Space };
 
 // A digit before a power multiplies it (one when there is none), powers
 // fall within a group, and the group sign multiplies the group before it.
-template <std::size_t D, std::size_t P>
-long long MultipliedGroups(Text text, const Multiplying<D, P>& signs)
+long long MultipliedGroups(Text text, const Multiplying& signs)
 {
     long long total = 0;
     long long group = 0;
@@ -169,8 +133,7 @@ long long MultipliedGroups(Text text, const Multiplying<D, P>& signs)
         : total + group + (digit < 0 ? 0 : digit);
 }
 
-template <std::size_t D, std::size_t P>
-long long DigitByDigit(Text text, const Multiplying<D, P>& signs)
+long long DigitByDigit(Text text, const Multiplying& signs)
 {
     long long n = 0;
     for (char32_t c : text) {
@@ -182,8 +145,7 @@ long long DigitByDigit(Text text, const Multiplying<D, P>& signs)
     return text.empty() ? -1 : n;
 }
 
-template <std::size_t D, std::size_t P>
-void ReadMultiplying(Text text, const Multiplying<D, P>& signs, Numbers& numbers)
+void ReadMultiplying(Text text, const Multiplying& signs, Numbers& numbers)
 {
     // A lone digit reads as itself, zero too (Tamil's ௦).
     long long n = signs.digitByDigit || text.size() == 1 ? DigitByDigit(text, signs) : -1;
