@@ -67,7 +67,7 @@ void HebrewGroup(Text text, Numbers& numbers)
     std::array<int, 64> values{};
     for (bool plainFinal : {false, true}) {
         std::size_t count = 0;
-        bool final = false;
+        bool endsFinal = false;
         for (std::size_t i = 0; i < text.size(); ++i) {
             if (IsGershayim(text[i]) && i + 2 == text.size() && i > 0)
                 continue;
@@ -75,10 +75,10 @@ void HebrewGroup(Text text, Numbers& numbers)
             const int v = HebrewValue(text[i], last, plainFinal);
             if (v < 0 || count == values.size())
                 return;
-            final = final || (last && v != HebrewValue(text[i], last, !plainFinal));
+            endsFinal = endsFinal || (last && v != HebrewValue(text[i], last, !plainFinal));
             values[count++] = v;
         }
-        if (count > 0 && (!plainFinal || final) && InHebrewOrder(values, count)) {
+        if (count > 0 && (!plainFinal || endsFinal) && InHebrewOrder(values, count)) {
             long long sum = 0;
             for (std::size_t i = 0; i < count; ++i)
                 sum += values[i];
