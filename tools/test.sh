@@ -5,7 +5,7 @@
 #      as on a machine without the test packages;
 #   2. the program and its tests again under AddressSanitizer, LeakSanitizer
 #      and UndefinedBehaviorSanitizer, with a minute of random number entry;
-#   3. the GIF reader's fuzz target for a minute.
+#   3. the fuzz targets (the GIF reader, the recogniser) for a minute each.
 # Every build treats warnings as errors, and a check that would be skipped
 # for want of a tool fails: every package group is installed first.
 set -euo pipefail
@@ -51,5 +51,5 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 TALLYRA_ENTRY_FUZZ_
 section "fuzzing"
 CC=clang CXX=clang++ cmake -S "$root" -B "$root/build-fuzz" "${strict[@]}" \
   -DTALLYRA_CORE_ONLY=ON -DTALLYRA_FUZZ=ON >/dev/null
-cmake --build "$root/build-fuzz" -j"$jobs" --target gif_fuzzer gif_fuzz_seeds
+cmake --build "$root/build-fuzz" -j"$jobs" --target gif_fuzzer gif_fuzz_seeds recognise_fuzzer recognise_fuzz_seeds
 run_ctest --test-dir "$root/build-fuzz" --output-on-failure -L fuzz

@@ -1,7 +1,9 @@
 // tallyra-text: the window's 59 numeral rows as text, for a number typed as
-// in the window's number field. Needs no display.
+// in the window's number field or a numeral of any row; or what number a
+// numeral is. Needs no display.
 
 #include "entry/NumberParser.h"
+#include "entry/RecognisedNumbers.h"
 #include "rows/RowTable.h"
 
 #include "numerals/text/RowText.h"
@@ -10,8 +12,10 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -19,6 +23,7 @@ struct Options {
     QString text;
     QString row;  // empty: every row
     bool reading = false;
+    bool parse = false;  // only the numbers the text stands for
 };
 
 void Print(std::FILE* stream, const std::string& line)
@@ -36,35 +41,63 @@ std::string LineOf(const RowSpec& shown, int n, const std::string& t, bool withR
     return line;
 }
 
-// A number text such as "-5" is the number, not an option: "--" goes in front of it.
+// A number text such as "-5", or Morse code such as "-----", is the text,
+// not an option: "--" goes in front of it.
+bool IsNumberText(const QString& argument)
+{
+    if (argument.size() < 2 || argument[0] != u'-')
+        return false;
+    const QChar second = argument[1];
+    const bool morse = argument.size() > 2 && (argument[2] == u'-' || argument[2] == u'.');
+    return second.isDigit() || second == u'.' || (second == u'-' && morse);
+}
+
 QStringList WithNumberTextsAsArguments(const QStringList& arguments)
 {
     QStringList result;
     for (const QString& argument : arguments) {
-        if (argument.size() > 1 && argument[0] == u'-' && argument[1].isDigit() && !result.contains("--"))
+        if (IsNumberText(argument) && !result.contains("--"))
             result << QStringLiteral("--");
         result << argument;
     }
     return result;
 }
 
+// The numbers in 0..79999 the text stands for, or a message and exit
+// status 1: the range message when it stands only for numbers outside.
+std::vector<RecognisedNumber> NumbersInRange(const QString& text)
+{
+    std::vector<RecognisedNumber> numbers = RecognisedNumbers(text);
+    const bool any = !numbers.empty();
+    numbers.erase(std::remove_if(numbers.begin(), numbers.end(),
+                                 [](const RecognisedNumber& r) { return !IsInRange(r.number); }),
+                  numbers.end());
+    if (numbers.empty())
+        Print(stderr, (any ? OutOfRangeMessage() : NoNumeralMessage()).toStdString());
+    return numbers;
+}
+
+int PrintNumbers(const std::vector<RecognisedNumber>& numbers)
+{
+    for (const RecognisedNumber& r : numbers)
+        Print(stdout, std::to_string(r.number) + '\t' + r.caption.toStdString());
+    return 0;
+}
+
 int PrintRows(const Options& options)
 {
-    const std::optional<std::int32_t> number = ParseNumber(options.text);
-    if (!number) {
-        Print(stderr, "not a number");
+    const std::vector<RecognisedNumber> numbers = NumbersInRange(options.text);
+    if (numbers.empty())
         return 1;
-    }
-    if (!IsInRange(*number)) {
-        Print(stderr, OutOfRangeMessage().toStdString());
-        return 1;
-    }
-    const std::string t = options.text.toLatin1().toStdString();
+    if (options.parse)
+        return PrintNumbers(numbers);
+    const auto n = static_cast<int>(numbers.front().number);
+    const std::string t = numbers.front().numberText.toLatin1().toStdString();
     bool found = false;
     for (const RowSpec& shown : RowsInDisplayOrder()) {
         if (!options.row.isEmpty() && options.row != QString::fromUtf8(shown.caption))
             continue;
-        Print(stdout, LineOf(shown, *number, t, options.reading));
+        Print(stdout, LineOf(shown, n, t, options.reading));
         found = true;
     }
     if (!found) {
@@ -85,7 +118,9 @@ int main(int argc, char** argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Prints a number in the 59 numeral systems of Tallyra as text, one row a line:\n"
-                       "caption<TAB>kind<TAB>text, kind being unicode, partial or described."));
+                       "caption<TAB>kind<TAB>text, kind being unicode, partial or described.\n"
+                       "The number may be written in any of these systems (MCMXCIV, mcmxciv, א׳תתקצ״ד,\n"
+                       "一千九百九十四, ١٩٩٤, ...): with --parse, only what number it is."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption reading(
@@ -93,15 +128,20 @@ int main(int argc, char** argv)
     const QCommandLineOption row(QStringLiteral("row"),
                                  QStringLiteral("Print only the row with this caption."),
                                  QStringLiteral("CAPTION"));
+    const QCommandLineOption parse(
+        QStringLiteral("parse"),
+        QStringLiteral("Print only the numbers the text stands for, number<TAB>caption, one a line,\n"
+                       "the one the rows would show first; a text read several ways gives several."));
     parser.addOption(reading);
     parser.addOption(row);
+    parser.addOption(parse);
     parser.addPositionalArgument(
         QStringLiteral("TEXT"),
-        QStringLiteral("The number, read as the number field reads it (0 to 79999)."));
+        QStringLiteral("The number, read as the number field reads it (0 to 79999), or a numeral of a row."));
     parser.process(WithNumberTextsAsArguments(QCoreApplication::arguments()));
 
     const QStringList texts = parser.positionalArguments();
     if (texts.size() != 1)
         parser.showHelp(2);
-    return PrintRows({texts.front(), parser.value(row), parser.isSet(reading)});
+    return PrintRows({texts.front(), parser.value(row), parser.isSet(reading), parser.isSet(parse)});
 }

@@ -222,7 +222,7 @@ struct ResolvedRule : Rule {
     CodeCharacters characters;
 };
 
-const ResolvedRule& RuleOf(const std::string& cell)
+const std::unordered_map<std::string, ResolvedRule>& AllRules()
 {
     static const std::unordered_map<std::string, ResolvedRule> rules = [] {
         std::unordered_map<std::string, ResolvedRule> all;
@@ -234,8 +234,13 @@ const ResolvedRule& RuleOf(const std::string& cell)
         }
         return all;
     }();
-    const auto it = rules.find(cell);
-    if (it == rules.end())
+    return rules;
+}
+
+const ResolvedRule& RuleOf(const std::string& cell)
+{
+    const auto it = AllRules().find(cell);
+    if (it == AllRules().end())
         throw std::out_of_range("no numeral row with the value cell " + cell);
     return it->second;
 }
@@ -416,6 +421,18 @@ RowText TextOf(const std::string& cell, int n, const std::string& t)
     row.direction = DirectionOf(sample);
     row.reading = row.text.empty() ? std::string(kNoSignForZero) : ReadingOf(rule, in);
     return row;
+}
+
+const std::vector<std::string>& Cells()
+{
+    static const std::vector<std::string> cells = [] {
+        std::vector<std::string> all;
+        for (const auto& [cell, rule] : AllRules())
+            all.push_back(cell);
+        std::sort(all.begin(), all.end());
+        return all;
+    }();
+    return cells;
 }
 
 const char* KindName(Kind kind)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // Every row of the window as real text: what a screen reader reads, what the
 // clipboard receives and what tallyra-text prints. Plain C++, no Qt.
@@ -33,6 +34,10 @@ RowText TextOf(const std::string& cell, int n, const std::string& t);
 
 // The text alone, as TextOf gives it (quicker where only the text is needed).
 std::string NumeralText(const std::string& cell, int n, const std::string& t);
+
+// The value cells of every row the text layer writes, each once, sorted by
+// name (not the window's order, which is the window's business).
+const std::vector<std::string>& Cells();
 
 // A few short sentences on the row's numeral system (UTF-8), or "" for an
 // unknown cell.

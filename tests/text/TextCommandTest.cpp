@@ -1,6 +1,7 @@
 // The command tallyra-text, run as a user runs it: no display, UTF-8 lines.
 
 #include "entry/NumberParser.h"
+#include "entry/RecognisedNumbers.h"
 #include "rows/RowTable.h"
 
 #include <QProcess>
@@ -42,6 +43,8 @@ private slots:
     void lines();
     void readingColumn();
     void oneRow();
+    void parse_data();
+    void parse();
     void rejectedTexts_data();
     void rejectedTexts();
     void helpAndVersion();
@@ -82,6 +85,12 @@ void TextCommandTest::lines_data()
                                    << "Laotian\tunicode\t໐໐໔໒";
     QTest::newRow("zero") << "0"
                           << "Egyptian\tunicode\t";
+    QTest::newRow("Roman numeral") << "MCMXCIV"
+                                   << "Kanji\tunicode\t千九百九十四";
+    QTest::newRow("digits of a numeral") << "mcmxciv"
+                                         << "Arabic\tunicode\t١٩٩٤";
+    QTest::newRow("Morse code, not an option") << "-...."
+                                               << "Roman\tunicode\tVI";
 }
 
 void TextCommandTest::lines()
@@ -112,6 +121,40 @@ void TextCommandTest::oneRow()
     QVERIFY(unknown.lines.isEmpty());
 }
 
+// Every reading, the first first: the text in a row's own form, then the
+// window's order; text the number parser accepts keeps its meaning.
+void TextCommandTest::parse_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("lines");
+    const QStringList roman{"1994\tRoman"};
+    for (const char* text : {"MCMXCIV", "mcmxciv", "ⅯⅭⅯⅩⅭⅣ"})
+        QTest::newRow(text) << QString::fromUtf8(text) << roman;
+    QTest::newRow("Hebrew") << "א׳תתקצ״ד" << QStringList{"1994\tHebrew"};
+    QTest::newRow("Ionic") << "͵αϡϙδ" << QStringList{"1994\tIonic"};
+    QTest::newRow("Armenian") << "ՌՋՂԴ" << QStringList{"1994\tArmenian"};
+    QTest::newRow("Ethiopic") << "፲፱፻፺፬" << QStringList{"1994\tAmharic"};
+    QTest::newRow("Chinese") << "一千九百九十四" << QStringList{"1994\tKanji"};
+    QTest::newRow("Chinese financial") << "壹仟玖佰玖拾肆" << QStringList{"1994\tKanji"};
+    QTest::newRow("Korean") << "천구백구십사" << QStringList{"1994\tKorean"};
+    QTest::newRow("Braille") << "⠼⠁⠊⠊⠙" << QStringList{"1994\tBraille"};
+    QTest::newRow("Morse code") << ".---- ----. ----. ....-" << QStringList{"1994\tMorse code"};
+    QTest::newRow("Tamil") << "௲௯௱௯௰௪" << QStringList{"1994\tTamil"};
+    QTest::newRow("fullwidth") << "１９９４" << QStringList{"1994\tDecimal digits"};
+    QTest::newRow("Attic or Ionic") << "Χ" << QStringList{"1000\tAncient Greek", "1000\tAttic", "600\tIonic"};
+    QTest::newRow("own form first") << "ה׳" << QStringList{"5000\tHebrew", "5\tHebrew"};
+    QTest::newRow("hexadecimal") << "xc" << QStringList{"12\tHexadecimal"};
+}
+
+void TextCommandTest::parse()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, lines);
+    const Run run = TallyraText({"--parse", typed});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.lines, lines);
+}
+
 void TextCommandTest::rejectedTexts_data()
 {
     QTest::addColumn<QString>("typed");
@@ -119,22 +162,24 @@ void TextCommandTest::rejectedTexts_data()
     QTest::newRow("too large") << "80000" << OutOfRangeMessage();
     QTest::newRow("negative") << "-5" << OutOfRangeMessage();
     QTest::newRow("hexadecimal too large") << "$FFFFF" << OutOfRangeMessage();
-    QTest::newRow("letters") << "abc"
-                             << "not a number";
-    QTest::newRow("empty") << ""
-                           << "not a number";
-    QTest::newRow("trailing text") << "12a"
-                                   << "not a number";
+    QTest::newRow("numeral too large") << "十万" << OutOfRangeMessage();
+    QTest::newRow("letters") << "abc" << NoNumeralMessage();
+    QTest::newRow("word") << "hello" << NoNumeralMessage();
+    QTest::newRow("empty") << "" << NoNumeralMessage();
+    QTest::newRow("trailing text") << "12a" << NoNumeralMessage();
 }
 
+// Nothing on standard output, the message on standard error, exit 1.
 void TextCommandTest::rejectedTexts()
 {
     QFETCH(QString, typed);
     QFETCH(QString, message);
-    const Run run = TallyraText({typed});
-    QVERIFY(run.status > 0);
-    QVERIFY(run.lines.isEmpty());
-    QCOMPARE(run.error, message);
+    for (const QStringList& arguments : {QStringList{typed}, QStringList{"--parse", typed}}) {
+        const Run run = TallyraText(arguments);
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.lines.isEmpty());
+        QCOMPARE(run.error, message);
+    }
 }
 
 void TextCommandTest::helpAndVersion()
@@ -142,6 +187,7 @@ void TextCommandTest::helpAndVersion()
     const Run help = TallyraText({"--help"});
     QCOMPARE(help.status, 0);
     QVERIFY(help.lines.join(u'\n').contains("--reading"));
+    QVERIFY(help.lines.join(u'\n').contains("--parse"));
     const Run version = TallyraText({"--version"});
     QCOMPARE(version.status, 0);
     QCOMPARE(version.lines, QStringList{"tallyra-text " TALLYRA_VERSION});

@@ -1,0 +1,92 @@
+// Writes the recogniser's seed corpus: every row's text for a few numbers,
+// forms people write, and the awkward: combining marks, directional
+// controls, long runs, UTF-16 with unpaired surrogates.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "numerals/text/RowText.h"
+
+namespace {
+
+std::vector<std::string> Seeds()
+{
+    std::vector<std::string> seeds;
+    for (const std::string& cell : rowtext::Cells()) {
+        for (int n : {0, 7, 15, 1994, 10000, 46363, 79999})
+            seeds.push_back(rowtext::NumeralText(cell, n, std::to_string(n)));
+    }
+    for (const char* text : {"mcmxciv",
+                             "ⅯⅭⅯⅩⅭⅣ",
+                             "X̅L̅V̅I̅CCCLXIII",
+                             "XLVI'MCCCLXIII",
+                             "ↂↇↁMCCCLXIII",
+                             "א׳תתקצ״ד",
+                             "ה'תשפ\"ו",
+                             "\u2067א׳ץצד\u2069",
+                             "͵ΑϠϞΔʹ",
+                             "ռջղդ",
+                             "Դ̅ՑՅԿԳ",
+                             "፲፱፻፺፬",
+                             "壹仟玖佰玖拾肆",
+                             "两千零二十六",
+                             "二〇二六",
+                             "사만 육천삼백육십삼",
+                             "௲௯௱௯௰௪",
+                             "١٬٩٩٤",
+                             "१९ ९४",
+                             "１９９４",
+                             " \u200E1994\u200F ",
+                             "X\u0305\u0305",
+                             "\u0305M",
+                             "I\u0301V",
+                             "\u202Eמו׳שסג\u202C",
+                             "\uFEFF十万"})
+        seeds.emplace_back(text);
+    seeds.push_back(std::string(5000, 'M'));
+    std::string arabic;
+    for (int i = 0; i < 4000; ++i)
+        arabic += "\u0669";
+    seeds.push_back(arabic);
+    std::string marks = "X";
+    for (int i = 0; i < 3000; ++i)
+        marks += "\u0305";
+    seeds.push_back(marks);
+    // UTF-16LE: a lone high surrogate before 1994, a lone low surrogate after MCM.
+    seeds.push_back(std::string("\x00\xD8"
+                                "1\x00"
+                                "9\x00"
+                                "9\x00"
+                                "4\x00",
+                                10));
+    seeds.push_back(std::string("M\x00"
+                                "C\x00"
+                                "M\x00"
+                                "\x00\xDC",
+                                8));
+    return seeds;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+        return 2;
+    }
+    const std::filesystem::path folder = argv[1];
+    std::filesystem::create_directories(folder);
+    const std::vector<std::string> seeds = Seeds();
+    int written = 0;
+    for (const std::string& seed : seeds) {
+        if (seed.empty())
+            continue;
+        std::ofstream out(folder / ("seed" + std::to_string(written++)), std::ios::binary);
+        out.write(seed.data(), std::streamsize(seed.size()));
+    }
+    std::printf("%d seeds in %s\n", written, folder.c_str());
+    return 0;
+}

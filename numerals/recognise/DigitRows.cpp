@@ -1,0 +1,142 @@
+#include "DigitRows.h"
+
+#include "Recognise.h"
+
+#include "numerals/text/RowText.h"
+
+#include <unicode/uchar.h>
+
+namespace recognise {
+namespace {
+
+std::u32string TextOfNumber(const std::string& cell, int n)
+{
+    return Decoded(rowtext::NumeralText(cell, n, std::to_string(n)));
+}
+
+std::u32string Written(const DigitRow& row, const std::string& digits)
+{
+    std::u32string text = row.mark;
+    for (std::size_t i = 0; i < digits.size(); ++i)
+        text += (i > 0 ? row.separator : std::u32string()) + row.words[digits[i] - '0'];
+    return text;
+}
+
+// No word starts another: a run of words cuts only one way.
+bool PrefixFree(const DigitRow& row)
+{
+    for (const std::u32string& a : row.words) {
+        for (const std::u32string& b : row.words) {
+            if (&a != &b && (a.empty() || b.compare(0, a.size(), a) == 0))
+                return false;
+        }
+    }
+    return true;
+}
+
+char32_t ScriptZero(const DigitRow& row)
+{
+    if (!row.mark.empty() || !row.separator.empty())
+        return 0;
+    const char32_t zero = row.words[0].size() == 1 ? row.words[0][0] : 0;
+    for (int d = 0; d < 10; ++d) {
+        const std::u32string& w = row.words[d];
+        if (w.size() != 1 || w[0] != zero + static_cast<char32_t>(d)
+            || u_charType(static_cast<UChar32>(w[0])) != U_DECIMAL_DIGIT_NUMBER
+            || u_charDigitValue(static_cast<UChar32>(w[0])) != d)
+            return 0;
+    }
+    return zero;
+}
+
+bool IsGroupingMark(char32_t c)
+{
+    return c == U'\u066C' || c == U' ' || c == U'\u00A0' || c == U'\u2009' || c == U'\u202F';
+}
+
+}  // namespace
+
+std::optional<DigitRow> DigitRowOf(const std::string& cell)
+{
+    std::array<std::u32string, 10> texts;
+    for (int d = 0; d < 10; ++d)
+        texts[d] = TextOfNumber(cell, d);
+    // The mark: what the ten texts begin with alike.
+    std::size_t mark = texts[0].size();
+    for (const std::u32string& t : texts) {
+        std::size_t i = 0;
+        while (i < mark && i < t.size() && t[i] == texts[0][i])
+            ++i;
+        mark = i;
+    }
+    DigitRow row;
+    row.mark = texts[0].substr(0, mark);
+    for (int d = 0; d < 10; ++d)
+        row.words[d] = texts[d].substr(mark);
+    const std::u32string ten = TextOfNumber(cell, 10);
+    const std::size_t outer = mark + row.words[1].size() + row.words[0].size();
+    if (!PrefixFree(row) || ten.size() < outer || ten.compare(0, mark, row.mark) != 0)
+        return std::nullopt;
+    row.separator = ten.substr(mark + row.words[1].size(), ten.size() - outer);
+    for (int n : {10, 1994, 79999}) {
+        if (Written(row, std::to_string(n)) != TextOfNumber(cell, n))
+            return std::nullopt;
+    }
+    row.scriptZero = ScriptZero(row);
+    return row;
+}
+
+std::string DigitsInWords(const DigitRow& row, Text text)
+{
+    if (text.compare(0, row.mark.size(), row.mark) != 0)
+        return std::string();
+    std::string digits;
+    std::size_t i = row.mark.size();
+    while (i < text.size()) {
+        if (!digits.empty()) {
+            if (text.compare(i, row.separator.size(), row.separator) != 0)
+                return std::string();
+            i += row.separator.size();
+        }
+        int digit = 0;
+        while (digit < 10 && text.compare(i, row.words[digit].size(), row.words[digit]) != 0)
+            ++digit;
+        if (digit == 10)
+            return std::string();
+        digits += static_cast<char>('0' + digit);
+        i += row.words[digit].size();
+    }
+    return digits;
+}
+
+std::optional<DecimalDigits> DecimalDigitsIn(Text text)
+{
+    DecimalDigits result;
+    result.digits.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<UChar32>(text[i]);
+        if (IsGroupingMark(text[i]) && !result.digits.empty() && i + 1 < text.size()
+            && !IsGroupingMark(text[i + 1]))
+            continue;
+        if (u_charType(c) != U_DECIMAL_DIGIT_NUMBER)
+            return std::nullopt;
+        const int value = u_charDigitValue(c);
+        const char32_t zero = text[i] - static_cast<char32_t>(value);
+        if (zero != U'0')
+            result.zero = result.zero == 0 || result.zero == zero ? zero : kMixedScripts;
+        result.digits += static_cast<char>('0' + value);
+    }
+    if (result.digits.empty())
+        return std::nullopt;
+    return result;
+}
+
+long long ValueOfDigits(const std::string& digits)
+{
+    long long n = 0;
+    for (char d : digits)
+        n = Plus(Times(n, 10), d - '0');
+    return n;
+}
+
+}  // namespace recognise

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "Readers.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+// Rows that write each decimal digit as one sign or word, found from their
+// own text, and decimal digits of any script (internal to the recogniser).
+
+namespace recognise {
+
+struct DigitRow {
+    std::u32string mark;       // before the digits (Braille's number sign)
+    std::u32string separator;  // between the digits' words (Morse code's blank)
+    std::array<std::u32string, 10> words;
+    // The zero of the row's script when each word is one decimal digit
+    // (Unicode Nd) of it, with no mark or separator; 0 otherwise.
+    char32_t scriptZero = 0;
+};
+
+// The row's digits, when its texts of 0..9, 10, 1994 and 79999 show it
+// writes one word a digit; nullopt for every other row.
+std::optional<DigitRow> DigitRowOf(const std::string& cell);
+
+// The decimal digits (ASCII) a text writes in the row's words, or "".
+std::string DigitsInWords(const DigitRow& row, Text text);
+
+// Decimal digits of any script, ASCII digits among them, single grouping
+// marks between digits (U+066C, space, no-break, thin and narrow no-break
+// space): their ASCII digits and the zero of the one other script among
+// them (0: ASCII only; kMixedScripts: several).
+struct DecimalDigits {
+    std::string digits;
+    char32_t zero = 0;
+};
+constexpr char32_t kMixedScripts = 0xFFFFFFFF;
+std::optional<DecimalDigits> DecimalDigitsIn(Text text);
+
+// The value of decimal digits, kLargestValue at most.
+long long ValueOfDigits(const std::string& digits);
+
+}  // namespace recognise
