@@ -14,14 +14,16 @@
 // "text:codes" for a few number texts, separated by ";".
 //
 // A text row writes Unicode characters instead of codes: its codes are the
-// code points its texts hold over 0..79999, in hexadecimal runs
-// ("0AE6-0AEF"); its samples "number:code points" ("-" for a number the
+// units its texts are shaped in over 0..79999, each a character with the
+// marks on it or joined to it, as hexadecimal code points ("0AE6",
+// "0430+0483"); its samples "number:code points" ("-" for a number the
 // system has no form for); it has no values ("-").
 
 #include "RowTable.h"
 #include "numerals/TextRows.h"
 #include "numerals/UnicodeRows.h"
 
+#include <QChar>
 #include <QList>
 #include <QString>
 
@@ -75,19 +77,35 @@ std::vector<char32_t> CodePointsOf(const std::string& utf8)
     return {ucs4.begin(), ucs4.end()};
 }
 
-std::string CodePointRuns(const UnicodeRow& row)
+// The units a text is shaped in: a character with the marks after it; a
+// mark of the virama class (the Brahmi number joiner) also takes the
+// character after it, with which the font makes one ligature.
+std::vector<std::u32string> UnitsOf(const std::string& utf8)
 {
-    std::set<char32_t> used;
+    constexpr int kViramaClass = 9;
+    std::vector<std::u32string> units;
+    bool joinsNext = false;
+    for (char32_t c : CodePointsOf(utf8)) {
+        const bool mark = QChar::category(c) == QChar::Mark_NonSpacing;
+        if (units.empty() || !(mark || joinsNext))
+            units.emplace_back();
+        units.back() += c;
+        joinsNext = mark && QChar::combiningClass(c) == kViramaClass;
+    }
+    return units;
+}
+
+std::string ShapingUnits(const UnicodeRow& row)
+{
+    std::set<std::u32string> used;
     for (int n = 0; n <= kLargestNumber; ++n)
-        for (char32_t c : CodePointsOf(row.build(n).text))
-            used.insert(c);
+        for (const std::u32string& unit : UnitsOf(row.build(n).text))
+            used.insert(unit);
     std::string text;
-    for (auto first = used.begin(); first != used.end();) {
-        auto last = first;
-        while (std::next(last) != used.end() && *std::next(last) == *last + 1)
-            ++last;
-        text += (text.empty() ? "" : " ") + Hex(*first) + (last != first ? '-' + Hex(*last) : "");
-        first = std::next(last);
+    for (const std::u32string& unit : used) {
+        text += text.empty() ? "" : " ";
+        for (std::size_t i = 0; i < unit.size(); ++i)
+            text += (i > 0 ? "+" : "") + Hex(unit[i]);
     }
     return text;
 }
@@ -179,7 +197,7 @@ void PrintRow(const RowSpec& row)
               << (row.family ? row.family : "-") << '\t' << row.pixelHeight << '\t' << row.bold << '\t'
               << ValueCellWidth(row.column) << '\t' << row.familyStep << '\t' << row.refreshStep << '\t';
     if (const UnicodeRow* text = FindUnicodeRow(row.cell)) {
-        std::cout << CodePointRuns(*text) << "\t-\t" << CodePointSamples(*text) << '\n';
+        std::cout << ShapingUnits(*text) << "\t-\t" << CodePointSamples(*text) << '\n';
         return;
     }
     const TextRow* builder = FindTextRow(row.cell);
