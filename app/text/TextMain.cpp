@@ -1,4 +1,4 @@
-// tallyra-text: the window's 59 numeral rows as text, for a number typed as
+// tallyra-text: the window's numeral rows as text, for a number typed as
 // in the window's number field. Needs no display.
 
 #include "NumberParser.h"
@@ -84,8 +84,9 @@ int main(int argc, char** argv)
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Prints a number in the 59 numeral systems of Tallyra as text, one row a line:\n"
-                       "caption<TAB>kind<TAB>text, kind being unicode, partial or described."));
+        QStringLiteral("Prints a number in the %1 numeral systems of Tallyra as text, one row a line:\n"
+                       "caption<TAB>kind<TAB>text, kind being unicode, partial or described.")
+            .arg(RowsInDisplayOrder().size()));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption reading(

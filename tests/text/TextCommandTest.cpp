@@ -59,7 +59,7 @@ void TextCommandTest::everyRowInDisplayOrder()
         QCOMPARE(columns[0], QString::fromUtf8(RowsInDisplayOrder()[i].caption));
         ++kinds[columns[1]];
     }
-    QCOMPARE(kinds.value("unicode"), 32);
+    QCOMPARE(kinds.value("unicode"), 60);
     QCOMPARE(kinds.value("partial"), 2);
     QCOMPARE(kinds.value("described"), 25);
 }
@@ -82,6 +82,10 @@ void TextCommandTest::lines_data()
                                    << "Laotian\tunicode\t໐໐໔໒";
     QTest::newRow("zero") << "0"
                           << "Egyptian\tunicode\t";
+    QTest::newRow("third page") << "1994"
+                                << "Chinese fin.\tunicode\t壹仟玖佰玖拾肆";
+    QTest::newRow("no form") << "46363"
+                             << "Georgian\tunicode\t";
 }
 
 void TextCommandTest::lines()
@@ -142,6 +146,8 @@ void TextCommandTest::helpAndVersion()
     const Run help = TallyraText({"--help"});
     QCOMPARE(help.status, 0);
     QVERIFY(help.lines.join(u'\n').contains("--reading"));
+    QVERIFY(help.lines.join(u'\n').contains(
+        QStringLiteral("the %1 numeral systems").arg(RowsInDisplayOrder().size())));
     const Run version = TallyraText({"--version"});
     QCOMPARE(version.status, 0);
     QCOMPARE(version.lines, QStringList{"tallyra-text " TALLYRA_VERSION});
