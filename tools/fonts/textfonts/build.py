@@ -171,10 +171,10 @@ def build_text_family(family, rows, source):
 def ink_px(text_family, height):
     """(top, bottom) of the ink in pixels from the cell's top at a pixel height."""
     bottom, top = text_family.ink
-    scale = height / text_family.units_per_em
-    ascent, descent = round_half_up(top * scale), round_half_up(-bottom * scale)
+    units = text_family.units_per_em
+    ascent, descent = round_half_up(top * height / units), round_half_up(-bottom * height / units)
     baseline = math.floor((CELL_HEIGHT_PX - (ascent + descent)) / 2) + ascent
-    return baseline - top * scale, baseline - bottom * scale
+    return baseline - top * height / units, baseline - bottom * height / units
 
 
 def largest_fitting_height(text_family):
