@@ -494,9 +494,6 @@ void NumeralExamples::unicodeRows_data()
     QTest::newRow("Cyrillic 1706") << QByteArray("Ucyrl") << 1706 << "0482 0430 0471 0483 0455";
     QTest::newRow("Cyrillic 810") << QByteArray("Ucyrl") << 810 << "047F 0456 0483";
     QTest::newRow("financial 10500") << QByteArray("Uhansfin") << 10500 << "58F9 4E07 96F6 4F0D 4F70";
-    QTest::newRow("Gujarati 46363") << QByteArray("Ugujr") << 46363 << "0AEA 0AEC 0AE9 0AEC 0AE9";
-    QTest::newRow("Adlam 2026") << QByteArray("Uadlm") << 2026 << "1E952 1E950 1E952 1E956";
-    QTest::newRow("Chakma 79999") << QByteArray("Ucakm") << 79999 << "1113D 1113F 1113F 1113F 1113F";
 }
 
 void NumeralExamples::unicodeRows()
