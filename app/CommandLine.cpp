@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "rows/RowTable.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -52,7 +54,8 @@ std::optional<int> AnswerCommandLine(int argc, char** argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Number signs of other cultures: a whole number from 0 to 79999 "
-                       "written in 59 numeral systems."));
+                       "written in %1 numeral systems.")
+            .arg(RowsInDisplayOrder().size()));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();

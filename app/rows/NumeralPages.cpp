@@ -147,6 +147,8 @@ QWidget* NumeralPages::buildValue(const RowSpec& row, QWidget* rowPanel)
         boxes_.insert(name, box);
         return box;
     }
+    case ValueKind::Text:  // on the third page, which the window does not build yet
+        return Panel(name, rowPanel);
     case ValueKind::Label:
         break;
     }

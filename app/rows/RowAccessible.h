@@ -6,7 +6,7 @@
 // picture box or the Roman label), named by the row's caption, described by
 // the explanation of its system, its text the row's numeral as text. The
 // text is read when asked for; a new number sends no event per row, so one
-// keystroke in the number field is not announced 59 times.
+// keystroke in the number field is not announced once for every row.
 class RowAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit RowAccessible(QWidget* widget);

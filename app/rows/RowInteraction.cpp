@@ -42,7 +42,8 @@ RowInteraction::RowInteraction(QWidget* pages, const RowTexts* texts, QObject* p
         if (widget->objectName().startsWith(QLatin1String("sp")))
             panelOf_.insert(widget->objectName().mid(2), widget);
     for (const RowSpec& row : RowsInDisplayOrder())
-        watchRow(row.cell);
+        if (IsShownInWindow(row))
+            watchRow(row.cell);
     // The first row of each page is its stop in the Tab order.
     for (const TabPage page : {TabPage::T1, TabPage::T2})
         focusChanged(Cell(*std::find_if(RowsInDisplayOrder().begin(), RowsInDisplayOrder().end(),

@@ -8,9 +8,14 @@
 // found by cell, and the font tools and tests read tools/fonts/rows.tsv,
 // which tallyra-row-data writes from this table.
 
-enum class TabPage { T1, T2 };
+enum class TabPage { T1, T2, T3 };
 enum class RowColumn { FullWidth, Left, Right };
-enum class ValueKind { Panel, Label, PaintBox };
+// Panel: a glyph string (numerals/TextRows.h) in a Glyfa08 family; Label:
+// the Roman numeral; PaintBox: pictures; Text: Unicode text shaped in the
+// row's own font (numerals/UnicodeRows.h), a family the program carries
+// as the resource of type "TEXTFONT" named like the family without its
+// blanks ("Tallyra Ol Chiki": TALLYRAOLCHIKI).
+enum class ValueKind { Panel, Label, PaintBox, Text };
 
 struct RowSpec {
     TabPage page;
@@ -18,7 +23,7 @@ struct RowSpec {
     const char* caption;  // UTF-8
     const char* cell;     // component name of the value cell
     ValueKind kind;
-    const char* family;  // family after activation; nullptr for paint boxes
+    const char* family;  // family after activation (a text row's from the start); nullptr for paint boxes
     int pixelHeight;     // font height in pixels (the em); 0 for paint boxes
     bool bold;
     int familyStep;   // place in the order activation hands out families; -1: none
@@ -56,3 +61,11 @@ const std::vector<const RowSpec*>& RowsInRefreshOrder();
 
 // The row whose value cell has this name, or nullptr.
 const RowSpec* FindRow(const char* cell);
+
+// Whether the window shows the row yet. The third page's rows are complete
+// here and as text (tallyra-text, Copy All Rows) but the window does not
+// build their page yet.
+constexpr bool IsShownInWindow(const RowSpec& row)
+{
+    return row.page != TabPage::T3;
+}

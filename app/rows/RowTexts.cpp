@@ -20,8 +20,7 @@ QString RowTexts::text(const QString& cell) const
 {
     if (!shown_)
         return QString();
-    const rowtext::RowText row = rowText(cell);
-    return row.text.empty() ? QString::fromUtf8(rowtext::kNoSignForZero) : QString::fromStdString(row.text);
+    return QString::fromStdString(rowtext::TextOrWhatIsSaid(rowText(cell)));
 }
 
 QString RowTexts::isolatedText(const QString& cell) const
@@ -29,8 +28,7 @@ QString RowTexts::isolatedText(const QString& cell) const
     if (!shown_)
         return QString();
     const rowtext::RowText row = rowText(cell);
-    return row.text.empty() ? QString::fromUtf8(rowtext::kNoSignForZero)
-                            : QString::fromStdString(rowtext::Isolated(row));
+    return QString::fromStdString(row.text.empty() ? rowtext::TextOrWhatIsSaid(row) : rowtext::Isolated(row));
 }
 
 QString RowTexts::explanation(const QString& cell) const

@@ -23,7 +23,8 @@ public:
     bool hasShown() const { return shown_.has_value(); }
 
     rowtext::RowText rowText(const QString& cell) const;
-    // The row's text, or "no sign for zero" when the row shows nothing.
+    // The row's text, or "no sign for zero" (or that the system has no
+    // form for the number) when the row shows nothing.
     QString text(const QString& cell) const;
     // As text(), isolated for embedding in left-to-right text.
     QString isolatedText(const QString& cell) const;

@@ -1,4 +1,4 @@
-// tallyra-text: the window's 59 numeral rows as text, for a number typed as
+// tallyra-text: the window's numeral rows as text, for a number typed as
 // in the window's number field or a numeral of any row; or what number a
 // numeral is. Needs no display.
 
@@ -117,10 +117,11 @@ int main(int argc, char** argv)
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Prints a number in the 59 numeral systems of Tallyra as text, one row a line:\n"
+        QStringLiteral("Prints a number in the %1 numeral systems of Tallyra as text, one row a line:\n"
                        "caption<TAB>kind<TAB>text, kind being unicode, partial or described.\n"
                        "The number may be written in any of these systems (MCMXCIV, mcmxciv, א׳תתקצ״ד,\n"
-                       "一千九百九十四, ١٩٩٤, ...): with --parse, only what number it is."));
+                       "一千九百九十四, ١٩٩٤, ...): with --parse, only what number it is.")
+            .arg(RowsInDisplayOrder().size()));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption reading(

@@ -1,4 +1,4 @@
-// Time to give every one of the 59 rows its text for one number: the text
+// Time to give every one of the rows its text for one number: the text
 // alone (NumeralText), and the text with kind, script, direction and
 // reading (TextOf), as the window's accessibility and tooltips ask for it
 // after a keystroke.

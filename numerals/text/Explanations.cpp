@@ -137,6 +137,91 @@ constexpr CellExplanation kExplanations[] = {
     {"P21", "Digit signs for the Newcomers of Alien Nation; invented, one per decimal digit."},
     {"P70", "Thai digits, used beside 0–9 in Thailand. Base 10."},
     {"P17", "Digit signs for the Zentradi of Macross; invented, one per decimal digit."},
+    {"Uadlm",
+     "Adlam digits, from the alphabet the brothers Ibrahima and Abdoulaye Barry created for Fula in "
+     "Guinea in 1989. Base 10, written right to left, so the units stand at the left."},
+    {"Ubali",
+     "Balinese digits of Bali, Indonesia, found in palm-leaf manuscripts (lontar) and calendars. Base 10."},
+    {"Ucakm",
+     "Digits of the Chakma script, used in the Chittagong Hill Tracts of Bangladesh and in Mizoram "
+     "and Tripura, India. Base 10."},
+    {"Ugujr",
+     "Gujarati digits of the Indian state of Gujarat. They descend from the Nagari digits and are "
+     "still printed beside 0–9. Base 10."},
+    {"Uguru",
+     "Gurmukhi digits, written with Punjabi in the script that took its standard form under the "
+     "second Sikh Guru, Angad, in the 16th century. Base 10."},
+    {"Ujava",
+     "Javanese digits (aksara Jawa), still taught in schools in Central and East Java. Several look "
+     "like letters, so running text sets a number off with marks. Base 10."},
+    {"Ulepc",
+     "Digits of the Lepcha (Róng) script of Sikkim and Darjeeling in the eastern Himalaya, "
+     "a script thought to date from the 17th or 18th century. Base 10."},
+    {"Ulimb", "Digits of the Limbu (Sirijanga) script of eastern Nepal, Sikkim and Darjeeling. Base 10."},
+    {"Umlym",
+     "Malayalam digits of Kerala. Base 10; the positional digits are modern, older texts wrote "
+     "separate signs for 10, 100 and 1000."},
+    {"Umtei",
+     "Digits of Meetei Mayek, the script of Manipuri, revived and officially adopted in Manipur "
+     "in the late 20th century. Base 10."},
+    {"Umymr",
+     "Burmese digits, in everyday use in Myanmar on prices, calendars, bank notes and number plates. "
+     "Base 10."},
+    {"Uorya", "Odia digits of the Indian state of Odisha; Unicode still names them Oriya. Base 10."},
+    {"Uolck",
+     "Digits of Ol Chiki, the script Raghunath Murmu created in 1925 for Santali in eastern India. "
+     "Base 10."},
+    {"Urohg",
+     "Hanifi Rohingya digits, from the script Mohammad Hanif developed in the 1980s for Rohingya. "
+     "The script runs right to left, but a number reads left to right, as Arabic digits do."},
+    {"Usinh",
+     "Sinhala Lith digits, the historical digits of Sinhala almanacs and horoscopes (lith: almanac); "
+     "Sri Lanka writes 0–9 today. Base 10."},
+    {"Usund",
+     "Sundanese digits of West Java, Indonesia. In running text a number stands between two "
+     "bar-like marks, which a number on its own does not need. Base 10."},
+    {"Ulana",
+     "The Hora digits of Tai Tham (Lanna), the script of Northern Thai, Tai Lü and Khün, kept for "
+     "secular and astrological writing; religious texts use a second set. Base 10."},
+    {"Utelu",
+     "Telugu digits of Andhra Pradesh and Telangana, South India, still seen in print and on "
+     "traditional documents. Base 10."},
+    {"Uvaii",
+     "Digits of the Vai syllabary of Liberia, which Momolu Duwalu Bukele created in the 1830s; "
+     "the digits came later. Base 10."},
+    {"Uaegean",
+     "Numbers of Linear A and Linear B (Crete and Mycenaean Greece, about 1800–1200 BC), mostly "
+     "counts of goods on clay tablets: strokes, bars, circles and rayed circles for 1 to 10000, "
+     "repeated. Unicode has one sign for each digit of each place."},
+    {"Ubrahadd",
+     "Brahmi numerals of Indian inscriptions from the 3rd century BC: signs for 1–9 and 10–90 add up, "
+     "and 100 and 1000 are joined to the sign that multiplies them. No zero, no place value; "
+     "the later Indian digits grew out of the unit signs."},
+    {"Uhansfin",
+     "Chinese financial numerals (大写), required on cheques and receipts: characters that are hard "
+     "to alter into another number. Built like the Kanji numerals, with 壹 before 拾 and 零 for "
+     "empty places."},
+    {"Ucopt",
+     "Coptic letters used as numbers on the Greek model, with sou for 6, fei for 90 and sampi for 900. "
+     "A line over the letters marks a number; a double line, one of the old forms, marks thousands."},
+    {"Urods",
+     "Chinese counting rods, the arithmetic of the counting board: upright rods for units, hundreds "
+     "and ten-thousands, lying rods for tens and thousands. An empty place is 〇, as written from "
+     "the 13th century on."},
+    {"Ucyrl",
+     "Church Slavonic letter numerals on the Greek model, used from the 10th century until Peter the "
+     "Great and still in liturgical books. A titlo ҃ marks the number, ҂ a thousand."},
+    {"Ugeor",
+     "Georgian letters as numbers, on the Greek model with letters of their own for the thousands; "
+     "still seen in church books and chapter numbers. The last letter stands for 10000, so only "
+     "1–19999 can be written."},
+    {"Ukhar",
+     "Kharoshthi numbers of ancient Gandhara (3rd century BC to 3rd century AD), written right to "
+     "left: 1, 2, 3, 4, 10 and 20 add up, and a count before 100 or 1000 multiplies it. Thousands "
+     "above the attested ones follow the pattern of the hundreds."},
+    {"Utaml",
+     "Traditional Tamil numerals, in use until the 19th and 20th centuries: digits and the signs "
+     "௰ ௱ ௲ for 10, 100 and 1000; a digit before a sign multiplies it (௩௱ = 300)."},
 };
 
 }  // namespace

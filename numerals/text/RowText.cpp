@@ -6,6 +6,9 @@
 #include "numerals/Positional.h"
 #include "numerals/Roman.h"
 #include "numerals/TextRows.h"
+#include "numerals/UnicodeRows.h"
+
+#include <unicode/utf8.h>
 
 #include <algorithm>
 #include <cstddef>
@@ -15,8 +18,10 @@
 namespace rowtext {
 namespace {
 
-// What a row's text is made from.
-enum class Source { Glyphs, Roman, Korean, Maya, Assyrian, Hieratic };
+// What a row's text is made from: a glyph string through the characters
+// of its codes, the builders of Unicode text (numerals/UnicodeRows.h), or
+// the numerals of the label and the pictures.
+enum class Source { Glyphs, Unicode, Roman, Korean, Maya, Assyrian, Hieratic };
 
 // How the signs of a glyph-string row become words: one text, one word per
 // sign (Manchu), or words between the row's blanks (Morse code).
@@ -45,6 +50,7 @@ struct Rule {
     Words words = Words::Run;
     const char* mark = "";  // written in front of the text
     bool persianDigits = false;
+    const char* unread = "";  // characters a group reading leaves out (UTF-8)
 };
 
 template <const char* Label>
@@ -160,6 +166,15 @@ constexpr Rule Pictures(const char* cell, Source source, Reading reading, StandI
     return {cell, source, reading, 10, standIn};
 }
 
+// A row whose builder writes Unicode text. A group reading can leave out
+// signs that only mark the number (the titlo, 零 for an empty place).
+constexpr Rule Text(const char* cell, Reading reading, const char* unread = "")
+{
+    Rule rule{cell, Source::Unicode, reading};
+    rule.unread = unread;
+    return rule;
+}
+
 // In the window's order. A glyph-string row not listed here writes decimal
 // digits, one sign per digit of the number: its text is those digits in its
 // own script (Arabic, Bengali, Tibetan, ...).
@@ -210,15 +225,26 @@ constexpr Rule kRules[] = {
     Written("P25", Gr),  // Suzhou
     Described("P21", &Digits<kTenctonese>),
     Described("P17", &Digits<kZentlardy>),
+    Text("Uaegean", Gr),
+    Text("Ubrahadd", Gr),
+    Text("Uhansfin", Gr, "\u96F6"),  // 零
+    Text("Ucopt", Gr),
+    Text("Urods", Pl),
+    Text("Ucyrl", Gr, "\u0483 "),  // the titlo and the blank after the ten-thousands
+    Text("Ugeor", Gr),
+    Text("Ukhar", Gr),
+    Text("Utaml", Gr),
 };
 
 // A row's rule with the builder and the characters it needs, looked up once.
 struct ResolvedRule : Rule {
     explicit ResolvedRule(const Rule& rule)
         : Rule(rule), textRow(rule.source == Source::Glyphs ? FindTextRow(rule.cell) : nullptr),
+          unicodeRow(rule.source == Source::Unicode ? FindUnicodeRow(rule.cell) : nullptr),
           characters(rule.cell)
     { }
-    const TextRow* textRow;  // nullptr for the picture rows and the Roman label
+    const TextRow* textRow;        // the builder of a glyph-string row
+    const UnicodeRow* unicodeRow;  // the builder of a row of Unicode text
     CodeCharacters characters;
 };
 
@@ -232,6 +258,10 @@ const std::unordered_map<std::string, ResolvedRule>& AllRules()
             if (all.count(row.cell) == 0)
                 all.emplace(row.cell, ResolvedRule(Written(row.cell, D)));
         }
+        for (const UnicodeRow& row : AllUnicodeRows()) {
+            if (all.count(row.cell) == 0)
+                all.emplace(row.cell, ResolvedRule(Text(row.cell, D)));
+        }
         return all;
     }();
     return rules;
@@ -243,6 +273,21 @@ const ResolvedRule& RuleOf(const std::string& cell)
     if (it == AllRules().end())
         throw std::out_of_range("no numeral row with the value cell " + cell);
     return it->second;
+}
+
+// The text without any of the characters of `unread` (UTF-8).
+std::string Without(std::string text, const std::string& unread)
+{
+    const auto length = static_cast<int32_t>(unread.size());
+    for (int32_t at = 0; at < length;) {
+        const int32_t start = at;
+        U8_FWD_1(unread.data(), at, length);
+        const std::string character =
+            unread.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(at - start));
+        for (std::size_t i = text.find(character); i != std::string::npos; i = text.find(character, i))
+            text.erase(i, character.size());
+    }
+    return text;
 }
 
 std::string DecimalDigitsOf(const std::string& t)
@@ -309,6 +354,8 @@ std::string TextOfInput(const ResolvedRule& rule, const Input& in)
     switch (rule.source) {
     case Source::Glyphs:
         return GlyphText(rule, in);
+    case Source::Unicode:
+        return rule.unicodeRow->build(in.n).text;
     case Source::Roman:
         return RomanNumeral(in.n);
     case Source::Korean:
@@ -395,9 +442,13 @@ std::string ReadingOf(const ResolvedRule& rule, const Input& in)
     case Reading::Groups:
         break;
     }
+    if (in.n == 0) {  // a sign of its own for zero (零, ௦) reads as that sign
+        const std::string zero = TextOfInput(rule, in);
+        return zero.empty() ? "0" : zero + " = 0";
+    }
     const ResolvedRule* r = &rule;
     return GroupReading(
-        in.n, [r](int m) { return TextOfInput(*r, InputOf(*r, m, std::to_string(m))); },
+        in.n, [r](int m) { return Without(TextOfInput(*r, InputOf(*r, m, std::to_string(m))), r->unread); },
         rule.words == Words::PerSign ? " " : "");
 }
 
@@ -419,7 +470,11 @@ RowText TextOf(const std::string& cell, int n, const std::string& t)
     const std::string sample = row.text.empty() ? NumeralText(cell, 1, "1") : row.text;
     row.script = ScriptOf(sample);
     row.direction = DirectionOf(sample);
-    row.reading = row.text.empty() ? std::string(kNoSignForZero) : ReadingOf(rule, in);
+    row.noForm = rule.unicodeRow != nullptr && !rule.unicodeRow->build(n).hasForm;
+    if (row.text.empty())
+        row.reading = row.noForm ? kNoForm : kNoSignForZero;
+    else
+        row.reading = ReadingOf(rule, in);
     return row;
 }
 
@@ -433,6 +488,13 @@ const std::vector<std::string>& Cells()
         return all;
     }();
     return cells;
+}
+
+std::string TextOrWhatIsSaid(const RowText& row)
+{
+    if (!row.text.empty())
+        return row.text;
+    return row.noForm ? kNoForm : kNoSignForZero;
 }
 
 const char* KindName(Kind kind)

@@ -6,8 +6,8 @@
 // Every row of the window as real text: what a screen reader reads, what the
 // clipboard receives and what tallyra-text prints. Plain C++, no Qt.
 //
-// A row is named by its value cell ("P42", "l2", "PB7", ...), as in the
-// window's row table.
+// A row is named by its value cell ("P42", "l2", "PB7", "Ugeor", ...), as in
+// the window's row table.
 
 namespace rowtext {
 
@@ -24,7 +24,8 @@ struct RowText {
     std::string script;  // ISO 15924 code of the text ("Arab", "Hani", "Latn", "Zyyy" ...)
     Direction direction = Direction::LeftToRight;
     std::string reading;  // how the signs build the number, e.g. "M + CM + XC + IV = 1000 + 900 + 90 + 4";
-                          // kNoSignForZero where the text is empty
+                          // kNoSignForZero (or kNoForm) where the text is empty
+    bool noForm = false;  // the system has no way to write the number; the text is empty
 };
 
 // The row whose value cell is `cell`, for the number n (0..79999) and the
@@ -50,7 +51,13 @@ const char* KindName(Kind kind);
 // in U+2067 RIGHT-TO-LEFT ISOLATE ... U+2069 POP DIRECTIONAL ISOLATE.
 std::string Isolated(const RowText& row);
 
-// What is said or shown for an empty text.
+// What is said or shown for an empty text: a row with no sign for zero,
+// or a system that has no form for the number (zero in the additive
+// systems of the third page, Georgian from 20000 on).
 constexpr const char* kNoSignForZero = "no sign for zero";
+constexpr const char* kNoForm = "the system has no form for this number";
+
+// What stands for the row's text where it is empty (see above), else the text.
+std::string TextOrWhatIsSaid(const RowText& row);
 
 }  // namespace rowtext

@@ -4,8 +4,13 @@
 // the rows fit their cells; the Egyptian hieroglyphs are solid and of one
 // height.
 #include "CellRendering.h"
+#include "glyphs/CharacterMap.h"
 #include "FontFixture.h"
+#include "rows/RowTable.h"
 
+#include "numerals/UnicodeRows.h"
+
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QHash>
@@ -135,6 +140,8 @@ private slots:
     void signsOfARowDiffer();
     void egyptianSignsAreSolidAndOfOneHeight();
     void theCounterMeasureSeesHollowSigns();
+    void textRowsHaveTheirCharactersAndFit_data();
+    void textRowsHaveTheirCharactersAndFit();
 
 private:
     static void addRows();
@@ -313,6 +320,53 @@ void FontRowsTest::theCounterMeasureSeesHollowSigns()
         else
             QCOMPARE(shape.enclosed, 0);
     }
+}
+
+void FontRowsTest::textRowsHaveTheirCharactersAndFit_data()
+{
+    QTest::addColumn<QByteArray>("cell");
+    for (const RowSpec& row : RowsInDisplayOrder())
+        if (row.kind == ValueKind::Text)
+            QTest::newRow(row.caption) << QByteArray(row.cell);
+}
+
+// A row written as text draws in a family of its own, committed as the
+// family's name without blanks (resources/fonts/text). That font names the
+// family and maps every character the row writes for 0..79999, and the
+// row's widest text, shaped in that family alone at the row's pixel
+// height, fits the value cell with room at its end.
+void FontRowsTest::textRowsHaveTheirCharactersAndFit()
+{
+    QFETCH(QByteArray, cell);
+    const RowSpec& row = *FindRow(cell.constData());
+    const QString family = QString::fromUtf8(row.family);
+    const QString file = QStringLiteral("text/") + QString(family).remove(u' ');
+    QByteArray data = readCommittedFont(file + QStringLiteral(".ttf"));
+    if (data.isEmpty())
+        data = readCommittedFont(file + QStringLiteral(".otf"));
+    const QRawFont raw(data, row.pixelHeight);
+    QVERIFY2(raw.isValid(), qPrintable(file));
+    QCOMPARE(raw.familyName(), family);
+    const CharacterMap characters(raw.fontTable("cmap"));
+    QVERIFY(QFontDatabase::addApplicationFontFromData(data) >= 0);
+    QFont font(family);
+    font.setPixelSize(row.pixelHeight);
+    font.setStyleStrategy(QFont::NoFontMerging);
+    const QFontMetricsF metrics(font);
+    const UnicodeRow& builder = *FindUnicodeRow(row.cell);
+    qreal widest = 0;
+    for (int n = 0; n <= 79999; ++n) {
+        const QString text = QString::fromStdString(builder.build(n).text);
+        for (char32_t c : text.toUcs4()) {
+            if (characters.glyphForCharacter(c) == 0)
+                QFAIL(
+                    qPrintable(QStringLiteral("%1 has no U+%2 (%3)").arg(family).arg(uint(c), 4, 16).arg(n)));
+        }
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    }
+    constexpr int kRoomAtTheEndPx = 6;  // as the glyph rows keep (indent, rounding)
+    QVERIFY2(widest + kRoomAtTheEndPx <= ValueCellWidth(row.column),
+             qPrintable(QStringLiteral("%1 px in a %2 px cell").arg(widest).arg(ValueCellWidth(row.column))));
 }
 
 QTEST_MAIN(FontRowsTest)

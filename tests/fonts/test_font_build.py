@@ -31,6 +31,9 @@ from glyfa.outlines import Outline, outline_from_points, rectangle, signed_area 
 from glyfa.placeholders import _open_box  # noqa: E402
 from glyfa.rows import ROWS, Row, parse_runs, parse_values, read_table, row_of  # noqa: E402
 from glyfa.spacing import MIN_BEARING_PX, PIXEL_BEARING_PX, Spacing, group_spacing  # noqa: E402
+from textfonts.build import TextFamily, fits_the_cell, ink_px, largest_fitting_height  # noqa: E402
+from textfonts.rows import TEXT_ROWS, families, parse_samples, parse_units  # noqa: E402
+from textfonts.sources import SOURCES, file_name  # noqa: E402
 
 
 class CellGeometryTest(unittest.TestCase):
@@ -271,6 +274,31 @@ class OutlineTest(unittest.TestCase):
         outline = rectangle(0, 0, 1, 1).transformed(2, 3, 5, 7)
         self.assertEqual(outline.bounds(), (5, 7, 7, 10))
         self.assertEqual(outline.advance, 2)
+
+
+class TextFamilyTest(unittest.TestCase):
+    def test_units_and_samples_read_back(self):
+        self.assertEqual(parse_units("0430 0430+0483 11064+1107F+11053"), ("а", "а҃", "𑁤𑁿𑁓"))
+        self.assertEqual(parse_samples("0:-;7:10D6;15:10D8 10D4"), ((0, None), (7, "ზ"), (15, "იე")))
+
+    def test_every_text_row_has_a_source_and_a_file_of_its_own(self):
+        self.assertEqual(len(TEXT_ROWS), 28)
+        self.assertEqual(set(families()), set(SOURCES))
+        names = [file_name(family, source) for family, source in SOURCES.items()]
+        self.assertEqual(len(set(names)), len(names))
+
+    def test_the_ink_is_centred_and_the_largest_fit_is_the_last_that_fits(self):
+        family = TextFamily("Test", "Test.ttf", b"", None, "", [], 0, (-250, 750), 1000)
+        for height in range(20, 45):
+            top, bottom = ink_px(family, height)
+            # Centred but for the rounding of ascent and descent and the floor.
+            self.assertLessEqual(abs(top - (metrics.CELL_HEIGHT_PX - bottom)), 2.0)
+            self.assertEqual(fits_the_cell(family, height), top >= 1.5 and bottom <= metrics.CELL_HEIGHT_PX - 1.5)
+        largest = largest_fitting_height(family)
+        self.assertTrue(fits_the_cell(family, largest))
+        self.assertFalse(fits_the_cell(family, largest + 1))
+        # At 34 px: A 26, D 9, the baseline 27 px down, the ink from 1.5 to 35.5 px.
+        self.assertEqual(largest, 34)
 
 
 class SourceNoteTest(unittest.TestCase):

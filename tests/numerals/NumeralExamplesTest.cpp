@@ -4,8 +4,11 @@
 
 #include "numerals/Roman.h"
 #include "numerals/SharedBuilders.h"
+#include "numerals/UnicodeRows.h"
 
 #include <QtTest>
+
+#include <array>
 
 namespace {
 
@@ -20,6 +23,58 @@ void AddTextCase(const char* cell, const char* text, int n, const char* expected
     QTest::addRow("%s '%s'", cell, text)
         << QByteArray(cell) << n << QByteArray(text) << QString::fromLatin1(expected);
 }
+
+// The code points of a numeral, "10D8 10D4"; "-" where the system has no
+// form for the number (and writes nothing).
+QString CodePointsOf(const UnicodeNumeral& numeral)
+{
+    if (!numeral.hasForm)
+        return numeral.text.empty() ? QStringLiteral("-") : QStringLiteral("text without a form");
+    QStringList codePoints;
+    for (char32_t c : QString::fromStdString(numeral.text).toUcs4())
+        codePoints << QStringLiteral("%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper();
+    return codePoints.join(u' ');
+}
+
+// The worked examples of the systems of the third page that are not plain
+// digits, for these numbers.
+constexpr std::array<int, 9> kExampleNumbers{0, 7, 10, 15, 100, 1994, 2026, 46363, 79999};
+struct UnicodeExamples {
+    const char* cell;
+    std::array<const char*, kExampleNumbers.size()> codePoints;
+};
+// clang-format off
+constexpr UnicodeExamples kUnicodeExamples[] = {
+    {"Ugeor", {"-", "10D6", "10D8", "10D8 10D4", "10E0", "10E9 10E8 10DF 10D3", "10EA 10D9 10D5", "-", "-"}},
+    {"Ucyrl", {"-", "0437 0483", "0456 0483", "0454 0483 0456", "0440 0483", "0482 0430 0446 0447 0483 0434",
+               "0482 0432 043A 0483 0455", "0482 043C 0483 0482 0455 0020 0442 046F 0483 0433",
+               "0482 047B 0483 0482 0473 0020 0446 0447 0483 0473"}},
+    {"Ucopt", {"-", "2C8D 0305", "2C93 0305", "2C93 0305 2C89 0305", "2CA3 0305",
+               "2C81 033F 2CC1 0305 03E5 0305 2C87 0305", "2C83 033F 2C95 0305 2C8B 0305",
+               "2C99 033F 2C8B 033F 2CA7 0305 2C9D 0305 2C85 0305",
+               "2C9F 033F 2C91 033F 2CC1 0305 03E5 0305 2C91 0305"}},
+    {"Uhansfin", {"96F6", "67D2", "58F9 62FE", "58F9 62FE 4F0D", "58F9 4F70", "58F9 4EDF 7396 4F70 7396 62FE 8086",
+                  "8D30 4EDF 96F6 8D30 62FE 9646", "8086 4E07 9646 4EDF 53C1 4F70 9646 62FE 53C1",
+                  "67D2 4E07 7396 4EDF 7396 4F70 7396 62FE 7396"}},
+    {"Urods", {"3007", "1D366", "1D369 3007", "1D369 1D364", "1D360 3007 3007", "1D369 1D368 1D371 1D363",
+               "1D36A 3007 1D36A 1D365", "1D363 1D36E 1D362 1D36E 1D362", "1D366 1D371 1D368 1D371 1D368"}},
+    {"Utaml", {"0BE6", "0BED", "0BF0", "0BF0 0BEB", "0BF1", "0BF2 0BEF 0BF1 0BEF 0BF0 0BEA",
+               "0BE8 0BF2 0BE8 0BF0 0BEC", "0BEA 0BF0 0BEC 0BF2 0BE9 0BF1 0BEC 0BF0 0BE9",
+               "0BED 0BF0 0BEF 0BF2 0BEF 0BF1 0BEF 0BF0 0BEF"}},
+    {"Uaegean", {"-", "1010D", "10110", "10110 1010B", "10119", "10122 10121 10118 1010A", "10123 10111 1010C",
+                 "1012E 10127 1011B 10115 10109", "10131 1012A 10121 10118 1010F"}},
+    {"Ukhar", {"-", "10A43 10A42", "10A44", "10A44 10A43 10A40", "10A40 10A46",
+               "10A40 10A47 10A43 10A43 10A40 10A46 10A45 10A45 10A45 10A45 10A44 10A43",
+               "10A41 10A47 10A45 10A43 10A41",
+               "10A45 10A45 10A43 10A41 10A47 10A42 10A46 10A45 10A45 10A45 10A42",
+               "10A45 10A45 10A45 10A44 10A43 10A43 10A40 10A47 10A43 10A43 10A40 10A46 10A45 10A45 10A45 10A45 "
+               "10A44 10A43 10A43 10A40"}},
+    {"Ubrahadd", {"-", "11058", "1105B", "1105B 11056", "11064", "11065 11064 1107F 1105A 11063 11055",
+                  "11065 1107F 11053 1105C 11057",
+                  "11065 1107F 1105E 11065 1107F 11057 11064 1107F 11054 11060 11054",
+                  "11065 1107F 11061 11065 1107F 1105A 11064 1107F 1105A 11063 1105A"}},
+};
+// clang-format on
 
 void AddRowColumns()
 {
@@ -64,6 +119,8 @@ private slots:
     void multiplicative() { compareRowCaption(); }
     void numberText_data();
     void numberText() { compareRowCaption(); }
+    void unicodeRows_data();
+    void unicodeRows();
 };
 
 void NumeralExamples::digitBuilders_data()
@@ -414,6 +471,39 @@ void NumeralExamples::numberText_data()
     AddTextCase("P39", "+7", 7, "32 195 196 196 201 195");
     AddTextCase("P67", "+7", 7, "32 32 106 106 106 32");
     AddTextCase("P42", "+7", 7, "32 103");
+}
+
+// The systems of the third page written as text, in logical order: the
+// fact sheet's examples, and published ones (Georgian dates, the last
+// Georgian number of the W3C list, a Cyrillic year, a cheque amount).
+void NumeralExamples::unicodeRows_data()
+{
+    QTest::addColumn<QByteArray>("cell");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("codePoints");
+    for (const UnicodeExamples& system : kUnicodeExamples) {
+        for (std::size_t i = 0; i < kExampleNumbers.size(); ++i)
+            QTest::addRow("%s %d", system.cell, kExampleNumbers[i])
+                << QByteArray(system.cell) << kExampleNumbers[i] << QString::fromLatin1(system.codePoints[i]);
+    }
+    QTest::newRow("Georgian 1769") << QByteArray("Ugeor") << 1769 << "10E9 10E6 10F2 10D7";
+    QTest::newRow("Georgian 1887") << QByteArray("Ugeor") << 1887 << "10E9 10E7 10DE 10D6";
+    QTest::newRow("Georgian 2012") << QByteArray("Ugeor") << 2012 << "10EA 10D8 10D1";
+    QTest::newRow("Georgian 19999") << QByteArray("Ugeor") << 19999 << "10F5 10F0 10E8 10DF 10D7";
+    QTest::newRow("Georgian 20000") << QByteArray("Ugeor") << 20000 << "-";
+    QTest::newRow("Cyrillic 1706") << QByteArray("Ucyrl") << 1706 << "0482 0430 0471 0483 0455";
+    QTest::newRow("Cyrillic 810") << QByteArray("Ucyrl") << 810 << "047F 0456 0483";
+    QTest::newRow("financial 10500") << QByteArray("Uhansfin") << 10500 << "58F9 4E07 96F6 4F0D 4F70";
+}
+
+void NumeralExamples::unicodeRows()
+{
+    QFETCH(QByteArray, cell);
+    QFETCH(int, number);
+    QFETCH(QString, codePoints);
+    const UnicodeRow* row = FindUnicodeRow(cell.toStdString());
+    QVERIFY(row != nullptr);
+    QCOMPARE(CodePointsOf(row->build(number)), codePoints);
 }
 
 QTEST_APPLESS_MAIN(NumeralExamples)

@@ -103,14 +103,16 @@ QWidget* AccessibilityTest::rowWidget(const char* cell) const
     return panel ? panel->findChild<QWidget*>(QLatin1String(cell), Qt::FindDirectChildrenOnly) : nullptr;
 }
 
-// All 59 rows, on both pages: reachable from the window, named by the
-// caption, labelled by the caption cell, the numeral as value and as text,
-// the explanation as description.
+// Every row of the pages the window shows: reachable from the window,
+// named by the caption, labelled by the caption cell, the numeral as value
+// and as text, the explanation as description.
 void AccessibilityTest::everyRowIsNamedByItsCaption()
 {
     type("1994");
     QAccessibleInterface* window = Accessible(window_.get());
     for (const RowSpec& entry : RowsInDisplayOrder()) {
+        if (!IsShownInWindow(entry))
+            continue;
         const QString cell = QLatin1String(entry.cell);
         QAccessibleInterface* iface = row(entry.cell);
         QVERIFY2(iface, entry.cell);

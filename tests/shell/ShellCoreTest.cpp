@@ -5,10 +5,12 @@
 #include "rows/RowTable.h"
 
 #include "numerals/TextRows.h"
+#include "numerals/UnicodeRows.h"
 
 #include <QSet>
 #include <QTest>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -63,6 +65,8 @@ private slots:
     void dayCount();
     void rowTableHasEveryRowOnce();
     void everyPanelHasItsBuilder();
+    void everyTextRowHasItsBuilder();
+    void thirdPageDigitScriptsFirstThenTheOthers();
     void refreshReachesOnlyTheMayaPictures();
     void resourcesIgnoreLetterCase();
     void missingResourceNamesTheNameAskedFor();
@@ -121,6 +125,59 @@ void ShellCoreTest::everyPanelHasItsBuilder()
         QVERIFY2(row && row->kind == ValueKind::Panel, builder.cell);
     }
     QCOMPARE(AllTextRows().size(), std::size_t(panels));
+}
+
+// Every row written as Unicode text is on the third page with a builder,
+// and every such builder has its row.
+void ShellCoreTest::everyTextRowHasItsBuilder()
+{
+    std::size_t textRows = 0;
+    for (const RowSpec& row : RowsInDisplayOrder()) {
+        QCOMPARE(row.kind == ValueKind::Text, row.page == TabPage::T3);
+        if (row.kind == ValueKind::Text) {
+            ++textRows;
+            QVERIFY2(FindUnicodeRow(row.cell) != nullptr, row.cell);
+        }
+    }
+    for (const UnicodeRow& builder : AllUnicodeRows()) {
+        const RowSpec* row = FindRow(builder.cell);
+        QVERIFY2(row && row->kind == ValueKind::Text, builder.cell);
+    }
+    QCOMPARE(AllUnicodeRows().size(), textRows);
+}
+
+// The third page: two columns of 14; the digit scripts (whose text is
+// digits) in alphabetical order from the top of the left column on, then
+// the other systems in alphabetical order.
+void ShellCoreTest::thirdPageDigitScriptsFirstThenTheOthers()
+{
+    const auto writesDigits = [](const RowSpec& row) {
+        const QString text = QString::fromStdString(FindUnicodeRow(row.cell)->build(1994).text);
+        const QList<uint> characters = text.toUcs4();
+        return std::all_of(characters.begin(), characters.end(),
+                           [](uint c) { return QChar::digitValue(char32_t(c)) >= 0; });
+    };
+    QList<const RowSpec*> rows;
+    int left = 0;
+    for (const RowSpec& row : RowsInDisplayOrder()) {
+        if (row.page == TabPage::T3) {
+            rows << &row;
+            left += row.column == RowColumn::Left;
+        }
+    }
+    QCOMPARE(rows.size(), 28);
+    QCOMPARE(left, 14);
+    for (qsizetype i = 1; i < rows.size(); ++i) {
+        const bool digits = writesDigits(*rows[i - 1]);
+        QVERIFY2(digits || !writesDigits(*rows[i]), rows[i]->caption);
+        if (digits == writesDigits(*rows[i]))
+            QVERIFY2(QString::compare(QString::fromUtf8(rows[i - 1]->caption),
+                                      QString::fromUtf8(rows[i]->caption), Qt::CaseInsensitive)
+                         < 0,
+                     rows[i]->caption);
+    }
+    QCOMPARE(std::count_if(rows.begin(), rows.end(), [&](const RowSpec* row) { return writesDigits(*row); }),
+             19);
 }
 
 // The refresh composes the pictures of the one paint box it reaches as the

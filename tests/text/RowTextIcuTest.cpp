@@ -108,6 +108,31 @@ std::string WithoutSpaces(std::string s)
     return Without(s, " ");
 }
 
+// ICU's Georgian numerals (CLDR's rule set) give 400 the letter უ and every
+// value from 500 to 10000 the letter that the W3C list, which the row
+// follows, gives the value before it (ICU's 10000 is the row's 8000, ჯ;
+// ჰ is left out). Mapped letter by letter, value by value.
+std::string AsGeorgianRow(std::string s)
+{
+    // 400..900, 1000..9000, 10000.
+    const icu::UnicodeString icuLetters = icu::UnicodeString::fromUTF8("უჳფქღყშჩცძწჭხჴჵჯ");
+    const icu::UnicodeString rowLetters = icu::UnicodeString::fromUTF8("ჳფქღყშჩცძწჭხჴჯჰჵ");
+    icu::UnicodeString text = icu::UnicodeString::fromUTF8(s);
+    for (int32_t i = 0; i < text.length(); ++i) {
+        if (const int32_t at = icuLetters.indexOf(text[i]); at >= 0)
+            text.setCharAt(i, rowLetters[at]);
+    }
+    return Utf8(text);
+}
+
+// CLDR's financial numerals leave out the 壹 before a leading 拾 (10 is 拾);
+// on cheques, as in the row, it is written (壹拾).
+std::string AsFinancialRow(std::string s)
+{
+    const std::string ten = "拾";
+    return s.compare(0, ten.size(), ten) == 0 ? "壹" + s : s;
+}
+
 }  // namespace
 
 class RowTextIcuTest : public QObject {
@@ -119,6 +144,8 @@ private slots:
     void spelledRows_data();
     void spelledRows();
     void ionicAgreesOnceNormalised();
+    void thirdPageSystems_data();
+    void thirdPageSystems();
 };
 
 // Every digit in every place shows up below 10000; the top of the range too.
@@ -182,6 +209,41 @@ void RowTextIcuTest::ionicAgreesOnceNormalised()
     const auto format = NumberingSystem("greklow");
     QVERIFY(format != nullptr);
     CompareRange(*format, {"P64", 1, 79999}, &AsIonicRow);
+}
+
+// The systems of the third page that ICU writes, over the range ICU writes
+// them in the same system (Georgian stops at 19999, where its letters end).
+void RowTextIcuTest::thirdPageSystems_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("system");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("last");
+    QTest::newRow("Georgian") << "Ugeor"
+                              << "geor" << 1 << 19999;
+    QTest::newRow("Cyrillic") << "Ucyrl"
+                              << "cyrl" << 1 << 79999;
+    QTest::newRow("Tamil old") << "Utaml"
+                               << "taml" << 0 << 79999;
+    QTest::newRow("Chinese fin.") << "Uhansfin"
+                                  << "hansfin" << 0 << 79999;
+}
+
+void RowTextIcuTest::thirdPageSystems()
+{
+    QFETCH(QString, cell);
+    QFETCH(QString, system);
+    QFETCH(int, first);
+    QFETCH(int, last);
+    const auto format = NumberingSystem(system.toLatin1().constData());
+    QVERIFY(format != nullptr);
+    const std::string c = cell.toStdString();
+    std::string (*normalise)(std::string) = nullptr;
+    if (system == "geor")
+        normalise = &AsGeorgianRow;
+    else if (system == "hansfin")
+        normalise = &AsFinancialRow;
+    CompareRange(*format, {c.c_str(), first, last}, normalise);
 }
 
 QTEST_APPLESS_MAIN(RowTextIcuTest)

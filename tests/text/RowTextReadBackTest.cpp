@@ -10,6 +10,7 @@
 
 #include <QtTest>
 
+#include <unicode/uchar.h>
 #include <unicode/utf8.h>
 
 #include <algorithm>
@@ -243,6 +244,8 @@ private slots:
     void everyDescribedRowHasAReader();
     void standInsReadBack_data();
     void standInsReadBack();
+    void digitScriptsReadBack_data();
+    void digitScriptsReadBack();
 };
 
 void RowTextReadBackTest::readsBack_data()
@@ -255,7 +258,7 @@ void RowTextReadBackTest::readsBack_data()
         QTest::newRow(cell.c_str()) << QString::fromStdString(cell);
         ++rows;
     }
-    QCOMPARE(rows, 34);
+    QCOMPARE(rows, 62);
 }
 
 // The text of n reads as n in its row, in the row's own form (a text two
@@ -426,6 +429,42 @@ void RowTextReadBackTest::standInsReadBack()
                                  .arg(n)
                                  .arg(QString::fromStdString(text))
                                  .arg(read)));
+    }
+}
+
+// The digit scripts of the third page, each with the Unicode block of its
+// digits: for every number the text is the number's decimal digits, no
+// more, as Unicode's digit values of characters of that block.
+void RowTextReadBackTest::digitScriptsReadBack_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<int>("block");
+    const std::pair<const char*, UBlockCode> scripts[] = {
+        {"Ugujr", UBLOCK_GUJARATI},  {"Uguru", UBLOCK_GURMUKHI},        {"Utelu", UBLOCK_TELUGU},
+        {"Umlym", UBLOCK_MALAYALAM}, {"Uorya", UBLOCK_ORIYA},           {"Umymr", UBLOCK_MYANMAR},
+        {"Usinh", UBLOCK_SINHALA},   {"Ujava", UBLOCK_JAVANESE},        {"Ubali", UBLOCK_BALINESE},
+        {"Uolck", UBLOCK_OL_CHIKI},  {"Umtei", UBLOCK_MEETEI_MAYEK},    {"Uadlm", UBLOCK_ADLAM},
+        {"Uvaii", UBLOCK_VAI},       {"Urohg", UBLOCK_HANIFI_ROHINGYA}, {"Usund", UBLOCK_SUNDANESE},
+        {"Ulimb", UBLOCK_LIMBU},     {"Ulepc", UBLOCK_LEPCHA},          {"Ucakm", UBLOCK_CHAKMA},
+        {"Ulana", UBLOCK_TAI_THAM},
+    };
+    for (const auto& [cell, block] : scripts)
+        QTest::newRow(cell) << cell << int(block);
+}
+
+void RowTextReadBackTest::digitScriptsReadBack()
+{
+    QFETCH(QString, cell);
+    QFETCH(int, block);
+    for (int n = 0; n <= 79999; ++n) {
+        const std::string decimal = std::to_string(n);
+        const Text text = Decoded(rowtext::NumeralText(cell.toStdString(), n, decimal));
+        bool good = text.size() == decimal.size();
+        for (std::size_t i = 0; good && i < text.size(); ++i)
+            good = u_charDigitValue(static_cast<UChar32>(text[i])) == decimal[i] - '0'
+                && ublock_getCode(static_cast<UChar32>(text[i])) == block;
+        if (!good)
+            QFAIL(qPrintable(QStringLiteral("%1: the text of %2 is not its digits").arg(cell).arg(n)));
     }
 }
 

@@ -62,7 +62,7 @@ void TextCommandTest::everyRowInDisplayOrder()
         QCOMPARE(columns[0], QString::fromUtf8(RowsInDisplayOrder()[i].caption));
         ++kinds[columns[1]];
     }
-    QCOMPARE(kinds.value("unicode"), 32);
+    QCOMPARE(kinds.value("unicode"), 60);
     QCOMPARE(kinds.value("partial"), 2);
     QCOMPARE(kinds.value("described"), 25);
 }
@@ -91,6 +91,10 @@ void TextCommandTest::lines_data()
                                          << "Arabic\tunicode\t١٩٩٤";
     QTest::newRow("Morse code, not an option") << "-...."
                                                << "Roman\tunicode\tVI";
+    QTest::newRow("third page") << "1994"
+                                << "Chinese fin.\tunicode\t壹仟玖佰玖拾肆";
+    QTest::newRow("no form") << "46363"
+                             << "Georgian\tunicode\t";
 }
 
 void TextCommandTest::lines()
@@ -188,6 +192,8 @@ void TextCommandTest::helpAndVersion()
     QCOMPARE(help.status, 0);
     QVERIFY(help.lines.join(u'\n').contains("--reading"));
     QVERIFY(help.lines.join(u'\n').contains("--parse"));
+    QVERIFY(help.lines.join(u'\n').contains(
+        QStringLiteral("the %1 numeral systems").arg(RowsInDisplayOrder().size())));
     const Run version = TallyraText({"--version"});
     QCOMPARE(version.status, 0);
     QCOMPARE(version.lines, QStringList{"tallyra-text " TALLYRA_VERSION});

@@ -1,16 +1,19 @@
 #!/usr/bin/python3
-"""Builds the four embedded font families Glyfa08, Glyfa08b, Glyfa08c, Glyfa08d.
+"""Builds the embedded font families: Glyfa08, Glyfa08b, Glyfa08c, Glyfa08d and the text families.
 
-Writes resources/fonts/Glyfa08*.ttf, the licence text OFL.txt and the
-source note SOURCES.md. Run with Debian's /usr/bin/python3 (fontTools,
-fontforge) and hb-shape installed (tools/install-deps.sh assets).
+Writes resources/fonts/Glyfa08*.ttf, the text families of the rows written
+as Unicode text (resources/fonts/text/Tallyra*.ttf, .otf), the licence text
+OFL.txt and the source note SOURCES.md. Run with Debian's /usr/bin/python3
+(fontTools, fontforge) and hb-shape installed (tools/install-deps.sh assets).
 
     build_fonts.py            build into resources/fonts
     build_fonts.py --out DIR  build into DIR
     build_fonts.py --check    build into a temporary folder and compare the
                               bytes with the committed files (exit 1 if any
                               differ)
-    build_fonts.py --report   also print each row's band, scale and width fit
+    build_fonts.py --report   also print each row's band, scale and width fit,
+                              and each text family's size, ink and the largest
+                              pixel height at which its ink fits the cell
 
 Drawn signs come from the package `drawn` beside this file when it exists.
 The rows come from rows.tsv beside this file, and the captions each row must
@@ -31,13 +34,19 @@ CENSUS = os.path.join(HERE, "caption-census.txt")
 sys.path.insert(0, HERE)
 sys.dont_write_bytecode = True  # keep the source tree free of caches
 
+from glyfa import notes  # noqa: E402
 from glyfa.build import build_all  # noqa: E402
 from glyfa.fitting import DESIGN_HEIGHT, read_census  # noqa: E402
 from glyfa.metrics import row_band  # noqa: E402
 from glyfa.outlines import SourceFonts  # noqa: E402
+from textfonts import notes as text_notes  # noqa: E402
+from textfonts.build import build_text_family, check_family, largest_fitting_height  # noqa: E402
+from textfonts.rows import families  # noqa: E402
+from textfonts.sources import SOURCES, file_name  # noqa: E402
 
 FONT_FILES = {"Glyfa08": "Glyfa08.ttf", "Glyfa08b": "Glyfa08b.ttf",
               "Glyfa08c": "Glyfa08c.ttf", "Glyfa08d": "Glyfa08d.ttf"}
+TEXT_DIR = "text"
 LICENCE_FILE = "OFL.txt"
 NOTE_FILE = "SOURCES.md"
 
@@ -54,27 +63,52 @@ def load_drawn():
         return {}, DESIGN_HEIGHT
 
 
+def build_text_families():
+    """The text families, checked; a problem stops the build."""
+    built = [build_text_family(family, rows, SOURCES[family]) for family, rows in families().items()]
+    problems = [problem for family in built for problem in check_family(family)]
+    if problems:
+        raise SystemExit("Text families do not fit their rows:\n  " + "\n  ".join(problems))
+    return built
+
+
 def build(out_dir):
     """Writes every output file into out_dir; returns the family results."""
     drawn, design_height = load_drawn()
     census = read_census(CENSUS)
-    results, note, licence = build_all(SourceFonts(), drawn, design_height, census)
-    os.makedirs(out_dir, exist_ok=True)
+    results, note, _ = build_all(SourceFonts(), drawn, design_height, census)
+    text_families = build_text_families()
+    note += "\n" + "\n".join(text_notes.text_section(text_families)) + "\n"
+    licence = notes.ofl_file(text_notes.notices(text_families))
+    os.makedirs(os.path.join(out_dir, TEXT_DIR), exist_ok=True)
     for result in results:
         with open(os.path.join(out_dir, FONT_FILES[result.family]), "wb") as file:
             file.write(result.data)
+    for family in text_families:
+        with open(os.path.join(out_dir, TEXT_DIR, family.file_name), "wb") as file:
+            file.write(family.data)
     for name, text in ((NOTE_FILE, note), (LICENCE_FILE, licence)):
         with open(os.path.join(out_dir, name), "w", encoding="utf-8", newline="\n") as file:
             file.write(text)
-    return results
+    return results, text_families
 
 
 def output_names():
-    return sorted(FONT_FILES.values()) + [LICENCE_FILE, NOTE_FILE]
+    text = sorted(os.path.join(TEXT_DIR, file_name) for file_name in text_file_names())
+    return sorted(FONT_FILES.values()) + text + [LICENCE_FILE, NOTE_FILE]
+
+
+def text_file_names():
+    return [file_name(family, SOURCES[family]) for family in families()]
 
 
 def differing_files(built_dir, committed_dir):
     different = []
+    text_dir = os.path.join(committed_dir, TEXT_DIR)
+    built_text = set(text_file_names())
+    for name in sorted(os.listdir(text_dir)) if os.path.isdir(text_dir) else ():
+        if name not in built_text:
+            different.append(f"{os.path.join(TEXT_DIR, name)} (no longer built)")
     for name in output_names():
         committed = os.path.join(committed_dir, name)
         if not os.path.exists(committed):
@@ -86,7 +120,18 @@ def differing_files(built_dir, committed_dir):
     return different
 
 
-def print_report(results):
+def print_text_report(text_families):
+    for family in text_families:
+        bottom, top = family.ink
+        fit = largest_fitting_height(family)
+        for row in family.rows:
+            print(f"{family.family:20} {row.caption} {row.height}px: {len(family.data)} bytes, "
+                  f"{family.glyph_count} glyphs, ink {bottom}..{top} of {family.units_per_em} units, "
+                  f"fits the cell up to {fit}px")
+
+
+def print_report(results, text_families):
+    print_text_report(text_families)
     for result in results:
         for fit in result.fits:
             group = fit.group
@@ -111,19 +156,20 @@ def main(argv=None):
     started = time.monotonic()
     if args.check:
         with tempfile.TemporaryDirectory() as temp:
-            results = build(temp)
+            results, text_families = build(temp)
             different = differing_files(temp, args.out)
         if args.report:
-            print_report(results)
+            print_report(results, text_families)
         if different:
             print("Fonts differ from a fresh build: " + ", ".join(different), file=sys.stderr)
             return 1
         print(f"Fonts match a fresh build ({time.monotonic() - started:.1f} s).")
         return 0
-    results = build(args.out)
+    results, text_families = build(args.out)
     if args.report:
-        print_report(results)
-    print(f"Wrote {len(results)} fonts to {args.out} in {time.monotonic() - started:.1f} s.")
+        print_report(results, text_families)
+    print(f"Wrote {len(results)} glyph fonts and {len(text_families)} text fonts to {args.out} "
+          f"in {time.monotonic() - started:.1f} s.")
     return 0
 
 

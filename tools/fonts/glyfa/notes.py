@@ -51,13 +51,20 @@ def licence_text():
     return "\n".join(body).strip("\n") + "\n"
 
 
-def ofl_file():
+def ofl_file(source_notices=()):
+    """The licence file; source_notices are the notices the source fonts of
+    the text families carry in their own names."""
     header = ["The glyphs of the Glyfa08 font families are taken from the Noto fonts",
               "(Debian packages fonts-noto-core and fonts-noto-cjk) or drawn for this",
-              "program. The Noto fonts carry these notices:", ""]
+              "program; the Tallyra text families (text/) are subsets of Noto fonts.",
+              "The Noto fonts carry these notices:", ""]
     header += copyright_lines()
-    header += ["", "The Glyfa08 families are Modified Versions of that Font Software and are",
-               "licensed under the SIL Open Font License, Version 1.1, as follows.", "", ""]
+    if source_notices:
+        header += ["", "The source fonts of the text families name these:", ""]
+        header += list(source_notices)
+    header += ["", "The Glyfa08 and Tallyra families are Modified Versions of that Font",
+               "Software and are licensed under the SIL Open Font License, Version 1.1,",
+               "as follows.", "", ""]
     return "\n".join(header) + licence_text()
 
 

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "UnicodeNumeral.h"
+
+// Positional decimal numerals in Unicode characters, most significant
+// digit first, no leading zeros, 0 as one zero sign.
+
+// The scripts whose ten digits are consecutive characters from their zero
+// (Gujarati, Myanmar, Adlam, ...): digit d is zero + d.
+UnicodeNumeral DecimalDigits(int n, char32_t zero);
+
+// Chinese counting rods: the units, hundreds and ten-thousands in the
+// upright (unit) forms, the tens and thousands in the lying (tens) forms,
+// an empty place as the ideographic zero 〇.
+UnicodeNumeral CountingRodNumeral(int n);
