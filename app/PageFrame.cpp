@@ -5,6 +5,7 @@
 #include <QStyle>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -35,6 +36,10 @@ bool SameFrame(const QStyleOptionTabWidgetFrame& a, const QStyleOptionTabWidgetF
         && a.rightCornerWidgetSize == b.rightCornerWidgetSize && a.lineWidth == b.lineWidth
         && a.midLineWidth == b.midLineWidth;
 }
+
+// Fewer device rows than the raster engine hands to its threads, with a
+// span or two in each.
+constexpr int kBandDeviceRows = 40;
 
 // The scale of the device painted on, when kept pixels land on whole device
 // pixels there; 0 otherwise.
@@ -105,7 +110,14 @@ void PageFrame::keep(const QWidget& widget, const QStyleOptionTabWidgetFrame& op
         painter.setBackground(widget.palette().brush(widget.backgroundRole()));
         painter.setFont(widget.font());
         painter.translate(-edges_[i].topLeft());
-        DrawFrame(painter, widget, option);
+        // In bands, so that keeping the edges beside the pages does not
+        // wake the threads either.
+        const int bandRows = std::max(1, int(kBandDeviceRows / ratio));
+        for (int top = edges_[i].top(); top <= edges_[i].bottom(); top += bandRows) {
+            painter.setClipRect(QRect(edges_[i].left(), top, edges_[i].width(), bandRows));
+            DrawFrame(painter, widget, option);
+        }
+        painter.end();
         edgeImages_[i] = image;
     }
     option_ = option;

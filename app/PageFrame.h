@@ -18,7 +18,8 @@ class QWidget;
 // of threads, and the frame's edges are lines and fills the height of the
 // window: drawing them anew woke two threads several times on every repaint
 // of the window, to fill a few pixels each. Copying kept pixels inside one
-// rectangle of the painted region at a time stays in the painting thread.
+// rectangle of the painted region at a time stays in the painting thread,
+// and so does keeping them, drawn in bands of fewer scan lines.
 class PageFrame {
 public:
     // Paints the frame `option` describes (its rect the page control's pane)
