@@ -75,7 +75,9 @@ NumeralPages::NumeralPages(QWidget* parent) : QTabWidget(parent)
     setCurrentIndex(0);
 }
 
-// The pane and the page area as the page control lays them out.
+// What the tab widget paints, its frame around the pages, drawn from the
+// edges kept of it; the pane and the page area as the tab widget lays them
+// out.
 void NumeralPages::paintEvent(QPaintEvent* event)
 {
     if (documentMode()) {

@@ -76,18 +76,21 @@ void PageFrame::paint(QPainter& painter, const QWidget& widget, const QStyleOpti
     for (std::size_t i = 0; i < edges_.size(); ++i) {
         const QRegion painted = region.intersected(edges_[i]);
         for (const QRect& part : painted) {
-            painter.setClipRect(part);
+            painter.save();
+            painter.setClipRect(part, Qt::IntersectClip);
             painter.drawImage(edges_[i].topLeft(), edgeImages_[i]);
+            painter.restore();
         }
     }
     // Where the pages lie they normally cover the frame, and it is not
     // painted there; when it is, the style draws it.
     const QRegion underPages = region.intersected(pageArea);
     if (!underPages.isEmpty()) {
-        painter.setClipRegion(underPages);
+        painter.save();
+        painter.setClipRegion(underPages, Qt::IntersectClip);
         DrawFrame(painter, widget, option);
+        painter.restore();
     }
-    painter.setClipping(false);
 }
 
 bool PageFrame::keeps(const QWidget& widget, const QStyleOptionTabWidgetFrame& option,

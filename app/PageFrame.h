@@ -8,6 +8,7 @@
 
 class QPainter;
 class QRegion;
+class QStyle;
 class QWidget;
 
 // The frame a page control draws around its pages, as its style draws it,
@@ -36,7 +37,7 @@ private:
 
     QStyleOptionTabWidgetFrame option_;
     qreal ratio_ = 0;
-    const void* style_ = nullptr;
+    const QStyle* style_ = nullptr;
     std::array<QRect, 4> edges_;
     std::array<QImage, 4> edgeImages_;
 };
