@@ -14,11 +14,11 @@ void DrawOpaque(QImage& target, const QPoint& at, const QImage& picture)
 }  // namespace
 
 PictureStrip::PictureStrip(const QSize& size, Placement placement, int fineScale)
-    : image_(size, QImage::Format_RGB32), placement_(placement)
+    : image_(size, kFormat), placement_(placement)
 {
     image_.fill(Qt::white);
     if (fineScale > 1) {
-        fineImage_ = QImage(size * fineScale, QImage::Format_RGB32);
+        fineImage_ = QImage(size * fineScale, kFormat);
         fineImage_.setDevicePixelRatio(fineScale);
         fineImage_.fill(Qt::white);
     }

@@ -39,6 +39,9 @@ public:
     const std::vector<Placed>& placements() const { return placed_; }
 
     static constexpr int kFirstCursor = 1;
+    // The format of the strip and its fine image; a picture in this format
+    // is copied into them without conversion.
+    static constexpr QImage::Format kFormat = QImage::Format_RGB32;
 
 private:
     QImage image_;

@@ -7,6 +7,9 @@
 
 #include <QBoxLayout>
 #include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QStyle>
 
 namespace {
 
@@ -70,6 +73,23 @@ NumeralPages::NumeralPages(QWidget* parent) : QTabWidget(parent)
     buildPage(TabPage::T1, QStringLiteral("T1"), QStringLiteral("Number signs 1"));
     buildPage(TabPage::T2, QStringLiteral("T2"), QStringLiteral("Number signs 2"));
     setCurrentIndex(0);
+}
+
+// What the tab widget paints, its frame around the pages, drawn from the
+// edges kept of it; the pane and the page area as the tab widget lays them
+// out.
+void NumeralPages::paintEvent(QPaintEvent* event)
+{
+    if (documentMode()) {
+        QTabWidget::paintEvent(event);
+        return;
+    }
+    QStyleOptionTabWidgetFrame option;
+    initStyleOption(&option);
+    const QRect pageArea = style()->subElementRect(QStyle::SE_TabWidgetTabContents, &option, this);
+    option.rect = style()->subElementRect(QStyle::SE_TabWidgetTabPane, &option, this);
+    QPainter painter(this);
+    frame_.paint(painter, *this, option, pageArea, event->region());
 }
 
 // Every widget is made in its place: a widget moved into another parent

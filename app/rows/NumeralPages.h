@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rows/PageFrame.h"
 #include "rows/RowTable.h"
 
 #include <QHash>
@@ -21,6 +22,10 @@ public:
     QLabel* romanLabel() const { return romanLabel_; }
     const QHash<QString, ValueCell*>& valueCells() const { return cells_; }
 
+protected:
+    // The frame as the page control draws it, from the pixels kept of it.
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void buildPage(TabPage page, const QString& name, const QString& title);
     QWidget* buildColumn(TabPage page, RowColumn column, const QString& name, QWidget* parent);
@@ -30,4 +35,5 @@ private:
     QHash<QString, ValueCell*> cells_;
     QHash<QString, PaintBox*> boxes_;
     QLabel* romanLabel_ = nullptr;
+    PageFrame frame_;
 };

@@ -10,6 +10,8 @@
 #include "gif/GIFImage.h"
 #include "gif/Stream.h"
 
+#include <QHash>
+
 namespace {
 
 struct BoxLayout {
@@ -33,6 +35,40 @@ const BoxLayout& LayoutOf(const PaintBox& box)
     return kBoxLayouts[0];
 }
 
+// A picture as the GIF reader gave it (what the holder takes) and the same
+// pixels in the strip's format at the picture's scale, ready to be copied.
+struct KeptPicture {
+    QImage bitmap;
+    QImage opaque;
+};
+
+// The named picture, decoded the first time it is asked for. Nothing is kept
+// of a picture that cannot be read: the next request reads it again and
+// fails alike.
+KeptPicture KeptGifPicture(const QString& type, const QString& name)
+{
+    static QHash<QString, KeptPicture> kept;
+    const QString key = type + u'/' + name;
+    if (const auto found = kept.constFind(key); found != kept.constEnd())
+        return found.value();
+    KeptPicture picture;
+    picture.bitmap = DecodeGifResource(type, name);
+    picture.opaque = picture.bitmap.convertToFormat(PictureStrip::kFormat);
+    if (type == QLatin1String("GIF2X"))
+        picture.opaque.setDevicePixelRatio(kFinePictureScale);
+    kept.insert(key, picture);
+    return picture;
+}
+
+// LoadGifPicture, handing back the picture in the strip's format too.
+QImage LoadIntoHolder(PictureHolder& holder, const QString& name)
+{
+    holder.clearPicture();
+    const KeptPicture picture = KeptGifPicture(QStringLiteral("GIF"), name);
+    holder.setPicture(picture.bitmap);
+    return picture.opaque;
+}
+
 }  // namespace
 
 QImage DecodeGifResource(const QString& type, const QString& name)
@@ -48,8 +84,7 @@ QImage DecodeGifResource(const QString& type, const QString& name)
 
 void LoadGifPicture(PictureHolder& holder, const QString& name)
 {
-    holder.clearPicture();
-    holder.setPicture(DecodeGifResource(QStringLiteral("GIF"), name));
+    LoadIntoHolder(holder, name);
 }
 
 void ComposePictures(PaintBox& box, PictureHolder& holder, const PictureSequence& steps)
@@ -64,9 +99,9 @@ void ComposePictures(PaintBox& box, PictureHolder& holder, const PictureSequence
             continue;
         }
         const QString name = QString::fromStdString(step.picture);
-        LoadGifPicture(holder, name);
-        const QImage fine = fineScale > 1 ? DecodeGifResource(QStringLiteral("GIF2X"), name) : QImage();
-        strip.append(name, holder.picture(), holder.width(), fine);
+        const QImage picture = LoadIntoHolder(holder, name);
+        const QImage fine = fineScale > 1 ? KeptGifPicture(QStringLiteral("GIF2X"), name).opaque : QImage();
+        strip.append(name, picture, holder.width(), fine);
     }
     box.copyStrip(strip.image(), layout.offset, strip.placements(), strip.fineImage());
 }

@@ -13,11 +13,14 @@ class PictureHolder;
 constexpr int kFinePictureScale = 2;
 
 // The named picture of the program's resources of the given type ("GIF",
-// "GIF2X"), decoded by the program's GIF reader.
+// "GIF2X"), decoded afresh by the program's GIF reader.
 QImage DecodeGifResource(const QString& type, const QString& name);
 
 // Replaces the holder's picture with the named GIF picture of the program's
-// resources, decoded afresh.
+// resources. Each picture is decoded the first time it is asked for and
+// kept for the life of the process (the resources cannot change while it
+// runs); a picture that cannot be read is not kept, so every request for
+// it fails alike, and the holder is left empty.
 void LoadGifPicture(PictureHolder& holder, const QString& name);
 
 // One composition for a picture row's paint box: a white strip the size of

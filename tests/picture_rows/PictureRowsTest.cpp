@@ -7,7 +7,10 @@
 #include "ProgramResources.h"
 #include "glyphs/UiFonts.h"
 
+#include "pictures/PictureStrip.h"
+
 #include "gif/GIFBitmap.h"
+#include "gif/GIFException.h"
 #include "gif/GIFImage.h"
 #include "gif/Stream.h"
 
@@ -117,10 +120,13 @@ private slots:
     void everyPictureDecodesToWhatWasDrawn_data();
     void everyPictureDecodesToWhatWasDrawn();
     void holderTakesThePicturesSize();
-    void missingPictureEndsTheComposition();
+    void unreadablePictureEndsTheComposition_data();
+    void unreadablePictureEndsTheComposition();
     void composedStripMatchesPicturesPlacedByHand_data();
     void composedStripMatchesPicturesPlacedByHand();
     void shorterSequenceWipesTheLongerOne();
+    void keptPicturesComposeAsFreshOnes_data();
+    void keptPicturesComposeAsFreshOnes();
 
 private:
     QHash<QString, ReferencePicture> reference_;
@@ -180,20 +186,42 @@ void PictureRowsTest::holderTakesThePicturesSize()
     QCOMPARE(holder.size(), QSize(34, 33));
 }
 
-void PictureRowsTest::missingPictureEndsTheComposition()
+void PictureRowsTest::unreadablePictureEndsTheComposition_data()
 {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("fromReader");  // a GIF reader's error, else the resource look-up's
+    QTest::newRow("missing") << "ass11"
+                             << "Resource ass11 not found" << false;
+    // The test's own resource: the first 10 bytes of ass1.
+    QTest::newRow("cut short") << "broken" << QString(gif::messages::PrematureEndOfData) << true;
+}
+
+// A picture that cannot be read ends the composition before the copy, so
+// the box keeps what it showed, and the holder is left empty. Nothing of
+// it is kept: every composition that asks for it fails alike.
+void PictureRowsTest::unreadablePictureEndsTheComposition()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    QFETCH(bool, fromReader);
     PaintBox box("PB9");
     box.setFixedSize(448, 38);
     PictureHolder holder("zI2");
     ComposePictures(box, holder, AssyrianPictures(1994));
     const QImage before = box.strip();
-    try {
-        ComposePictures(box, holder, {{"ass1", 0}, {"ass11", 0}});
-        QFAIL("a missing picture must fail");
-    } catch (const ResourceNotFound& error) {
-        QCOMPARE(QString::fromUtf8(error.what()), QString("Resource ass11 not found"));
+    for (int attempt = 1; attempt <= 3; ++attempt) {
+        try {
+            ComposePictures(box, holder, {{"ass1", 0}, {name.toStdString(), 0}});
+            QFAIL(qPrintable(QStringLiteral("attempt %1 did not fail").arg(attempt)));
+        } catch (const std::exception& error) {
+            QCOMPARE(QString::fromUtf8(error.what()), message);
+            QCOMPARE(dynamic_cast<const gif::GIFException*>(&error) != nullptr, fromReader);
+            QCOMPARE(dynamic_cast<const ResourceNotFound*>(&error) != nullptr, !fromReader);
+        }
+        QCOMPARE(box.strip(), before);
+        QVERIFY(holder.picture().isNull());
     }
-    QCOMPARE(box.strip(), before);
 }
 
 void PictureRowsTest::composedStripMatchesPicturesPlacedByHand_data()
@@ -255,6 +283,37 @@ void PictureRowsTest::shorterSequenceWipesTheLongerOne()
     for (int y = 0; y < strip.height(); ++y)
         for (int x = 30; x < strip.width(); ++x)
             QCOMPARE(QColor(strip.pixel(x, y)), QColor(Qt::white));
+}
+
+void PictureRowsTest::keptPicturesComposeAsFreshOnes_data()
+{
+    QTest::addColumn<QString>("name");
+    QStringList names = CatalogueSizes().keys();
+    names.sort();
+    for (const QString& name : names)
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+// Pictures are decoded once and kept. Composed again and again from what
+// was kept, a picture gives the strip (and, above one device pixel per
+// pixel, the fine strip) that the picture decoded afresh gives, and the
+// holder takes the picture as the reader gives it.
+void PictureRowsTest::keptPicturesComposeAsFreshOnes()
+{
+    QFETCH(QString, name);
+    PaintBox box("PB1");
+    box.setFixedSize(448, 38);
+    PictureHolder holder("zI2");
+    const int fineScale = box.devicePixelRatioF() > 1.0 ? kFinePictureScale : 1;
+    const QImage picture = DecodeGifResource("GIF", name);
+    PictureStrip fresh(box.size(), PictureStrip::Placement::Centred, fineScale);
+    fresh.append(name, picture, picture.width(), fineScale > 1 ? DecodeGifResource("GIF2X", name) : QImage());
+    for (int composition = 1; composition <= 3; ++composition) {
+        ComposePictures(box, holder, {{name.toStdString(), 0}});
+        QCOMPARE(box.strip(), fresh.image());
+        QCOMPARE(box.fineStrip(), fresh.fineImage());
+        QCOMPARE(holder.picture(), picture);
+    }
 }
 
 QTEST_MAIN(PictureRowsTest)

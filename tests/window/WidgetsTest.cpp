@@ -1,4 +1,5 @@
 #include "glyphs/GlyphFace.h"
+#include "rows/NumeralPages.h"
 #include "rows/PaintBox.h"
 #include "entry/SpinButton.h"
 #include "glyphs/UiFonts.h"
@@ -21,6 +22,17 @@ QImage Render(QWidget& widget)
 {
     QImage image(widget.size(), QImage::Format_RGB32);
     widget.render(&image);
+    return image;
+}
+
+// The widget's own painting within the region, at the scale, on a green
+// that shows wherever it paints nothing.
+QImage RenderedAlone(QWidget& widget, const QRegion& region, qreal scale)
+{
+    QImage image(widget.size() * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    image.fill(QColor(90, 160, 40));
+    widget.render(&image, QPoint(), region, {});
     return image;
 }
 
@@ -54,6 +66,7 @@ private slots:
     void valueCellDrawsItsCaption();
     void longCaptionsAreLaidOutOnlyAsFarAsTheCell();
     void paintBoxRecomposesOnlyForTheWindowSystem();
+    void pageFrameIsTheTabWidgetsOwn();
     void spinButtonRepeatsWhileHeld();
 };
 
@@ -201,6 +214,47 @@ void WidgetsTest::paintBoxRecomposesOnlyForTheWindowSystem()
     box.show();
     Render(box);
     QCOMPARE(handlerRuns, 4);
+}
+
+// The page control draws its frame from pixels it keeps. Whatever changes
+// between paints (the scale, the part painted, the colours, the size), it
+// must show what Qt's tab widget with the same tabs draws.
+void WidgetsTest::pageFrameIsTheTabWidgetsOwn()
+{
+    NumeralPages pages;
+    QTabWidget plain;
+    plain.setFont(pages.font());
+    for (int i = 0; i < pages.count(); ++i)
+        plain.addTab(new QWidget, pages.tabText(i));
+    struct Step {
+        qreal scale;
+        bool edgesOnly;  // else the whole widget, the page area included
+        QColor window;
+        QSize size;
+    };
+    const QColor standard = pages.palette().color(QPalette::Window);
+    // Each step changes one thing from the one before.
+    const Step steps[] = {{1, true, standard, {1112, 620}},     {1, false, standard, {1112, 620}},
+                          {2, false, standard, {1112, 620}},    {2, true, Qt::darkCyan, {1112, 620}},
+                          {1, true, Qt::darkCyan, {1112, 620}}, {1, true, standard, {1112, 620}},
+                          {1, true, standard, {700, 400}},      {1.5, true, standard, {700, 400}}};
+    for (const Step& step : steps) {
+        for (QTabWidget* widget : {static_cast<QTabWidget*>(&pages), &plain}) {
+            QPalette palette = widget->palette();
+            palette.setColor(QPalette::Window, step.window);
+            widget->setPalette(palette);
+            widget->resize(step.size);
+            widget->show();
+        }
+        QVERIFY(QTest::qWaitForWindowExposed(&pages));
+        const QRect pageArea(pages.currentWidget()->mapTo(&pages, QPoint()), pages.currentWidget()->size());
+        QCOMPARE(QRect(plain.currentWidget()->mapTo(&plain, QPoint()), plain.currentWidget()->size()),
+                 pageArea);
+        const QRegion region = step.edgesOnly ? QRegion(pages.rect()) - pageArea : QRegion(pages.rect());
+        const QString where = QStringLiteral("scale %1, %2").arg(step.scale).arg(step.size.width());
+        QVERIFY2(RenderedAlone(pages, region, step.scale) == RenderedAlone(plain, region, step.scale),
+                 qPrintable(where));
+    }
 }
 
 void WidgetsTest::spinButtonRepeatsWhileHeld()
