@@ -41,11 +41,11 @@ int GeorgianValue(char32_t c)
 // The letters with their values, and the other letters books write for
 // some of them (е for є, о for ѻ, ѹ ꙋ ѵ for у, ѡ for ѿ, ѧ for ц, ҁ for ч).
 constexpr SignValue kCyrillicLetters[] = {
-    {U'а', 1},   {U'в', 2},   {U'г', 3},   {U'д', 4},   {U'є', 5},   {U'е', 5},   {U'ѕ', 6},   {U'з', 7},
-    {U'и', 8},   {U'ѳ', 9},   {U'і', 10},  {U'к', 20},  {U'л', 30},  {U'м', 40},  {U'н', 50},  {U'ѯ', 60},
-    {U'ѻ', 70},  {U'о', 70},  {U'п', 80},  {U'ч', 90},  {U'ҁ', 90},  {U'р', 100}, {U'с', 200}, {U'т', 300},
-    {U'у', 400}, {U'ѹ', 400}, {U'ꙋ', 400}, {U'ѵ', 400}, {U'ф', 500}, {U'х', 600}, {U'ѱ', 700}, {U'ѿ', 800},
-    {U'ѡ', 800}, {U'ц', 900}, {U'ѧ', 900}};
+    {U'а', 1},   {U'в', 2},   {U'г', 3},   {U'д', 4},   {U'є', 5},   {U'е', 5},   {U'ѕ', 6},
+    {U'з', 7},   {U'и', 8},   {U'ѳ', 9},   {U'і', 10},  {U'к', 20},  {U'л', 30},  {U'м', 40},
+    {U'н', 50},  {U'ѯ', 60},  {U'ѻ', 70},  {U'о', 70},  {U'п', 80},  {U'ч', 90},  {U'ҁ', 90},
+    {U'р', 100}, {U'с', 200}, {U'т', 300}, {U'у', 400}, {U'ѹ', 400}, {U'ꙋ', 400}, {U'ѵ', 400},
+    {U'ф', 500}, {U'х', 600}, {U'ѱ', 700}, {U'ѿ', 800}, {U'ѡ', 800}, {U'ц', 900}, {U'ѧ', 900}};
 constexpr char32_t kCyrillicThousands = U'\u0482';  // ҂ before a letter
 constexpr char32_t kTitlo = U'\u0483';
 
@@ -110,7 +110,8 @@ bool IsCopticThousands(char32_t c)
 int CopticValue(char32_t c)
 {
     const std::size_t i = kCopticLetters.find(Lower(c));
-    return i == std::u32string_view::npos ? NumberSignValue(c, UBLOCK_COPTIC_EPACT_NUMBERS) : CountingLetter(i);
+    return i == std::u32string_view::npos ? NumberSignValue(c, UBLOCK_COPTIC_EPACT_NUMBERS)
+                                          : CountingLetter(i);
 }
 
 }  // namespace

@@ -98,7 +98,8 @@ void ReadBrahmiAdditive(Text text, Numbers& numbers)
     for (std::size_t i = 0; i < text.size(); ++i) {
         long long term = BrahmiNumber(text[i]);
         if (i + 1 < text.size() && text[i + 1] == kBrahmiJoiner) {
-            term = i + 2 < text.size() ? BrahmiProduct(static_cast<int>(term), BrahmiNumber(text[i + 2])) : -1;
+            term =
+                i + 2 < text.size() ? BrahmiProduct(static_cast<int>(term), BrahmiNumber(text[i + 2])) : -1;
             i += 2;
         }
         if (!places.add(term))
