@@ -153,7 +153,7 @@ void ReadCyrillic(Text text, Numbers& numbers)
         numbers.push_back(terms.places.sum);
 }
 
-// A line over each letter or over none; thousands marked on their letters
+// A line over every letter, some or none; thousands marked on their letters
 // by a double line or a line below, or by ͵ after them all (ⲃ͵ⲓⲇ = 2014).
 void ReadCoptic(Text text, Numbers& numbers)
 {
