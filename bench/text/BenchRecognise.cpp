@@ -39,6 +39,21 @@ std::string EgyptianUnits(long count)
     return Repeated("\U000133E4", count);
 }
 
+// Aegean ten-thousands: the additive signs of Linear B, read to the end.
+std::string AegeanTenThousands(long count)
+{
+    return Repeated("\U0001012B", count);
+}
+
+// Counting rods, lying and upright by turns: a positional numeral read to the end.
+std::string CountingRods(long count)
+{
+    std::string text;
+    for (long i = count; i > 0; --i)
+        text += i % 2 == 0 ? "\U0001D371" : "\U0001D368";
+    return text;
+}
+
 template <std::string (*Text)(long)>
 void Recognise(benchmark::State& state)
 {
@@ -76,4 +91,8 @@ BENCHMARK_TEMPLATE(Recognise, RomanThousands) LENGTHS;
 BENCHMARK_TEMPLATE(DecodeOnly, RomanThousands) LENGTHS;
 BENCHMARK_TEMPLATE(Recognise, EgyptianUnits) LENGTHS;
 BENCHMARK_TEMPLATE(DecodeOnly, EgyptianUnits) LENGTHS;
+BENCHMARK_TEMPLATE(Recognise, AegeanTenThousands) LENGTHS;
+BENCHMARK_TEMPLATE(DecodeOnly, AegeanTenThousands) LENGTHS;
+BENCHMARK_TEMPLATE(Recognise, CountingRods) LENGTHS;
+BENCHMARK_TEMPLATE(DecodeOnly, CountingRods) LENGTHS;
 BENCHMARK_MAIN();

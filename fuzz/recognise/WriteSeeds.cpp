@@ -43,7 +43,21 @@ std::vector<std::string> Seeds()
                              "\u0305M",
                              "I\u0301V",
                              "\u202Eמו׳שסג\u202C",
-                             "\uFEFF十万"})
+                             "\uFEFF十万",
+                             "҂АѰЕ",
+                             "·ѕ·",
+                             "҂Л҂В",
+                             "ЗІ",
+                             "Ⲃ͵ⲒⲆ",
+                             "ⲁ̱ⳁ̅ϥ̅ⲇ̅",
+                             "𐋡𐋠𐋻𐋲𐋤",
+                             "ႹႷႮႦ",
+                             "ᲪᲘᲑ",
+                             "拾伍",
+                             "肆萬陸仟參佰陸拾參",
+                             "𐄫𐄫𐄫𐄫𐄢𐄢",
+                             "𐩆",
+                             "𑁥𑁿𑁡"})
         seeds.emplace_back(text);
     seeds.push_back(std::string(5000, 'M'));
     std::string arabic;
@@ -54,6 +68,14 @@ std::vector<std::string> Seeds()
     for (int i = 0; i < 3000; ++i)
         marks += "\u0305";
     seeds.push_back(marks);
+    std::string rods;
+    for (int i = 0; i < 2000; ++i)
+        rods += i % 2 == 0 ? "\U0001D371" : "\U0001D368";
+    seeds.push_back(rods);
+    std::string joined;
+    for (int i = 0; i < 2000; ++i)
+        joined += "\U00011065\U0001107F";
+    seeds.push_back(joined);
     // UTF-16LE: a lone high surrogate before 1994, a lone low surrogate after MCM.
     seeds.push_back(std::string("\x00\xD8"
                                 "1\x00"

@@ -1,7 +1,10 @@
 #include "Readers.h"
 #include "Recognise.h"
 
+#include <unicode/uchar.h>
 #include <unicode/utf8.h>
+
+#include <cmath>
 
 namespace recognise {
 
@@ -56,6 +59,25 @@ int PlaceOf(long long value)
     for (; value >= 10; value /= 10)
         ++place;
     return place;
+}
+
+bool FallingPlaces::add(long long term)
+{
+    const int place = PlaceOf(term);
+    if (term <= 0 || place >= last)
+        return false;
+    sum = Plus(sum, term);
+    last = place;
+    return true;
+}
+
+int NumberSignValue(char32_t c, int block)
+{
+    const auto u = static_cast<UChar32>(c);
+    if (ublock_getCode(u) != block || u_charType(u) != U_OTHER_NUMBER)
+        return -1;
+    const double value = u_getNumericValue(u);
+    return value >= 1 && value == std::floor(value) ? static_cast<int>(value) : -1;
 }
 
 int CountingLetter(std::size_t i)

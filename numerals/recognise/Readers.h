@@ -27,6 +27,11 @@ void ReadArmenian(Text text, Numbers& numbers);
 void ReadGothic(Text text, Numbers& numbers);
 void ReadAryabhata(Text text, Numbers& numbers);
 
+// ---- Alphabets of church books (ChurchLetterReaders.cpp) ----
+void ReadGeorgian(Text text, Numbers& numbers);
+void ReadCyrillic(Text text, Numbers& numbers);
+void ReadCoptic(Text text, Numbers& numbers);
+
 // ---- Signs that add up or multiply (SignReaders.cpp) ----
 void ReadEgyptian(Text text, Numbers& numbers);
 void ReadGreekAcrophonic(Text text, Numbers& numbers);
@@ -35,10 +40,17 @@ void ReadEthiopic(Text text, Numbers& numbers);
 void ReadChinese(Text text, Numbers& numbers);
 void ReadSuzhou(Text text, Numbers& numbers);
 void ReadKorean(Text text, Numbers& numbers);
+void ReadChineseFinancial(Text text, Numbers& numbers);
 void ReadTamilTraditional(Text text, Numbers& numbers);
 void ReadManchu(Text text, Numbers& numbers);
 void ReadMaya(Text text, Numbers& numbers);
 void ReadCuneiform(Text text, Numbers& numbers);
+
+// ---- Number signs with Unicode values (NumberSignReaders.cpp) ----
+void ReadAegean(Text text, Numbers& numbers);
+void ReadKharoshthi(Text text, Numbers& numbers);
+void ReadBrahmiAdditive(Text text, Numbers& numbers);
+void ReadCountingRods(Text text, Numbers& numbers);
 
 // ---- Shared pieces ----
 
@@ -78,6 +90,19 @@ int ValueOf(const SignValue (&signs)[N], char32_t c)
 
 // The decimal place of a value d × 10^k (d 1..9): k.
 int PlaceOf(long long value);
+
+// A sum of terms d × 10^k (d 1..9) whose places fall from the first to
+// the last: one letter a place, largest first.
+struct FallingPlaces {
+    long long sum = 0;
+    int last = 99;  // the place of the last term
+    // Adds the term, or says false when its place is not below the last.
+    bool add(long long term);
+};
+
+// The value Unicode gives a number sign (general category No) of the
+// block, when it is a whole number from 1; -1 for every other character.
+int NumberSignValue(char32_t c, int block);
 
 // The value of the i-th letter of an alphabet whose letters count 1..9,
 // 10..90, 100..900, ...

@@ -43,6 +43,15 @@ constexpr Registration kReaders[] = {
     {"P53", &ReadOldHungarian},  // Hungar.Runes
     {"P25", &ReadSuzhou},
     {"P69", &ReadTamilTraditional},  // Tamil
+    {"Uaegean", &ReadAegean},
+    {"Ubrahadd", &ReadBrahmiAdditive},  // Brahmi old
+    {"Uhansfin", &ReadChineseFinancial},
+    {"Ucopt", &ReadCoptic},
+    {"Urods", &ReadCountingRods},
+    {"Ucyrl", &ReadCyrillic},
+    {"Ugeor", &ReadGeorgian},
+    {"Ukhar", &ReadKharoshthi},
+    {"Utaml", &ReadTamilTraditional},  // Tamil old
 };
 
 struct RowReaders {

@@ -49,13 +49,17 @@ constexpr char32_t kOldHungarianThousand = U'\U00010CFF';
 
 // ---- Multiplying signs ----
 
+// The financial signs first (零 and the capital digits, simplified and
+// traditional), then the everyday ones and the Japanese capitals.
 constexpr SignValue kChineseDigits[] = {
-    {U'〇', 0}, {U'零', 0}, {U'一', 1}, {U'壹', 1}, {U'壱', 1}, {U'二', 2}, {U'貳', 2},
-    {U'贰', 2}, {U'弐', 2}, {U'两', 2}, {U'兩', 2}, {U'三', 3}, {U'參', 3}, {U'叁', 3},
-    {U'参', 3}, {U'四', 4}, {U'肆', 4}, {U'五', 5}, {U'伍', 5}, {U'六', 6}, {U'陸', 6},
-    {U'陆', 6}, {U'七', 7}, {U'柒', 7}, {U'八', 8}, {U'捌', 8}, {U'九', 9}, {U'玖', 9}};
-constexpr SignValue kChinesePowers[] = {{U'十', 10},  {U'拾', 10},   {U'百', 100},
-                                        {U'佰', 100}, {U'千', 1000}, {U'仟', 1000}};
+    {U'零', 0}, {U'壹', 1}, {U'贰', 2}, {U'貳', 2}, {U'叁', 3}, {U'參', 3}, {U'肆', 4},
+    {U'伍', 5}, {U'陆', 6}, {U'陸', 6}, {U'柒', 7}, {U'捌', 8}, {U'玖', 9}, {U'〇', 0},
+    {U'一', 1}, {U'壱', 1}, {U'二', 2}, {U'弐', 2}, {U'两', 2}, {U'兩', 2}, {U'三', 3},
+    {U'参', 3}, {U'四', 4}, {U'五', 5}, {U'六', 6}, {U'七', 7}, {U'八', 8}, {U'九', 9}};
+constexpr std::size_t kFinancialDigits = 13;
+constexpr SignValue kChinesePowers[] = {{U'拾', 10}, {U'佰', 100}, {U'仟', 1000},
+                                        {U'十', 10}, {U'百', 100}, {U'千', 1000}};
+constexpr std::size_t kFinancialPowers = 3;
 constexpr SignValue kSuzhouDigits[] = {{U'〇', 0}, {U'一', 1}, {U'〡', 1}, {U'二', 2}, {U'〢', 2},
                                        {U'三', 3}, {U'〣', 3}, {U'〤', 4}, {U'〥', 5}, {U'〦', 6},
                                        {U'〧', 7}, {U'〨', 8}, {U'〩', 9}};
@@ -80,6 +84,12 @@ struct Multiplying {
 
 constexpr Multiplying kChinese = {
     SignsOf(kChineseDigits), SignsOf(kChinesePowers), {U'万', U'萬'}, 10000, true, false};
+constexpr Multiplying kChineseFinancial = {{kChineseDigits, kChineseDigits + kFinancialDigits},
+                                           {kChinesePowers, kChinesePowers + kFinancialPowers},
+                                           {U'万', U'萬'},
+                                           10000,
+                                           false,
+                                           false};
 constexpr Multiplying kSuzhou = {
     SignsOf(kSuzhouDigits), SignsOf(kSuzhouPowers), {U'万', U'万'}, 10000, false, false};
 constexpr Multiplying kKorean = {
@@ -274,6 +284,12 @@ void ReadEthiopic(Text text, Numbers& numbers)
 void ReadChinese(Text text, Numbers& numbers)
 {
     ReadMultiplying(text, kChinese, numbers);
+}
+
+// Only the financial signs: the everyday ones are what they guard against.
+void ReadChineseFinancial(Text text, Numbers& numbers)
+{
+    ReadMultiplying(text, kChineseFinancial, numbers);
 }
 
 void ReadSuzhou(Text text, Numbers& numbers)

@@ -139,11 +139,12 @@ void TextCommandTest::parse_data()
     QTest::newRow("Armenian") << "ՌՋՂԴ" << QStringList{"1994\tArmenian"};
     QTest::newRow("Ethiopic") << "፲፱፻፺፬" << QStringList{"1994\tAmharic"};
     QTest::newRow("Chinese") << "一千九百九十四" << QStringList{"1994\tKanji"};
-    QTest::newRow("Chinese financial") << "壹仟玖佰玖拾肆" << QStringList{"1994\tKanji"};
+    QTest::newRow("Chinese financial")
+        << "壹仟玖佰玖拾肆" << QStringList{"1994\tChinese fin.", "1994\tKanji"};
     QTest::newRow("Korean") << "천구백구십사" << QStringList{"1994\tKorean"};
     QTest::newRow("Braille") << "⠼⠁⠊⠊⠙" << QStringList{"1994\tBraille"};
     QTest::newRow("Morse code") << ".---- ----. ----. ....-" << QStringList{"1994\tMorse code"};
-    QTest::newRow("Tamil") << "௲௯௱௯௰௪" << QStringList{"1994\tTamil"};
+    QTest::newRow("Tamil") << "௲௯௱௯௰௪" << QStringList{"1994\tTamil old", "1994\tTamil"};
     QTest::newRow("fullwidth") << "１９９４" << QStringList{"1994\tDecimal digits"};
     QTest::newRow("Attic or Ionic") << "Χ" << QStringList{"1000\tAncient Greek", "1000\tAttic", "600\tIonic"};
     QTest::newRow("own form first") << "ה׳" << QStringList{"5000\tHebrew", "5\tHebrew"};
