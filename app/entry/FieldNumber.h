@@ -1,0 +1,34 @@
+#pragma once
+
+#include "entry/EnteredNumber.h"
+
+#include <QObject>
+
+#include <cstdint>
+
+class QLineEdit;
+
+// What the number field's current text stands for, recognised once for each
+// text the field holds however often the refresh and the repaints ask.
+class FieldNumber : public QObject {
+    Q_OBJECT
+public:
+    // Watches the field; owned by it.
+    static FieldNumber* attachTo(QLineEdit* field);
+    // The one attached to the field, or nullptr.
+    static FieldNumber* of(const QLineEdit* field);
+
+    const EnteredNumber& current();
+    // Where the spin button steps from: the text's number; for text that is
+    // no numeral, the last number in range the text stood for, which is the
+    // number the rows show.
+    std::int64_t stepBase();
+
+private:
+    explicit FieldNumber(QLineEdit* field);
+
+    QLineEdit* field_;
+    QString text_;  // the text entered_ stands for; at first the empty text
+    EnteredNumber entered_;
+    std::int64_t lastInRange_ = 0;
+};
