@@ -61,15 +61,11 @@ const QStringList& Pieces()
         "FFFFFFFF",
         "M",
         "c",
-        "I",
-        "v",
         QString::fromUtf8("\u0305"),
         QString::fromUtf8("\u05EA"),
         QString::fromUtf8("\u05F4"),
         QString::fromUtf8("\u4E03"),
-        QString::fromUtf8("\u767E"),
         QString::fromUtf8("\u0BF2"),
-        QString::fromUtf8("\u066C"),
     };
     return pieces;
 }
