@@ -241,6 +241,8 @@ void MainWindow::PaintBox11Paint()
     const EnteredNumber entered = fieldNumber_->current();
     if (entered.kind != EnteredNumber::Kind::Number) {
         P1_->setMessage(entered.message);  // text that is no numeral says so; the rows stay
+        if (entered.kind == EnteredNumber::Kind::NoNumeral)
+            composeMaya(fieldNumber_->lastShown());  // a repaint keeps the pictures too
         return;
     }
     if (!IsInRange(entered.number)) {
@@ -290,13 +292,17 @@ const std::vector<MainWindow::RefreshStep>& MainWindow::refreshSteps()
 }
 
 // The guard of the Korean, Hieratic and Assyrian handlers: nothing is drawn
-// for an empty text or one that is no numeral, a number text longer than six
-// characters or a number out of range.
+// for an empty text, a number text longer than six characters or a number
+// out of range; a text that is no numeral draws the number the rows show.
 bool MainWindow::pictureGuard(bool reportsRange, int& number)
 {
     const EnteredNumber entered = fieldNumber_->current();
     P1_->setMessage(QString());
-    if (entered.kind != EnteredNumber::Kind::Number || entered.numberText.size() > kLongestPictureText)
+    if (entered.kind == EnteredNumber::Kind::NoNumeral) {
+        number = fieldNumber_->lastShown();
+        return true;
+    }
+    if (entered.kind == EnteredNumber::Kind::Empty || entered.numberText.size() > kLongestPictureText)
         return false;
     const std::int64_t n = entered.number;
     if (!IsInRange(n)) {

@@ -23,7 +23,7 @@ const EnteredNumber& FieldNumber::current()
         text_ = text;
         entered_ = EnteredNumberOf(text);
         if (entered_.kind == EnteredNumber::Kind::Number && IsInRange(entered_.number))
-            lastInRange_ = entered_.number;
+            lastShown_ = int(entered_.number);
     }
     return entered_;
 }
@@ -31,5 +31,5 @@ const EnteredNumber& FieldNumber::current()
 std::int64_t FieldNumber::stepBase()
 {
     const EnteredNumber& entered = current();
-    return entered.kind == EnteredNumber::Kind::NoNumeral ? lastInRange_ : entered.number;
+    return entered.kind == EnteredNumber::Kind::NoNumeral ? lastShown_ : entered.number;
 }

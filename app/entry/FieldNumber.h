@@ -19,9 +19,11 @@ public:
     static FieldNumber* of(const QLineEdit* field);
 
     const EnteredNumber& current();
-    // Where the spin button steps from: the text's number; for text that is
-    // no numeral, the last number in range the text stood for, which is the
-    // number the rows show.
+    // The last number in 0..79999 the field's text stood for: the number the
+    // rows show, and keep while the text is no numeral.
+    int lastShown() const { return lastShown_; }
+    // Where the spin button steps from: the text's number, or lastShown()
+    // for a text that is no numeral.
     std::int64_t stepBase();
 
 private:
@@ -30,5 +32,5 @@ private:
     QLineEdit* field_;
     QString text_;  // the text entered_ stands for; at first the empty text
     EnteredNumber entered_;
-    std::int64_t lastInRange_ = 0;
+    int lastShown_ = 0;
 };
