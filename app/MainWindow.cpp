@@ -2,6 +2,7 @@
 
 #include "Accessibility.h"
 #include "BottomBar.h"
+#include "entry/FieldNumber.h"
 #include "entry/ForgivingNumberInput.h"
 #include "entry/NumberFieldKeys.h"
 #include "entry/NumberInput.h"
@@ -80,6 +81,7 @@ void MainWindow::buildWindow()
     new RowInteraction(PG1_, rowTexts_, this);
     new PageShortcuts(this, PG1_);
     ForgivingNumberInput::attachTo(P1_->numberField());
+    fieldNumber_ = FieldNumber::attachTo(P1_->numberField());
 
     // The main menu's one item, "Ende", is never shown; its shortcut Esc
     // closes the window from anywhere in it.
@@ -161,11 +163,6 @@ void MainWindow::setNumberText(const QString& text)
         std::rethrow_exception(std::exchange(pendingError_, nullptr));
 }
 
-QString MainWindow::numberText() const
-{
-    return numberField()->text();
-}
-
 bool MainWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::Show && !centred_) {
@@ -227,7 +224,7 @@ void MainWindow::SpinButton1DownClick()
 // The spin button's step, also taken by the keys and the wheel in the field.
 void MainWindow::stepNumber(int delta)
 {
-    setNumberText(QString::number(SteppedNumber(ReadNumber(numberText()), delta)));
+    setNumberText(QString::number(SteppedNumber(fieldNumber_->stepBase(), delta)));
 }
 
 void MainWindow::ze1Change()
@@ -241,25 +238,29 @@ void MainWindow::ze1Change()
 void MainWindow::PaintBox11Paint()
 {
     P1_->setMessage(QString());
-    if (numberText().isEmpty())
+    const EnteredNumber entered = fieldNumber_->current();
+    if (entered.kind != EnteredNumber::Kind::Number) {
+        P1_->setMessage(entered.message);  // text that is no numeral says so; the rows stay
+        if (entered.kind == EnteredNumber::Kind::NoNumeral)
+            composeMaya(fieldNumber_->lastShown());  // a repaint keeps the pictures too
         return;
-    if (!ParseNumber(numberText()))
-        setNumberText(QStringLiteral("0"));
-    const int n = ReadNumber(numberText());
-    if (!IsInRange(n)) {
+    }
+    if (!IsInRange(entered.number)) {
         P1_->setMessage(OutOfRangeMessage());
         return;
     }
+    const int n = int(entered.number);
     romanLabel()->setText(QString::fromStdString(RomanNumeral(n)));
     romanLabel()->adjustSize();
     ++romanUpdates_;
     fillTextRows(n);
-    rowTexts_->setShown(n, numberText());
+    rowTexts_->setShown(n, entered.numberText);
+    P1_->setMessage(entered.message);
 }
 
 // Each row gets its caption as soon as its builder returns; the rows that
-// read the number text read it again at that point. The one paint box on
-// the way is the Maya pictures'.
+// read the number text (the typed text, or a numeral's decimal digits) read
+// it again at that point. The one paint box on the way is the Maya pictures'.
 void MainWindow::fillTextRows(int n)
 {
     for (const RefreshStep& step : refreshSteps()) {
@@ -269,7 +270,7 @@ void MainWindow::fillTextRows(int n)
         }
         std::string text;
         if (step.row->input == RowInput::Text) {
-            text = numberText().toLatin1().toStdString();
+            text = fieldNumber_->current().numberText.toLatin1().toStdString();
             if (text.empty())
                 continue;
         }
@@ -291,21 +292,25 @@ const std::vector<MainWindow::RefreshStep>& MainWindow::refreshSteps()
 }
 
 // The guard of the Korean, Hieratic and Assyrian handlers: nothing is drawn
-// for an empty text, a text longer than six characters or a number out of
-// range.
+// for an empty text, a number text longer than six characters or a number
+// out of range; a text that is no numeral draws the number the rows show.
 bool MainWindow::pictureGuard(bool reportsRange, int& number)
 {
-    const QString text = numberText();
+    const EnteredNumber entered = fieldNumber_->current();
     P1_->setMessage(QString());
-    if (text.isEmpty() || text.size() > kLongestPictureText)
+    if (entered.kind == EnteredNumber::Kind::NoNumeral) {
+        number = fieldNumber_->lastShown();
+        return true;
+    }
+    if (entered.kind == EnteredNumber::Kind::Empty || entered.numberText.size() > kLongestPictureText)
         return false;
-    const int n = ReadNumber(text);
+    const std::int64_t n = entered.number;
     if (!IsInRange(n)) {
         if (reportsRange)
             P1_->setMessage(PictureOutOfRangeMessage());
         return false;
     }
-    number = n;
+    number = int(n);
     return true;
 }
 

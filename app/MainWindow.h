@@ -10,6 +10,7 @@
 #include <vector>
 
 class BottomBar;
+class FieldNumber;
 class NumeralPages;
 class PaintBox;
 class QAction;
@@ -73,7 +74,6 @@ private:
     bool runEventHandler(const std::function<void()>& handler);
     void setNumberText(const QString& text);
     void stepNumber(int delta);
-    QString numberText() const;
     void fillTextRows(int n);
     // The text rows in the refresh's order, each with its builder and its
     // cell; a step without a row is the Maya pictures' place.
@@ -91,6 +91,7 @@ private:
     NumeralPages* PG1_ = nullptr;
     BottomBar* P1_ = nullptr;
     RowTexts* rowTexts_ = nullptr;
+    FieldNumber* fieldNumber_ = nullptr;
     QAction* M2_ = nullptr;
     bool activated_ = false;
     bool centred_ = false;

@@ -22,7 +22,7 @@ ForgivingNumberInput* ForgivingNumberInput::attachTo(QLineEdit* field)
 
 QValidator::State ForgivingNumberInput::validate(QString& input, int& position) const
 {
-    const QString ascii = WithAsciiDigits(input);
+    const QString ascii = TypedText(input);
     if (ascii != input) {
         // A digit outside the Basic Multilingual Plane takes two code units.
         position = int(WithAsciiDigits(QStringView(input).left(position)).size());
@@ -35,7 +35,11 @@ void ForgivingNumberInput::paste(QClipboard::Mode mode)
 {
     if (field_->isReadOnly())
         return;
-    const QString text = CleanPastedNumber(QGuiApplication::clipboard()->text(mode));
+    const QString fieldText = field_->text();
+    const qsizetype start = field_->hasSelectedText() ? field_->selectionStart() : field_->cursorPosition();
+    const qsizetype end = field_->hasSelectedText() ? field_->selectionEnd() : start;
+    const QString text = PastedText(QGuiApplication::clipboard()->text(mode),
+                                    QStringView(fieldText).left(start), QStringView(fieldText).mid(end));
     if (!text.isEmpty() || field_->hasSelectedText())
         field_->insert(text);
 }

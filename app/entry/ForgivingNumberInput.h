@@ -7,10 +7,12 @@ class QLineEdit;
 
 // The number field's forgiving input. As the field's validator it turns the
 // decimal digits of any script into ASCII digits, whether typed, pasted or
-// set; it accepts every text, so what the field does with a text is
-// unchanged. As an event filter on the field it cleans what is pasted (the
-// paste key, the middle button's selection and the context menu's Paste):
-// white space around the text and blanks grouping its digits go.
+// set, where the parser then reads the text as a number (a numeral of
+// another system keeps its signs as typed); it accepts every text, so what
+// the field does with a text is unchanged. As an event filter on the field
+// it cleans what is pasted (the paste key, the middle button's selection and
+// the context menu's Paste): white space around the text goes, and blanks
+// grouping digits go where the field then holds a number.
 class ForgivingNumberInput : public QValidator {
     Q_OBJECT
 public:

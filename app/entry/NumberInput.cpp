@@ -53,6 +53,20 @@ QString CleanPastedNumber(QStringView text)
     return result;
 }
 
+QString PastedText(QStringView pasted, QStringView before, QStringView after)
+{
+    const QString cleaned = CleanPastedNumber(pasted);
+    if (ParseNumber(before.toString() + cleaned + after.toString()))
+        return cleaned;
+    return pasted.trimmed().toString();
+}
+
+QString TypedText(QStringView text)
+{
+    const QString ascii = WithAsciiDigits(text);
+    return ParseNumber(ascii) ? ascii : text.toString();
+}
+
 std::int64_t SteppedNumber(std::int64_t n, int delta)
 {
     if (delta >= 0)

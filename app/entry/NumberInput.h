@@ -20,6 +20,16 @@ QString WithAsciiDigits(QStringView text);
 // ASCII as above.
 QString CleanPastedNumber(QStringView text);
 
+// The text a paste puts between `before` and `after` in the field: cleaned
+// as above where the field then holds a number the parser reads, otherwise
+// only without the white space around it, so that a numeral of another
+// system stays as written.
+QString PastedText(QStringView pasted, QStringView before, QStringView after);
+
+// The field's text with the digits made ASCII where the parser then reads
+// it as a number; otherwise the text as typed.
+QString TypedText(QStringView text);
+
 // The number one step from n, as the spin button steps: up by `delta` but
 // not beyond the largest number, down but not below 0 (a number already out
 // of range on the other side is left to the range check).

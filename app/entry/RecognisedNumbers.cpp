@@ -10,8 +10,6 @@
 
 namespace {
 
-const QString kDecimalDigits = QStringLiteral("Decimal digits");
-
 bool IsHexadecimal(QStringView text)
 {
     return text.contains(u'$') || text.contains(u'x') || text.contains(u'X');
@@ -32,8 +30,8 @@ std::tuple<bool, std::ptrdiff_t, long long> PlaceOf(const recognise::Numeral& nu
 std::vector<RecognisedNumber> RecognisedNumbers(QStringView text)
 {
     if (const std::optional<std::int32_t> parsed = ParseNumber(text))
-        return {
-            {*parsed, IsHexadecimal(text) ? QStringLiteral("Hexadecimal") : kDecimalDigits, text.toString()}};
+        return {{*parsed, IsHexadecimal(text) ? QStringLiteral("Hexadecimal") : DecimalDigitsCaption(),
+                 text.toString()}};
     std::vector<recognise::Numeral> numerals =
         recognise::Recognise(std::u16string_view(text.utf16(), std::size_t(text.size())));
     std::sort(numerals.begin(), numerals.end(), [](const recognise::Numeral& a, const recognise::Numeral& b) {
@@ -44,10 +42,23 @@ std::vector<RecognisedNumber> RecognisedNumbers(QStringView text)
         const RowSpec* row = numeral.cell.empty() ? nullptr : FindRow(numeral.cell.c_str());
         if (row == nullptr && !numeral.cell.empty())
             continue;  // a row of the text layer the window does not show
-        numbers.push_back({numeral.number, row ? QString::fromUtf8(row->caption) : kDecimalDigits,
+        numbers.push_back({numeral.number, row ? QString::fromUtf8(row->caption) : DecimalDigitsCaption(),
                            QString::number(numeral.number)});
     }
     return numbers;
+}
+
+std::vector<RecognisedNumber> NumbersInRange(std::vector<RecognisedNumber> numbers)
+{
+    numbers.erase(std::remove_if(numbers.begin(), numbers.end(),
+                                 [](const RecognisedNumber& r) { return !IsInRange(r.number); }),
+                  numbers.end());
+    return numbers;
+}
+
+QString DecimalDigitsCaption()
+{
+    return QStringLiteral("Decimal digits");
 }
 
 QString NoNumeralMessage()

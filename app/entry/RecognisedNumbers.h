@@ -26,5 +26,12 @@ struct RecognisedNumber {
 // The numbers may lie outside 0..79999.
 std::vector<RecognisedNumber> RecognisedNumbers(QStringView text);
 
+// The numbers in 0..79999, in the same order: what the rows can show.
+std::vector<RecognisedNumber> NumbersInRange(std::vector<RecognisedNumber> numbers);
+
+// The caption of decimal digits that no row writes (and of the parser's
+// decimal text).
+QString DecimalDigitsCaption();
+
 // What is said for a text that is no numeral.
 QString NoNumeralMessage();

@@ -1,5 +1,6 @@
 #include "entry/SpinButtonAccessible.h"
 
+#include "entry/FieldNumber.h"
 #include "entry/NumberParser.h"
 #include "entry/SpinButton.h"
 
@@ -58,8 +59,8 @@ QLineEdit* SpinButtonAccessible::numberField() const
 
 QVariant SpinButtonAccessible::currentValue() const
 {
-    const QLineEdit* field = numberField();
-    return field ? ReadNumber(field->text()) : 0;
+    FieldNumber* number = FieldNumber::of(numberField());
+    return number ? qlonglong(number->stepBase()) : 0;
 }
 
 void SpinButtonAccessible::setCurrentValue(const QVariant& value)

@@ -12,7 +12,6 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -65,13 +64,11 @@ QStringList WithNumberTextsAsArguments(const QStringList& arguments)
 
 // The numbers in 0..79999 the text stands for, or a message and exit
 // status 1: the range message when it stands only for numbers outside.
-std::vector<RecognisedNumber> NumbersInRange(const QString& text)
+std::vector<RecognisedNumber> NumbersToPrint(const QString& text)
 {
-    std::vector<RecognisedNumber> numbers = RecognisedNumbers(text);
-    const bool any = !numbers.empty();
-    numbers.erase(std::remove_if(numbers.begin(), numbers.end(),
-                                 [](const RecognisedNumber& r) { return !IsInRange(r.number); }),
-                  numbers.end());
+    const std::vector<RecognisedNumber> recognised = RecognisedNumbers(text);
+    const bool any = !recognised.empty();
+    std::vector<RecognisedNumber> numbers = NumbersInRange(recognised);
     if (numbers.empty())
         Print(stderr, (any ? OutOfRangeMessage() : NoNumeralMessage()).toStdString());
     return numbers;
@@ -86,7 +83,7 @@ int PrintNumbers(const std::vector<RecognisedNumber>& numbers)
 
 int PrintRows(const Options& options)
 {
-    const std::vector<RecognisedNumber> numbers = NumbersInRange(options.text);
+    const std::vector<RecognisedNumber> numbers = NumbersToPrint(options.text);
     if (numbers.empty())
         return 1;
     if (options.parse)

@@ -4,6 +4,10 @@
 //                        repaint of the window until it is on screen
 //   BM_PlainLabelsCycle  the peer: a window of 59 plain labels showing the
 //                        number, set and repainted the same way
+//   BM_RefreshRoman      the whole cycle with a Roman numeral in the field
+//                        (MCMXCIV and MCMXCV in turn), read by the recogniser
+//   BM_RefreshDigits     its peer: the same numbers typed as digits (1994 and
+//                        1995 in turn)
 
 #include "MainWindow.h"
 #include "glyphs/UiFonts.h"
@@ -106,9 +110,33 @@ void BM_PlainLabelsCycle(benchmark::State& state)
     }
 }
 
+// The whole cycle, the field's text changing between two texts each time.
+void RefreshBetween(benchmark::State& state, const QString& one, const QString& other)
+{
+    MainWindow& window = Window();
+    bool first = true;
+    for (auto _ : state) {
+        window.numberField()->setText(first ? one : other);
+        window.repaint();
+        first = !first;
+    }
+}
+
+void BM_RefreshRoman(benchmark::State& state)
+{
+    RefreshBetween(state, QStringLiteral("MCMXCIV"), QStringLiteral("MCMXCV"));
+}
+
+void BM_RefreshDigits(benchmark::State& state)
+{
+    RefreshBetween(state, QStringLiteral("1994"), QStringLiteral("1995"));
+}
+
 BENCHMARK(BM_PaintBox11Paint)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_RefreshCycle)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_PlainLabelsCycle)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_RefreshRoman)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_RefreshDigits)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace
 

@@ -38,7 +38,9 @@ long=$("$inspect" pictures 0001994 2>/dev/null)
 grep -q "^PB7	ma5@1,0" <<<"$long" || fail "a 7-character text did not draw Maya"
 
 [ "$("$inspect" message 80000 2>/dev/null)" = "Number must be greater than 0 and less than 80000" ] || fail "message 80000"
-[ -z "$("$inspect" message abc 2>/dev/null)" ] || fail "message abc"
+[ "$("$inspect" message abc 2>/dev/null)" = "No number this program can read" ] || fail "message abc"
+[ "$("$inspect" message mcmxciv 2>/dev/null)" = "Roman numeral: 1994" ] || fail "message mcmxciv"
+[ "$("$inspect" rows mcmxciv 2>/dev/null)" = "$rows" ] || fail "rows mcmxciv are not the rows of 1994"
 
 mkdir -p "$work"
 for name in KOREA0 ASS0 H9000 MA10; do

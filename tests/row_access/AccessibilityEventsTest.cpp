@@ -1,4 +1,5 @@
 #include "MainWindow.h"
+#include "entry/RecognisedNumbers.h"
 #include "rows/NumeralPages.h"
 #include "glyphs/UiFonts.h"
 
@@ -90,6 +91,14 @@ void AccessibilityEventsTest::messageLineIsAnnounced()
     QCOMPARE(shows(), 1);
     type("-5");
     QCOMPARE(shows(), 2);
+    // What a numeral was read as is heard too, and so is a text that is none.
+    type("mcmxciv");
+    QCOMPARE(shows(), 3);
+    QCOMPARE(QAccessible::queryAccessibleInterface(line)->text(QAccessible::Name),
+             QStringLiteral("Roman numeral: 1994"));
+    type("mcmxciv?");
+    QCOMPARE(shows(), 4);
+    QCOMPARE(QAccessible::queryAccessibleInterface(line)->text(QAccessible::Name), NoNumeralMessage());
 }
 
 // One key typed into the field redraws all 59 rows; a screen reader hears

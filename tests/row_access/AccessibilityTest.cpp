@@ -282,6 +282,11 @@ void AccessibilityTest::spinButtonIsASpinControl()
     QCOMPARE(spin->role(), QAccessible::SpinBox);
     QVERIFY(!spin->text(QAccessible::Name).isEmpty());
     QCOMPARE(spin->valueInterface()->currentValue().toInt(), 1994);
+    type("mcmxcii");  // a numeral's value is its number, a typo's the rows' number
+    QCOMPARE(spin->valueInterface()->currentValue().toInt(), 1992);
+    type("mcmxcii?");
+    QCOMPARE(spin->valueInterface()->currentValue().toInt(), 1992);
+    type("1994");
     QCOMPARE(spin->valueInterface()->maximumValue().toInt(), 79999);
     QAccessibleActionInterface* actions = spin->actionInterface();
     QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::increaseAction()));

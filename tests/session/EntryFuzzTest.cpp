@@ -11,7 +11,8 @@
 namespace {
 
 // Pieces that random texts are made of: what the number reader knows, what
-// it must refuse, and text from other scripts and control ranges.
+// it must refuse, signs of other numeral systems, and text from other
+// scripts and control ranges.
 const QStringList& Pieces()
 {
     static const QStringList pieces = {
@@ -58,6 +59,13 @@ const QStringList& Pieces()
         "80000",
         "2147483647",
         "FFFFFFFF",
+        "M",
+        "c",
+        QString::fromUtf8("\u0305"),
+        QString::fromUtf8("\u05EA"),
+        QString::fromUtf8("\u05F4"),
+        QString::fromUtf8("\u4E03"),
+        QString::fromUtf8("\u0BF2"),
     };
     return pieces;
 }

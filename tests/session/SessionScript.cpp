@@ -1,7 +1,9 @@
 #include "SessionScript.h"
 
 #include "MainWindow.h"
+#include "entry/EnteredNumber.h"
 #include "entry/NumberParser.h"
+#include "entry/RecognisedNumbers.h"
 #include "rows/NumeralPages.h"
 #include "rows/PaintBox.h"
 #include "entry/SpinButton.h"
@@ -87,23 +89,26 @@ void SessionScript::checkRulesFor(const QString& text)
     const QString field = window_->numberField()->text();
     const QString message = window_->messageLine()->text();
     const QString roman = window_->romanLabel()->text();
-    const std::optional<std::int32_t> number = ParseNumber(text);
+    const EnteredNumber entered = EnteredNumberOf(text);
     if (text.isEmpty()) {
         if (!message.isEmpty() || roman != romanShown_)
             fail("empty text changed the window");
-    } else if (!number) {
-        if (field != "0" || !message.isEmpty() || !roman.isEmpty())
-            fail(QStringLiteral("invalid text %1 did not become 0").arg(text.left(40)));
-        shownNumber_ = 0;
-        shownText_ = "0";
-    } else if (!IsInRange(*number)) {
+    } else if (entered.kind == EnteredNumber::Kind::NoNumeral) {
+        if (field != text || message != NoNumeralMessage() || roman != romanShown_)
+            fail(QStringLiteral("text %1 that is no numeral changed the field or the rows")
+                     .arg(text.left(40)));
+    } else if (!IsInRange(entered.number)) {
         if (field != text || message != kOutOfRange || roman != romanShown_)
             fail(QStringLiteral("out-of-range text %1 handled wrongly").arg(text.left(40)));
     } else {
-        if (field != text || !message.isEmpty() || roman != QString::fromStdString(RomanNumeral(*number)))
-            fail(QStringLiteral("text %1 not shown as %2").arg(text.left(40)).arg(*number));
-        shownNumber_ = *number;
-        shownText_ = text;
+        const int number = int(entered.number);
+        if (field != text || message != entered.message
+            || roman != QString::fromStdString(RomanNumeral(number)))
+            fail(QStringLiteral("text %1 not shown as %2").arg(text.left(40)).arg(number));
+        if (ParseNumber(text) ? !message.isEmpty() : !message.contains(QString::number(number)))
+            fail(QStringLiteral("the message for %1 is %2").arg(text.left(40), message));
+        shownNumber_ = number;
+        shownText_ = entered.numberText;
     }
 }
 

@@ -18,7 +18,7 @@ int SessionLength()
 QStringList StrangeTexts()
 {
     return {
-        QString(5000, u'9'),         // far too large: becomes 0
+        QString(5000, u'9'),         // far too large: the range message
         QString(5000, u'0') + "7",   // leading zeros: the number 7
         QString(4000, u' ') + "12",  // leading blanks: 12
         QStringLiteral("12\t"),
@@ -42,6 +42,10 @@ QStringList StrangeTexts()
         QStringLiteral("80000"),
         QStringLiteral("-2147483648"),
         QStringLiteral("2147483647"),
+        QStringLiteral("mcmxciv"),
+        QString::fromUtf8("\u05EA\u05E9\u05E4\u05F4\u05D5"),  // 786 in Hebrew
+        QString::fromUtf8("\u5341\u4E07"),                    // 100000 in Chinese: the range message
+        QStringLiteral("12a"),                                // no number: the rows stay
         QString(),
     };
 }

@@ -13,6 +13,8 @@ private slots:
     void digitsOfEveryScriptBecomeAscii();
     void pastedTexts_data();
     void pastedTexts();
+    void numeralsOfOtherSystemsStayAsWritten_data();
+    void numeralsOfOtherSystemsStayAsWritten();
     void everyDecimalDigitHasItsValue();
     void steps_data();
     void steps();
@@ -101,6 +103,33 @@ void NumberInputTest::pastedTexts()
     QCOMPARE(parsed.has_value(), number >= 0);
     if (parsed)
         QCOMPARE(*parsed, number);
+}
+
+// Pasted (between what the field already holds), digits become ASCII and
+// blanks between them go only where the field then holds a number the
+// parser reads; other text (a numeral of another system, a typo) keeps its
+// signs.
+void NumberInputTest::numeralsOfOtherSystemsStayAsWritten_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("text");  // the field's text then
+    QTest::newRow("grouped digits in the middle") << "1" << u"\u0669 \u0669"_qs << "4"
+                                                  << "1994";
+    QTest::newRow("tamil traditional") << "" << u"\u0BF2\u0BEF\u0BF1\u0BEF\u0BF0\u0BEA\n"_qs << ""
+                                       << u"\u0BF2\u0BEF\u0BF1\u0BEF\u0BF0\u0BEA"_qs;
+    QTest::newRow("digits before a letter keep their blank")
+        << "" << u"\u0661 \u0662"_qs << "a" << u"\u0661 \u0662a"_qs;
+}
+
+void NumberInputTest::numeralsOfOtherSystemsStayAsWritten()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, pasted);
+    QFETCH(QString, after);
+    QFETCH(QString, text);
+    QCOMPARE(TypedText(before + PastedText(pasted, before, after) + after), text);
 }
 
 // Every character Unicode files as a decimal digit maps to its value, and

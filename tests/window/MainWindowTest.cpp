@@ -1,6 +1,7 @@
 #include "BottomBar.h"
 #include "WindowFixture.h"
 #include "rows/CaptionLabel.h"
+#include "entry/RecognisedNumbers.h"
 #include "rows/NumeralPages.h"
 #include "rows/PaintBox.h"
 #include "rows/RowTable.h"
@@ -36,8 +37,10 @@ private slots:
     void windowGeometryAndTitle();
     void activationShowsTodaysDayCount();
     void activationHappensOnce();
-    void invalidTextBecomesZero_data();
-    void invalidTextBecomesZero();
+    void numeralsShowTheirNumber_data();
+    void numeralsShowTheirNumber();
+    void noNumeralKeepsTextAndRows_data();
+    void noNumeralKeepsTextAndRows();
     void outOfRangeKeepsTheRows_data();
     void outOfRangeKeepsTheRows();
     void emptyTextEmptiesTheMessageOnly();
@@ -112,22 +115,58 @@ void MainWindowTest::activationHappensOnce()
     QCOMPARE(window_->numberField()->text(), QString("12"));
 }
 
-void MainWindowTest::invalidTextBecomesZero_data()
+// Text the number parser refuses is read as a numeral: the field keeps it,
+// every row shows the number (the rows of typed characters its decimal
+// digits), and the message says what it was read as.
+void MainWindowTest::numeralsShowTheirNumber_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("overlined thousands, 15 characters") << "X̅L̅V̅I̅CCCLXIII" << 46363 << "Roman numeral: 46363";
+    QTest::newRow("several readings, the others named")
+        << "Χ" << 1000 << "Ancient Greek numeral: 1000; also Attic: 1000, Ionic: 600";
+    QTest::newRow("own form first") << "ה׳" << 5000 << "Hebrew numeral: 5000; also Hebrew: 5";
+    QTest::newRow("digits with a blank after") << "12 " << 12 << "Decimal digits: 12";
+}
+
+void MainWindowTest::numeralsShowTheirNumber()
+{
+    QFETCH(QString, text);
+    QFETCH(int, number);
+    QFETCH(QString, said);
+    type(text);
+    QCOMPARE(window_->numberField()->text(), text);
+    QCOMPARE(window_.rowsNotShowing(number), QStringList());
+    QCOMPARE(message(), said);
+}
+
+// A typo never wipes what was typed: the field keeps it, the rows keep the
+// last number, and the message line says the text is no number.
+void MainWindowTest::noNumeralKeepsTextAndRows_data()
 {
     QTest::addColumn<QString>("text");
     QTest::newRow("letters") << "abc";
-    QTest::newRow("trailing blank") << "12 ";
+    QTest::newRow("digits and a letter") << "12a";
+    QTest::newRow("hex without its prefix") << "1F";
     QTest::newRow("minus hex") << "-$1F";
     QTest::newRow("emoji") << QString::fromUtf8("\U0001F600");
-    QTest::newRow("overflow") << "2147483648";
+    QTest::newRow("roman with a typo") << "mcmxciiv";
 }
 
-void MainWindowTest::invalidTextBecomesZero()
+void MainWindowTest::noNumeralKeepsTextAndRows()
 {
     QFETCH(QString, text);
+    type("1994");
     type(text);
-    QCOMPARE(window_->numberField()->text(), QString("0"));
-    QCOMPARE(romanText(), QString());
+    QCOMPARE(window_->numberField()->text(), text);
+    QCOMPARE(message(), NoNumeralMessage());
+    for (int page : {1, 0}) {  // each picture box hidden and shown again composes anew
+        window_->pages()->setCurrentIndex(page);
+        window_->repaint();
+    }
+    QCOMPARE(window_.rowsNotShowing(1994), QStringList());
+    type("");
     QCOMPARE(message(), QString());
 }
 
@@ -137,6 +176,9 @@ void MainWindowTest::outOfRangeKeepsTheRows_data()
     QTest::newRow("limit") << "80000";
     QTest::newRow("negative") << "-5";
     QTest::newRow("hex minus one") << "$FFFFFFFF";
+    QTest::newRow("beyond the parser's range") << "2147483648";
+    QTest::newRow("numeral beyond the range") << "十万";
+    QTest::newRow("roman beyond the range") << "L̅X̅X̅X̅";
 }
 
 void MainWindowTest::outOfRangeKeepsTheRows()
@@ -232,7 +274,9 @@ void MainWindowTest::spinButton_data()
     QTest::newRow("down") << "41" << false << "40";
     QTest::newRow("up at the top") << "79999" << true << "79999";
     QTest::newRow("down at zero") << "0" << false << "0";
-    QTest::newRow("up on letters") << "abc" << true << "1";
+    QTest::newRow("up on letters, from the rows' number") << "abc" << true << "46363";
+    QTest::newRow("up from a numeral") << "mcmxciv" << true << "1995";
+    QTest::newRow("down from a numeral beyond the range") << "十万" << false << "99999";
     QTest::newRow("up from out of range") << "80000" << true << "79999";
     QTest::newRow("down from out of range") << "80005" << false << "80004";
     QTest::newRow("up from negative") << "-5" << true << "-4";

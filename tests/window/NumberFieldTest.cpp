@@ -1,6 +1,8 @@
 #include "BottomBar.h"
 #include "WindowFixture.h"
+#include "entry/RecognisedNumbers.h"
 #include "rows/NumeralPages.h"
+#include "rows/RowTexts.h"
 #include "entry/SpinButton.h"
 #include "glyphs/UiFonts.h"
 
@@ -41,6 +43,10 @@ private slots:
 
     void typedDigitsOfOtherScripts_data();
     void typedDigitsOfOtherScripts();
+    void numeralsTypedKeyByKey_data();
+    void numeralsTypedKeyByKey();
+    void numeralsPasted_data();
+    void numeralsPasted();
     void pasteKey_data();
     void pasteKey();
     void pasteReplacesTheSelection();
@@ -113,9 +119,10 @@ void NumberFieldTest::typedDigitsOfOtherScripts_data()
     QTest::newRow("mathematical digits, two code units each")
         << u"\U0001D7CF\U0001D7D7\U0001D7D7\U0001D7D2"_qs << "1994"
         << "MCMXCIV";
-    // Typing keeps its blanks; the parser refuses them as before.
-    QTest::newRow("typed trailing blank") << u"\u0661\u0662 "_qs << "0"
-                                          << "";
+    // Typing keeps its blanks; the parser refuses them, the numeral's
+    // reading does not.
+    QTest::newRow("typed trailing blank") << u"\u0661\u0662 "_qs << "12 "
+                                          << "XII";
 }
 
 void NumberFieldTest::typedDigitsOfOtherScripts()
@@ -130,6 +137,80 @@ void NumberFieldTest::typedDigitsOfOtherScripts()
     QCOMPARE(window_->romanLabel()->text(), roman);
 }
 
+// Typed key by key, each prefix stays in the field as typed (no digit of it
+// turned into ASCII) and the rows follow: the number after each key, or -1
+// where the prefix reads as no number and the rows keep the one before.
+void NumberFieldTest::numeralsTypedKeyByKey_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QList<int>>("numbers");
+    QTest::newRow("roman, lower case") << "mcmxciv" << QList<int>{1000, 1100, 1900, 1910, 1990, 1991, 1994};
+    QTest::newRow("tamil, traditional") << "௲௯௱௯௰௪" << QList<int>{1000, 1009, 1900, 1909, 1990, 1994};
+    QTest::newRow("kanji") << "七百八十六" << QList<int>{7, 700, 708, 780, 786};
+    QTest::newRow("hebrew, gershayim before the last letter")
+        << "תשפ״ו" << QList<int>{400, 700, 780, -1, 786};
+}
+
+void NumberFieldTest::numeralsTypedKeyByKey()
+{
+    QFETCH(QString, keys);
+    QFETCH(QList<int>, numbers);
+    field()->selectAll();
+    int shown = 46362;
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        TypeText(field(), keys.mid(i, 1));
+        QCOMPARE(field()->text(), keys.left(i + 1));
+        const int number = numbers.at(i);
+        shown = number >= 0 ? number : shown;
+        QCOMPARE(window_.rowsNotShowing(shown), QStringList());
+        const QString message = window_->messageLine()->text();
+        if (number < 0)
+            QCOMPARE(message, NoNumeralMessage());
+        else
+            QVERIFY2(message.section("; ", 0, 0).endsWith(" numeral: " + QString::number(number)),
+                     qPrintable(message));
+    }
+}
+
+// Pasted whole: the field keeps the numeral (without the white space around
+// it), every row shows its number, the Kanji row's text in its own signs.
+void NumberFieldTest::numeralsPasted_data()
+{
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("kanji");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("hebrew year without its thousands") << "תשפ״ו"
+                                                       << "תשפ״ו" << 786 << "七百八十六"
+                                                       << "Hebrew numeral: 786";
+    QTest::newRow("kanji") << "七百八十六"
+                           << "七百八十六" << 786 << "七百八十六"
+                           << "Kanji numeral: 786";
+    QTest::newRow("roman with a line break") << " MCMXCIV\n"
+                                             << "MCMXCIV" << 1994 << "千九百九十四"
+                                             << "Roman numeral: 1994";
+    QTest::newRow("arabic with its thousands mark") << "١٬٩٩٤"
+                                                    << "١٬٩٩٤" << 1994 << "千九百九十四"
+                                                    << "Arabic numeral: 1994";
+}
+
+void NumberFieldTest::numeralsPasted()
+{
+    QFETCH(QString, clipboard);
+    QFETCH(QString, text);
+    QFETCH(int, number);
+    QFETCH(QString, kanji);
+    QFETCH(QString, said);
+    field()->selectAll();
+    QGuiApplication::clipboard()->setText(clipboard);
+    QTest::keyClick(field(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(field()->text(), text);
+    QCOMPARE(window_.rowsNotShowing(number), QStringList());
+    QCOMPARE(RowTexts::of(window_.get())->text("P42"), kanji);
+    QCOMPARE(window_->messageLine()->text(), said);
+}
+
 void NumberFieldTest::pasteKey_data()
 {
     QTest::addColumn<QString>("clipboard");
@@ -140,8 +221,8 @@ void NumberFieldTest::pasteKey_data()
     QTest::newRow("from a terminal") << "1994\n"
                                      << "1994";
     QTest::newRow("grouped by thin spaces") << u"  79\u2009999 "_qs << "79999";
-    QTest::newRow("still not a number") << "19 a\n"
-                                        << "0";
+    QTest::newRow("still not a number, kept as pasted") << "19 a\n"
+                                                        << "19 a";
 }
 
 void NumberFieldTest::pasteKey()
@@ -261,7 +342,8 @@ void NumberFieldTest::keysInTheFieldStep_data()
     QTest::newRow("up at the top") << "79999" << int(Qt::Key_Up) << none << "79999";
     QTest::newRow("page up near the top") << "79995" << int(Qt::Key_PageUp) << none << "79999";
     QTest::newRow("page down near zero") << "7" << int(Qt::Key_PageDown) << none << "0";
-    QTest::newRow("up on letters") << "abc" << int(Qt::Key_Up) << none << "1";
+    QTest::newRow("up on letters, from the rows' number") << "abc" << int(Qt::Key_Up) << none << "46363";
+    QTest::newRow("down from a numeral") << "mcmxciv" << int(Qt::Key_Down) << none << "1993";
     QTest::newRow("down from out of range") << "80005" << int(Qt::Key_Down) << none << "80004";
     QTest::newRow("up from hex") << "$1F" << int(Qt::Key_Up) << none << "32";
     QTest::newRow("shift+up only selects") << "1994" << int(Qt::Key_Up) << int(Qt::ShiftModifier) << "1994";

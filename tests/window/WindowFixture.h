@@ -18,6 +18,11 @@ public:
     // has none).
     QStringList close();
 
+    // The rows (value cells, the Roman row, the picture boxes) that do not
+    // show the number n as their builders write it, the rows that show the
+    // typed characters given n's decimal digits; none when all of them do.
+    QStringList rowsNotShowing(int n) const;
+
     MainWindow* operator->() const { return window_.get(); }
     MainWindow& operator*() const { return *window_; }
     MainWindow* get() const { return window_.get(); }
