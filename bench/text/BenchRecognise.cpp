@@ -2,11 +2,10 @@
 // the least any recogniser must do: decoding the same UTF-8 into code
 // points. The fitted complexity shows the time grows linearly.
 
+#include "numerals/recognise/Readers.h"
 #include "numerals/recognise/Recognise.h"
 
 #include <benchmark/benchmark.h>
-
-#include <unicode/utf8.h>
 
 #include <string>
 
@@ -67,17 +66,8 @@ template <std::string (*Text)(long)>
 void DecodeOnly(benchmark::State& state)
 {
     const std::string text = Text(state.range(0));
-    for (auto _ : state) {
-        std::u32string decoded;
-        decoded.reserve(text.size());
-        const auto length = static_cast<int32_t>(text.size());
-        for (int32_t i = 0; i < length;) {
-            UChar32 c = 0;
-            U8_NEXT(text.data(), i, length, c);
-            decoded += static_cast<char32_t>(c);
-        }
-        benchmark::DoNotOptimize(decoded);
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(recognise::Decoded(text));
     state.SetComplexityN(state.range(0));
 }
 
