@@ -3,11 +3,20 @@
 #include "rows/PaintBox.h"
 #include "entry/SpinButton.h"
 #include "glyphs/UiFonts.h"
+#include "rows/RowTable.h"
+#include "rows/TextCell.h"
+#include "rows/TextFonts.h"
 #include "rows/ValueCell.h"
 
+#include "numerals/UnicodeRows.h"
+#include "numerals/text/RowText.h"
+
 #include <QPainter>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -48,6 +57,93 @@ int InkColumns(const QImage& image)
     return columns;
 }
 
+// What the widget paints itself, on white.
+QImage OnWhite(QWidget& widget)
+{
+    QImage image(widget.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    widget.render(&image, QPoint(), QRegion(), {});
+    return image;
+}
+
+// Where anything but white is.
+QRect InkBox(const QImage& image)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// Texts of a row that together show every character it writes over
+// 0..79999 beside every neighbour it gets (each mark on each letter it
+// meets), and the texts likely widest: those whose characters' advances add
+// up to the most.
+QStringList SampleTexts(const UnicodeRow& row, const QFont& font)
+{
+    const QFontMetricsF metrics(font);
+    QHash<char32_t, qreal> advances;
+    QSet<QPair<char32_t, char32_t>> pairs;
+    QStringList samples;
+    std::vector<std::pair<qreal, QString>> widths;
+    for (int n = 0; n <= 79999; ++n) {
+        const QString text = QString::fromStdString(row.build(n).text);
+        const std::u32string codes = text.toStdU32String();
+        bool news = false;
+        qreal width = 0;
+        for (std::size_t i = 0; i < codes.size(); ++i) {
+            if (!advances.contains(codes[i]))
+                advances.insert(codes[i],
+                                metrics.horizontalAdvance(QString::fromStdU32String(codes.substr(i, 1))));
+            width += advances.value(codes[i]);
+            const QPair<char32_t, char32_t> pair(i > 0 ? codes[i - 1] : 0, codes[i]);
+            news |= !pairs.contains(pair);
+            pairs.insert(pair);
+        }
+        if (news)
+            samples << text;
+        widths.emplace_back(width, text);
+    }
+    std::partial_sort(widths.begin(), widths.begin() + 5, widths.end(),
+                      [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (int i = 0; i < 5; ++i)
+        samples << widths[std::size_t(i)].second;
+    return samples;
+}
+
+// The text as Qt's text layout draws it in the font, as one left-to-right
+// line whose top is at the origin; or, for a text without marks or other
+// characters that change their neighbours, each character laid out on its
+// own, in the order given, one after the other.
+QImage LaidOut(const std::u32string& codes, bool oneByOne, const QFont& font, QSize size, QPointF origin)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setPen(Qt::black);
+    QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute);
+    option.setTextDirection(Qt::LeftToRight);
+    option.setWrapMode(QTextOption::NoWrap);
+    for (std::size_t i = 0; i < codes.size(); i = oneByOne ? i + 1 : codes.size()) {
+        QTextLayout layout(QString::fromStdU32String(oneByOne ? codes.substr(i, 1) : codes), font);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        line.setLineWidth(size.width());
+        layout.endLayout();
+        layout.draw(&painter, origin);
+        origin.rx() += line.horizontalAdvance();
+    }
+    return image;
+}
+
+bool ChangesItsNeighbours(char32_t code)
+{
+    return QChar::isMark(code) || QChar::category(code) == QChar::Other_Format;
+}
+
 }  // namespace
 
 // The widgets that stand in for the window's panels, paint boxes and spin
@@ -68,6 +164,8 @@ private slots:
     void paintBoxRecomposesOnlyForTheWindowSystem();
     void pageFrameIsTheTabWidgetsOwn();
     void spinButtonRepeatsWhileHeld();
+    void textCellDrawsItsRowsTextInItsFamily_data();
+    void textCellDrawsItsRowsTextInItsFamily();
 };
 
 void WidgetsTest::bytesSelectGlyphsThroughWindows1252()
@@ -278,6 +376,51 @@ void WidgetsTest::spinButtonRepeatsWhileHeld()
     QTest::qWait(3 * SpinButton::kRepeatInterval);
     QCOMPARE(ups.count(), released);
     QCOMPARE(downs.count(), 0);
+}
+
+void WidgetsTest::textCellDrawsItsRowsTextInItsFamily_data()
+{
+    QTest::addColumn<QByteArray>("cell");
+    for (const RowSpec& row : RowsInDisplayOrder())
+        if (row.kind == ValueKind::Text)
+            QTest::newRow(row.caption) << QByteArray(row.cell);
+}
+
+// Every pair of neighbouring characters a text row writes, and its widest
+// texts, in its cell: every glyph from the row's own family (no other font
+// stands in, no character lacks its glyph), all ink inside the cell, the
+// characters from left to right in reading order or, where the text layer
+// calls the text right-to-left, from right to left, each drawn as a
+// left-to-right layout of them in that order in the row's font draws it.
+// A text that is empty (no form for the number) draws nothing.
+void WidgetsTest::textCellDrawsItsRowsTextInItsFamily()
+{
+    QFETCH(QByteArray, cell);
+    TextFonts::load();
+    const RowSpec& row = *FindRow(cell.constData());
+    const QString family = QString::fromUtf8(row.family);
+    TextCell text(QString::fromLatin1(row.cell), family, row.pixelHeight);
+    text.setFixedSize(ValueCellWidth(row.column), kRowHeight);
+    const QRect inside = text.rect().adjusted(1, 1, -1, -1);
+    const QStringList samples = SampleTexts(*FindUnicodeRow(row.cell), text.textFont());
+    const bool rightToLeft = rowtext::TextOf(row.cell, 1, "1").direction == rowtext::Direction::RightToLeft;
+    for (const QString& sample : samples) {
+        text.setText(sample);
+        for (const QGlyphRun& run : text.glyphRuns()) {
+            QCOMPARE(run.rawFont().familyName(), family);
+            QVERIFY2(!run.glyphIndexes().contains(0), qPrintable(sample));
+        }
+        const QImage drawn = OnWhite(text);
+        QVERIFY2(inside.contains(InkBox(drawn)), qPrintable(sample));
+        std::u32string codes = sample.toStdU32String();
+        if (rightToLeft)
+            std::reverse(codes.begin(), codes.end());
+        QVERIFY(!rightToLeft || std::none_of(codes.begin(), codes.end(), ChangesItsNeighbours));
+        QVERIFY2(drawn == LaidOut(codes, rightToLeft, text.textFont(), text.size(), text.textOrigin()),
+                 qPrintable(sample));
+    }
+    text.setText(QString());
+    QCOMPARE(InkBox(OnWhite(text)), QRect());
 }
 
 QTEST_MAIN(WidgetsTest)
