@@ -5,6 +5,32 @@
 #include <QPainter>
 #include <QTextLine>
 
+#include <cmath>
+
+namespace {
+
+// The runs with every letter at a whole device pixel, so that each glyph is
+// rasterised once rather than once for every quarter pixel it may start at
+// (as the glyph rows place theirs); a mark (no advance of its own) moves
+// with the letter before it in the run, which it stands on.
+QList<QGlyphRun> OnWholePixels(QList<QGlyphRun> runs, qreal scale)
+{
+    for (QGlyphRun& run : runs) {
+        QList<QPointF> positions = run.positions();
+        const QList<QPointF> advances = run.rawFont().advancesForGlyphIndexes(run.glyphIndexes());
+        qreal shift = 0;
+        for (qsizetype i = 0; i < positions.size(); ++i) {
+            if (advances.value(i).x() != 0)
+                shift = std::round(positions[i].x() * scale) / scale - positions[i].x();
+            positions[i].rx() += shift;
+        }
+        run.setPositions(positions);
+    }
+    return runs;
+}
+
+}  // namespace
+
 TextCell::TextCell(const QString& name, const QString& family, int pixelHeight, QWidget* parent)
     : QWidget(parent), font_(family)
 {
@@ -60,9 +86,9 @@ QPointF TextCell::textOrigin() const
     return QPointF(kIndentPx, baseline() - laidOut().lineAt(0).ascent());
 }
 
-QList<QGlyphRun> TextCell::glyphRuns() const
+QList<QGlyphRun> TextCell::glyphRuns(qreal scale) const
 {
-    return laidOut().glyphRuns();
+    return OnWholePixels(laidOut().glyphRuns(), scale);
 }
 
 void TextCell::paintEvent(QPaintEvent*)
@@ -71,5 +97,8 @@ void TextCell::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
-    laidOut().draw(&painter, textOrigin());
+    const QTransform& device = painter.deviceTransform();
+    const qreal scale = device.type() <= QTransform::TxScale && device.m11() > 0 ? device.m11() : 1;
+    for (const QGlyphRun& run : glyphRuns(scale))
+        painter.drawGlyphRun(textOrigin(), run);
 }

@@ -11,7 +11,8 @@
 // font places the marks over its letters and makes its ligatures. The text
 // is in logical order; a right-to-left numeral is laid out right to left by
 // the layout. It stands left-aligned after a small indent, on the baseline
-// its family gives (TextFonts), in the window's black on its page's white.
+// its family gives (TextFonts), each letter on a whole device pixel, in the
+// window's black on its page's white.
 // An empty text (the system has no form for the number) draws nothing, and
 // so does a family that is not loaded yet.
 class TextCell : public QWidget {
@@ -32,9 +33,11 @@ public:
     // so that the line's baseline falls on baseline().
     QPointF textOrigin() const;
     int baseline() const;
-    // The text as it is laid out: its glyphs, where they stand, and the font
-    // each comes from.
-    QList<QGlyphRun> glyphRuns() const;
+    // The text as it is drawn on a device of `scale` device pixels to the
+    // pixel: the glyphs as the layout shapes and places them, each letter
+    // moved to the nearest whole device pixel and its marks with it, and the
+    // font each comes from. Positions are from textOrigin().
+    QList<QGlyphRun> glyphRuns(qreal scale = 1) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
