@@ -28,8 +28,8 @@ QAccessibleInterface* WindowAccessibleFactory(const QString& className, QObject*
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;
-    if ((className == QLatin1String("ValueCell") || className == QLatin1String("PaintBox")
-         || className == QLatin1String("QLabel"))
+    if ((className == QLatin1String("ValueCell") || className == QLatin1String("TextCell")
+         || className == QLatin1String("PaintBox") || className == QLatin1String("QLabel"))
         && RowAccessible::isRowWidget(widget))
         return new RowAccessible(widget);
     if (className == QLatin1String("SpinButton"))

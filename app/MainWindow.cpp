@@ -103,6 +103,7 @@ void MainWindow::connectHandlers()
     connect(NumberFieldKeys::attachTo(P1_->numberField()), &NumberFieldKeys::stepRequested, this,
             [this](int delta) { runEventHandler([this, delta] { stepNumber(delta); }); });
     connect(M2_, &QAction::triggered, this, [this] { runEventHandler([this] { schl1Click(); }); });
+    connect(PG1_, &QTabWidget::currentChanged, this, [this] { runEventHandler([this] { showTextPage(); }); });
     const std::pair<const char*, void (MainWindow::*)()> boxes[] = {{"PB2", &MainWindow::PB2Paint},
                                                                     {"PB1", &MainWindow::PB1Paint},
                                                                     {"PB9", &MainWindow::PB9Paint},
@@ -256,6 +257,15 @@ void MainWindow::PaintBox11Paint()
     fillTextRows(n);
     rowTexts_->setShown(n, entered.numberText);
     P1_->setMessage(entered.message);
+    showTextPage();
+}
+
+// The text page's rows follow the number only while that page is shown;
+// when it is shown again they catch up with the number the rows show.
+void MainWindow::showTextPage()
+{
+    if (PG1_->isTextPageCurrent() && rowTexts_->hasShown())
+        PG1_->showOnTextPage(rowTexts_->shownNumber());
 }
 
 // Each row gets its caption as soon as its builder returns; the rows that

@@ -20,7 +20,7 @@ class RowTexts;
 class ValueCell;
 struct TextRow;
 
-// The program's one window: two tab pages of numeral rows above the bar
+// The program's one window: three tab pages of numeral rows above the bar
 // with the number field. Every behaviour is one of its handlers, run inside
 // a window event: activation, close, a change of the number field, the spin
 // button, Esc, and the paint handlers of the four picture boxes.
@@ -75,6 +75,7 @@ private:
     void setNumberText(const QString& text);
     void stepNumber(int delta);
     void fillTextRows(int n);
+    void showTextPage();
     // The text rows in the refresh's order, each with its builder and its
     // cell; a step without a row is the Maya pictures' place.
     struct RefreshStep {

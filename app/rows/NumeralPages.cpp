@@ -3,7 +3,11 @@
 #include "rows/CaptionLabel.h"
 #include "rows/PaintBox.h"
 #include "glyphs/UiFonts.h"
+#include "rows/TextCell.h"
+#include "rows/TextFonts.h"
 #include "rows/ValueCell.h"
+
+#include "numerals/UnicodeRows.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -72,7 +76,24 @@ NumeralPages::NumeralPages(QWidget* parent) : QTabWidget(parent)
     setFont(UiFont(11));
     buildPage(TabPage::T1, QStringLiteral("T1"), QStringLiteral("Number signs 1"));
     buildPage(TabPage::T2, QStringLiteral("T2"), QStringLiteral("Number signs 2"));
+    buildPage(TabPage::T3, QStringLiteral("T3"), QStringLiteral("Number signs 3"));
     setCurrentIndex(0);
+}
+
+bool NumeralPages::isTextPageCurrent() const
+{
+    return currentWidget() && currentWidget()->objectName() == QLatin1String("T3");
+}
+
+void NumeralPages::showOnTextPage(int n)
+{
+    TextFonts::load();
+    if (n == textPageNumber_)
+        return;
+    for (TextCell* cell : std::as_const(textCells_))
+        cell->setText(
+            QString::fromStdString(FindUnicodeRow(cell->objectName().toStdString())->build(n).text));
+    textPageNumber_ = n;
 }
 
 // What the tab widget paints, its frame around the pages, drawn from the
@@ -114,9 +135,11 @@ void NumeralPages::buildPage(TabPage page, const QString& name, const QString& t
     auto* columns = new QHBoxLayout;
     columns->setContentsMargins(0, 0, 0, 0);
     columns->setSpacing(0);
-    const bool first = page == TabPage::T1;
-    columns->addWidget(buildColumn(page, RowColumn::Left, first ? "P2" : "P5", rows), 1);
-    QWidget* right = buildColumn(page, RowColumn::Right, first ? "P11" : "P32", rows);
+    const int index = int(page);
+    const char* const leftNames[] = {"P2", "P5", "T3Left"};
+    const char* const rightNames[] = {"P11", "P32", "T3Right"};
+    columns->addWidget(buildColumn(page, RowColumn::Left, leftNames[index], rows), 1);
+    QWidget* right = buildColumn(page, RowColumn::Right, rightNames[index], rows);
     right->setFixedWidth(kRightColumnWidth);
     columns->addWidget(right);
     layout->addLayout(columns, 1);
@@ -167,8 +190,12 @@ QWidget* NumeralPages::buildValue(const RowSpec& row, QWidget* rowPanel)
         boxes_.insert(name, box);
         return box;
     }
-    case ValueKind::Text:  // on the third page, which the window does not build yet
-        return Panel(name, rowPanel);
+    case ValueKind::Text: {
+        auto* cell = new TextCell(name, QString::fromUtf8(row.family), row.pixelHeight, rowPanel);
+        cell->setFixedSize(ValueCellSize(row.column));
+        textCells_.insert(name, cell);
+        return cell;
+    }
     case ValueKind::Label:
         break;
     }

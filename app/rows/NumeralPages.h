@@ -8,10 +8,14 @@
 
 class QLabel;
 class PaintBox;
+class TextCell;
 class ValueCell;
 
-// The page control with the two tab pages of numeral rows, built from the
-// row table. Every value cell carries its component name.
+// The page control with the three tab pages of numeral rows, built from the
+// row table. Every value cell carries its component name. The third page's
+// rows are written as text; they are filled for a number only while that
+// page is shown (or a row of it is wanted otherwise), and their fonts are
+// loaded the first time.
 class NumeralPages : public QTabWidget {
     Q_OBJECT
 public:
@@ -21,6 +25,14 @@ public:
     PaintBox* paintBox(const QString& name) const { return boxes_.value(name); }
     QLabel* romanLabel() const { return romanLabel_; }
     const QHash<QString, ValueCell*>& valueCells() const { return cells_; }
+    TextCell* textCell(const QString& name) const { return textCells_.value(name); }
+    const QHash<QString, TextCell*>& textCells() const { return textCells_; }
+
+    bool isTextPageCurrent() const;
+    // Loads the text rows' fonts if they are not yet, and gives every text
+    // row its numeral for n, unless they show n already. Throws when a font
+    // cannot be loaded (TextFonts::load).
+    void showOnTextPage(int n);
 
 protected:
     // The frame as the page control draws it, from the pixels kept of it.
@@ -34,6 +46,8 @@ private:
 
     QHash<QString, ValueCell*> cells_;
     QHash<QString, PaintBox*> boxes_;
+    QHash<QString, TextCell*> textCells_;
+    int textPageNumber_ = -1;  // the number the text rows show; -1: none yet
     QLabel* romanLabel_ = nullptr;
     PageFrame frame_;
 };

@@ -6,6 +6,7 @@
 
 #include <QKeySequence>
 #include <QLabel>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 
@@ -36,6 +37,23 @@ int CharactersOf(QStringView text, int units)
     return int(text.left(inside).toUcs4().size()) + units - inside;
 }
 
+// Where the text is cut into pieces of the kind asked for, in code units:
+// its start, every boundary that starts or ends an item (a character, a
+// word or the blanks between words, a sentence), its end. Qt's own lookup
+// of the piece at an offset never returns for a text without a word in it
+// (numbers that are not digits, as the Kharoshthi signs): it steps off the
+// text's start and walks on from there.
+QList<int> Cuts(const QString& text, QTextBoundaryFinder::BoundaryType type)
+{
+    QList<int> cuts{0};
+    QTextBoundaryFinder finder(type, text);
+    for (qsizetype at = finder.toNextBoundary(); at > 0 && at < text.size(); at = finder.toNextBoundary())
+        if (finder.boundaryReasons() & (QTextBoundaryFinder::StartOfItem | QTextBoundaryFinder::EndOfItem))
+            cuts << int(at);
+    cuts << int(text.size());
+    return cuts;
+}
+
 }  // namespace
 
 RowAccessible::RowAccessible(QWidget* widget)
@@ -50,7 +68,7 @@ bool RowAccessible::isRowWidget(const QWidget* widget)
     const QByteArray cell = widget->objectName().toLatin1();
     return panel && !cell.isEmpty() && FindRow(cell.constData())
         && panel->objectName() == QLatin1String("sp") + widget->objectName()
-        && (widget->inherits("ValueCell") || widget->inherits("PaintBox")
+        && (widget->inherits("ValueCell") || widget->inherits("TextCell") || widget->inherits("PaintBox")
             || qobject_cast<const QLabel*>(widget));
 }
 
@@ -141,18 +159,36 @@ int RowAccessible::characterCount() const
     return CharactersOf(text, int(text.size()));
 }
 
+// As Qt's default lookup answers: nothing (-1, -1) for an offset off the
+// text, the whole text for lines and paragraphs, an empty piece where there
+// is none before or after.
 QString RowAccessible::piece(int which, int offset, QAccessible::TextBoundaryType boundaryType,
                              int* startOffset, int* endOffset) const
 {
     const QString text = numeral();
     const int at = UnitsOf(text, offset);
-    const QString found = which < 0
-        ? QAccessibleTextInterface::textBeforeOffset(at, boundaryType, startOffset, endOffset)
-        : which == 0 ? QAccessibleTextInterface::textAtOffset(at, boundaryType, startOffset, endOffset)
-                     : QAccessibleTextInterface::textAfterOffset(at, boundaryType, startOffset, endOffset);
-    *startOffset = CharactersOf(text, *startOffset);
-    *endOffset = CharactersOf(text, *endOffset);
-    return found;
+    *startOffset = *endOffset = -1;
+    if (text.isEmpty() || offset < 0 || at > text.size())
+        return QString();
+    QList<int> cuts{0, int(text.size())};
+    if (boundaryType == QAccessible::CharBoundary)
+        cuts = Cuts(text, QTextBoundaryFinder::Grapheme);
+    else if (boundaryType == QAccessible::WordBoundary)
+        cuts = Cuts(text, QTextBoundaryFinder::Word);
+    else if (boundaryType == QAccessible::SentenceBoundary)
+        cuts = Cuts(text, QTextBoundaryFinder::Sentence);
+    else
+        which = 0;
+    // Piece i runs from cuts[i] to cuts[i + 1]; an offset at the text's end
+    // is in the piece after the last.
+    const qsizetype wanted = std::upper_bound(cuts.begin(), cuts.end(), at) - cuts.begin() - 1 + which;
+    if (wanted < 0 || wanted + 1 >= cuts.size()) {
+        *startOffset = *endOffset = wanted < 0 ? 0 : characterCount();
+        return QString();
+    }
+    *startOffset = CharactersOf(text, cuts[wanted]);
+    *endOffset = CharactersOf(text, cuts[wanted + 1]);
+    return text.mid(cuts[wanted], cuts[wanted + 1] - cuts[wanted]);
 }
 
 QString RowAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,

@@ -3,9 +3,9 @@
 #include <QAccessibleWidget>
 
 // A row as a screen reader meets it: the row's value widget (glyph panel,
-// picture box or the Roman label), named by the row's caption, described by
-// the explanation of its system, its text the row's numeral as text. The
-// text is read when asked for; a new number sends no event per row, so one
+// text cell, picture box or the Roman label), named by the row's caption,
+// described by the explanation of its system, its text the row's numeral as
+// text. The text is read when asked for; a new number sends no event per row, so one
 // keystroke in the number field is not announced once for every row.
 class RowAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
@@ -51,7 +51,7 @@ public:
 private:
     QString cell() const;
     QString numeral() const;
-    // The piece before (-1), at (0) or after (1) the offset, as Qt finds it in the code units.
+    // The piece before (-1), at (0) or after (1) the offset.
     QString piece(int which, int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
                   int* endOffset) const;
 };

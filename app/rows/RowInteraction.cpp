@@ -1,5 +1,6 @@
 #include "rows/RowInteraction.h"
 
+#include "rows/NumeralPages.h"
 #include "rows/RowTable.h"
 #include "rows/RowTexts.h"
 
@@ -42,10 +43,9 @@ RowInteraction::RowInteraction(QWidget* pages, const RowTexts* texts, QObject* p
         if (widget->objectName().startsWith(QLatin1String("sp")))
             panelOf_.insert(widget->objectName().mid(2), widget);
     for (const RowSpec& row : RowsInDisplayOrder())
-        if (IsShownInWindow(row))
-            watchRow(row.cell);
+        watchRow(row.cell);
     // The first row of each page is its stop in the Tab order.
-    for (const TabPage page : {TabPage::T1, TabPage::T2})
+    for (const TabPage page : {TabPage::T1, TabPage::T2, TabPage::T3})
         focusChanged(Cell(*std::find_if(RowsInDisplayOrder().begin(), RowsInDisplayOrder().end(),
                                         [page](const RowSpec& row) { return row.page == page; })),
                      false);
@@ -97,9 +97,20 @@ void RowInteraction::copyAllRows() const
 }
 
 // The row panel right of its caption: the Roman label lies over the panel
-// rather than in the value cell, so the panel is what is grabbed.
+// rather than in the value cell, so the panel is what is grabbed. A row of
+// the text page shows the window's number first, also while its page is
+// hidden.
 QImage RowInteraction::rowPicture(const QString& cell) const
 {
+    auto* pages = qobject_cast<NumeralPages*>(pages_);
+    if (pages && pages->textCell(cell) && texts_->hasShown()) {
+        try {
+            pages->showOnTextPage(texts_->shownNumber());
+        } catch (const std::exception&) {
+            // A family that cannot be loaded leaves its cell empty; the
+            // window reports that when it shows the page.
+        }
+    }
     QWidget* panel = panelOf_.value(cell);
     const QWidget* caption = panel->findChild<QWidget*>(QStringLiteral("tp") + cell);
     return panel->grab(panel->rect().adjusted(caption->width(), 0, 0, 0)).toImage();

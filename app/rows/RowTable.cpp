@@ -107,7 +107,7 @@ constexpr RowSpec kRows[] = {
     {T3, R, "Aegean", "Uaegean", X, "Tallyra Aegean", 35, false, -1, -1},
     {T3, R, "Brahmi old", "Ubrahadd", X, "Tallyra Brahmi", 40, false, -1, -1},
     {T3, R, "Chinese fin.", "Uhansfin", X, "Tallyra Chinese", 37, false, -1, -1},
-    {T3, R, "Coptic", "Ucopt", X, "Tallyra Coptic", 31, false, -1, -1},
+    {T3, R, "Coptic", "Ucopt", X, "Tallyra Coptic", 28, false, -1, -1},
     {T3, R, "Counting rods", "Urods", X, "Tallyra Rods", 37, false, -1, -1},
     {T3, R, "Cyrillic", "Ucyrl", X, "Tallyra Cyrillic", 29, false, -1, -1},
     {T3, R, "Georgian", "Ugeor", X, "Tallyra Georgian", 33, false, -1, -1},

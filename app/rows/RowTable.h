@@ -61,11 +61,3 @@ const std::vector<const RowSpec*>& RowsInRefreshOrder();
 
 // The row whose value cell has this name, or nullptr.
 const RowSpec* FindRow(const char* cell);
-
-// Whether the window shows the row yet. The third page's rows are complete
-// here and as text (tallyra-text, Copy All Rows) but the window does not
-// build their page yet.
-constexpr bool IsShownInWindow(const RowSpec& row)
-{
-    return row.page != TabPage::T3;
-}

@@ -21,6 +21,8 @@ public:
 
     void setShown(int number, const QString& numberText);
     bool hasShown() const { return shown_.has_value(); }
+    // The number the rows show; only when hasShown().
+    int shownNumber() const { return shown_->number; }
 
     rowtext::RowText rowText(const QString& cell) const;
     // The row's text, or "no sign for zero" (or that the system has no

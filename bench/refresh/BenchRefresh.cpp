@@ -1,16 +1,23 @@
 // The cost of one change of the number, offscreen:
-//   BM_PaintBox11Paint   the text rows, the Roman row and the Maya strip
-//   BM_RefreshCycle      the whole cycle (all rows and picture boxes) and the
-//                        repaint of the window until it is on screen
-//   BM_PlainLabelsCycle  the peer: a window of 59 plain labels showing the
-//                        number, set and repainted the same way
-//   BM_RefreshRoman      the whole cycle with a Roman numeral in the field
-//                        (MCMXCIV and MCMXCV in turn), read by the recogniser
-//   BM_RefreshDigits     its peer: the same numbers typed as digits (1994 and
-//                        1995 in turn)
+//   BM_PaintBox11Paint       the text rows, the Roman row and the Maya strip
+//   BM_RefreshCycle          the whole cycle (all rows and picture boxes) and
+//                            the repaint of the window until it is on screen,
+//                            the first page shown
+//   BM_RefreshCycleOnPage3   the same with the third page shown: its 28 rows
+//                            written, laid out and drawn as well
+//   BM_PlainLabelsCycle/N    the peer: a window of N plain labels showing the
+//                            number, set and repainted the same way; 59 (the
+//                            rows of the first two pages) for the first
+//                            cycle, 87 (every row) for the third page's
+//   BM_RefreshRoman          the whole cycle with a Roman numeral in the field
+//                            (MCMXCIV and MCMXCV in turn), read by the
+//                            recogniser
+//   BM_RefreshDigits         its peer: the same numbers typed as digits (1994
+//                            and 1995 in turn)
 
 #include "MainWindow.h"
 #include "glyphs/UiFonts.h"
+#include "rows/NumeralPages.h"
 
 #include <benchmark/benchmark.h>
 
@@ -61,25 +68,41 @@ void BM_PaintBox11Paint(benchmark::State& state)
     }
 }
 
-void BM_RefreshCycle(benchmark::State& state)
+// The page is shown (and, the first time, the third page's fonts loaded)
+// before the clock runs.
+void RefreshCycleOn(int page, benchmark::State& state)
 {
     MainWindow& window = Window();
+    window.pages()->setCurrentIndex(page);
+    window.repaint();
     const std::vector<int> numbers = SpreadOfNumbers();
     std::size_t i = 0;
     for (auto _ : state) {
         window.numberField()->setText(QString::number(numbers[i++ % numbers.size()]));
         window.repaint();
     }
+    window.pages()->setCurrentIndex(0);
 }
 
-// A window the same size with a label for every row, showing the number.
+void BM_RefreshCycle(benchmark::State& state)
+{
+    RefreshCycleOn(0, state);
+}
+
+void BM_RefreshCycleOnPage3(benchmark::State& state)
+{
+    RefreshCycleOn(2, state);
+}
+
+// A window the same size with a label for each of `count` rows, showing the
+// number.
 class PlainLabelsWindow : public QWidget {
 public:
-    PlainLabelsWindow()
+    explicit PlainLabelsWindow(int count)
     {
         setFixedSize(MainWindow::kClientWidth, MainWindow::kClientHeight);
         auto* grid = new QGridLayout(this);
-        for (int row = 0; row < 59; ++row) {
+        for (int row = 0; row < count; ++row) {
             auto* label = new QLabel(this);
             label->setFont(UiFont(27));
             grid->addWidget(label, row % 15, row / 15);
@@ -99,7 +122,7 @@ private:
 
 void BM_PlainLabelsCycle(benchmark::State& state)
 {
-    PlainLabelsWindow window;
+    PlainLabelsWindow window(int(state.range(0)));
     window.show();
     QApplication::processEvents();
     const std::vector<int> numbers = SpreadOfNumbers();
@@ -134,7 +157,17 @@ void BM_RefreshDigits(benchmark::State& state)
 
 BENCHMARK(BM_PaintBox11Paint)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_RefreshCycle)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_PlainLabelsCycle)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PlainLabelsCycle)
+    ->Arg(59)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_RefreshCycleOnPage3)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PlainLabelsCycle)
+    ->Arg(87)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(BM_RefreshRoman)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_RefreshDigits)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 

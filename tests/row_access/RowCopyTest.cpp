@@ -115,6 +115,12 @@ void RowCopyTest::rightClickOffersTheRowsCommands_data()
     QTest::newRow("Kanji at zero") << "0"
                                    << "P42"
                                    << "no sign for zero";
+    QTest::newRow("Cyrillic caption, third page") << "1994"
+                                                  << "tpUcyrl" << QString::fromUtf8("҂ацч҃д");
+    QTest::newRow("Adlam value, logical order") << "1994"
+                                                << "Uadlm" << QString::fromUtf8("𞥑𞥙𞥙𞥔");
+    QTest::newRow("Georgian without a form") << "20000"
+                                             << "Ugeor" << QString::fromUtf8(rowtext::kNoForm);
 }
 
 // A right click opens the menu; its first command copies the row's text.
@@ -165,27 +171,38 @@ void RowCopyTest::copyAllRowsGivesEveryRowInDisplayOrder()
 }
 
 // The value cell as drawn: the part of the row right of the caption, in
-// device pixels. Run once at scale 1 and once at scale 2.
+// device pixels. Run once at scale 1 and once at scale 2. A row of the
+// third page shows the window's number also while its page is hidden, and
+// copies as it looks when its page is shown.
 void RowCopyTest::copyAsPictureIsTheCellAtTheScreensPixelRatio()
 {
     type("1994");
     const qreal ratio = window_->devicePixelRatioF();
     QCOMPARE(ratio,
              qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());  // offscreen: no screen of its own
-    for (const char* cell : {"P42", "PB7", "l2"}) {
+    const auto copied = [this](const char* cell) {
+        rows()->copyRowPicture(QLatin1String(cell));
+        return QGuiApplication::clipboard()->image();
+    };
+    for (const char* cell : {"P42", "PB7", "l2", "Ukhar"}) {
         const QWidget* row = part(QStringLiteral("sp") + cell);
         const QWidget* caption = part(QStringLiteral("tp") + cell);
-        rows()->copyRowPicture(QLatin1String(cell));
-        const QImage copied = QGuiApplication::clipboard()->image();
         const QSize cellSize(row->width() - caption->width(), row->height());
-        QCOMPARE(copied.size(), cellSize * ratio);
-        QVERIFY2(!IsUniform(copied), cell);
+        QCOMPARE(copied(cell).size(), cellSize * ratio);
+        QVERIFY2(!IsUniform(copied(cell)), cell);
     }
-    rows()->copyRowPicture(QStringLiteral("P42"));
-    const QImage kanji1994 = QGuiApplication::clipboard()->image();
+    const QImage kanji1994 = copied("P42");
+    const QImage coptic1994 = copied("Ucopt");
     type("7");
-    rows()->copyRowPicture(QStringLiteral("P42"));
-    QVERIFY(QGuiApplication::clipboard()->image() != kanji1994);
+    QVERIFY(copied("P42") != kanji1994);
+    const QImage coptic7 = copied("Ucopt");
+    QVERIFY(coptic7 != coptic1994);
+    window_->pages()->setCurrentIndex(2);
+    QCOMPARE(copied("Ucopt"), coptic7);
+    type("1994");
+    QCOMPARE(copied("Ucopt"), coptic1994);
+    type("20000");
+    QVERIFY(IsUniform(copied("Ugeor")));
 }
 
 // Tab reaches a page's rows once, at the row last visited, and leaves them
@@ -207,9 +224,8 @@ void RowCopyTest::rowsAreOneTabStopPerPage()
     QCOMPARE(QApplication::focusWidget(), rows()->rowWidget("P36"));
     int stops = 0;
     for (const RowSpec& row : RowsInDisplayOrder())
-        if (IsShownInWindow(row))
-            stops += rows()->rowWidget(QLatin1String(row.cell))->focusPolicy() != Qt::NoFocus;
-    QCOMPARE(stops, 2);
+        stops += rows()->rowWidget(QLatin1String(row.cell))->focusPolicy() != Qt::NoFocus;
+    QCOMPARE(stops, 3);
 }
 
 void RowCopyTest::arrowKeysMoveBetweenTheRowsOfAPage_data()
@@ -227,6 +243,8 @@ void RowCopyTest::arrowKeysMoveBetweenTheRowsOfAPage_data()
     QTest::newRow("end") << "P42" << int(Qt::Key_End) << "P29";
     QTest::newRow("end of page 2") << "P8" << int(Qt::Key_End) << "P17";
     QTest::newRow("from the Roman row") << "l2" << int(Qt::Key_Down) << "P27";
+    QTest::newRow("into the right column of page 3") << "Urohg" << int(Qt::Key_Down) << "Usinh";
+    QTest::newRow("end of page 3") << "Uadlm" << int(Qt::Key_End) << "Utaml";
 }
 
 void RowCopyTest::arrowKeysMoveBetweenTheRowsOfAPage()
@@ -234,8 +252,7 @@ void RowCopyTest::arrowKeysMoveBetweenTheRowsOfAPage()
     QFETCH(QString, from);
     QFETCH(int, key);
     QFETCH(QString, to);
-    if (FindRow(from.toLatin1().constData())->page == TabPage::T2)
-        window_->pages()->setCurrentIndex(1);
+    window_->pages()->setCurrentIndex(int(FindRow(from.toLatin1().constData())->page));
     rows()->rowWidget(from)->setFocus();
     QCOMPARE(QApplication::focusWidget(), rows()->rowWidget(from));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
@@ -257,11 +274,20 @@ void RowCopyTest::keyboardCopiesAndOpensTheMenu()
     QCOMPARE(clipboard().count('\n'), qsizetype(RowsInDisplayOrder().size()));
 }
 
+// From a row, and on from wherever the focus goes, Ctrl+Tab turns the three
+// pages round and Ctrl+Shift+Tab back.
 void RowCopyTest::ctrlTabTurnsThePageFromARow()
 {
     rows()->rowWidget("P42")->setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
-    QCOMPARE(window_->pages()->currentIndex(), 1);
+    const auto press = [this](Qt::KeyboardModifiers modifiers) {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : window_.get(), Qt::Key_Tab, modifiers);
+        return window_->pages()->currentIndex();
+    };
+    QCOMPARE(press(Qt::ControlModifier), 1);
+    QCOMPARE(press(Qt::ControlModifier), 2);
+    QCOMPARE(press(Qt::ControlModifier), 0);
+    QCOMPARE(press(Qt::ControlModifier | Qt::ShiftModifier), 2);
 }
 
 void RowCopyTest::rowWithTheFocusIsHighlighted()
@@ -298,6 +324,9 @@ void RowCopyTest::toolTipExplainsAndReads_data()
                                   << "P62" << kRli + QString::fromUtf8("א׳ץצד") + kPdi
                                   << kRli + QString::fromUtf8("א׳ + ץ + צ + ד") + kPdi
             + " = 1000 + 900 + 90 + 4";
+    QTest::newRow("Georgian value, third page")
+        << "Ugeor"
+        << "Ugeor" << QString::fromUtf8("ჩშჟდ") << QString::fromUtf8("ჩ + შ + ჟ + დ = 1000 + 900 + 90 + 4");
 }
 
 void RowCopyTest::toolTipExplainsAndReads()

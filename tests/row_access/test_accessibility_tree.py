@@ -1,11 +1,13 @@
 #!/usr/bin/python3
 """test_accessibility_tree.py PROGRAM TEXT_PROGRAM
 
-The real window as a screen reader reads it over AT-SPI: every row an
-object named by its caption, its text the row's numeral as the text command
-prints it ("no sign for zero" where the row shows nothing), its description
-the system's explanation; a row of signs outside the Basic Multilingual
-Plane read in pieces from every offset; the number field named "Number";
+The real window as a screen reader reads it over AT-SPI: every row of the
+three pages an object named by its caption, its text the row's numeral as
+the text command prints it (what the row's reading says where the row shows
+nothing), its description the system's explanation; a row of signs outside
+the Basic Multilingual Plane read in pieces from every offset; three page
+tabs, the third page shown through its tab's action with its rows showing
+and reading their numerals; the number field named "Number";
 the spin button a spin control whose actions step the number; the message
 line a notification announced when it appears. Needs an X display and a session
 bus with the accessibility bus up (with_atspi_bus.sh).
@@ -19,10 +21,9 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-NO_SIGN = "no sign for zero"
-# The rows of the two pages the window builds: the text command's first
-# lines (it prints the third page's rows after them).
-WINDOW_ROWS = 59
+# The rows of the three pages: every line the text command prints.
+WINDOW_ROWS = 87
+PAGES = ["Number signs 1", "Number signs 2", "Number signs 3"]
 OUT_OF_RANGE = "Number must be greater than 0 and less than 80000"
 
 
@@ -82,12 +83,15 @@ def rows_in_tree(app):
 
 
 def expected_rows(text_program, number):
-    out = subprocess.run([text_program, number], check=True, capture_output=True, text=True).stdout
+    """(caption, text) of every row; where a row shows nothing, its reading
+    says why ("no sign for zero", or that the system has no form for it)."""
+    out = subprocess.run([text_program, "--reading", number], check=True, capture_output=True,
+                         text=True).stdout
     rows = []
     for line in out.splitlines():
-        caption, _kind, text = line.split("\t")
+        caption, _kind, text, reading = line.split("\t")
         text = text.replace("\u2067", "").replace("\u2069", "")
-        rows.append((caption, text or NO_SIGN))
+        rows.append((caption, text or reading))
     return rows
 
 
@@ -139,6 +143,28 @@ def check_offsets(app, caption, expected):
                 if (found if found[0] else found[:1]) != wanted:
                     fail(f"{caption} by {boundary} from {offset}: {ask.__name__} gives {found}, expected {wanted}")
     print(f"ok: {caption} {expected!r} by every offset, character and word")
+
+
+def check_third_page(app, field, text_program):
+    """Three page tabs; the third one's action shows the page, whose rows
+    then show and read the number's numerals."""
+    tabs = [node for node in walk(app) if node.getRole() == pyatspi.ROLE_PAGE_TAB]
+    if [tab.name for tab in tabs] != PAGES:
+        fail(f"page tabs {[tab.name for tab in tabs]}, expected {PAGES}")
+    field.queryEditableText().setTextContents("20000")
+    cyrillic = next(node for node in walk(app) if node.name == "Cyrillic" and node.description)
+    if cyrillic.getState().contains(pyatspi.STATE_SHOWING):
+        fail("the third page's rows show before their page is chosen")
+    tabs[2].queryAction().doAction(0)
+    wait_for("the third page's rows do not show after its tab's action",
+             lambda: cyrillic.getState().contains(pyatspi.STATE_SHOWING), 5)
+    expected = dict(expected_rows(text_program, "20000"))
+    for caption in ("Cyrillic", "Georgian", "Adlam"):
+        node = next(node for node in walk(app) if node.name == caption and node.description)
+        if text_of(node) != expected[caption]:
+            fail(f"on the third page {caption} reads {text_of(node)!r}, expected {expected[caption]!r}")
+    print(f"ok: three page tabs; the third page shows, Cyrillic reads {expected['Cyrillic']!r}, "
+          f"Georgian {expected['Georgian']!r}")
 
 
 def check_spin_button(app, field):
@@ -199,6 +225,7 @@ def main():
             if name in ("Kanji", "Hebrew", "Maya", "Semaphore"):
                 print(f"   {name}: {text} | {description}")
         check_offsets(app, "Assyrian", dict(expected_rows(text_program, "46363"))["Assyrian"])
+        check_third_page(app, field, text_program)
         check_spin_button(app, field)
         check_message(app, field)
     finally:

@@ -8,10 +8,12 @@
 #include "rows/PaintBox.h"
 #include "entry/SpinButton.h"
 #include "BottomBar.h"
+#include "rows/TextCell.h"
 #include "rows/ValueCell.h"
 
 #include "numerals/Roman.h"
 #include "numerals/TextRows.h"
+#include "numerals/UnicodeRows.h"
 #include "pictures/PictureNumerals.h"
 
 #include <QApplication>
@@ -128,6 +130,13 @@ void SessionScript::checkAllRows()
     }
     if (PictureNames(*window_->paintBox("PB7")) != PictureNames(MayaPictures(shownNumber_)))
         fail(QStringLiteral("Maya row does not show %1").arg(shownNumber_));
+    if (!window_->pages()->isTextPageCurrent())
+        return;  // the third page's rows follow the number while it is shown
+    for (const UnicodeRow& row : AllUnicodeRows()) {
+        const QString expected = QString::fromStdString(row.build(shownNumber_).text);
+        if (window_->pages()->textCell(QLatin1String(row.cell))->text() != expected)
+            fail(QStringLiteral("row %1 does not show %2").arg(row.cell).arg(shownNumber_));
+    }
 }
 
 void SessionScript::holdSpinUp(int milliseconds)
@@ -147,7 +156,7 @@ void SessionScript::holdSpinUp(int milliseconds)
 void SessionScript::switchTab()
 {
     NumeralPages* pages = window_->pages();
-    pages->setCurrentIndex(1 - pages->currentIndex());
+    pages->setCurrentIndex((pages->currentIndex() + 1) % pages->count());
     window_->repaint();
 }
 

@@ -24,12 +24,14 @@ public:
     void enter(const QString& text, bool paste = false);
     // Holds the spin button's up half for the given time, then releases it.
     void holdSpinUp(int milliseconds);
+    // Shows the next tab page (after the last, the first).
     void switchTab();
     // Closes the window with Esc; false if it did not close.
     bool closeWithEscape();
 
-    // Every text row, the Roman row and the picture boxes, against the
-    // builders for the number the window shows.
+    // Every glyph-string row, the Roman row, the picture boxes and, while
+    // its page is shown, every row of the third page, against the builders
+    // for the number the window shows.
     void checkAllRows();
 
 private:

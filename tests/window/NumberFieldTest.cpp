@@ -394,13 +394,13 @@ void NumberFieldTest::pageKeysFromAnywhere_data()
         const QByteArray at = QByteArray(" in ") + focus;
         QTest::newRow("ctrl+tab" + at) << focus << int(Qt::Key_Tab) << ctrl << 1;
         QTest::newRow("ctrl+page down" + at) << focus << int(Qt::Key_PageDown) << ctrl << 1;
-        QTest::newRow("ctrl+shift+tab" + at) << focus << int(Qt::Key_Backtab) << ctrlShift << 1;
-        QTest::newRow("ctrl+page up" + at) << focus << int(Qt::Key_PageUp) << ctrl << 1;
+        QTest::newRow("ctrl+shift+tab" + at) << focus << int(Qt::Key_Backtab) << ctrlShift << 2;
+        QTest::newRow("ctrl+page up" + at) << focus << int(Qt::Key_PageUp) << ctrl << 2;
     }
 }
 
-// Two pages: forwards and backwards both reach the other page and, pressed
-// again, come back.
+// Three pages: forwards and backwards each reach the page that way and,
+// pressed three times, come back.
 void NumberFieldTest::pageKeysFromAnywhere()
 {
     QFETCH(QString, focus);
@@ -416,6 +416,8 @@ void NumberFieldTest::pageKeysFromAnywhere()
     QCOMPARE(pages->currentIndex(), 0);
     QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(pages->currentIndex(), page);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(pages->currentIndex(), 3 - page);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(pages->currentIndex(), 0);
     QCOMPARE(field()->text(), QString("1994"));  // the field's keys did not step

@@ -3,7 +3,12 @@
 #include "rows/NumeralPages.h"
 #include "rows/PaintBox.h"
 #include "glyphs/UiFonts.h"
+#include "rows/RowTable.h"
+#include "rows/TextCell.h"
+#include "rows/TextFonts.h"
 #include "rows/ValueCell.h"
+
+#include "numerals/UnicodeRows.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -47,6 +52,7 @@ private slots:
     void hiddenBoxesComposeWhenTheirPageIsShown();
     void noHandlerRunsBeforeActivation_data();
     void noHandlerRunsBeforeActivation();
+    void hiddenTextPageCostsNothingAndCatchesUp();
 
 private:
     MainWindow& openWindow();
@@ -148,6 +154,57 @@ void PaintHandlersTest::noHandlerRunsBeforeActivation()
     QCOMPARE(window.romanUpdates(), 1);
     QCOMPARE(window.valueCell("P6")->fontFamily(), QString("Glyfa08"));
     QVERIFY(window.paintBox("PB7")->compositionCount() > 0);
+}
+
+// The third page's rows are written only while their page is shown: a
+// change of the number with the page hidden sets none of them (their fonts
+// are not even loaded until the page is first shown), and showing the page
+// brings every row to the number the window shows.
+void PaintHandlersTest::hiddenTextPageCostsNothingAndCatchesUp()
+{
+    MainWindow& window = openWindow();
+    window.show();
+    window.activateWindow();
+    QTRY_VERIFY(window.isActivated());
+    NumeralPages* pages = window.pages();
+    const auto shows = [pages](int n) {
+        for (TextCell* cell : pages->textCells()) {
+            const UnicodeRow* row = FindUnicodeRow(cell->objectName().toStdString());
+            if (cell->text() != QString::fromStdString(row->build(n).text))
+                return false;
+        }
+        return true;
+    };
+    const auto sets = [pages] {
+        int count = 0;
+        for (const TextCell* cell : pages->textCells())
+            count += cell->textSetCount();
+        return count;
+    };
+    QCOMPARE(pages->textCells().size(), 28);
+    for (const char* text : {"1994", "46363", "20000"})
+        window.numberField()->setText(text);
+    QCOMPARE(sets(), 0);
+    QVERIFY(!TextFonts::isLoaded(QStringLiteral("Tallyra Adlam")));
+
+    pages->setCurrentIndex(2);
+    QVERIFY(shows(20000));
+    QVERIFY(TextFonts::isLoaded(QStringLiteral("Tallyra Adlam")));
+    window.numberField()->setText("7");
+    QVERIFY(shows(7));
+    window.numberField()->setText("80000");  // rejected: the rows stay
+    QVERIFY(shows(7));
+    window.numberField()->setText("1994");
+    QVERIFY(shows(1994));
+
+    pages->setCurrentIndex(1);
+    const int before = sets();
+    for (const char* text : {"2", "20", "200", "2026"})
+        window.numberField()->setText(text);
+    QCOMPARE(sets(), before);
+    QVERIFY(shows(1994));
+    pages->setCurrentIndex(2);
+    QVERIFY(shows(2026));
 }
 
 QTEST_MAIN(PaintHandlersTest)

@@ -3,11 +3,20 @@
 #include "rows/PaintBox.h"
 #include "entry/SpinButton.h"
 #include "glyphs/UiFonts.h"
+#include "rows/RowTable.h"
+#include "rows/TextCell.h"
+#include "rows/TextFonts.h"
 #include "rows/ValueCell.h"
 
+#include "numerals/UnicodeRows.h"
+#include "numerals/text/RowText.h"
+
 #include <QPainter>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -48,6 +57,94 @@ int InkColumns(const QImage& image)
     return columns;
 }
 
+// What the widget paints itself, on white.
+QImage OnWhite(QWidget& widget)
+{
+    QImage image(widget.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    widget.render(&image, QPoint(), QRegion(), {});
+    return image;
+}
+
+// Where anything but white is.
+QRect InkBox(const QImage& image)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// Texts of a row that together show every character it writes over
+// 0..79999 beside every neighbour it gets (each mark on each letter it
+// meets), and the texts likely widest: those whose characters' advances add
+// up to the most.
+QStringList SampleTexts(const UnicodeRow& row, const QFont& font)
+{
+    const QFontMetricsF metrics(font);
+    QHash<char32_t, qreal> advances;
+    QSet<QPair<char32_t, char32_t>> pairs;
+    QStringList samples;
+    std::vector<std::pair<qreal, QString>> widths;
+    for (int n = 0; n <= 79999; ++n) {
+        const QString text = QString::fromStdString(row.build(n).text);
+        const std::u32string codes = text.toStdU32String();
+        bool news = false;
+        qreal width = 0;
+        for (std::size_t i = 0; i < codes.size(); ++i) {
+            if (!advances.contains(codes[i]))
+                advances.insert(codes[i],
+                                metrics.horizontalAdvance(QString::fromStdU32String(codes.substr(i, 1))));
+            width += advances.value(codes[i]);
+            const QPair<char32_t, char32_t> pair(i > 0 ? codes[i - 1] : 0, codes[i]);
+            news |= !pairs.contains(pair);
+            pairs.insert(pair);
+        }
+        if (news)
+            samples << text;
+        widths.emplace_back(width, text);
+    }
+    std::partial_sort(widths.begin(), widths.begin() + 5, widths.end(),
+                      [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (int i = 0; i < 5; ++i)
+        samples << widths[std::size_t(i)].second;
+    return samples;
+}
+
+// The text as Qt's text layout lays it out in the font, as one line of a
+// paragraph in the direction given.
+void LayOut(QTextLayout& layout, bool rightToLeft, int width)
+{
+    QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute);
+    option.setTextDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    layout.createLine().setLineWidth(width);
+    layout.endLayout();
+}
+
+// The glyphs of the runs from left to right.
+QList<quint32> GlyphsFromTheLeft(const QList<QGlyphRun>& runs)
+{
+    QList<std::pair<qreal, quint32>> placed;
+    for (const QGlyphRun& run : runs)
+        for (qsizetype i = 0; i < run.glyphIndexes().size(); ++i)
+            placed.append({run.positions()[i].x(), run.glyphIndexes()[i]});
+    std::sort(placed.begin(), placed.end());
+    QList<quint32> glyphs;
+    for (const auto& [x, glyph] : placed)
+        glyphs << glyph;
+    return glyphs;
+}
+
+bool ChangesItsNeighbours(char32_t code)
+{
+    return QChar::isMark(code) || QChar::category(code) == QChar::Other_Format;
+}
+
 }  // namespace
 
 // The widgets that stand in for the window's panels, paint boxes and spin
@@ -68,6 +165,8 @@ private slots:
     void paintBoxRecomposesOnlyForTheWindowSystem();
     void pageFrameIsTheTabWidgetsOwn();
     void spinButtonRepeatsWhileHeld();
+    void textCellDrawsItsRowsTextInItsFamily_data();
+    void textCellDrawsItsRowsTextInItsFamily();
 };
 
 void WidgetsTest::bytesSelectGlyphsThroughWindows1252()
@@ -278,6 +377,77 @@ void WidgetsTest::spinButtonRepeatsWhileHeld()
     QTest::qWait(3 * SpinButton::kRepeatInterval);
     QCOMPARE(ups.count(), released);
     QCOMPARE(downs.count(), 0);
+}
+
+void WidgetsTest::textCellDrawsItsRowsTextInItsFamily_data()
+{
+    QTest::addColumn<QByteArray>("cell");
+    for (const RowSpec& row : RowsInDisplayOrder())
+        if (row.kind == ValueKind::Text)
+            QTest::newRow(row.caption) << QByteArray(row.cell);
+}
+
+// Every pair of neighbouring characters a text row writes, and its widest
+// texts, in its cell: every glyph from the row's own family (no other font
+// stands in, no character lacks its glyph), shaped and placed as Qt's text
+// layout does in that font, in a paragraph of the direction the text layer
+// gives the row, each letter moved to the nearest whole device pixel at
+// scales 1 and 2 and its marks with it; the characters from left to right
+// in reading order, or from right to left in a right-to-left row; all ink
+// inside the cell. A text that is empty (no form for the number) draws
+// nothing.
+void WidgetsTest::textCellDrawsItsRowsTextInItsFamily()
+{
+    QFETCH(QByteArray, cell);
+    TextFonts::load();
+    const RowSpec& row = *FindRow(cell.constData());
+    const QString family = QString::fromUtf8(row.family);
+    TextCell text(QString::fromLatin1(row.cell), family, row.pixelHeight);
+    text.setFixedSize(ValueCellWidth(row.column), kRowHeight);
+    const QRect inside = text.rect().adjusted(1, 1, -1, -1);
+    const QStringList samples = SampleTexts(*FindUnicodeRow(row.cell), text.textFont());
+    const bool rightToLeft = rowtext::TextOf(row.cell, 1, "1").direction == rowtext::Direction::RightToLeft;
+    for (const QString& sample : samples) {
+        text.setText(sample);
+        QTextLayout layout(sample, text.textFont());
+        LayOut(layout, rightToLeft, text.width() - TextCell::kIndentPx);
+        const QList<QGlyphRun> laidOut = layout.glyphRuns();
+        for (const qreal scale : {1.0, 2.0}) {
+            const QList<QGlyphRun> drawn = text.glyphRuns(scale);
+            QCOMPARE(drawn.size(), laidOut.size());
+            for (qsizetype r = 0; r < drawn.size(); ++r) {
+                const QList<quint32>& glyphs = drawn[r].glyphIndexes();
+                QCOMPARE(drawn[r].rawFont().familyName(), family);
+                QVERIFY2(!glyphs.contains(0), qPrintable(sample));
+                QCOMPARE(glyphs, laidOut[r].glyphIndexes());
+                const QList<QPointF> advances = drawn[r].rawFont().advancesForGlyphIndexes(glyphs);
+                for (qsizetype g = 0; g < glyphs.size(); ++g) {
+                    const qreal x = drawn[r].positions()[g].x();
+                    const qreal shift = x - laidOut[r].positions()[g].x();
+                    QVERIFY2(std::abs(shift) <= 0.5 / scale + 1e-9, qPrintable(sample));
+                    if (advances[g].x() != 0)
+                        QCOMPARE(x * scale, std::round(x * scale));
+                    else if (g > 0)  // a mark keeps its place on its letter
+                        QCOMPARE(shift, drawn[r].positions()[g - 1].x() - laidOut[r].positions()[g - 1].x());
+                }
+            }
+        }
+        std::u32string codes = sample.toStdU32String();
+        if (std::none_of(codes.begin(), codes.end(), ChangesItsNeighbours)) {
+            if (rightToLeft)
+                std::reverse(codes.begin(), codes.end());
+            QList<quint32> inOrder;
+            for (char32_t code : codes)
+                inOrder << laidOut.first()
+                               .rawFont()
+                               .glyphIndexesForString(QString::fromStdU32String({code}))
+                               .value(0);
+            QCOMPARE(GlyphsFromTheLeft(text.glyphRuns()), inOrder);
+        }
+        QVERIFY2(inside.contains(InkBox(OnWhite(text))), qPrintable(sample));
+    }
+    text.setText(QString());
+    QCOMPARE(InkBox(OnWhite(text)), QRect());
 }
 
 QTEST_MAIN(WidgetsTest)

@@ -1,6 +1,7 @@
 #include "BottomBar.h"
 #include "WindowFixture.h"
 #include "rows/NumeralPages.h"
+#include "rows/TextCell.h"
 #include "glyphs/UiFonts.h"
 
 #include <QApplication>
@@ -63,7 +64,7 @@ private slots:
     void windowIgnoresTheDesktopColours();
 
 private:
-    QImage shot(bool darkBeforeBuilding, bool darkAfterBuilding, const char* widgetClass);
+    QImage shot(bool darkBeforeBuilding, bool darkAfterBuilding, const char* widgetClass, int page);
 
     QPalette standard_;
     WindowFixture window_;
@@ -85,9 +86,10 @@ void WindowColoursTest::cleanup()
         QApplication::setPalette(standard_, widgetClass);
 }
 
-// The window for 1994 on its first page, with the dark scheme applied as
+// The window for 1994 on one of its pages, with the dark scheme applied as
 // asked (to the whole application, or to one widget class only).
-QImage WindowColoursTest::shot(bool darkBeforeBuilding, bool darkAfterBuilding, const char* widgetClass)
+QImage WindowColoursTest::shot(bool darkBeforeBuilding, bool darkAfterBuilding, const char* widgetClass,
+                               int page)
 {
     const auto applyDark = [widgetClass] { QApplication::setPalette(DarkPalette(), widgetClass); };
     if (darkBeforeBuilding)
@@ -95,6 +97,7 @@ QImage WindowColoursTest::shot(bool darkBeforeBuilding, bool darkAfterBuilding, 
     if (!window_.open())
         return QImage();
     window_->numberField()->setText("1994");
+    window_->pages()->setCurrentIndex(page);
     if (darkAfterBuilding) {
         applyDark();
         QTest::qWait(50);  // a theme's change reaches the window through the event loop
@@ -107,11 +110,14 @@ void WindowColoursTest::windowIgnoresTheDesktopColours_data()
     QTest::addColumn<bool>("before");
     QTest::addColumn<bool>("after");
     QTest::addColumn<QByteArray>("widgetClass");
-    QTest::newRow("dark scheme at start") << true << false << QByteArray();
-    QTest::newRow("dark scheme while open") << false << true << QByteArray();
-    QTest::newRow("dark number field") << true << false << QByteArray("QLineEdit");
-    QTest::newRow("dark tab bar") << true << false << QByteArray("QTabBar");
-    QTest::newRow("dark labels") << false << true << QByteArray("QLabel");
+    QTest::addColumn<int>("page");
+    QTest::newRow("dark scheme at start") << true << false << QByteArray() << 0;
+    QTest::newRow("dark scheme while open") << false << true << QByteArray() << 0;
+    QTest::newRow("dark number field") << true << false << QByteArray("QLineEdit") << 0;
+    QTest::newRow("dark tab bar") << true << false << QByteArray("QTabBar") << 0;
+    QTest::newRow("dark labels") << false << true << QByteArray("QLabel") << 0;
+    QTest::newRow("dark scheme at start, third page") << true << false << QByteArray() << 2;
+    QTest::newRow("dark scheme while open, third page") << false << true << QByteArray() << 2;
 }
 
 void WindowColoursTest::windowIgnoresTheDesktopColours()
@@ -119,15 +125,20 @@ void WindowColoursTest::windowIgnoresTheDesktopColours()
     QFETCH(bool, before);
     QFETCH(bool, after);
     QFETCH(QByteArray, widgetClass);
-    const QImage standard = shot(false, false, nullptr);
+    QFETCH(int, page);
+    const QImage standard = shot(false, false, nullptr, page);
     QVERIFY(!standard.isNull());
-    const QImage themed = shot(before, after, widgetClass.isEmpty() ? nullptr : widgetClass.constData());
+    const QImage themed =
+        shot(before, after, widgetClass.isEmpty() ? nullptr : widgetClass.constData(), page);
     QVERIFY(!themed.isNull());
 
-    // What a user reads: the Roman numeral and "Number" in black on their
-    // white and grey grounds, the number in the field, the tab titles.
+    // What a user reads: the Roman numeral (on the third page the Cyrillic
+    // numeral) and "Number" in black on their white and grey grounds, the
+    // number in the field, the tab titles.
     const QWidget* window = window_.get();
-    QVERIFY(DarkPixels(themed, InWindow(window_->romanLabel(), window)) > 50);
+    const QWidget* numeral =
+        page == 0 ? static_cast<QWidget*>(window_->romanLabel()) : window_->pages()->textCell("Ucyrl");
+    QVERIFY(DarkPixels(themed, InWindow(numeral, window)) > 50);
     QVERIFY(DarkPixels(themed, InWindow(window_->bottomBar()->findChild<QLabel*>("l1"), window)) > 30);
     QVERIFY(DarkPixels(themed, InWindow(window_->numberField(), window).adjusted(3, 3, -3, -3)) > 20);
     QVERIFY(DarkPixels(themed, InWindow(window_->pages()->tabBar(), window)) > 50);

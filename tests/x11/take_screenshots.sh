@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # take_screenshots.sh PROGRAM OUT_DIR [--message] NUMBER...
 # Starts the program on $DISPLAY and, for each NUMBER, types it and writes the
-# window with each tab page showing: OUT_DIR/<NUMBER>-tab1.png and -tab2.png.
+# window with each tab page showing: OUT_DIR/<NUMBER>-tab1.png, -tab2.png and
+# -tab3.png.
 # With --message it also pastes 80000 and writes the message line it brings
 # up: OUT_DIR/out-of-range-message.png. Closes the program with Esc.
 set -euo pipefail
@@ -23,6 +24,8 @@ for number in "$@"; do
   screenshot "$out/$number-tab1.png"
   show_tab 2
   screenshot "$out/$number-tab2.png"
+  show_tab 3
+  screenshot "$out/$number-tab3.png"
   show_tab 1
 done
 

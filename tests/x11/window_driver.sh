@@ -6,7 +6,7 @@
 # decide.
 #
 # Window geometry (client coordinates, the layout is fixed):
-#   tab titles "Number signs 1" / "Number signs 2"   around (55,12) / (165,12)
+#   tab titles "Number signs 1" / "2" / "3"          around (55,12) / (165,12) / (277,12)
 #   tab page (the numeral rows)                      y 24..613
 #   bottom bar                                       y 615..655
 #   number field ze1 (80,625) 113x22, spin button (200,619) 20x32,
@@ -19,6 +19,7 @@ readonly SPIN_UP_AT="210 627"
 readonly SPIN_DOWN_AT="210 643"
 readonly TAB1_AT="55 12"
 readonly TAB2_AT="165 12"
+readonly TAB3_AT="277 12"
 readonly POINTER_REST_AT="1000 640"     # an empty spot of the bottom bar
 readonly ROWS_REGION=1112x589+0+24
 readonly MESSAGE_REGION=856x28+244+624
@@ -174,6 +175,7 @@ show_tab() {
   case $1 in
     1) click_at "$TAB1_AT" ;;
     2) click_at "$TAB2_AT" ;;
+    3) click_at "$TAB3_AT" ;;
   esac
   rest_pointer
 }

@@ -7,7 +7,7 @@ the ligatures); hinting is dropped. Its names are its own; the source's
 copyright and trademark notices stay in its name table.
 
 Its ascent and descent are the ink of its units: top and bottom over every
-unit the rows write, as HarfBuzz places it. A row draws its family at its
+unit the rows write and every pair of them, as HarfBuzz places it. A row draws its family at its
 pixel height with the baseline at floor((38 - (A + D)) / 2) + A pixels
 below the cell's top (A and D the ascent and descent in pixels, rounded),
 as the glyph rows do, so its ink is centred in the cell. The build fails
@@ -137,8 +137,12 @@ def _saved(font):
 
 
 def _ink_of_units(data, rows):
+    """The ink of every unit the rows write, alone and beside every unit of
+    its row: a font may draw a mark otherwise beside a neighbour (the Coptic
+    double overline stands higher before a tall letter with its overline)."""
     units = sorted({unit for row in rows for unit in row.units})
-    runs = shaping.shape_bytes(data, units)
+    pairs = sorted({a + b for row in rows for a in row.units for b in row.units})
+    runs = shaping.shape_bytes(data, units + pairs)
     missing = [unit for unit, run in zip(units, runs) if any(glyph["g"] == 0 for glyph in run)]
     if missing:
         raise ValueError("missing glyphs for " + ", ".join(
