@@ -1,6 +1,7 @@
 #include "SessionScript.h"
 
 #include "MainWindow.h"
+#include "WindowFixture.h"
 #include "entry/EnteredNumber.h"
 #include "entry/NumberParser.h"
 #include "entry/RecognisedNumbers.h"
@@ -28,23 +29,6 @@
 namespace {
 
 const QString kOutOfRange = QStringLiteral("Number must be greater than 0 and less than 80000");
-
-QStringList PictureNames(const PaintBox& box)
-{
-    QStringList names;
-    for (const PictureStrip::Placed& placed : box.placements())
-        names << placed.picture;
-    return names;
-}
-
-QStringList PictureNames(const PictureSequence& steps)
-{
-    QStringList names;
-    for (const PictureStep& step : steps)
-        if (!step.isGap())
-            names << QString::fromStdString(step.picture);
-    return names;
-}
 
 }  // namespace
 

@@ -14,8 +14,6 @@
 #include <string>
 #include <utility>
 
-namespace {
-
 QStringList PictureNames(const PaintBox& box)
 {
     QStringList names;
@@ -32,8 +30,6 @@ QStringList PictureNames(const PictureSequence& steps)
             names << QString::fromStdString(step.picture);
     return names;
 }
-
-}  // namespace
 
 MainWindow& WindowFixture::make()
 {

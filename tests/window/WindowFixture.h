@@ -2,9 +2,17 @@
 
 #include "MainWindow.h"
 
+#include "pictures/PictureNumerals.h"
+
 #include <QStringList>
 
 #include <memory>
+
+class PaintBox;
+
+// The names of the pictures a box shows, and of those a sequence asks for.
+QStringList PictureNames(const PaintBox& box);
+QStringList PictureNames(const PictureSequence& steps);
 
 // The window as the windowed tests open it: today is 6 December 2026, and
 // every message the window would show in a dialog is collected instead.
