@@ -1,0 +1,56 @@
+#include "rows/RowFinder.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+// How well a row matches, best first.
+enum class Match { CaptionStart, Caption, NameStart, Name };
+
+std::optional<Match> MatchOf(const RowSpec& row, const QString& folded)
+{
+    const QString caption = FoldedForFinding(QString::fromUtf8(row.caption));
+    if (caption.startsWith(folded))
+        return Match::CaptionStart;
+    if (caption.contains(folded))
+        return Match::Caption;
+    std::optional<Match> best;
+    for (const QString& name : QString::fromUtf8(OtherNames(row)).split(QStringLiteral("; "))) {
+        const QString foldedName = FoldedForFinding(name);
+        if (foldedName.startsWith(folded))
+            return Match::NameStart;
+        if (foldedName.contains(folded))
+            best = Match::Name;
+    }
+    return best;
+}
+
+}  // namespace
+
+QString FoldedForFinding(const QString& text)
+{
+    QString folded;
+    for (const char32_t c : text.normalized(QString::NormalizationForm_KD).toUcs4())
+        if (QChar::isLetterOrNumber(c))
+            folded += QString::fromUcs4(&c, 1).toCaseFolded();
+    return folded;
+}
+
+std::vector<const RowSpec*> FindRows(const QString& query)
+{
+    const QString folded = FoldedForFinding(query);
+    std::vector<std::pair<Match, const RowSpec*>> found;
+    if (!folded.isEmpty())
+        for (const RowSpec& row : RowsInDisplayOrder())
+            if (const std::optional<Match> match = MatchOf(row, folded))
+                found.emplace_back(*match, &row);
+    std::stable_sort(found.begin(), found.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<const RowSpec*> rows;
+    for (const auto& [match, row] : found)
+        rows.push_back(row);
+    return rows;
+}
