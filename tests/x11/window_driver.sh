@@ -10,7 +10,8 @@
 #   tab page (the numeral rows)                      y 24..613
 #   bottom bar                                       y 615..655
 #   number field ze1 (80,625) 113x22, spin button (200,619) 20x32,
-#   message line l3 from (248,627)
+#   message line l3 from (248,627), the find field (938,625) 150x22 with its
+#   label "Find" left of it
 
 readonly WINDOW_TITLE='Number signs of other cultures'
 readonly WINDOW_SIZE=1112x656
@@ -20,9 +21,9 @@ readonly SPIN_DOWN_AT="210 643"
 readonly TAB1_AT="55 12"
 readonly TAB2_AT="165 12"
 readonly TAB3_AT="277 12"
-readonly POINTER_REST_AT="1000 640"     # an empty spot of the bottom bar
+readonly POINTER_REST_AT="880 652"      # an empty spot of the bottom bar
 readonly ROWS_REGION=1112x589+0+24
-readonly MESSAGE_REGION=856x28+244+624
+readonly MESSAGE_REGION=650x28+244+624   # up to the find label
 # Ionic, Kanji, Korean, Manchu, Maya, Maya-Hierogl.: the first six rows of
 # the right column of "Number signs 1", all drawn from the number alone.
 readonly NUMBER_ROWS_REGION=556x228+556+63
