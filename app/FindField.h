@@ -8,8 +8,8 @@
 // other names hold the text (rows/RowFinder.h) just above the field, the
 // first one chosen; Up and Down choose another, Enter (or a click on a
 // match) asks for the chosen row, Esc asks to leave. The list is a child
-// of the window that never takes the focus; the field stands in for it
-// (its focus proxy), so a screen reader hears each match as it is chosen.
+// of the window that never takes the focus (the field is its focus proxy);
+// it tells a screen reader of each match as it becomes the chosen one.
 class FindField : public QLineEdit {
     Q_OBJECT
 public:

@@ -233,13 +233,21 @@ def row_named(app, caption):
 
 
 def check_find(app, field):
-    """Ctrl+F puts the focus into the find field; the query and Enter show
-    the found row's page and put the focus on the row; Esc in the field
-    returns to the number field."""
+    """Ctrl+F puts the focus into the find field; the query lists the rows
+    found, the chosen one (Up, Down) focused for a screen reader; Enter shows
+    its page and puts the focus on the row; Esc in the field returns to the
+    number field."""
     find = one_named(app, pyatspi.ROLE_TEXT, FIND_FIELD)
     window = subprocess.run(["xdotool", "search", "--sync", "--name", f"^{WINDOW_TITLE}$"], check=True,
                             capture_output=True, text=True).stdout.split()[0]
     xdotool("windowfocus", "--sync", window)
+    heard = []  # the matches a screen reader is told of, as they get the focus
+
+    def listener(event):
+        if event.source.getRole() == pyatspi.ROLE_LIST_ITEM:
+            heard.append(event.source.name)
+
+    pyatspi.Registry.registerEventListener(listener, "focus:")
     for query, keys, caption, page in FINDS:
         xdotool("key", "ctrl+f")
         wait_for("Ctrl+F did not put the focus into the find field", lambda: focused(find), 5)
@@ -247,6 +255,8 @@ def check_find(app, field):
         wait_for(f"the find field does not read {query!r}", lambda: text_of(find) == query, 5)
         if keys:
             xdotool("key", *keys)
+        wait_for(f"{query!r}{' ' + ' '.join(keys) if keys else ''}: a screen reader was last told of "
+                 f"{heard[-1:]}, not of {caption}", lambda: heard[-1:] == [caption], 5)
         xdotool("key", "Return")
         row = row_named(app, caption)
         wait_for(f"{query!r}, Enter: the {caption} row has no focus", lambda: focused(row), 5)
@@ -256,6 +266,7 @@ def check_find(app, field):
         if not showing(row):
             fail(f"{query!r}, Enter: the {caption} row does not show")
         print(f"ok: Ctrl+F, {query!r}{' ' + ' '.join(keys) if keys else ''}, Enter: {page}, {caption} focused")
+    pyatspi.Registry.deregisterEventListener(listener, "focus:")
     xdotool("key", "ctrl+f")
     wait_for("Ctrl+F did not put the focus into the find field", lambda: focused(find), 5)
     xdotool("key", "Escape")
