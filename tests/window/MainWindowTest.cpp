@@ -60,6 +60,7 @@ private slots:
     void ctrlFFindsAndEscReturnsToTheNumberField();
     void findShowsTheChosenRow_data();
     void findShowsTheChosenRow();
+    void clickOnAMatchShowsItsRow();
     void captionCellsAndPages();
     void thirdPageIsLaidOutAsTheSecond();
     void everyCaptionFitsItsCell_data();
@@ -410,6 +411,23 @@ void MainWindowTest::findShowsTheChosenRow()
     QCOMPARE(QApplication::focusWidget(), window_->rowInteraction()->rowWidget(cell));
     QVERIFY(!list->isVisible());
     QVERIFY(window_.rowsNotShowing(1994).isEmpty());
+}
+
+// A click on a match shows its row as Enter does; the list never takes the
+// focus from the field before that.
+void MainWindowTest::clickOnAMatchShowsItsRow()
+{
+    FindField* find = window_->bottomBar()->findField();
+    press(Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClicks(find, "greek");
+    QListWidget* list = find->matchList();
+    QCOMPARE(list->item(2)->text(), QString("Ionic"));
+    const QRect item = list->visualItemRect(list->item(2));
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, item.center());
+    QCOMPARE(QApplication::focusWidget(), find);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, item.center());
+    QCOMPARE(QApplication::focusWidget(), window_->rowInteraction()->rowWidget("P64"));
+    QVERIFY(!list->isVisible());
 }
 
 void MainWindowTest::captionCellsAndPages()
