@@ -17,6 +17,7 @@
 #include <unicode/utf8.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 #include <map>
@@ -723,6 +724,9 @@ private slots:
     void everySignReadsAsItsValue_data();
     void everySignReadsAsItsValue();
     void signsBeyondTheRangeSayNothingInIt();
+    void blanksAndMarksAroundDoNotCount();
+    void groupingMarksBetweenDigits_data();
+    void groupingMarksBetweenDigits();
 };
 
 void RowTextReadBackTest::readsBack_data()
@@ -1040,6 +1044,49 @@ void RowTextReadBackTest::signsBeyondTheRangeSayNothingInIt()
             QVERIFY(NumbersInRange(RecognisedNumbers(text)).empty());
         }
     QVERIFY2(beyond >= 40, qPrintable(QString::number(beyond)));
+}
+
+// Every white space and directional control character of Unicode, and the
+// byte order mark, around a numeral leave it as it is.
+void RowTextReadBackTest::blanksAndMarksAroundDoNotCount()
+{
+    Text around = U"\uFEFF";
+    for (char32_t c = 0; c <= 0x10FFFF; ++c)
+        if (u_isUWhiteSpace(static_cast<UChar32>(c))
+            || u_hasBinaryProperty(static_cast<UChar32>(c), UCHAR_BIDI_CONTROL))
+            around += c;
+    QVERIFY(around.size() > 30);
+    for (char32_t c : around) {
+        const Text text = Text{c} + U"MCMXCIV" + Text{c};
+        const std::vector<recognise::Numeral> numerals =
+            recognise::Recognise(QString::fromUcs4(text.data(), qsizetype(text.size())).toStdString());
+        QVERIFY2(numerals.size() == 1 && numerals.front().cell == "l2" && numerals.front().number == 1994
+                     && numerals.front().ownForm,
+                 qPrintable(Printable(text)));
+    }
+}
+
+// Each mark that groups thousands (the Arabic one, and the blanks of
+// typesetting) between the digits of any script.
+void RowTextReadBackTest::groupingMarksBetweenDigits_data()
+{
+    QTest::addColumn<QString>("mark");
+    for (const char* name :
+         {"ARABIC THOUSANDS SEPARATOR", "SPACE", "NO-BREAK SPACE", "THIN SPACE", "NARROW NO-BREAK SPACE"})
+        QTest::newRow(name) << QString::fromUcs4(std::array<char32_t, 1>{Named(name)}.data(), 1);
+}
+
+void RowTextReadBackTest::groupingMarksBetweenDigits()
+{
+    QFETCH(QString, mark);
+    QVERIFY(!mark.isEmpty());
+    for (const auto& [digits, cell] : {std::pair<const char*, const char*>{"79|999", ""},
+                                       {"٧٩|٩٩٩", "P6"},
+                                       {"७९|९९९", "P63"},
+                                       {"𞥗𞥙|𞥙𞥙𞥙", "Uadlm"}}) {
+        const QString text = QString::fromUtf8(digits).replace(u'|', mark);
+        QVERIFY2(Reads(recognise::Recognise(text.toStdString()), cell, 79999), qPrintable(text));
+    }
 }
 
 QTEST_APPLESS_MAIN(RowTextReadBackTest)
