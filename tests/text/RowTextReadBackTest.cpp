@@ -339,19 +339,13 @@ std::vector<std::pair<char32_t, long long>> CountingLetters(std::u32string_view 
     return values;
 }
 
-// The characters from `first` to `last` of the general category with a
-// whole value (from `least`) in Unicode, each read alone as it.
-void ValuedAlone(SignReadings& s, char32_t first, char32_t last, int category, long long least = 1)
+// The characters from `first` to `last` with a whole value in Unicode,
+// each read alone as it.
+void ValuedAlone(SignReadings& s, char32_t first, char32_t last)
 {
     for (char32_t c = first; c <= last; ++c)
-        if (u_charType(static_cast<UChar32>(c)) == category && UnicodeValue(c) >= least)
+        if (UnicodeValue(c) >= 0)
             s.push_back({{c}, {UnicodeValue(c)}});
-}
-
-void UnicodeAlone(SignReadings& s, std::u32string_view signs)
-{
-    for (char32_t c : signs)
-        s.push_back({{c}, {UnicodeValue(c)}});
 }
 
 // I V X L C D M in both cases, alone, overlined (thousands) and before the
@@ -520,29 +514,13 @@ void CopticSigns(SignReadings& s)
             for (const char32_t thousands : {U'\u033F', U'\u0331', U'\u0332', U'\U000102E0'})
                 s.push_back({{c, thousands}, {v * 1000}});
         }
-    ValuedAlone(s, U'\U000102E1', U'\U000102FB', U_OTHER_NUMBER);
+    ValuedAlone(s, U'\U000102E1', U'\U000102FB');
 }
 
-void EthiopicSigns(SignReadings& s)
-{
-    ValuedAlone(s, U'\u1369', U'\u137C', U_OTHER_NUMBER);
-}
-
-// The everyday, financial and Japanese signs; 两 is a two Unicode gives no value.
+// 两 is a two Unicode gives no value.
 void ChineseSigns(SignReadings& s)
 {
-    UnicodeAlone(s, U"〇零一二三四五六七八九十百千万萬壹贰貳叁參肆伍陆陸柒捌玖拾佰仟壱弐参兩");
     s.push_back({U"两", {2}});
-}
-
-void ChineseFinancialSigns(SignReadings& s)
-{
-    UnicodeAlone(s, U"零壹贰貳叁參肆伍陆陸柒捌玖拾佰仟万萬");
-}
-
-void SuzhouSigns(SignReadings& s)
-{
-    UnicodeAlone(s, U"〇一二三〡〢〣〤〥〦〧〨〩十百千万");
 }
 
 void KoreanSigns(SignReadings& s)
@@ -553,17 +531,6 @@ void KoreanSigns(SignReadings& s)
     for (const auto& [c, v] :
          {std::pair<char32_t, long long>{U'십', 10}, {U'백', 100}, {U'천', 1000}, {U'만', 10000}})
         s.push_back({{c}, {v}});
-}
-
-void TamilSigns(SignReadings& s)
-{
-    ValuedAlone(s, U'\u0BE6', U'\u0BF2', U_DECIMAL_DIGIT_NUMBER, 0);
-    ValuedAlone(s, U'\u0BE6', U'\u0BF2', U_OTHER_NUMBER);
-}
-
-void MayaSigns(SignReadings& s)
-{
-    ValuedAlone(s, U'\U0001D2E0', U'\U0001D2F3', U_OTHER_NUMBER, 0);
 }
 
 // The wedges of one and two, the ten, the numeric signs of three to nine
@@ -583,11 +550,6 @@ void CuneiformSigns(SignReadings& s)
     }
 }
 
-void OldHungarianSigns(SignReadings& s)
-{
-    ValuedAlone(s, U'\U00010CFA', U'\U00010CFF', U_OTHER_NUMBER);
-}
-
 // Upright rods alone; lying rods (the tens) before an empty place.
 void CountingRodSigns(SignReadings& s)
 {
@@ -595,20 +557,10 @@ void CountingRodSigns(SignReadings& s)
         s.push_back({UnicodeValue(c) < 10 ? Text{c} : Text{c, U'〇'}, {UnicodeValue(c)}});
 }
 
-void AegeanSigns(SignReadings& s)
-{
-    ValuedAlone(s, U'\U00010100', U'\U0001013F', U_OTHER_NUMBER);
-}
-
-void KharoshthiSigns(SignReadings& s)
-{
-    ValuedAlone(s, U'\U00010A40', U'\U00010A4F', U_OTHER_NUMBER);
-}
-
 // Every number sign alone; 100 joined to each unit, 1000 to each unit and ten.
 void BrahmiSigns(SignReadings& s)
 {
-    ValuedAlone(s, U'\U00011052', U'\U00011065', U_OTHER_NUMBER);
+    ValuedAlone(s, U'\U00011052', U'\U00011065');
     const char32_t hundred = Named("BRAHMI NUMBER ONE HUNDRED");
     const char32_t thousand = Named("BRAHMI NUMBER ONE THOUSAND");
     const char32_t joiner = Named("BRAHMI NUMBER JOINER");
@@ -633,45 +585,56 @@ void EgyptianSigns(SignReadings& s)
         s.push_back({{Named(std::string("EGYPTIAN HIEROGLYPH ") + sign)}, {v}});
 }
 
+// A system's signs: those its function gives, and those read alone as their
+// Unicode value: the characters listed, and those from `first` to `last`.
 struct SignSystem {
     const char* name;
     const char* cell;
     void (*signs)(SignReadings&);
+    std::u32string_view alone;
+    char32_t first;
+    char32_t last;
 };
 
 const SignSystem kSignSystems[] = {
-    {"Roman", "l2", &RomanSigns},
-    {"Hebrew", "P62", &HebrewSigns},
-    {"Ionic", "P64", &IonicSigns},
-    {"Attic", "P38", &AcrophonicSigns},
-    {"Ancient Greek", "P37", &AcrophonicSigns},
-    {"Armenian", "P40", &ArmenianSigns},
-    {"Gothic", "P41", &GothicSigns},
-    {"Sanskrit", "P27", &AryabhataSigns},
-    {"Georgian", "Ugeor", &GeorgianSigns},
-    {"Cyrillic", "Ucyrl", &CyrillicSigns},
-    {"Coptic", "Ucopt", &CopticSigns},
-    {"Amharic", "P36", &EthiopicSigns},
-    {"Kanji", "P42", &ChineseSigns},
-    {"Chinese financial", "Uhansfin", &ChineseFinancialSigns},
-    {"Suzhou", "P25", &SuzhouSigns},
-    {"Korean", "PB2", &KoreanSigns},
-    {"Tamil", "P69", &TamilSigns},
-    {"Tamil old", "Utaml", &TamilSigns},
-    {"Maya", "PB7", &MayaSigns},
-    {"Assyrian", "PB9", &CuneiformSigns},
-    {"Old Hungarian", "P53", &OldHungarianSigns},
-    {"counting rods", "Urods", &CountingRodSigns},
-    {"Aegean", "Uaegean", &AegeanSigns},
-    {"Kharoshthi", "Ukhar", &KharoshthiSigns},
-    {"Brahmi", "Ubrahadd", &BrahmiSigns},
-    {"Egyptian", "P28", &EgyptianSigns},
+    {"Roman", "l2", &RomanSigns, U"", 0, 0},
+    {"Hebrew", "P62", &HebrewSigns, U"", 0, 0},
+    {"Ionic", "P64", &IonicSigns, U"", 0, 0},
+    {"Attic", "P38", &AcrophonicSigns, U"", 0, 0},
+    {"Ancient Greek", "P37", &AcrophonicSigns, U"", 0, 0},
+    {"Armenian", "P40", &ArmenianSigns, U"", 0, 0},
+    {"Gothic", "P41", &GothicSigns, U"", 0, 0},
+    {"Sanskrit", "P27", &AryabhataSigns, U"", 0, 0},
+    {"Georgian", "Ugeor", &GeorgianSigns, U"", 0, 0},
+    {"Cyrillic", "Ucyrl", &CyrillicSigns, U"", 0, 0},
+    {"Coptic", "Ucopt", &CopticSigns, U"", 0, 0},
+    {"Amharic", "P36", nullptr, U"", U'\u1369', U'\u137C'},
+    {"Kanji", "P42", &ChineseSigns, U"〇一二三四五六七八九十百千壱弐参兩零壹贰貳叁參肆伍陆陸柒捌玖拾佰仟万萬",
+     0, 0},
+    {"Chinese financial", "Uhansfin", nullptr, U"零壹贰貳叁參肆伍陆陸柒捌玖拾佰仟万萬", 0, 0},
+    {"Suzhou", "P25", nullptr, U"〇一二三〡〢〣〤〥〦〧〨〩十百千万", 0, 0},
+    {"Korean", "PB2", &KoreanSigns, U"", 0, 0},
+    {"Tamil", "P69", nullptr, U"", U'\u0BE6', U'\u0BF2'},
+    {"Tamil old", "Utaml", nullptr, U"", U'\u0BE6', U'\u0BF2'},
+    {"Maya", "PB7", nullptr, U"", U'\U0001D2E0', U'\U0001D2F3'},
+    {"Assyrian", "PB9", &CuneiformSigns, U"", 0, 0},
+    {"Old Hungarian", "P53", nullptr, U"", U'\U00010CFA', U'\U00010CFF'},
+    {"counting rods", "Urods", &CountingRodSigns, U"", 0, 0},
+    {"Aegean", "Uaegean", nullptr, U"", U'\U00010100', U'\U0001013F'},
+    {"Kharoshthi", "Ukhar", nullptr, U"", U'\U00010A40', U'\U00010A4F'},
+    {"Brahmi", "Ubrahadd", &BrahmiSigns, U"", 0, 0},
+    {"Egyptian", "P28", &EgyptianSigns, U"", 0, 0},
 };
 
 SignReadings SignsOf(const SignSystem& system)
 {
     SignReadings signs;
-    system.signs(signs);
+    if (system.signs)
+        system.signs(signs);
+    for (char32_t c : system.alone)
+        signs.push_back({{c}, {UnicodeValue(c)}});
+    if (system.first != 0)
+        ValuedAlone(signs, system.first, system.last);
     return signs;
 }
 
