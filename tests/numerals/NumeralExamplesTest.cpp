@@ -121,6 +121,7 @@ private slots:
     void numberText() { compareRowCaption(); }
     void unicodeRows_data();
     void unicodeRows();
+    void everyCodePointInUtf8();
 };
 
 void NumeralExamples::digitBuilders_data()
@@ -504,6 +505,20 @@ void NumeralExamples::unicodeRows()
     const UnicodeRow* row = FindUnicodeRow(cell.toStdString());
     QVERIFY(row != nullptr);
     QCOMPARE(CodePointsOf(row->build(number)), codePoints);
+}
+
+// The third page's builders write every character as Qt encodes it in UTF-8,
+// at each length's bounds too.
+void NumeralExamples::everyCodePointInUtf8()
+{
+    for (char32_t c = 0; c <= 0x10FFFF; ++c) {
+        if (c >= 0xD800 && c <= 0xDFFF)
+            continue;
+        std::string text;
+        AppendCodePoint(text, c);
+        if (QByteArray::fromStdString(text) != QStringView(QChar::fromUcs4(c)).toUtf8())
+            QFAIL(qPrintable(QStringLiteral("U+%1").arg(uint(c), 4, 16, QChar(u'0')).toUpper()));
+    }
 }
 
 QTEST_APPLESS_MAIN(NumeralExamples)

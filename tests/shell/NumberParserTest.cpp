@@ -1,4 +1,9 @@
+#include "entry/EnteredNumber.h"
 #include "entry/NumberParser.h"
+#include "entry/RecognisedNumbers.h"
+#include "rows/RowTable.h"
+
+#include "numerals/text/RowText.h"
 
 #include <QTest>
 
@@ -16,6 +21,9 @@ private slots:
     void readNumberFallsBackToZero();
     void rangeCheck_data();
     void rangeCheck();
+    void readingCaptions_data();
+    void readingCaptions();
+    void everyReadRowIsNamedByItsCaption();
 };
 
 void NumberParserTest::parsesValidTexts_data()
@@ -112,6 +120,72 @@ void NumberParserTest::rangeCheck()
     QFETCH(qint64, number);
     QFETCH(bool, inRange);
     QCOMPARE(IsInRange(number), inRange);
+}
+
+// How a reading is named, in the readings and on the message line: the
+// parser's forms (decimal, and hexadecimal with each prefix, in upper and
+// lower case) by their kind and with nothing said; the recogniser's
+// numerals by their row's caption, and decimal digits no row writes as such.
+void NumberParserTest::readingCaptions_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("said");
+    for (const char* decimal : {"1994", " 1994", "+1994", "01994"})
+        QTest::newRow(decimal) << decimal << "Decimal digits"
+                               << "";
+    for (const char* hex :
+         {"$7ca", "$7CA", "x7ca", "x7CA", "X7ca", "X7CA", "0x7ca", "0x7CA", "0X7ca", "0X7CA"})
+        QTest::newRow(hex) << hex << "Hexadecimal"
+                           << "";
+    const auto add = [](const char* name, const char* text, const char* caption, const char* said) {
+        QTest::newRow(name) << QString::fromUtf8(text) << caption << said;
+    };
+    add("Roman upper case", "MCMXCIV", "Roman", "Roman numeral: 1994");
+    add("Roman lower case", "mcmxciv", "Roman", "Roman numeral: 1994");
+    add("Armenian upper case", "ՌՋՂԴ", "Armenian", "Armenian numeral: 1994");
+    add("Armenian lower case", "ռջղդ", "Armenian", "Armenian numeral: 1994");
+    add("Georgian capitals", "ႹႸႯႣ", "Georgian", "Georgian numeral: 1994");
+    add("Arabic digits", "١٩٩٤", "Arabic", "Arabic numeral: 1994");
+    add("fullwidth digits", "１９９４", "Decimal digits", "Decimal digits: 1994");
+    add("digits of two scripts", "١۹۹٤", "Decimal digits", "Decimal digits: 1994");
+}
+
+void NumberParserTest::readingCaptions()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, caption);
+    QFETCH(QString, said);
+    const std::vector<RecognisedNumber> readings = RecognisedNumbers(text);
+    QVERIFY(!readings.empty());
+    QCOMPARE(readings.front().caption, caption);
+    QCOMPARE(readings.front().number, 1994);
+    const EnteredNumber entered = EnteredNumberOf(text);
+    QCOMPARE(entered.number, 1994);
+    QCOMPARE(entered.message, said);
+}
+
+// Every row the recogniser reads, its own text of 1994 (or of the first
+// number it writes from there) is named by the row's caption.
+void NumberParserTest::everyReadRowIsNamedByItsCaption()
+{
+    int rows = 0;
+    for (const RowSpec& row : RowsInDisplayOrder()) {
+        if (rowtext::TextOf(row.cell, 1, "1").kind == rowtext::Kind::Described)
+            continue;
+        int n = 1994;
+        while (rowtext::NumeralText(row.cell, n, std::to_string(n)).empty())
+            ++n;
+        const QString text = QString::fromStdString(rowtext::NumeralText(row.cell, n, std::to_string(n)));
+        const std::vector<RecognisedNumber> readings = RecognisedNumbers(text);
+        const bool named = std::any_of(readings.begin(), readings.end(), [&](const RecognisedNumber& r) {
+            return r.number == n && r.caption == QString::fromUtf8(row.caption)
+                && r.numberText == QString::number(n);
+        });
+        QVERIFY2(named, row.caption);
+        ++rows;
+    }
+    QCOMPARE(rows, 62);
 }
 
 QTEST_APPLESS_MAIN(NumberParserTest)

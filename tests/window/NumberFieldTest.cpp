@@ -61,6 +61,8 @@ private slots:
     void wheelOverTheFieldSteps();
     void pageKeysFromAnywhere_data();
     void pageKeysFromAnywhere();
+    void stepAfterTextBeyondTheRangeAndATypo_data();
+    void stepAfterTextBeyondTheRangeAndATypo();
 
 private:
     QLineEdit* field() const { return window_->numberField(); }
@@ -421,6 +423,25 @@ void NumberFieldTest::pageKeysFromAnywhere()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(pages->currentIndex(), 0);
     QCOMPARE(field()->text(), QString("1994"));  // the field's keys did not step
+}
+
+// A text beyond the range leaves the rows at their number, so a typo after
+// it steps from that number, not from the one beyond the range.
+void NumberFieldTest::stepAfterTextBeyondTheRangeAndATypo_data()
+{
+    QTest::addColumn<QString>("beyond");
+    QTest::newRow("digits") << "80005";
+    QTest::newRow("numeral") << QString::fromUtf8("十万");
+    QTest::newRow("sign") << QString::fromUtf8("\U00013190");
+}
+
+void NumberFieldTest::stepAfterTextBeyondTheRangeAndATypo()
+{
+    QFETCH(QString, beyond);
+    for (const QString& text : {QStringLiteral("1994"), beyond, QStringLiteral("mcmxciiv")})
+        field()->setText(text);
+    QTest::keyClick(field(), Qt::Key_Up);
+    QCOMPARE(field()->text(), QString("1995"));
 }
 
 QTEST_MAIN(NumberFieldTest)

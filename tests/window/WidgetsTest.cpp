@@ -12,6 +12,7 @@
 #include "numerals/text/RowText.h"
 
 #include <QPainter>
+#include <QRawFont>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
@@ -167,6 +168,8 @@ private slots:
     void spinButtonRepeatsWhileHeld();
     void textCellDrawsItsRowsTextInItsFamily_data();
     void textCellDrawsItsRowsTextInItsFamily();
+    void textCellOnTwoDevicePixelsIsQtsLayoutPlacedByHand_data();
+    void textCellOnTwoDevicePixelsIsQtsLayoutPlacedByHand();
 };
 
 void WidgetsTest::bytesSelectGlyphsThroughWindows1252()
@@ -448,6 +451,62 @@ void WidgetsTest::textCellDrawsItsRowsTextInItsFamily()
     }
     text.setText(QString());
     QCOMPARE(InkBox(OnWhite(text)), QRect());
+}
+
+void WidgetsTest::textCellOnTwoDevicePixelsIsQtsLayoutPlacedByHand_data()
+{
+    textCellDrawsItsRowsTextInItsFamily_data();
+}
+
+// Drawn on two device pixels to the pixel, the cell is pixel for pixel the
+// text as Qt's text layout lays it out in the row's font, drawn by hand:
+// each glyph with an advance moved to the nearest whole device pixel (half a
+// pixel), a mark by its letter's shift, the line after the indent with its
+// baseline where the font's own ascent and descent centre it in the cell.
+void WidgetsTest::textCellOnTwoDevicePixelsIsQtsLayoutPlacedByHand()
+{
+    QFETCH(QByteArray, cell);
+    constexpr qreal kScale = 2;
+    TextFonts::load();
+    const RowSpec& row = *FindRow(cell.constData());
+    TextCell text(QString::fromLatin1(row.cell), QString::fromUtf8(row.family), row.pixelHeight);
+    text.setFixedSize(ValueCellWidth(row.column), kRowHeight);
+    QPalette palette = text.palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    text.setPalette(palette);
+    const QRawFont raw = QRawFont::fromFont(text.textFont());
+    const int ascent = qRound(raw.ascent());
+    const int baseline = int(std::floor((kRowHeight - (ascent + qRound(raw.descent()))) / 2.0)) + ascent;
+    const bool rightToLeft = rowtext::TextOf(row.cell, 1, "1").direction == rowtext::Direction::RightToLeft;
+    for (const int n : {7, 15, 1994, 2026, 46362, 79999}) {
+        const QString sample = QString::fromStdString(FindUnicodeRow(row.cell)->build(n).text);
+        text.setText(sample);
+        QTextLayout layout(sample, text.textFont());
+        LayOut(layout, rightToLeft, text.width() - TextCell::kIndentPx);
+        QImage expected(text.size() * kScale, QImage::Format_RGB32);
+        expected.setDevicePixelRatio(kScale);
+        expected.fill(Qt::white);
+        QPainter painter(&expected);
+        painter.setPen(Qt::black);
+        for (QGlyphRun run : layout.glyphRuns()) {
+            QList<QPointF> positions = run.positions();
+            const QList<QPointF> advances = run.rawFont().advancesForGlyphIndexes(run.glyphIndexes());
+            qreal shift = 0;
+            for (qsizetype g = 0; g < positions.size(); ++g) {
+                if (advances[g].x() != 0)
+                    shift = std::round(positions[g].x() * kScale) / kScale - positions[g].x();
+                positions[g].rx() += shift;
+            }
+            run.setPositions(positions);
+            painter.drawGlyphRun(QPointF(TextCell::kIndentPx, baseline - layout.lineAt(0).ascent()), run);
+        }
+        painter.end();
+        QImage drawn(text.size() * kScale, QImage::Format_RGB32);
+        drawn.setDevicePixelRatio(kScale);
+        drawn.fill(Qt::white);
+        text.render(&drawn, QPoint(), QRegion(), {});
+        QVERIFY2(drawn == expected, qPrintable(QStringLiteral("%1 (%2)").arg(sample).arg(n)));
+    }
 }
 
 QTEST_MAIN(WidgetsTest)
