@@ -105,12 +105,40 @@ Text Trimmed(Text text)
     return text;
 }
 
+// A full stop, comma, colon or semicolon after a numeral; brackets and
+// quotation marks around it, as each language pairs them.
+constexpr char32_t kStops[] = {U'.', U',', U':', U';', U'。'};
+struct Enclosing {
+    char32_t open;
+    char32_t close;
+};
+constexpr Enclosing kEnclosing[] = {
+    {U'(', U')'},           {U'[', U']'},           {U'{', U'}'},           {U'（', U'）'},
+    {U'"', U'"'},           {U'\'', U'\''},         {U'“', U'”'}, {U'„', U'“'},
+    {U'„', U'”'}, {U'”', U'”'}, {U'‘', U'’'}, {U'‚', U'‘'},
+    {U'‚', U'’'}, {U'’', U'’'}, {U'«', U'»'}, {U'»', U'«'},
+    {U'‹', U'›'}, {U'›', U'‹'}, {U'「', U'」'}, {U'『', U'』'}};
+
+// The text without the stop after it, then without the brackets or
+// quotation marks around it ("(MCMXCIV)."); the text itself where it has none.
+Text WithoutPunctuation(Text text)
+{
+    if (!text.empty() && std::find(std::begin(kStops), std::end(kStops), text.back()) != std::end(kStops))
+        text.remove_suffix(1);
+    for (const Enclosing& e : kEnclosing) {
+        if (text.size() >= 2 && text.front() == e.open && text.back() == e.close)
+            return text.substr(1, text.size() - 2);
+    }
+    return text;
+}
+
 // A number read, with the decimal digits it was written with where a digit
 // row reads them (leading zeros kept), for the comparison with the row's text.
 struct Found {
     std::string cell;
     long long number;
     std::string digits;
+    bool withoutMark = false;
 };
 
 void ReadDecimalDigits(Text text, std::vector<Found>& found)
@@ -128,15 +156,28 @@ void ReadDecimalDigits(Text text, std::vector<Found>& found)
         found.push_back({cell, n, decimal->digits});
 }
 
+// The row's words as it writes them, in Morse code's other dots and dashes
+// (`morse`, nullptr where the text has none), or without the row's mark.
+void ReadDigitWords(const RowReaders& row, Text text, const std::u32string* morse, std::vector<Found>& found)
+{
+    std::string digits = DigitsInWords(*row.digits, text);
+    if (digits.empty() && morse != nullptr)
+        digits = DigitsInWords(*row.digits, *morse);
+    const bool withoutMark = digits.empty();
+    if (withoutMark)
+        digits = DigitsWithoutMark(*row.digits, text);
+    if (!digits.empty())
+        found.push_back({row.cell, ValueOfDigits(digits), digits, withoutMark});
+}
+
 void ReadRows(Text text, std::vector<Found>& found)
 {
+    const std::u32string morse = AsDotsAndDashes(text);
+    const std::u32string* otherMorse = morse == text ? nullptr : &morse;
     Numbers numbers;
     for (const RowReaders& row : AllRows().rows) {
-        if (row.digits) {
-            const std::string digits = DigitsInWords(*row.digits, text);
-            if (!digits.empty())
-                found.push_back({row.cell, ValueOfDigits(digits), digits});
-        }
+        if (row.digits)
+            ReadDigitWords(row, text, otherMorse, found);
         for (Reader read : row.readers) {
             numbers.clear();
             read(text, numbers);
@@ -149,32 +190,42 @@ void ReadRows(Text text, std::vector<Found>& found)
 bool IsOwnForm(const Found& f, const std::string& utf8)
 {
     constexpr long long kLargestShown = 79999;
-    if (f.cell.empty() || f.number > kLargestShown)
+    if (f.cell.empty() || f.withoutMark || f.number > kLargestShown)
         return false;
     const int n = static_cast<int>(f.number);
     return rowtext::NumeralText(f.cell, n, f.digits.empty() ? std::to_string(n) : f.digits) == utf8;
 }
 
-std::vector<Numeral> RecogniseText(Text text)
+// Adds every way the text reads to `numerals`, each row and number once;
+// `whole`: the text is all that was written, and may be a row's own form.
+void AddReadings(Text text, bool whole, std::vector<Numeral>& numerals)
 {
-    text = Trimmed(text);
-    if (text.empty())
-        return {};
     std::vector<Found> found;
     ReadDecimalDigits(text, found);
     ReadRows(text, found);
-    std::vector<Numeral> numerals;
-    const std::string utf8 = found.empty() ? std::string() : Encoded(text);
+    const std::string utf8 = found.empty() || !whole ? std::string() : Encoded(text);
     for (const Found& f : found) {
-        const bool own = IsOwnForm(f, utf8);
+        const bool own = whole && IsOwnForm(f, utf8);
         const auto same = std::find_if(numerals.begin(), numerals.end(), [&](const Numeral& m) {
             return m.cell == f.cell && m.number == f.number;
         });
         if (same == numerals.end())
-            numerals.push_back({f.cell, f.number, own});
+            numerals.push_back({f.cell, f.number, own, f.withoutMark});
         else
             same->ownForm = same->ownForm || own;
     }
+}
+
+std::vector<Numeral> RecogniseText(Text text)
+{
+    text = Trimmed(text);
+    std::vector<Numeral> numerals;
+    if (text.empty())
+        return numerals;
+    AddReadings(text, true, numerals);
+    const Text inner = WithoutPunctuation(text);
+    if (inner.size() < text.size() && !inner.empty())
+        AddReadings(inner, false, numerals);
     return numerals;
 }
 

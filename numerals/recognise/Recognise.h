@@ -27,11 +27,15 @@ struct Numeral {
                            // fullwidth, or the digits of two scripts mixed)
     long long number = 0;  // 0 .. kLargestValue
     bool ownForm = false;  // the text is exactly what the row writes for the number
+    bool withoutMark = false;  // the row's digits without the mark the row writes before them
+                               // (Braille's digits without the number sign)
 };
 
 // Every way the text reads, each row and number once, in no particular
 // order; nothing when it is no numeral. Blanks and directional marks
-// around the text do not count. Ill-formed UTF-8 and unpaired surrogates
+// around the text do not count; a full stop, comma, colon or semicolon
+// after it and brackets or quotation marks around it are read both as
+// part of it and as punctuation ("MMXXVI.", "(1994)", "«XII»"). Ill-formed UTF-8 and unpaired surrogates
 // read as U+FFFD, which no numeral contains.
 std::vector<Numeral> Recognise(std::string_view utf8);
 std::vector<Numeral> Recognise(std::u16string_view utf16);
