@@ -102,7 +102,8 @@ constexpr char32_t kMyriad = U'Μ';
 // tonos, the acute accent, the prime and the apostrophe.
 bool IsKeraia(char32_t c)
 {
-    return c == U'\u0374' || c == U'\u02B9' || c == U'\u0384' || c == U'\u00B4' || c == U'\u2032' || c == U'\'';
+    return c == U'\u0374' || c == U'\u02B9' || c == U'\u0384' || c == U'\u00B4' || c == U'\u2032'
+        || c == U'\'';
 }
 
 int GreekValue(char32_t c)

@@ -113,11 +113,9 @@ struct Enclosing {
     char32_t close;
 };
 constexpr Enclosing kEnclosing[] = {
-    {U'(', U')'},           {U'[', U']'},           {U'{', U'}'},           {U'（', U'）'},
-    {U'"', U'"'},           {U'\'', U'\''},         {U'“', U'”'}, {U'„', U'“'},
-    {U'„', U'”'}, {U'”', U'”'}, {U'‘', U'’'}, {U'‚', U'‘'},
-    {U'‚', U'’'}, {U'’', U'’'}, {U'«', U'»'}, {U'»', U'«'},
-    {U'‹', U'›'}, {U'›', U'‹'}, {U'「', U'」'}, {U'『', U'』'}};
+    {U'(', U')'}, {U'[', U']'}, {U'{', U'}'}, {U'（', U'）'}, {U'"', U'"'},   {U'\'', U'\''}, {U'“', U'”'},
+    {U'„', U'“'}, {U'„', U'”'}, {U'”', U'”'}, {U'‘', U'’'},   {U'‚', U'‘'},   {U'‚', U'’'},   {U'’', U'’'},
+    {U'«', U'»'}, {U'»', U'«'}, {U'‹', U'›'}, {U'›', U'‹'},   {U'「', U'」'}, {U'『', U'』'}};
 
 // The text without the stop after it, then without the brackets or
 // quotation marks around it ("(MCMXCIV)."); the text itself where it has none.

@@ -23,10 +23,10 @@ constexpr long long kLargestValue = 1'000'000'000'000'000;
 
 // One way a text reads: as a numeral of a row, for a number.
 struct Numeral {
-    std::string cell;      // the row's value cell; empty for decimal digits no row writes (ASCII,
-                           // fullwidth, or the digits of two scripts mixed)
-    long long number = 0;  // 0 .. kLargestValue
-    bool ownForm = false;  // the text is exactly what the row writes for the number
+    std::string cell;          // the row's value cell; empty for decimal digits no row writes (ASCII,
+                               // fullwidth, or the digits of two scripts mixed)
+    long long number = 0;      // 0 .. kLargestValue
+    bool ownForm = false;      // the text is exactly what the row writes for the number
     bool withoutMark = false;  // the row's digits without the mark the row writes before them
                                // (Braille's digits without the number sign)
 };

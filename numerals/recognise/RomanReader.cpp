@@ -112,7 +112,8 @@ std::size_t AddApostrophus(Text text, std::size_t& i, Letters& result)
         ++k;
     std::string& letters = result.letters;
     std::size_t before = 0;  // the C before the I (after the thousands' end), up to k
-    while (before < k && letters.size() - before > result.thousands && letters[letters.size() - 1 - before] == 'C')
+    while (before < k && letters.size() - before > result.thousands
+           && letters[letters.size() - 1 - before] == 'C')
         ++before;
     result.ok = result.ok && k >= 1 && k <= std::size(kHalves);
     if (!result.ok)

@@ -165,9 +165,8 @@ long long DigitByDigit(Text text, const Multiplying& signs)
 bool HasFigure(Text text, const Multiplying& signs)
 {
     return signs.firstFigure != 0 && !text.empty() && ValueOf(signs.digits, text.front()) >= 0
-        && std::any_of(text.begin(), text.end(), [&](char32_t c) {
-               return c >= signs.firstFigure && c <= signs.lastFigure;
-           });
+        && std::any_of(text.begin(), text.end(),
+                       [&](char32_t c) { return c >= signs.firstFigure && c <= signs.lastFigure; });
 }
 
 void ReadMultiplying(Text text, const Multiplying& signs, Numbers& numbers)
