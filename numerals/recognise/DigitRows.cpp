@@ -6,6 +6,8 @@
 
 #include <unicode/uchar.h>
 
+#include <utility>
+
 namespace recognise {
 namespace {
 
@@ -175,12 +177,17 @@ std::string DigitsWithoutMark(const DigitRow& row, Text text)
     return row.mark.empty() ? std::string() : WordsFrom(row, text, 0);
 }
 
-std::u32string AsDotsAndDashes(Text text)
+bool BeginsWithDotOrDash(Text text)
 {
-    if (text.empty() || !(IsDot(text.front()) || IsDash(text.front())))
-        return std::u32string(text);
-    std::u32string morse;
-    morse.reserve(text.size());
+    return !text.empty() && (IsDot(text.front()) || IsDash(text.front()));
+}
+
+bool AsDotsAndDashes(Text text, std::u32string& morse)
+{
+    if (!BeginsWithDotOrDash(text))
+        return false;
+    std::u32string written;
+    written.reserve(text.size());
     bool gap = false;
     for (char32_t c : text) {
         if (c == U' ' || c == U'/') {
@@ -188,13 +195,16 @@ std::u32string AsDotsAndDashes(Text text)
             continue;
         }
         if (gap)
-            morse += U' ';
+            written += U' ';
         gap = false;
-        morse += IsDot(c) ? U'.' : IsDash(c) ? U'-' : c;
+        written += IsDot(c) ? U'.' : IsDash(c) ? U'-' : c;
     }
     if (gap)
-        morse += U' ';
-    return morse;
+        written += U' ';
+    if (written == text)
+        return false;
+    morse = std::move(written);
+    return true;
 }
 
 std::optional<DecimalDigits> DecimalDigitsIn(Text text)

@@ -33,9 +33,13 @@ std::string DigitsWithoutMark(const DigitRow& row, Text text);
 
 // Morse code as it is also written: the dots · • ∙ and the dashes − – —
 // made . and -, and a gap between letters (several blanks, a slash with or
-// without blanks) one blank. A text that does not begin with a dot or a
-// dash comes back as it is.
-std::u32string AsDotsAndDashes(Text text);
+// without blanks) one blank. False, and `morse` untouched, where the text
+// does not begin with a dot or a dash or is written so already.
+bool AsDotsAndDashes(Text text, std::u32string& morse);
+
+// Whether the text begins with a dot or a dash as above (Morse code, and
+// the numeral dots of Cyrillic).
+bool BeginsWithDotOrDash(Text text);
 
 // Decimal digits of any script, ASCII digits among them, grouped in
 // thousands (or the Indian way) by one mark between the groups (U+066C,

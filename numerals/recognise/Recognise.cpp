@@ -130,6 +130,15 @@ Text WithoutPunctuation(Text text)
     return text;
 }
 
+// Whether the text may be a numeral with the punctuation around it: one
+// that ends in a full stop begins with a dot or a dash (Morse code's
+// "....."; Cyrillic's numeral dots, ".ѕ."). No numeral begins with a
+// bracket or a quotation mark.
+bool MayBeANumeralAsItIs(Text text)
+{
+    return text.back() == U'.' && BeginsWithDotOrDash(text);
+}
+
 // A number read, with the decimal digits it was written with where a digit
 // row reads them (leading zeros kept), for the comparison with the row's text.
 struct Found {
@@ -137,6 +146,7 @@ struct Found {
     long long number;
     std::string digits;
     bool withoutMark = false;
+    bool rewritten = false;  // read from Morse code's other dots and dashes: not the row's own form
 };
 
 void ReadDecimalDigits(Text text, std::vector<Found>& found)
@@ -159,19 +169,20 @@ void ReadDecimalDigits(Text text, std::vector<Found>& found)
 void ReadDigitWords(const RowReaders& row, Text text, const std::u32string* morse, std::vector<Found>& found)
 {
     std::string digits = DigitsInWords(*row.digits, text);
-    if (digits.empty() && morse != nullptr)
+    const bool rewritten = digits.empty() && morse != nullptr;
+    if (rewritten)
         digits = DigitsInWords(*row.digits, *morse);
     const bool withoutMark = digits.empty();
     if (withoutMark)
         digits = DigitsWithoutMark(*row.digits, text);
     if (!digits.empty())
-        found.push_back({row.cell, ValueOfDigits(digits), digits, withoutMark});
+        found.push_back({row.cell, ValueOfDigits(digits), digits, withoutMark, rewritten});
 }
 
 void ReadRows(Text text, std::vector<Found>& found)
 {
-    const std::u32string morse = AsDotsAndDashes(text);
-    const std::u32string* otherMorse = morse == text ? nullptr : &morse;
+    std::u32string morse;
+    const std::u32string* otherMorse = AsDotsAndDashes(text, morse) ? &morse : nullptr;
     Numbers numbers;
     for (const RowReaders& row : AllRows().rows) {
         if (row.digits)
@@ -185,11 +196,14 @@ void ReadRows(Text text, std::vector<Found>& found)
     }
 }
 
-bool IsOwnForm(const Found& f, const std::string& utf8)
+// `utf8`: the text in UTF-8, encoded here the first time a reading needs it.
+bool IsOwnForm(const Found& f, Text text, std::string& utf8)
 {
     constexpr long long kLargestShown = 79999;
-    if (f.cell.empty() || f.withoutMark || f.number > kLargestShown)
+    if (f.cell.empty() || f.withoutMark || f.rewritten || f.number > kLargestShown)
         return false;
+    if (utf8.empty())
+        utf8 = Encoded(text);
     const int n = static_cast<int>(f.number);
     return rowtext::NumeralText(f.cell, n, f.digits.empty() ? std::to_string(n) : f.digits) == utf8;
 }
@@ -201,9 +215,9 @@ void AddReadings(Text text, bool whole, std::vector<Numeral>& numerals)
     std::vector<Found> found;
     ReadDecimalDigits(text, found);
     ReadRows(text, found);
-    const std::string utf8 = found.empty() || !whole ? std::string() : Encoded(text);
+    std::string utf8;
     for (const Found& f : found) {
-        const bool own = whole && IsOwnForm(f, utf8);
+        const bool own = whole && IsOwnForm(f, text, utf8);
         const auto same = std::find_if(numerals.begin(), numerals.end(), [&](const Numeral& m) {
             return m.cell == f.cell && m.number == f.number;
         });
@@ -220,9 +234,11 @@ std::vector<Numeral> RecogniseText(Text text)
     std::vector<Numeral> numerals;
     if (text.empty())
         return numerals;
-    AddReadings(text, true, numerals);
     const Text inner = WithoutPunctuation(text);
-    if (inner.size() < text.size() && !inner.empty())
+    const bool punctuated = inner.size() < text.size();
+    if (!punctuated || MayBeANumeralAsItIs(text))
+        AddReadings(text, true, numerals);
+    if (punctuated && !inner.empty())
         AddReadings(inner, false, numerals);
     return numerals;
 }

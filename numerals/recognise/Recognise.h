@@ -34,8 +34,10 @@ struct Numeral {
 // Every way the text reads, each row and number once, in no particular
 // order; nothing when it is no numeral. Blanks and directional marks
 // around the text do not count; a full stop, comma, colon or semicolon
-// after it and brackets or quotation marks around it are read both as
-// part of it and as punctuation ("MMXXVI.", "(1994)", "«XII»"). Ill-formed UTF-8 and unpaired surrogates
+// after it and brackets or quotation marks around it are read as the
+// sentence's punctuation ("MMXXVI.", "(1994)", "«XII»"), and as part of the
+// numeral too where it ends in a mark a numeral may end in (Morse code's
+// "....."). Ill-formed UTF-8 and unpaired surrogates
 // read as U+FFFD, which no numeral contains.
 std::vector<Numeral> Recognise(std::string_view utf8);
 std::vector<Numeral> Recognise(std::u16string_view utf16);
