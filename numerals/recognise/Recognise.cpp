@@ -238,7 +238,9 @@ std::vector<Numeral> RecogniseText(Text text)
     const bool punctuated = inner.size() < text.size();
     if (!punctuated || MayBeANumeralAsItIs(text))
         AddReadings(text, true, numerals);
-    if (punctuated && !inner.empty())
+    // A numeral that ends in its own dot ("....." in Morse code) loses a
+    // sign without it: it is not read again.
+    if (punctuated && !inner.empty() && numerals.empty())
         AddReadings(inner, false, numerals);
     return numerals;
 }

@@ -35,8 +35,8 @@ struct Numeral {
 // order; nothing when it is no numeral. Blanks and directional marks
 // around the text do not count; a full stop, comma, colon or semicolon
 // after it and brackets or quotation marks around it are read as the
-// sentence's punctuation ("MMXXVI.", "(1994)", "«XII»"), and as part of the
-// numeral too where it ends in a mark a numeral may end in (Morse code's
+// sentence's punctuation ("MMXXVI.", "(1994)", "«XII»"), unless the text
+// as it is reads as a numeral that ends in such a mark (Morse code's
 // "....."). Ill-formed UTF-8 and unpaired surrogates
 // read as U+FFFD, which no numeral contains.
 std::vector<Numeral> Recognise(std::string_view utf8);
