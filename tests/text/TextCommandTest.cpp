@@ -240,21 +240,25 @@ void TextCommandTest::parseWrittenForms()
 }
 
 // Decimals and misplaced grouping marks: exit 1, nothing on standard
-// output, the message on standard error.
+// output, the message on standard error; Indian grouping beyond the range
+// gives the range message.
 void TextCommandTest::refuseNearMisses_data()
 {
     QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
     for (const char* text : {"3.5", "1,5", "12,34", "٣٫٥", "1 23", "1,99.4", "⠁⠊⠊⠙⠅"})
-        QTest::newRow(text) << QString::fromUtf8(text);
+        QTest::newRow(text) << QString::fromUtf8(text) << NoNumeralMessage();
+    QTest::newRow("12,34,567") << "12,34,567" << OutOfRangeMessage();
 }
 
 void TextCommandTest::refuseNearMisses()
 {
     QFETCH(QString, typed);
+    QFETCH(QString, message);
     const Run run = TallyraText({"--parse", typed});
     QCOMPARE(run.status, 1);
     QVERIFY(run.lines.isEmpty());
-    QCOMPARE(run.error, NoNumeralMessage());
+    QCOMPARE(run.error, message);
 }
 
 QTEST_GUILESS_MAIN(TextCommandTest)
