@@ -7,11 +7,11 @@
 
 namespace {
 
-// "Roman numeral: 1994", "Decimal digits: 12".
+// "Roman numeral: 1994", "Decimal digits: 12", "Braille digits: 1994".
 QString FirstNumberSaid(const RecognisedNumber& r)
 {
     const QString name =
-        r.caption == DecimalDigitsCaption() ? r.caption : r.caption + QStringLiteral(" numeral");
+        r.caption.endsWith(QStringLiteral(" digits")) ? r.caption : r.caption + QStringLiteral(" numeral");
     return name + QStringLiteral(": ") + QString::number(r.number);
 }
 

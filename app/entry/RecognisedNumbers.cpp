@@ -25,6 +25,16 @@ std::tuple<bool, std::ptrdiff_t, long long> PlaceOf(const recognise::Numeral& nu
     return {!numeral.ownForm, index, numeral.number};
 }
 
+// The row's caption ("Braille digits" for its digits without its mark),
+// or that of decimal digits no row writes.
+QString CaptionOf(const RowSpec* row, const recognise::Numeral& numeral)
+{
+    if (row == nullptr)
+        return DecimalDigitsCaption();
+    const QString caption = QString::fromUtf8(row->caption);
+    return numeral.withoutMark ? caption + QStringLiteral(" digits") : caption;
+}
+
 }  // namespace
 
 std::vector<RecognisedNumber> RecognisedNumbers(QStringView text)
@@ -42,8 +52,7 @@ std::vector<RecognisedNumber> RecognisedNumbers(QStringView text)
         const RowSpec* row = numeral.cell.empty() ? nullptr : FindRow(numeral.cell.c_str());
         if (row == nullptr && !numeral.cell.empty())
             continue;  // a row of the text layer the window does not show
-        numbers.push_back({numeral.number, row ? QString::fromUtf8(row->caption) : DecimalDigitsCaption(),
-                           QString::number(numeral.number)});
+        numbers.push_back({numeral.number, CaptionOf(row, numeral), QString::number(numeral.number)});
     }
     return numbers;
 }

@@ -12,7 +12,8 @@
 
 struct RecognisedNumber {
     std::int64_t number = 0;
-    QString caption;     // the row's caption, or "Decimal digits" or "Hexadecimal"
+    QString caption;     // the row's caption, "Braille digits" for Braille without its number sign,
+                         // or "Decimal digits" or "Hexadecimal"
     QString numberText;  // what the rows that show the typed characters read: the text itself
                          // where the parser read it, the number's decimal digits otherwise
 };

@@ -59,6 +59,59 @@ std::vector<std::string> Seeds()
                              "𐩆",
                              "𑁥𑁿𑁡"})
         seeds.emplace_back(text);
+    // As numerals are written in running text: grouped digits and their
+    // near misses, punctuation around a numeral, Greek στ and the marks
+    // typed for the keraia, the apostrophus, Suzhou figures in a line,
+    // Braille digits without the number sign, Morse code in other signs.
+    for (const char* text : {"1,994",
+                             "1.994",
+                             "1'994",
+                             "1’994",
+                             "12,34,567",
+                             "१२,३४५",
+                             "১,৯৯৪",
+                             "1,99.4",
+                             "٣٫٥",
+                             "1 23",
+                             "MMXXVI.",
+                             "(MCMXCIV).",
+                             "«1994»",
+                             "“XII”",
+                             "„1994“;",
+                             "「一九九四」",
+                             ".....",
+                             ".ѕ.",
+                             "στʹ",
+                             "ΣΤ΄",
+                             "χιστ′",
+                             ",αϡϙδ",
+                             "CIↃ",
+                             "IↃ",
+                             "CCIↃↃ",
+                             "IↃↃ",
+                             "CIƆIↃXCIV",
+                             "ciↄ",
+                             "C̅IↃ",
+                             "〢〣",
+                             "〡一〇",
+                             "⠁⠊⠊⠙",
+                             "·−−−− −−−−· −−−−· ····−",
+                             "•––––  ––––•",
+                             "..--- / ----- / ..--- / -....",
+                             "∙∙∙∙∙/—————"})
+        seeds.emplace_back(text);
+    std::string grouped = "9";
+    for (int i = 0; i < 1500; ++i)
+        grouped += i % 2 == 0 ? ",999" : ",99";
+    seeds.push_back(grouped);
+    std::string apostrophus;
+    for (int i = 0; i < 1500; ++i)
+        apostrophus += i % 3 == 0 ? "CCI\u2183\u2183" : "I\u2183";
+    seeds.push_back(apostrophus);
+    std::string morse;
+    for (int i = 0; i < 1500; ++i)
+        morse += "\u00B7\u2212/ ";
+    seeds.push_back(morse);
     seeds.push_back(std::string(5000, 'M'));
     std::string arabic;
     for (int i = 0; i < 4000; ++i)

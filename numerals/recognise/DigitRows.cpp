@@ -6,6 +6,8 @@
 
 #include <unicode/uchar.h>
 
+#include <utility>
+
 namespace recognise {
 namespace {
 
@@ -49,9 +51,86 @@ char32_t ScriptZero(const DigitRow& row)
     return zero;
 }
 
+// The marks that group digits: blanks, the Arabic thousands separator, the
+// comma, the full stop and the apostrophes.
 bool IsGroupingMark(char32_t c)
 {
-    return c == U'\u066C' || c == U' ' || c == U'\u00A0' || c == U'\u2009' || c == U'\u202F';
+    return c == U'\u066C' || c == U' ' || c == U'\u00A0' || c == U'\u2009' || c == U'\u202F' || c == U','
+        || c == U'.' || c == U'\'' || c == U'\u2019';
+}
+
+// The groups of a grouped number, as they are read: one mark throughout,
+// the first group of one to three digits, every later one of three
+// (1,234,567), or, Indian grouping, two between a first of one or two and
+// the last three (12,34,567). A grouped number does not begin with 0.
+class Groups {
+public:
+    // A mark ends the group before it.
+    bool mark(char32_t c)
+    {
+        if (size_ == 0 || (mark_ != 0 && c != mark_))
+            return false;
+        mark_ = c;
+        if (count_ == 0)
+            first_ = size_;
+        else if (between_ == 0)
+            between_ = size_;
+        else if (size_ != between_)
+            return false;
+        ++count_;
+        size_ = 0;
+        return between_ == 0 || between_ == 2 || between_ == 3;
+    }
+    void digit(int value)
+    {
+        leadingZero_ = leadingZero_ || (count_ == 0 && size_ == 0 && value == 0);
+        ++size_;
+    }
+    bool wellFormed() const
+    {
+        const std::size_t largestFirst = between_ == 2 ? 2 : 3;
+        return count_ == 0 || (size_ == 3 && first_ <= largestFirst && !leadingZero_);
+    }
+
+private:
+    char32_t mark_ = 0;
+    std::size_t count_ = 0;    // marks so far
+    std::size_t size_ = 0;     // digits since the last mark
+    std::size_t first_ = 0;    // digits before the first mark
+    std::size_t between_ = 0;  // digits between two marks
+    bool leadingZero_ = false;
+};
+
+// The row's words from `start` to the end, between its separators.
+std::string WordsFrom(const DigitRow& row, Text text, std::size_t start)
+{
+    std::string digits;
+    std::size_t i = start;
+    while (i < text.size()) {
+        if (!digits.empty()) {
+            if (text.compare(i, row.separator.size(), row.separator) != 0)
+                return std::string();
+            i += row.separator.size();
+        }
+        int digit = 0;
+        while (digit < 10 && text.compare(i, row.words[digit].size(), row.words[digit]) != 0)
+            ++digit;
+        if (digit == 10)
+            return std::string();
+        digits += static_cast<char>('0' + digit);
+        i += row.words[digit].size();
+    }
+    return digits;
+}
+
+bool IsDot(char32_t c)
+{
+    return c == U'.' || c == U'\u00B7' || c == U'\u2022' || c == U'\u2219';
+}
+
+bool IsDash(char32_t c)
+{
+    return c == U'-' || c == U'\u2212' || c == U'\u2013' || c == U'\u2014';
 }
 
 }  // namespace
@@ -90,43 +169,66 @@ std::string DigitsInWords(const DigitRow& row, Text text)
 {
     if (text.compare(0, row.mark.size(), row.mark) != 0)
         return std::string();
-    std::string digits;
-    std::size_t i = row.mark.size();
-    while (i < text.size()) {
-        if (!digits.empty()) {
-            if (text.compare(i, row.separator.size(), row.separator) != 0)
-                return std::string();
-            i += row.separator.size();
+    return WordsFrom(row, text, row.mark.size());
+}
+
+std::string DigitsWithoutMark(const DigitRow& row, Text text)
+{
+    return row.mark.empty() ? std::string() : WordsFrom(row, text, 0);
+}
+
+bool BeginsWithDotOrDash(Text text)
+{
+    return !text.empty() && (IsDot(text.front()) || IsDash(text.front()));
+}
+
+bool AsDotsAndDashes(Text text, std::u32string& morse)
+{
+    if (!BeginsWithDotOrDash(text))
+        return false;
+    std::u32string written;
+    written.reserve(text.size());
+    bool gap = false;
+    for (char32_t c : text) {
+        if (c == U' ' || c == U'/') {
+            gap = true;
+            continue;
         }
-        int digit = 0;
-        while (digit < 10 && text.compare(i, row.words[digit].size(), row.words[digit]) != 0)
-            ++digit;
-        if (digit == 10)
-            return std::string();
-        digits += static_cast<char>('0' + digit);
-        i += row.words[digit].size();
+        if (gap)
+            written += U' ';
+        gap = false;
+        written += IsDot(c) ? U'.' : IsDash(c) ? U'-' : c;
     }
-    return digits;
+    if (gap)
+        written += U' ';
+    if (written == text)
+        return false;
+    morse = std::move(written);
+    return true;
 }
 
 std::optional<DecimalDigits> DecimalDigitsIn(Text text)
 {
     DecimalDigits result;
     result.digits.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<UChar32>(text[i]);
-        if (IsGroupingMark(text[i]) && !result.digits.empty() && i + 1 < text.size()
-            && !IsGroupingMark(text[i + 1]))
+    Groups groups;
+    for (char32_t c : text) {
+        if (IsGroupingMark(c)) {
+            if (!groups.mark(c))
+                return std::nullopt;
             continue;
-        if (u_charType(c) != U_DECIMAL_DIGIT_NUMBER)
+        }
+        const auto u = static_cast<UChar32>(c);
+        if (u_charType(u) != U_DECIMAL_DIGIT_NUMBER)
             return std::nullopt;
-        const int value = u_charDigitValue(c);
-        const char32_t zero = text[i] - static_cast<char32_t>(value);
+        const int value = u_charDigitValue(u);
+        const char32_t zero = c - static_cast<char32_t>(value);
         if (zero != U'0')
             result.zero = result.zero == 0 || result.zero == zero ? zero : kMixedScripts;
         result.digits += static_cast<char>('0' + value);
+        groups.digit(value);
     }
-    if (result.digits.empty())
+    if (result.digits.empty() || !groups.wellFormed())
         return std::nullopt;
     return result;
 }

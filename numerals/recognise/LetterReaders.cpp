@@ -98,9 +98,12 @@ constexpr SignValue kGreekVariants[] = {{U'ϝ', 6},  {U'Ϝ', 6},   {U'ς', 6},  
 constexpr char32_t kLowerNumeralSign = U'\u0375';
 constexpr char32_t kMyriad = U'Μ';
 
+// The keraia, and what is written in its place: the modifier prime, the
+// tonos, the acute accent, the prime and the apostrophe.
 bool IsKeraia(char32_t c)
 {
-    return c == U'\u0374' || c == U'\u02B9' || c == U'\u00B4' || c == U'\'';
+    return c == U'\u0374' || c == U'\u02B9' || c == U'\u0384' || c == U'\u00B4' || c == U'\u2032'
+        || c == U'\'';
 }
 
 int GreekValue(char32_t c)
@@ -111,6 +114,23 @@ int GreekValue(char32_t c)
             return CountingLetter(i);
     }
     return ValueOf(kGreekVariants, c);
+}
+
+// The value of the letter at text[i] and how many characters it takes:
+// στ (ΣΤ) is written for ϛ, 6.
+int GreekValueAt(Text text, std::size_t i, std::size_t& length)
+{
+    const bool stigma = (text[i] == U'σ' || text[i] == U'Σ') && i + 1 < text.size()
+        && (text[i + 1] == U'τ' || text[i + 1] == U'Τ');
+    length = stigma ? 2 : 1;
+    return stigma ? 6 : GreekValue(text[i]);
+}
+
+// The lower numeral sign, or a comma in its place before a letter (,α).
+bool IsLowerNumeralSign(Text text, std::size_t i)
+{
+    return text[i] == kLowerNumeralSign
+        || (text[i] == U',' && i + 1 < text.size() && GreekValue(text[i + 1]) > 0);
 }
 
 // One letter a place, largest first; ͵ before a letter counts it in
@@ -128,7 +148,7 @@ long long GreekNumber(Text text, bool myriadMark)
         const char32_t c = text[i];
         if (IsKeraia(c) && i + 1 == text.size() && i > 0 && !thousands)
             break;
-        if (c == kLowerNumeralSign && !thousands) {
+        if (IsLowerNumeralSign(text, i) && !thousands) {
             thousands = true;
             continue;
         }
@@ -139,7 +159,9 @@ long long GreekNumber(Text text, bool myriadMark)
             myriads = true;
             continue;
         }
-        const int v = GreekValue(c);
+        std::size_t length = 1;
+        const int v = GreekValueAt(text, i, length);
+        i += length - 1;
         const int place = v < 0 ? 99 : PlaceOf(v) + (thousands ? 3 : 0);
         if (place >= lastPlace)
             return -1;

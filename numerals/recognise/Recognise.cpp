@@ -105,12 +105,48 @@ Text Trimmed(Text text)
     return text;
 }
 
+// A full stop, comma, colon or semicolon after a numeral; brackets and
+// quotation marks around it, as each language pairs them.
+constexpr char32_t kStops[] = {U'.', U',', U':', U';', U'。'};
+struct Enclosing {
+    char32_t open;
+    char32_t close;
+};
+constexpr Enclosing kEnclosing[] = {
+    {U'(', U')'}, {U'[', U']'}, {U'{', U'}'}, {U'（', U'）'}, {U'"', U'"'},   {U'\'', U'\''}, {U'“', U'”'},
+    {U'„', U'“'}, {U'„', U'”'}, {U'”', U'”'}, {U'‘', U'’'},   {U'‚', U'‘'},   {U'‚', U'’'},   {U'’', U'’'},
+    {U'«', U'»'}, {U'»', U'«'}, {U'‹', U'›'}, {U'›', U'‹'},   {U'「', U'」'}, {U'『', U'』'}};
+
+// The text without the stop after it, then without the brackets or
+// quotation marks around it ("(MCMXCIV)."); the text itself where it has none.
+Text WithoutPunctuation(Text text)
+{
+    if (!text.empty() && std::find(std::begin(kStops), std::end(kStops), text.back()) != std::end(kStops))
+        text.remove_suffix(1);
+    for (const Enclosing& e : kEnclosing) {
+        if (text.size() >= 2 && text.front() == e.open && text.back() == e.close)
+            return text.substr(1, text.size() - 2);
+    }
+    return text;
+}
+
+// Whether the text may be a numeral with the punctuation around it: one
+// that ends in a full stop begins with a dot or a dash (Morse code's
+// "....."; Cyrillic's numeral dots, ".ѕ."). No numeral begins with a
+// bracket or a quotation mark.
+bool MayBeANumeralAsItIs(Text text)
+{
+    return text.back() == U'.' && BeginsWithDotOrDash(text);
+}
+
 // A number read, with the decimal digits it was written with where a digit
 // row reads them (leading zeros kept), for the comparison with the row's text.
 struct Found {
     std::string cell;
     long long number;
     std::string digits;
+    bool withoutMark = false;
+    bool rewritten = false;  // read from Morse code's other dots and dashes: not the row's own form
 };
 
 void ReadDecimalDigits(Text text, std::vector<Found>& found)
@@ -128,15 +164,29 @@ void ReadDecimalDigits(Text text, std::vector<Found>& found)
         found.push_back({cell, n, decimal->digits});
 }
 
+// The row's words as it writes them, in Morse code's other dots and dashes
+// (`morse`, nullptr where the text has none), or without the row's mark.
+void ReadDigitWords(const RowReaders& row, Text text, const std::u32string* morse, std::vector<Found>& found)
+{
+    std::string digits = DigitsInWords(*row.digits, text);
+    const bool rewritten = digits.empty() && morse != nullptr;
+    if (rewritten)
+        digits = DigitsInWords(*row.digits, *morse);
+    const bool withoutMark = digits.empty();
+    if (withoutMark)
+        digits = DigitsWithoutMark(*row.digits, text);
+    if (!digits.empty())
+        found.push_back({row.cell, ValueOfDigits(digits), digits, withoutMark, rewritten});
+}
+
 void ReadRows(Text text, std::vector<Found>& found)
 {
+    std::u32string morse;
+    const std::u32string* otherMorse = AsDotsAndDashes(text, morse) ? &morse : nullptr;
     Numbers numbers;
     for (const RowReaders& row : AllRows().rows) {
-        if (row.digits) {
-            const std::string digits = DigitsInWords(*row.digits, text);
-            if (!digits.empty())
-                found.push_back({row.cell, ValueOfDigits(digits), digits});
-        }
+        if (row.digits)
+            ReadDigitWords(row, text, otherMorse, found);
         for (Reader read : row.readers) {
             numbers.clear();
             read(text, numbers);
@@ -146,35 +196,52 @@ void ReadRows(Text text, std::vector<Found>& found)
     }
 }
 
-bool IsOwnForm(const Found& f, const std::string& utf8)
+// `utf8`: the text in UTF-8, encoded here the first time a reading needs it.
+bool IsOwnForm(const Found& f, Text text, std::string& utf8)
 {
     constexpr long long kLargestShown = 79999;
-    if (f.cell.empty() || f.number > kLargestShown)
+    if (f.cell.empty() || f.withoutMark || f.rewritten || f.number > kLargestShown)
         return false;
+    if (utf8.empty())
+        utf8 = Encoded(text);
     const int n = static_cast<int>(f.number);
     return rowtext::NumeralText(f.cell, n, f.digits.empty() ? std::to_string(n) : f.digits) == utf8;
+}
+
+// Adds every way the text reads to `numerals`, each row and number once;
+// `whole`: the text is all that was written, and may be a row's own form.
+void AddReadings(Text text, bool whole, std::vector<Numeral>& numerals)
+{
+    std::vector<Found> found;
+    ReadDecimalDigits(text, found);
+    ReadRows(text, found);
+    std::string utf8;
+    for (const Found& f : found) {
+        const bool own = whole && IsOwnForm(f, text, utf8);
+        const auto same = std::find_if(numerals.begin(), numerals.end(), [&](const Numeral& m) {
+            return m.cell == f.cell && m.number == f.number;
+        });
+        if (same == numerals.end())
+            numerals.push_back({f.cell, f.number, own, f.withoutMark});
+        else
+            same->ownForm = same->ownForm || own;
+    }
 }
 
 std::vector<Numeral> RecogniseText(Text text)
 {
     text = Trimmed(text);
-    if (text.empty())
-        return {};
-    std::vector<Found> found;
-    ReadDecimalDigits(text, found);
-    ReadRows(text, found);
     std::vector<Numeral> numerals;
-    const std::string utf8 = found.empty() ? std::string() : Encoded(text);
-    for (const Found& f : found) {
-        const bool own = IsOwnForm(f, utf8);
-        const auto same = std::find_if(numerals.begin(), numerals.end(), [&](const Numeral& m) {
-            return m.cell == f.cell && m.number == f.number;
-        });
-        if (same == numerals.end())
-            numerals.push_back({f.cell, f.number, own});
-        else
-            same->ownForm = same->ownForm || own;
-    }
+    if (text.empty())
+        return numerals;
+    const Text inner = WithoutPunctuation(text);
+    const bool punctuated = inner.size() < text.size();
+    if (!punctuated || MayBeANumeralAsItIs(text))
+        AddReadings(text, true, numerals);
+    // A numeral that ends in its own dot ("....." in Morse code) loses a
+    // sign without it: it is not read again.
+    if (punctuated && !inner.empty() && numerals.empty())
+        AddReadings(inner, false, numerals);
     return numerals;
 }
 

@@ -5,6 +5,7 @@
 
 #include "Readers.h"
 
+#include <iterator>
 #include <string>
 
 namespace recognise {
@@ -74,6 +75,19 @@ long long ValueOfLetters(std::string_view s)
     return i == s.size() ? total : -1;
 }
 
+// The reversed C of the apostrophus: capital (U+2183 and its look-alike
+// U+0186) and small (U+2184, U+0254).
+int ReversedC(char32_t c)
+{
+    return c == U'\u2183' || c == U'\u0186' ? 'C' : c == U'\u2184' || c == U'\u0254' ? 'c' : 0;
+}
+
+// I with k reversed C after it is 5 × 10^(k+1) (IↃ 500, IↃↃ 5000); with k
+// C before it as well, 10^(k+2) (CIↃ 1000, CCIↃↃ 10000): the letter each
+// stands for, k from 1.
+constexpr const char* kHalves[] = {"D", "P", "R"};
+constexpr const char* kWholes[] = {"M", "Q", "S"};
+
 bool IsApostrophe(char32_t c)
 {
     return c == U'\'' || c == U'\u2019';
@@ -86,6 +100,29 @@ struct Letters {
     std::size_t thousands = 0;
     bool ok = true;
 };
+
+// Adds the apostrophus sign whose I stands at text[i] (with the C before
+// it, already among the letters) and moves i to its last reversed C.
+// Gives where the sign's letter starts among the letters.
+std::size_t AddApostrophus(Text text, std::size_t& i, Letters& result)
+{
+    const int reversed = text[i] == U'I' ? 'C' : 'c';
+    std::size_t k = 0;
+    for (; i + 1 < text.size() && ReversedC(text[i + 1]) == reversed; ++i)
+        ++k;
+    std::string& letters = result.letters;
+    std::size_t before = 0;  // the C before the I (after the thousands' end), up to k
+    while (before < k && letters.size() - before > result.thousands
+           && letters[letters.size() - 1 - before] == 'C')
+        ++before;
+    result.ok = result.ok && k >= 1 && k <= std::size(kHalves);
+    if (!result.ok)
+        return letters.size();
+    letters.resize(letters.size() - (before == k ? k : 0));
+    const std::size_t start = letters.size();
+    letters += before == k ? kWholes[k - 1] : kHalves[k - 1];
+    return start;
+}
 
 Letters LettersIn(Text text)
 {
@@ -105,6 +142,10 @@ Letters LettersIn(Text text)
             result.thousands = result.letters.size();
             marked = true;
             ++i;
+        } else if ((c == U'I' || c == U'i') && i + 1 < text.size() && ReversedC(text[i + 1]) != 0) {
+            upper = upper || c == U'I';
+            lower = lower || c == U'i';
+            lastStart = AddApostrophus(text, i, result);
         } else if (const char* letters = LettersOf(c)) {
             upper = upper || (c >= U'A' && c <= U'Z');
             lower = lower || (c >= U'a' && c <= U'z');

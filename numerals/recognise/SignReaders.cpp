@@ -80,22 +80,28 @@ struct Multiplying {
     int groupValue;
     bool digitByDigit;      // digits alone read place by place (二〇二六 = 2026)
     bool spaceAfterPowers;  // Korean spacing
+    // Digits alone read place by place where one of them is one of these
+    // figures (Suzhou: 〢〣 = 23, the place written beside the line).
+    char32_t firstFigure;
+    char32_t lastFigure;
 };
 
 constexpr Multiplying kChinese = {
-    SignsOf(kChineseDigits), SignsOf(kChinesePowers), {U'万', U'萬'}, 10000, true, false};
+    SignsOf(kChineseDigits), SignsOf(kChinesePowers), {U'万', U'萬'}, 10000, true, false, 0, 0};
 constexpr Multiplying kChineseFinancial = {{kChineseDigits, kChineseDigits + kFinancialDigits},
                                            {kChinesePowers, kChinesePowers + kFinancialPowers},
                                            {U'万', U'萬'},
                                            10000,
                                            false,
-                                           false};
+                                           false,
+                                           0,
+                                           0};
 constexpr Multiplying kSuzhou = {
-    SignsOf(kSuzhouDigits), SignsOf(kSuzhouPowers), {U'万', U'万'}, 10000, false, false};
+    SignsOf(kSuzhouDigits), SignsOf(kSuzhouPowers), {U'万', U'万'}, 10000, false, false, U'〡', U'〩'};
 constexpr Multiplying kKorean = {
-    SignsOf(kKoreanDigits), SignsOf(kKoreanPowers), {U'만', U'만'}, 10000, false, true};
+    SignsOf(kKoreanDigits), SignsOf(kKoreanPowers), {U'만', U'만'}, 10000, false, true, 0, 0};
 constexpr Multiplying kTamil = {
-    SignsOf(kTamilDigits), SignsOf(kTamilPowers), {U'௲', U'௲'}, 1000, false, false};
+    SignsOf(kTamilDigits), SignsOf(kTamilPowers), {U'௲', U'௲'}, 1000, false, false, 0, 0};
 
 enum class Token { None, Digit, Zero, Power, Group, Space };
 
@@ -155,10 +161,19 @@ long long DigitByDigit(Text text, const Multiplying& signs)
     return text.empty() ? -1 : n;
 }
 
+// Digits of the system from the first, one of the figures among them.
+bool HasFigure(Text text, const Multiplying& signs)
+{
+    return signs.firstFigure != 0 && !text.empty() && ValueOf(signs.digits, text.front()) >= 0
+        && std::any_of(text.begin(), text.end(),
+                       [&](char32_t c) { return c >= signs.firstFigure && c <= signs.lastFigure; });
+}
+
 void ReadMultiplying(Text text, const Multiplying& signs, Numbers& numbers)
 {
     // A lone digit reads as itself, zero too (Tamil's ௦).
-    long long n = signs.digitByDigit || text.size() == 1 ? DigitByDigit(text, signs) : -1;
+    const bool digitByDigit = signs.digitByDigit || text.size() == 1 || HasFigure(text, signs);
+    long long n = digitByDigit ? DigitByDigit(text, signs) : -1;
     // 9999 × 10000 takes 18 signs: a longer text is no numeral of groups.
     if (n < 0 && text.size() <= 64)
         n = MultipliedGroups(text, signs);

@@ -690,6 +690,15 @@ private slots:
     void blanksAndMarksAroundDoNotCount();
     void groupingMarksBetweenDigits_data();
     void groupingMarksBetweenDigits();
+
+    void writtenForms_data();
+    void writtenForms();
+    void writtenNearMisses_data();
+    void writtenNearMisses();
+    void groupedDigitsReadBack_data();
+    void groupedDigitsReadBack();
+    void punctuatedTextsReadBack();
+    void morseAndBrailleAsWrittenReadBack();
 };
 
 void RowTextReadBackTest::readsBack_data()
@@ -853,7 +862,7 @@ void RowTextReadBackTest::noNumeral_data()
     QTest::addColumn<QString>("text");
     for (const char* text :
          {"hello", "12a", "IIX",  "VV", "McM", "xlvi'",   "ιι",   "εί",       "十十",        "千〇百", "ԱԱԱ",
-          "1  2",  "١٬",  "⠁⠊⠊⠙", "፻፻", "",    " \u200F", "ჵჵ",   "და",       "єіі",         "а҃҃",      "҂",
+          "1  2",  "١٬",  "⠁⠊⠊⠅", "፻፻", "",    " \u200F", "ჵჵ",   "და",       "єіі",         "а҃҃",      "҂",
           "а ҂в",  "ⲓ̅ⲓ̅",  "ⲁ̅̅",    "𝍠𝍠", "〇𝍠", "𐩆𐩇",      "𐩃𐩃𐩃𐩆", "𑁤𑁿", "𑁚𑁿𑁤"})
         QTest::newRow(text) << QString::fromUtf8(text);
 }
@@ -1049,6 +1058,203 @@ void RowTextReadBackTest::groupingMarksBetweenDigits()
                                        {"𞥗𞥙|𞥙𞥙𞥙", "Uadlm"}}) {
         const QString text = QString::fromUtf8(digits).replace(u'|', mark);
         QVERIFY2(Reads(recognise::Recognise(text.toStdString()), cell, 79999), qPrintable(text));
+    }
+}
+
+// ---- Numerals as they are written in running text ----
+
+// Each with the number its system's own conventions give: thousands
+// grouped as in English, German, Swiss and Indian use; punctuation of the
+// sentence around a numeral; the Greek stigma spelled στ and the marks
+// typed for the keraia and the lower numeral sign; the apostrophus
+// spelled with the reversed C; Suzhou figures in a line; Braille digits
+// without the number sign; Morse code in typographic dots and dashes.
+void RowTextReadBackTest::writtenForms_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<qlonglong>("number");
+    QTest::addColumn<bool>("withoutMark");
+    const auto add = [](const char* name, const char* text, const char* cell, qlonglong n,
+                        bool bare = false) {
+        QTest::newRow(name) << QString::fromUtf8(text) << QString::fromUtf8(cell) << n << bare;
+    };
+    add("comma", "1,994", "", 1994);
+    add("comma, five digits", "12,345", "", 12345);
+    add("comma, millions", "1,234,567", "", 1234567);
+    add("full stop", "1.994", "", 1994);
+    add("apostrophe", "1'994", "", 1994);
+    add("right single quotation mark", "79’999", "", 79999);
+    add("blank", "1 994", "", 1994);
+    add("Indian lakh", "1,23,456", "", 123456);
+    add("Indian, beyond the range", "12,34,567", "", 1234567);
+    add("Devanagari comma", "१२,३४५", "P63", 12345);
+    add("Bengali comma", "১,৯৯৪", "P60", 1994);
+    add("Arabic digits, ASCII comma", "٧٩,٩٩٩", "P6", 79999);
+    add("full stop after", "MMXXVI.", "l2", 2026);
+    add("comma after", "1994,", "", 1994);
+    add("colon after", "XII:", "l2", 12);
+    add("semicolon after", "1,994;", "", 1994);
+    add("brackets", "(MCMXCIV)", "l2", 1994);
+    add("brackets then full stop", "(MCMXCIV).", "l2", 1994);
+    add("square brackets", "[42]", "", 42);
+    add("guillemets", "«1994»", "", 1994);
+    add("English quotation marks", "“XII”", "l2", 12);
+    add("German quotation marks", "„1994“", "", 1994);
+    add("corner brackets", "「一九九四」", "P42", 1994);
+    add("ideographic full stop", "一九九四。", "P42", 1994);
+    add("Greek sigma tau", "στʹ", "P64", 6);
+    add("Greek capital sigma tau", "ΣΤʹ", "P64", 6);
+    add("Greek six hundred sixteen", "χιστʹ", "P64", 616);
+    add("Greek tonos for keraia", "ιβ΄", "P64", 12);
+    add("Greek prime for keraia", "ιβ′", "P64", 12);
+    add("Greek apostrophe for keraia", "ρκγ'", "P64", 123);
+    add("Greek comma for lower numeral sign", ",αϡϙδ", "P64", 1994);
+    add("Greek comma, capitals", ",ΒΚΓʹ", "P64", 2023);
+    add("Roman thousand", "CIↃ", "l2", 1000);
+    add("Roman five hundred", "IↃ", "l2", 500);
+    add("Roman ten thousand", "CCIↃↃ", "l2", 10000);
+    add("Roman five thousand", "IↃↃ", "l2", 5000);
+    add("Roman fifty thousand", "IↃↃↃ", "l2", 50000);
+    add("Roman hundred thousand", "CCCIↃↃↃ", "l2", 100000);
+    add("Roman open o", "CIƆ", "l2", 1000);
+    add("Roman small", "ciↄ", "l2", 1000);
+    add("Roman apostrophus year", "CIↃIↃCCCCXCIIII", "l2", 1994);
+    add("Roman apostrophus, several", "CCIↃↃIↃↃCIↃCIↃ", "l2", 17000);
+    add("Suzhou figures", "〢〣", "P25", 23);
+    add("Suzhou one upright then lying", "〡一", "P25", 11);
+    add("Suzhou with a zero", "〤〇〥", "P25", 405);
+    add("Braille digits", "⠁⠊⠊⠙", "P34", 1994, true);
+    add("Braille zero", "⠚", "P34", 0, true);
+    add("Morse middle dots and minus", "·−−−− −−−−· −−−−· ····−", "P15", 1994);
+    add("Morse bullets and en dashes", "•––––  ––––•", "P15", 19);
+    add("Morse slashes", "..--- / ----- / ..--- / -....", "P15", 2026);
+    add("Morse slashes without blanks", "∙∙∙∙∙/—————", "P15", 50);
+}
+
+void RowTextReadBackTest::writtenForms()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, cell);
+    QFETCH(qlonglong, number);
+    QFETCH(bool, withoutMark);
+    const std::vector<recognise::Numeral> numerals = recognise::Recognise(text.toStdString());
+    const auto found = std::find_if(numerals.begin(), numerals.end(), [&](const recognise::Numeral& m) {
+        return m.cell == cell.toStdString() && m.number == number;
+    });
+    QVERIFY(found != numerals.end());
+    QVERIFY(!found->ownForm);
+    QCOMPARE(found->withoutMark, withoutMark);
+}
+
+// Near misses: decimals, a mark before fewer or more digits than a group,
+// two marks, the sentence's punctuation doubled or unpaired, Braille
+// letters beyond j, Morse letters of six signs, apostrophus signs that do
+// not close.
+void RowTextReadBackTest::writtenNearMisses_data()
+{
+    QTest::addColumn<QString>("text");
+    for (const char* text :
+         {"3.5",        "1,5",       "12,34",    "٣٫٥",      "1 23",  "1,99.4",      "1,994.5", "1.234,5",
+          "1,2345",     "1234,567",  "1,234,56", "1,,994",   ",994",  "1,994,000,0", "0,994",   "1'99",
+          "123,45,678", "1,23,4567", "12 34",    "((1994))", "(1994", "1994)",       "1994..",  "!1994",
+          "«1994“",     "1994;;",    "⠁⠊⠊⠙⠅",    "⠼⠁⠅",      "⠅",     "·−−−−−",      "·−−−−/",  "/·−−−−",
+          "· −−−−",     "Ↄ",         "ↃI",       "IↃↃↃↃ",    "CIↃↃ",  "Iↄ",          "iↃ",      "ↃIↃ",
+          "στστ",       "σ,α",       ",",        "〢〣十",   "〢x"})
+        QTest::newRow(text) << QString::fromUtf8(text);
+}
+
+void RowTextReadBackTest::writtenNearMisses()
+{
+    QFETCH(QString, text);
+    const std::vector<recognise::Numeral> numerals = recognise::Recognise(text.toStdString());
+    for (const recognise::Numeral& m : numerals)
+        qWarning("%s reads as %lld in %s", qPrintable(text), m.number, m.cell.c_str());
+    QVERIFY(numerals.empty());
+}
+
+// Every number from 1000 grouped in thousands by each mark reads as
+// itself; the same mark one digit to the left (where a digit stays before
+// it) or right makes it none.
+void RowTextReadBackTest::groupedDigitsReadBack_data()
+{
+    QTest::addColumn<QString>("mark");
+    for (const char* mark : {",", ".", "'", "’", " ", "\u00A0", "\u2009", "\u202F", "٬"})
+        QTest::newRow(mark) << QString::fromUtf8(mark);
+}
+
+void RowTextReadBackTest::groupedDigitsReadBack()
+{
+    QFETCH(QString, mark);
+    const std::string m = mark.toStdString();
+    for (int n = 1000; n <= 79999; ++n) {
+        const std::string digits = std::to_string(n);
+        const std::size_t at = digits.size() - 3;
+        const std::string grouped = digits.substr(0, at) + m + digits.substr(at);
+        const std::string left = digits.substr(0, at - 1) + m + digits.substr(at - 1);
+        const std::string right = digits.substr(0, at + 1) + m + digits.substr(at + 1);
+        if (!Reads(recognise::Recognise(grouped), "", n))
+            QFAIL(qPrintable(
+                QStringLiteral("%1 does not read as %2").arg(QString::fromStdString(grouped)).arg(n)));
+        std::vector<std::string> moved{right};
+        if (at > 1)
+            moved.push_back(left);
+        for (const std::string& misplaced : moved) {
+            if (!recognise::Recognise(misplaced).empty())
+                QFAIL(qPrintable(
+                    QStringLiteral("%1 reads as a number").arg(QString::fromStdString(misplaced))));
+        }
+    }
+}
+
+// Every row's text read inside a sentence's punctuation: as the row's
+// number, never as the row's own form.
+void RowTextReadBackTest::punctuatedTextsReadBack()
+{
+    const char* const around[][2] = {{"", "."},   {"", ","},  {"", ":"},  {"", ";"},  {"(", ")"},
+                                     {"(", ")."}, {"«", "»"}, {"“", "”"}, {"„", "“"}, {"「", "」"}};
+    for (const std::string& cell : rowtext::Cells()) {
+        if (rowtext::TextOf(cell, 1, "1").kind == rowtext::Kind::Described)
+            continue;
+        for (int n : {1, 5, 6, 15, 1994, 46363, 79999}) {
+            const std::string own = rowtext::NumeralText(cell, n, std::to_string(n));
+            for (const auto& [open, close] : around) {
+                const std::string text = open + own + close;
+                const std::vector<recognise::Numeral> numerals = recognise::Recognise(text);
+                const bool read =
+                    std::any_of(numerals.begin(), numerals.end(), [&](const recognise::Numeral& m) {
+                        return m.cell == cell && m.number == n && !m.ownForm;
+                    });
+                if (!own.empty() && !read)
+                    QFAIL(qPrintable(QStringLiteral("%1: %2 does not read as %3")
+                                         .arg(QString::fromStdString(cell), QString::fromStdString(text))
+                                         .arg(n)));
+            }
+        }
+    }
+}
+
+// Morse code's text of every number in typographic dots (·) and minus
+// signs with slashes between the letters, and Braille's without its number
+// sign, read as the number.
+void RowTextReadBackTest::morseAndBrailleAsWrittenReadBack()
+{
+    const Text numberSign = U"⠼";
+    for (int n = 0; n <= 79999; ++n) {
+        Text morse;
+        for (char32_t c : Decoded(rowtext::NumeralText("P15", n, std::to_string(n))))
+            morse += c == U'.' ? Text(U"·") : c == U'-' ? Text(U"−") : c == U' ' ? Text(U" / ") : Text(1, c);
+        const Text braille = Decoded(rowtext::NumeralText("P34", n, std::to_string(n)));
+        QCOMPARE(braille.substr(0, 1), numberSign);
+        const QString morseText = QString::fromUcs4(morse.data(), qsizetype(morse.size()));
+        const QString brailleText = QString::fromUcs4(braille.data() + 1, qsizetype(braille.size() - 1));
+        const std::vector<recognise::Numeral> digits = recognise::Recognise(brailleText.toStdString());
+        const bool bare = std::any_of(digits.begin(), digits.end(), [&](const recognise::Numeral& m) {
+            return m.cell == "P34" && m.number == n && m.withoutMark && !m.ownForm;
+        });
+        if (!Reads(recognise::Recognise(morseText.toStdString()), "P15", n) || !bare)
+            QFAIL(qPrintable(
+                QStringLiteral("%1 or %2 does not read as %3").arg(morseText, brailleText).arg(n)));
     }
 }
 

@@ -48,6 +48,11 @@ private slots:
     void rejectedTexts_data();
     void rejectedTexts();
     void helpAndVersion();
+
+    void parseWrittenForms_data();
+    void parseWrittenForms();
+    void refuseNearMisses_data();
+    void refuseNearMisses();
 };
 
 void TextCommandTest::everyRowInDisplayOrder()
@@ -198,6 +203,62 @@ void TextCommandTest::helpAndVersion()
     const Run version = TallyraText({"--version"});
     QCOMPARE(version.status, 0);
     QCOMPARE(version.lines, QStringList{"tallyra-text " TALLYRA_VERSION});
+}
+
+// Numerals as they are written in running text, each with its number and
+// the row that reads it (Braille's digits without the number sign named so).
+void TextCommandTest::parseWrittenForms_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("line");
+    const QString decimal = "1994\t" + DecimalDigitsCaption();
+    QTest::newRow("comma") << "1,994" << decimal;
+    QTest::newRow("full stop") << "1.994" << decimal;
+    QTest::newRow("apostrophe") << "1'994" << decimal;
+    QTest::newRow("right single quotation mark") << "1’994" << decimal;
+    QTest::newRow("Roman with a full stop") << "MMXXVI."
+                                            << "2026\tRoman";
+    QTest::newRow("Roman apostrophus") << "CIↃ"
+                                       << "1000\tRoman";
+    QTest::newRow("Suzhou figures") << "〢〣"
+                                    << "23\tSuzhou";
+    QTest::newRow("Braille without the number sign") << "⠁⠊⠊⠙"
+                                                     << "1994\tBraille digits";
+    QTest::newRow("Morse in middle dots and minus signs") << "·−−−− −−−−· −−−−· ····−"
+                                                          << "1994\tMorse code";
+    QTest::newRow("Greek sigma tau") << "στʹ"
+                                     << "6\tIonic";
+}
+
+void TextCommandTest::parseWrittenForms()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, line);
+    const Run run = TallyraText({"--parse", typed});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.lines, QStringList{line});
+}
+
+// Decimals and misplaced grouping marks: exit 1, nothing on standard
+// output, the message on standard error; Indian grouping beyond the range
+// gives the range message.
+void TextCommandTest::refuseNearMisses_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    for (const char* text : {"3.5", "1,5", "12,34", "٣٫٥", "1 23", "1,99.4", "⠁⠊⠊⠙⠅"})
+        QTest::newRow(text) << QString::fromUtf8(text) << NoNumeralMessage();
+    QTest::newRow("12,34,567") << "12,34,567" << OutOfRangeMessage();
+}
+
+void TextCommandTest::refuseNearMisses()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    const Run run = TallyraText({"--parse", typed});
+    QCOMPARE(run.status, 1);
+    QVERIFY(run.lines.isEmpty());
+    QCOMPARE(run.error, message);
 }
 
 QTEST_GUILESS_MAIN(TextCommandTest)

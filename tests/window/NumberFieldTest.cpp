@@ -47,6 +47,8 @@ private slots:
     void numeralsTypedKeyByKey();
     void numeralsPasted_data();
     void numeralsPasted();
+    void writtenFormsPasted_data();
+    void writtenFormsPasted();
     void pasteKey_data();
     void pasteKey();
     void pasteReplacesTheSelection();
@@ -211,6 +213,35 @@ void NumberFieldTest::numeralsPasted()
     QCOMPARE(window_.rowsNotShowing(number), QStringList());
     QCOMPARE(RowTexts::of(window_.get())->text("P42"), kanji);
     QCOMPARE(window_->messageLine()->text(), said);
+}
+
+// Numerals as written in running text, pasted whole: the field keeps them
+// as written, every row shows the number.
+void NumberFieldTest::writtenFormsPasted_data()
+{
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("kanji");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("grouped by a comma") << "1,994"
+                                        << "1,994" << 1994 << "千九百九十四"
+                                        << "Decimal digits: 1994";
+    QTest::newRow("grouped by a full stop, with a line break") << "12.345\n"
+                                                               << "12.345" << 12345 << "万二千三百四十五"
+                                                               << "Decimal digits: 12345";
+    QTest::newRow("roman ending a sentence") << "MMXXVI."
+                                             << "MMXXVI." << 2026 << "二千二十六"
+                                             << "Roman numeral: 2026";
+    QTest::newRow("braille without the number sign") << "⠁⠊⠊⠙"
+                                                     << "⠁⠊⠊⠙" << 1994 << "千九百九十四"
+                                                     << "Braille digits: 1994";
+}
+
+// As numeralsPasted, over the table above.
+void NumberFieldTest::writtenFormsPasted()
+{
+    numeralsPasted();
 }
 
 void NumberFieldTest::pasteKey_data()
