@@ -27,6 +27,16 @@ set(tallyra_icon_dir ${PROJECT_SOURCE_DIR}/resources/icon)
 set(TALLYRA_CONTACT "The Tallyra developers <tallyra@example.org>")
 
 install(TARGETS tallyra tallyra-text RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# A stripped install (cpack, "cmake --install --strip") strips the programs as
+# Debian's dh_strip does: beside the symbols, the compiler's .comment and the
+# .note section go too (lintian's binary-has-unneeded-section).
+install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+  foreach(program tallyra tallyra-text)
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                            --strip-unneeded \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/\${program}\"
+                    COMMAND_ERROR_IS_FATAL ANY)
+  endforeach()
+endif()")
 install(FILES ${tallyra_packaging_dir}/tallyra.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${tallyra_packaging_dir}/tallyra.metainfo.xml
