@@ -98,6 +98,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-urw-base35")
+# Qt's own texts (standard menus, the command line's help) in the desktop's
+# language; the program carries its own translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_PACKAGE_DESCRIPTION
     "Type a whole number from 0 to 79999 and see it written at once in 87
 numeral systems: scripts (Arabic, Bengali, Tibetan, Hebrew, Amharic,

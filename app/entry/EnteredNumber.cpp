@@ -3,16 +3,30 @@
 #include "entry/NumberParser.h"
 #include "entry/RecognisedNumbers.h"
 
+#include <QCoreApplication>
+
 #include <vector>
 
 namespace {
 
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("EnteredNumber", text);
+}
+
+// The caption in the language installed (captions are marked in the row table).
+QString CaptionShown(const QString& caption)
+{
+    return QCoreApplication::translate("RowCaption", caption.toUtf8().constData());
+}
+
 // "Roman numeral: 1994", "Decimal digits: 12".
 QString FirstNumberSaid(const RecognisedNumber& r)
 {
-    const QString name =
-        r.caption == DecimalDigitsCaption() ? r.caption : r.caption + QStringLiteral(" numeral");
-    return name + QStringLiteral(": ") + QString::number(r.number);
+    const char* said = r.caption == DecimalDigitsCaption()
+        ? QT_TRANSLATE_NOOP("EnteredNumber", "%1: %2")
+        : QT_TRANSLATE_NOOP("EnteredNumber", "%1 numeral: %2");
+    return Tr(said).arg(CaptionShown(r.caption), QString::number(r.number));
 }
 
 // The first number, then the others: "Ancient Greek numeral: 1000; also
@@ -21,8 +35,9 @@ QString NumbersSaid(const std::vector<RecognisedNumber>& numbers)
 {
     QString said = FirstNumberSaid(numbers.front());
     for (std::size_t i = 1; i < numbers.size(); ++i) {
-        said += i == 1 ? QStringLiteral("; also ") : QStringLiteral(", ");
-        said += numbers[i].caption + QStringLiteral(": ") + QString::number(numbers[i].number);
+        said += Tr(i == 1 ? QT_TRANSLATE_NOOP("EnteredNumber", "; also %1: %2")
+                          : QT_TRANSLATE_NOOP("EnteredNumber", ", %1: %2"))
+                    .arg(CaptionShown(numbers[i].caption), QString::number(numbers[i].number));
     }
     return said;
 }
