@@ -23,7 +23,7 @@
     </message>
     <message>
         <source>%1 numeral: %2</source>
-        <translation>Numération %1 : %2</translation>
+        <translation>Numération (%1) : %2</translation>
     </message>
     <message>
         <source>; also %1: %2</source>
