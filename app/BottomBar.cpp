@@ -25,7 +25,7 @@ BottomBar::BottomBar(QWidget* parent) : QWidget(parent)
     palette.setColor(QPalette::Window, QColor(240, 240, 240));
     setPalette(palette);
 
-    l1_ = new QLabel(QStringLiteral("Number"), this);
+    l1_ = new QLabel(tr("Number"), this);
     l1_->setObjectName(QStringLiteral("l1"));
     l1_->setFont(UiFont(13));
     l1_->move(24, 12);

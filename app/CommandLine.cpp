@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "Translations.h"
 #include "rows/RowTable.h"
 
 #include <QCommandLineParser>
@@ -50,11 +51,13 @@ std::optional<int> AnswerCommandLine(int argc, char** argv)
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Tallyra"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TALLYRA_VERSION));
+    InstallTranslations(application);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Number signs of other cultures: a whole number from 0 to 79999 "
-                       "written in %1 numeral systems.")
+        QCoreApplication::translate("CommandLine",
+                                    "Number signs of other cultures: a whole number "
+                                    "from 0 to 79999 written in %1 numeral systems.")
             .arg(RowsInDisplayOrder().size()));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();

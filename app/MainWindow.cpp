@@ -64,7 +64,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildWindow()
 {
-    setWindowTitle(QStringLiteral("Number signs of other cultures"));
+    setWindowTitle(tr("Number signs of other cultures"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(kClientWidth, kClientHeight);
@@ -87,7 +87,7 @@ void MainWindow::buildWindow()
 
     // The main menu's one item, "Ende", is never shown; its shortcut Esc
     // closes the window from anywhere in it.
-    M2_ = new QAction(QStringLiteral("Ende"), this);
+    M2_ = new QAction(tr("Ende"), this);
     M2_->setObjectName(QStringLiteral("M2"));
     M2_->setShortcut(Qt::Key_Escape);
     M2_->setShortcutContext(Qt::WindowShortcut);

@@ -1,5 +1,6 @@
 #include "ProgramResources.h"
 
+#include <QCoreApplication>
 #include <QDirIterator>
 #include <QHash>
 #include <QResource>
@@ -66,7 +67,8 @@ QByteArray StoredInUpperCase(const QString& type, const QString& name)
 }  // namespace
 
 ResourceNotFound::ResourceNotFound(const QString& name)
-    : std::runtime_error(QStringLiteral("Resource %1 not found").arg(name).toStdString())
+    : std::runtime_error(
+        QCoreApplication::translate("ProgramResources", "Resource %1 not found").arg(name).toStdString())
 { }
 
 QByteArray LoadProgramResource(const QString& type, const QString& name)

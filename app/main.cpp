@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 #include "MainWindow.h"
+#include "Translations.h"
 #include "glyphs/UiFonts.h"
 
 #include <QApplication>
@@ -23,6 +24,8 @@ int main(int argc, char** argv)
     if (const std::optional<int> status = AnswerCommandLine(argc, argv))
         return *status;
     QApplication application(argc, argv);
+    InstallTranslations(application);
+    TranslateRowTexts();
     // The name on the task bar; the window keeps its own title.
     QApplication::setApplicationName(QStringLiteral("Tallyra"));
     QApplication::setWindowIcon(ProgramIcon());

@@ -27,6 +27,16 @@ set(tallyra_icon_dir ${PROJECT_SOURCE_DIR}/resources/icon)
 set(TALLYRA_CONTACT "The Tallyra developers <tallyra@example.org>")
 
 install(TARGETS tallyra tallyra-text RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# A stripped install (cpack, "cmake --install --strip") strips the programs as
+# Debian's dh_strip does: beside the symbols, the compiler's .comment and the
+# .note section go too (lintian's binary-has-unneeded-section).
+install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+  foreach(program tallyra tallyra-text)
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                            --strip-unneeded \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/\${program}\"
+                    COMMAND_ERROR_IS_FATAL ANY)
+  endforeach()
+endif()")
 install(FILES ${tallyra_packaging_dir}/tallyra.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${tallyra_packaging_dir}/tallyra.metainfo.xml
@@ -88,6 +98,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-urw-base35")
+# Qt's own texts (standard menus, the command line's help) in the desktop's
+# language; the program carries its own translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_PACKAGE_DESCRIPTION
     "Type a whole number from 0 to 79999 and see it written at once in 87
 numeral systems: scripts (Arabic, Bengali, Tibetan, Hebrew, Amharic,

@@ -1,5 +1,7 @@
 #include "entry/NumberParser.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 int DecimalDigit(QChar c)
@@ -87,10 +89,12 @@ std::int32_t ReadNumber(QStringView text)
 
 QString OutOfRangeMessage()
 {
-    return QStringLiteral("Number must be greater than 0 and less than ") + QString::number(kNumberLimit);
+    return QCoreApplication::translate("NumberParser", "Number must be greater than 0 and less than %1")
+        .arg(kNumberLimit);
 }
 
 QString PictureOutOfRangeMessage()
 {
-    return QStringLiteral("Number must be greater than 0 und less than ") + QString::number(kNumberLimit);
+    return QCoreApplication::translate("NumberParser", "Number must be greater than 0 und less than %1")
+        .arg(kNumberLimit);
 }

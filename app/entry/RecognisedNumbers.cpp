@@ -5,6 +5,8 @@
 
 #include "numerals/recognise/Recognise.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <tuple>
 
@@ -40,7 +42,9 @@ QString CaptionOf(const RowSpec* row, const recognise::Numeral& numeral)
 std::vector<RecognisedNumber> RecognisedNumbers(QStringView text)
 {
     if (const std::optional<std::int32_t> parsed = ParseNumber(text))
-        return {{*parsed, IsHexadecimal(text) ? QStringLiteral("Hexadecimal") : DecimalDigitsCaption(),
+        return {{*parsed,
+                 IsHexadecimal(text) ? QStringLiteral(QT_TRANSLATE_NOOP("RowCaption", "Hexadecimal"))
+                                     : DecimalDigitsCaption(),
                  text.toString()}};
     std::vector<recognise::Numeral> numerals =
         recognise::Recognise(std::u16string_view(text.utf16(), std::size_t(text.size())));
@@ -67,10 +71,10 @@ std::vector<RecognisedNumber> NumbersInRange(std::vector<RecognisedNumber> numbe
 
 QString DecimalDigitsCaption()
 {
-    return QStringLiteral("Decimal digits");
+    return QStringLiteral(QT_TRANSLATE_NOOP("RowCaption", "Decimal digits"));
 }
 
 QString NoNumeralMessage()
 {
-    return QStringLiteral("No number this program can read");
+    return QCoreApplication::translate("RecognisedNumbers", "No number this program can read");
 }

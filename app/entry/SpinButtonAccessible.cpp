@@ -4,6 +4,8 @@
 #include "entry/NumberParser.h"
 #include "entry/SpinButton.h"
 
+#include <QCoreApplication>
+#include <QKeySequence>
 #include <QLineEdit>
 
 SpinButtonAccessible::SpinButtonAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::SpinBox)
@@ -12,7 +14,7 @@ SpinButtonAccessible::SpinButtonAccessible(QWidget* widget) : QAccessibleWidget(
 QString SpinButtonAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-        return QStringLiteral("Step number");
+        return QCoreApplication::translate("SpinButtonAccessible", "Step number");
     if (t == QAccessible::Value)
         return numberField() ? numberField()->text() : QString();
     return QAccessibleWidget::text(t);
@@ -44,9 +46,9 @@ void SpinButtonAccessible::doAction(const QString& actionName)
 QStringList SpinButtonAccessible::keyBindingsForAction(const QString& actionName) const
 {
     if (actionName == increaseAction())
-        return {QStringLiteral("Up")};
+        return {QKeySequence(Qt::Key_Up).toString(QKeySequence::NativeText)};
     if (actionName == decreaseAction())
-        return {QStringLiteral("Down")};
+        return {QKeySequence(Qt::Key_Down).toString(QKeySequence::NativeText)};
     return QAccessibleWidget::keyBindingsForAction(actionName);
 }
 

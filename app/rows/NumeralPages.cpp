@@ -10,6 +10,7 @@
 #include "numerals/UnicodeRows.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
@@ -56,8 +57,8 @@ QVBoxLayout* StackedLayout(QWidget* owner)
 
 QLabel* CaptionCell(const RowSpec& row, QWidget* rowPanel)
 {
-    auto* label =
-        new CaptionLabel(QString::fromUtf8(row.caption), QSize(kCaptionWidth, kRowHeight), rowPanel);
+    auto* label = new CaptionLabel(QCoreApplication::translate("RowCaption", row.caption),
+                                   QSize(kCaptionWidth, kRowHeight), rowPanel);
     label->setObjectName(QStringLiteral("tp") + QLatin1String(row.cell));
     label->setFont(UiFont(13));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -74,9 +75,9 @@ NumeralPages::NumeralPages(QWidget* parent) : QTabWidget(parent)
 {
     setObjectName(QStringLiteral("PG1"));
     setFont(UiFont(11));
-    buildPage(TabPage::T1, QStringLiteral("T1"), QStringLiteral("Number signs 1"));
-    buildPage(TabPage::T2, QStringLiteral("T2"), QStringLiteral("Number signs 2"));
-    buildPage(TabPage::T3, QStringLiteral("T3"), QStringLiteral("Number signs 3"));
+    buildPage(TabPage::T1, QStringLiteral("T1"), tr("Number signs 1"));
+    buildPage(TabPage::T2, QStringLiteral("T2"), tr("Number signs 2"));
+    buildPage(TabPage::T3, QStringLiteral("T3"), tr("Number signs 3"));
     setCurrentIndex(0);
 }
 

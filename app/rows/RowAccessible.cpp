@@ -4,6 +4,7 @@
 #include "rows/RowTable.h"
 #include "rows/RowTexts.h"
 
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QTextBoundaryFinder>
@@ -87,7 +88,7 @@ QString RowAccessible::text(QAccessible::Text t) const
 {
     switch (t) {
     case QAccessible::Name:
-        return QString::fromUtf8(FindRow(cell().toLatin1().constData())->caption);
+        return QCoreApplication::translate("RowCaption", FindRow(cell().toLatin1().constData())->caption);
     case QAccessible::Value:
         return numeral();
     case QAccessible::Description: {

@@ -5,6 +5,7 @@
 #include "rows/RowTexts.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -63,7 +64,7 @@ void RowInteraction::watchRow(const char* cell)
     QWidget* widget = rowWidget(name);
     widget->setFocusPolicy(Qt::NoFocus);
     // Also keeps the Roman label from reporting each new numeral as a new name.
-    widget->setAccessibleName(QString::fromUtf8(FindRow(cell)->caption));
+    widget->setAccessibleName(QCoreApplication::translate("RowCaption", FindRow(cell)->caption));
 }
 
 QWidget* RowInteraction::rowWidget(const QString& cell) const
@@ -75,10 +76,10 @@ QWidget* RowInteraction::rowWidget(const QString& cell) const
 QMenu* RowInteraction::createMenu(const QString& cell, QWidget* parent) const
 {
     auto* menu = new QMenu(parent);
-    menu->addAction(QStringLiteral("Copy"), this, [this, cell] { copyRow(cell); });
-    menu->addAction(QStringLiteral("Copy as Picture"), this, [this, cell] { copyRowPicture(cell); });
+    menu->addAction(tr("Copy"), this, [this, cell] { copyRow(cell); });
+    menu->addAction(tr("Copy as Picture"), this, [this, cell] { copyRowPicture(cell); });
     menu->addSeparator();
-    menu->addAction(QStringLiteral("Copy All Rows"), this, [this] { copyAllRows(); });
+    menu->addAction(tr("Copy All Rows"), this, [this] { copyAllRows(); });
     return menu;
 }
 

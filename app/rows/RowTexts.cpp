@@ -2,6 +2,7 @@
 
 #include "rows/RowTable.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 void RowTexts::setShown(int number, const QString& numberText)
@@ -33,7 +34,8 @@ QString RowTexts::isolatedText(const QString& cell) const
 
 QString RowTexts::explanation(const QString& cell) const
 {
-    return QString::fromUtf8(rowtext::Explanation(cell.toStdString()));
+    return QCoreApplication::translate(rowtext::kExplanationContext,
+                                       rowtext::Explanation(cell.toStdString()));
 }
 
 // A right-to-left reading keeps its signs in their own order ahead of the
@@ -67,7 +69,7 @@ QString RowTexts::allRows() const
 {
     QString lines;
     for (const RowSpec& row : RowsInDisplayOrder()) {
-        lines += QString::fromUtf8(row.caption) + QLatin1Char('\t');
+        lines += QCoreApplication::translate("RowCaption", row.caption) + QLatin1Char('\t');
         lines += isolatedText(QLatin1String(row.cell)) + QLatin1Char('\n');
     }
     return lines;

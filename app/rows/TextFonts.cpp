@@ -4,6 +4,7 @@
 #include "glyphs/SfntReader.h"
 #include "rows/RowTable.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QHash>
 
@@ -61,7 +62,9 @@ void Register(const QString& family)
     const QByteArray data = LoadProgramResource(QStringLiteral("TEXTFONT"), QString(family).remove(u' '));
     const int id = QFontDatabase::addApplicationFontFromData(data);
     if (id < 0 || !QFontDatabase::applicationFontFamilies(id).contains(family))
-        throw std::runtime_error(QStringLiteral("Font %1 could not be registered").arg(family).toStdString());
+        throw std::runtime_error(QCoreApplication::translate("TextFonts", "Font %1 could not be registered")
+                                     .arg(family)
+                                     .toStdString());
     Loaded().insert(family, ExtentOf(data));
 }
 

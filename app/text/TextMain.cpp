@@ -2,6 +2,7 @@
 // in the window's number field or a numeral of any row; or what number a
 // numeral is. Needs no display.
 
+#include "Translations.h"
 #include "entry/NumberParser.h"
 #include "entry/RecognisedNumbers.h"
 #include "rows/RowTable.h"
@@ -17,6 +18,11 @@
 #include <vector>
 
 namespace {
+
+// The context of the command's own texts for the translation tools.
+struct TextMain {
+    Q_DECLARE_TR_FUNCTIONS(TextMain)
+};
 
 struct Options {
     QString text;
@@ -98,7 +104,7 @@ int PrintRows(const Options& options)
         found = true;
     }
     if (!found) {
-        Print(stderr, "no row with the caption " + options.row.toStdString());
+        Print(stderr, TextMain::tr("no row with the caption %1").arg(options.row).toStdString());
         return 2;
     }
     return 0;
@@ -111,31 +117,31 @@ int main(int argc, char** argv)
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tallyra-text"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TALLYRA_VERSION));
+    InstallTranslations(application);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Prints a number in the %1 numeral systems of Tallyra as text, one row a line:\n"
-                       "caption<TAB>kind<TAB>text, kind being unicode, partial or described.\n"
-                       "The number may be written in any of these systems (MCMXCIV, mcmxciv, א׳תתקצ״ד,\n"
-                       "一千九百九十四, ١٩٩٤, ...): with --parse, only what number it is.")
+        TextMain::tr("Prints a number in the %1 numeral systems of Tallyra as text, one row a line:\n"
+                     "caption<TAB>kind<TAB>text, kind being unicode, partial or described.\n"
+                     "The number may be written in any of these systems (MCMXCIV, mcmxciv, א׳תתקצ״ד,\n"
+                     "一千九百九十四, ١٩٩٤, ...): with --parse, only what number it is.")
             .arg(RowsInDisplayOrder().size()));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption reading(
-        QStringLiteral("reading"), QStringLiteral("Add how the signs build the number as a fourth column."));
-    const QCommandLineOption row(QStringLiteral("row"),
-                                 QStringLiteral("Print only the row with this caption."),
-                                 QStringLiteral("CAPTION"));
+    const QCommandLineOption reading(QStringLiteral("reading"),
+                                     TextMain::tr("Add how the signs build the number as a fourth column."));
+    const QCommandLineOption row(QStringLiteral("row"), TextMain::tr("Print only the row with this caption."),
+                                 TextMain::tr("CAPTION"));
     const QCommandLineOption parse(
         QStringLiteral("parse"),
-        QStringLiteral("Print only the numbers the text stands for, number<TAB>caption, one a line,\n"
-                       "the one the rows would show first; a text read several ways gives several."));
+        TextMain::tr("Print only the numbers the text stands for, number<TAB>caption, one a line,\n"
+                     "the one the rows would show first; a text read several ways gives several."));
     parser.addOption(reading);
     parser.addOption(row);
     parser.addOption(parse);
     parser.addPositionalArgument(
-        QStringLiteral("TEXT"),
-        QStringLiteral("The number, read as the number field reads it (0 to 79999), or a numeral of a row."));
+        TextMain::tr("TEXT"),
+        TextMain::tr("The number, read as the number field reads it (0 to 79999), or a numeral of a row."));
     parser.process(WithNumberTextsAsArguments(QCoreApplication::arguments()));
 
     const QStringList texts = parser.positionalArguments();

@@ -1,4 +1,5 @@
 #include "RowText.h"
+#include "Translatable.h"
 
 namespace rowtext {
 namespace {
@@ -10,218 +11,365 @@ struct CellExplanation {
 
 constexpr CellExplanation kExplanations[] = {
     {"P37",
-     "Greek acrophonic numerals: the signs are the first letters of the number words. "
-     "Ι 1, Δ 10, Η 100, Χ 1000, Μ 10000, each repeated, with five-signs for 5 and 50."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Greek acrophonic numerals: the signs are the first letters of the number words. "
+         "Ι 1, Δ 10, Η 100, Χ 1000, Μ 10000, each repeated, with five-signs for 5 and 50.")},
     {"P28",
-     "Egyptian hieroglyphic numerals: a stroke for 1, a heel bone for 10, a coil of rope for 100, "
-     "a lotus for 1000, a finger for 10000. Each sign is repeated as often as its digit says."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Egyptian hieroglyphic numerals: a stroke for 1, a heel bone for 10, a coil of rope for 100, "
+         "a lotus for 1000, a finger for 10000. Each sign is repeated as often as its digit says.")},
     {"P36",
-     "Ethiopic numerals, used with Ge'ez, Amharic and Tigrinya: signs for 1–9, 10–90, 100 and 10000. "
-     "This row writes the thousands as tens of hundreds."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Ethiopic numerals, used with Ge'ez, Amharic and Tigrinya: signs for 1–9, 10–90, 100 and 10000. "
+         "This row writes the thousands as tens of hundreds.")},
     {"P6",
-     "Eastern Arabic digits, used in much of the Arab world. Base 10 with a zero; "
-     "the number is written most significant digit first, left to right."},
+     TALLYRA_TRANSLATE_NOOP("Explanation",
+                            "Eastern Arabic digits, used in much of the Arab world. Base 10 with a zero; "
+                            "the number is written most significant digit first, left to right.")},
     {"P40",
-     "Armenian letters used as numbers: Ա–Թ 1–9, Ժ–Ղ 10–90, Ճ–Ջ 100–900, Ռ–Ք 1000–9000. "
-     "This row leaves out the line that multiplies ten-thousands by 10000."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Armenian letters used as numbers: Ա–Թ 1–9, Ժ–Ղ 10–90, Ճ–Ջ 100–900, Ռ–Ք 1000–9000. "
+         "This row leaves out the line that multiplies ten-thousands by 10000.")},
     {"PB9",
-     "Mesopotamian cuneiform numbers: an upright wedge for 1, a corner wedge for 10. "
-     "Base 60, each place built from up to five tens and nine ones."},
+     TALLYRA_TRANSLATE_NOOP("Explanation",
+                            "Mesopotamian cuneiform numbers: an upright wedge for 1, a corner wedge for 10. "
+                            "Base 60, each place built from up to five tens and nine ones.")},
     {"P38",
-     "The acrophonic numerals of Athens: Ι Δ Η Χ Μ for 1 to 10000 and a pente sign that makes "
-     "5, 50, 500 and 5000. Additive, largest first."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "The acrophonic numerals of Athens: Ι Δ Η Χ Μ for 1 to 10000 and a pente sign that makes "
+         "5, 50, 500 and 5000. Additive, largest first.")},
     {"P60",
-     "Digits of the Bengali–Assamese script (Bangladesh, West Bengal, Assam). "
-     "Base 10, one digit per digit, like 0–9."},
+     TALLYRA_TRANSLATE_NOOP("Explanation",
+                            "Digits of the Bengali–Assamese script (Bangladesh, West Bengal, Assam). "
+                            "Base 10, one digit per digit, like 0–9.")},
     {"P34",
-     "Louis Braille's raised dots (1829). The digits 1–9 and 0 are the cells of the letters a–j. "
-     "The row leaves out the number sign ⠼; the text puts it in front so that a reader reads digits."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Louis Braille's raised dots (1829). The digits 1–9 and 0 are the cells of the letters a–j. "
+         "The row leaves out the number sign ⠼; the text puts it in front so that a reader reads digits.")},
     {"P61",
-     "The Persian form of the Eastern Arabic digits, used in Iran and Afghanistan; "
-     "4, 5 and 6 have their own shapes. Base 10, written left to right."},
+     TALLYRA_TRANSLATE_NOOP("Explanation",
+                            "The Persian form of the Eastern Arabic digits, used in Iran and Afghanistan; "
+                            "4, 5 and 6 have their own shapes. Base 10, written left to right.")},
     {"P26",
-     "Counting on the fingers: one hand shows 1 to 5, six to nine need a second hand. "
-     "One hand figure per decimal digit."},
+     TALLYRA_TRANSLATE_NOOP("Explanation",
+                            "Counting on the fingers: one hand shows 1 to 5, six to nine need a second hand. "
+                            "One hand figure per decimal digit.")},
     {"P41",
-     "Gothic letters used as numbers on the Greek model (4th century, Wulfila's Bible). "
-     "The row's thousands are its own extension: 1000 looks like 1."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Gothic letters used as numbers on the Greek model (4th century, Wulfila's Bible). "
+         "The row's thousands are its own extension: 1000 looks like 1.")},
     {"P62",
-     "Hebrew letters used as numbers, still used for Jewish calendar dates: א–ט 1–9, י–צ 10–90, "
-     "ק–ת 100–400; a geresh marks the thousands. Read right to left."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Hebrew letters used as numbers, still used for Jewish calendar dates: א–ט 1–9, י–צ 10–90, "
+         "ק–ת 100–400; a geresh marks the thousands. Read right to left.")},
     {"P39",
-     "An additive tally between two delimiters, from the units upward, with signs for one and "
-     "five units and tens and one sign for each higher power. Origin unknown."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "An additive tally between two delimiters, from the units upward, with signs for one and "
+         "five units and tens and one sign for each higher power. Origin unknown.")},
     {"P63",
-     "Devanagari digits, used with Hindi, Marathi, Nepali and Sanskrit. Base 10; "
-     "like all Indian digits they go back to Brahmi."},
+     TALLYRA_TRANSLATE_NOOP("Explanation",
+                            "Devanagari digits, used with Hindi, Marathi, Nepali and Sanskrit. Base 10; "
+                            "like all Indian digits they go back to Brahmi.")},
     {"P64",
-     "Greek alphabetic numerals: 24 letters and ϛ, ϙ, ϡ for 1–900. "
-     "͵ before a letter multiplies it by 1000; Μ stands for 10000."},
+     TALLYRA_TRANSLATE_NOOP("Explanation",
+                            "Greek alphabetic numerals: 24 letters and ϛ, ϙ, ϡ for 1–900. "
+                            "͵ before a letter multiplies it by 1000; Μ stands for 10000.")},
     {"P42",
-     "Chinese numerals as used in Japanese: 一 to 九 and 十, 百, 千, 万. "
-     "A digit before a power sign multiplies it; 1 is left out before a power."},
+     TALLYRA_TRANSLATE_NOOP("Explanation",
+                            "Chinese numerals as used in Japanese: 一 to 九 and 十, 百, 千, 万. "
+                            "A digit before a power sign multiplies it; 1 is left out before a power.")},
     {"PB2",
-     "Sino-Korean number words in Hangul: 일 to 구 and 십, 백, 천, 만, "
-     "built like the Kanji numerals (천구백구십사 = 1994)."},
+     TALLYRA_TRANSLATE_NOOP("Explanation",
+                            "Sino-Korean number words in Hangul: 일 to 구 and 십, 백, 천, 만, "
+                            "built like the Kanji numerals (천구백구십사 = 1994).")},
     {"P14",
-     "Manchu number words in the Manchu script (Qing dynasty, written vertically): "
-     "emu minggan uyun tanggū uyunju duin = 1994."},
+     TALLYRA_TRANSLATE_NOOP("Explanation",
+                            "Manchu number words in the Manchu script (Qing dynasty, written vertically): "
+                            "emu minggan uyun tanggū uyunju duin = 1994.")},
     {"PB7",
-     "Maya dot-and-bar numerals: a dot for 1, a bar for 5, a shell for 0. "
-     "Places from the top down, counted as in the Long Count: 1, 20, 360, 7200."},
+     TALLYRA_TRANSLATE_NOOP("Explanation",
+                            "Maya dot-and-bar numerals: a dot for 1, a bar for 5, a shell for 0. "
+                            "Places from the top down, counted as in the Long Count: 1, 20, 360, 7200.")},
     {"P22",
-     "Maya head-variant numerals: deity heads for 0–19 in carved inscriptions. "
-     "The row counts in pure base 20 (1, 20, 400, 8000)."},
+     TALLYRA_TRANSLATE_NOOP("Explanation",
+                            "Maya head-variant numerals: deity heads for 0–19 in carved inscriptions. "
+                            "The row counts in pure base 20 (1, 20, 400, 8000).")},
     {"P15",
-     "International Morse code: each decimal digit is five dots and dashes "
-     "(1 is ·−−−−, 0 is −−−−−)."},
+     TALLYRA_TRANSLATE_NOOP("Explanation",
+                            "International Morse code: each decimal digit is five dots and dashes "
+                            "(1 is ·−−−−, 0 is −−−−−).")},
     {"P72",
-     "N'Ko digits (1949, Solomana Kanté, West Africa). Base 10, "
-     "written right to left, so the units stand at the left."},
+     TALLYRA_TRANSLATE_NOOP("Explanation",
+                            "N'Ko digits (1949, Solomana Kanté, West Africa). Base 10, "
+                            "written right to left, so the units stand at the left.")},
     {"l2",
-     "Roman numerals I V X L C D M: additive with subtraction (IV = 4, XC = 90). "
-     "From 5000 the row counts thousands with the mark 'M."},
+     TALLYRA_TRANSLATE_NOOP("Explanation",
+                            "Roman numerals I V X L C D M: additive with subtraction (IV = 4, XC = 90). "
+                            "From 5000 the row counts thousands with the mark 'M.")},
     {"P27",
-     "Āryabhaṭa's letter numerals (499 CE): consonants count 1–25 and 30–100, "
-     "the vowel i multiplies by 100, u by 10000. Lowest place first."},
+     TALLYRA_TRANSLATE_NOOP("Explanation",
+                            "Āryabhaṭa's letter numerals (499 CE): consonants count 1–25 and 30–100, "
+                            "the vowel i multiplies by 100, u by 10000. Lowest place first.")},
     {"P7",
-     "Flag semaphore: two flags held at clock positions. After the numeral sign the letters "
-     "A–I mean 1–9 and K means 0; one figure per digit."},
-    {"P71", "Tibetan digits, used in Tibet, Bhutan and among Tibetan communities. Base 10."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Flag semaphore: two flags held at clock positions. After the numeral sign the letters "
+         "A–I mean 1–9 and K means 0; one figure per digit.")},
+    {"P71",
+     TALLYRA_TRANSLATE_NOOP("Explanation",
+                            "Tibetan digits, used in Tibet, Bhutan and among Tibetan communities. Base 10.")},
     {"P53",
-     "Old Hungarian (Székely) numbers, written right to left: signs for 1, 5, 10, 50, 100 and 1000. "
-     "The count of thousands comes before the thousand sign."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Old Hungarian (Székely) numbers, written right to left: signs for 1, 5, 10, 50, 100 and 1000. "
+         "The count of thousands comes before the thousand sign.")},
     {"P29",
-     "One sign per decimal digit, marked on a staff. The shapes resemble the Cistercian monks' "
-     "numerals, but the system itself is not identified."},
-    {"P8", "Probably the Ath script of the Seikai novels. Each decimal digit is replaced by a sign."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "One sign per decimal digit, marked on a staff. The shapes resemble the Cistercian monks' "
+         "numerals, but the system itself is not identified.")},
+    {"P8",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Probably the Ath script of the Seikai novels. Each decimal digit is replaced by a sign.")},
     {"P33",
-     "Brahmi digits, from the script of Ashoka's inscriptions. "
-     "These positional digits belong to later use; early Brahmi had separate signs for tens."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Brahmi digits, from the script of Ashoka's inscriptions. "
+         "These positional digits belong to later use; early Brahmi had separate signs for tens.")},
     {"P35",
-     "The stick figures of the Sherlock Holmes story \"The Adventure of the Dancing Men\" (1903). "
-     "The story has no digits: these figures are invented."},
-    {"P23", "Base 16 with invented digit signs, most significant first. Origin unknown."},
-    {"P31", "D'ni numerals from the Myst games: base 25, each digit a box of strokes."},
-    {"P13", "Binary: base 2 with the digits 0 and 1, drawn as short and long bars."},
-    {"P49", "Base 16 with invented digit signs. Origin unknown."},
-    {"P48", "Base 16 with invented digit signs. Origin unknown."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "The stick figures of the Sherlock Holmes story \"The Adventure of the Dancing Men\" (1903). "
+         "The story has no digits: these figures are invented.")},
+    {"P23",
+     TALLYRA_TRANSLATE_NOOP("Explanation",
+                            "Base 16 with invented digit signs, most significant first. Origin unknown.")},
+    {"P31",
+     TALLYRA_TRANSLATE_NOOP("Explanation",
+                            "D'ni numerals from the Myst games: base 25, each digit a box of strokes.")},
+    {"P13",
+     TALLYRA_TRANSLATE_NOOP("Explanation",
+                            "Binary: base 2 with the digits 0 and 1, drawn as short and long bars.")},
+    {"P49", TALLYRA_TRANSLATE_NOOP("Explanation", "Base 16 with invented digit signs. Origin unknown.")},
+    {"P48", TALLYRA_TRANSLATE_NOOP("Explanation", "Base 16 with invented digit signs. Origin unknown.")},
     {"P10",
-     "Digit signs in the style of the alien alphabets of Futurama; "
-     "each decimal digit is replaced by an invented sign."},
-    {"P18", "Gorwelion, a constructed alphabet: the decimal digits between two frame signs."},
+     TALLYRA_TRANSLATE_NOOP("Explanation",
+                            "Digit signs in the style of the alien alphabets of Futurama; "
+                            "each decimal digit is replaced by an invented sign.")},
+    {"P18",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation", "Gorwelion, a constructed alphabet: the decimal digits between two frame signs.")},
     {"PB1",
-     "Hieratic, the cursive script of ancient Egypt: one sign for each of 1–9, 10–90, "
-     "100–900 and 1000–9000, at most one sign per decimal place."},
-    {"P65", "Digits of the Kannada script of Karnataka, India. Base 10."},
-    {"P24", "Digits of the Kayah Li script of Myanmar and Thailand. Base 10."},
-    {"P30", "Digit signs for the Klingons of Star Trek, who count in base 10; the shapes are invented."},
+     TALLYRA_TRANSLATE_NOOP("Explanation",
+                            "Hieratic, the cursive script of ancient Egypt: one sign for each of 1–9, 10–90, "
+                            "100–900 and 1000–9000, at most one sign per decimal place.")},
+    {"P65",
+     TALLYRA_TRANSLATE_NOOP("Explanation", "Digits of the Kannada script of Karnataka, India. Base 10.")},
+    {"P24",
+     TALLYRA_TRANSLATE_NOOP("Explanation",
+                            "Digits of the Kayah Li script of Myanmar and Thailand. Base 10.")},
+    {"P30",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Digit signs for the Klingons of Star Trek, who count in base 10; the shapes are invented.")},
     {"P73",
-     "Khmer digits of Cambodia. Base 10; a Khmer inscription of 683 CE has one of the oldest dated zeros."},
-    {"P66", "Digits of the Lao script of Laos. Base 10."},
-    {"P12", "Mongolian digits of the traditional vertical script. Base 10."},
-    {"P19", "Digit signs for the Narn of Babylon 5; invented, one per decimal digit."},
-    {"P68", "Osmanya digits, created for Somali around 1920. Base 10."},
-    {"P9", "A constructed script: signs for 0–5, and 6–9 as 1–4 followed by the sign for 5."},
-    {"P4", "A constructed script counting in twelves: digits 0–11, the number in round brackets."},
+     TALLYRA_TRANSLATE_NOOP("Explanation",
+                            "Khmer digits of Cambodia. Base 10; a Khmer inscription of 683 CE has one of the "
+                            "oldest dated zeros.")},
+    {"P66", TALLYRA_TRANSLATE_NOOP("Explanation", "Digits of the Lao script of Laos. Base 10.")},
+    {"P12",
+     TALLYRA_TRANSLATE_NOOP("Explanation", "Mongolian digits of the traditional vertical script. Base 10.")},
+    {"P19",
+     TALLYRA_TRANSLATE_NOOP("Explanation",
+                            "Digit signs for the Narn of Babylon 5; invented, one per decimal digit.")},
+    {"P68",
+     TALLYRA_TRANSLATE_NOOP("Explanation", "Osmanya digits, created for Somali around 1920. Base 10.")},
+    {"P9",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation", "A constructed script: signs for 0–5, and 6–9 as 1–4 followed by the sign for 5.")},
+    {"P4",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "A constructed script counting in twelves: digits 0–11, the number in round brackets.")},
     {"P67",
-     "A postal bar code: five cells per digit, bar or gap; the US POSTNET patterns "
-     "with tall and short bars swapped and the order reversed."},
-    {"P45", "Base 4 with the digits 0–3 drawn as invented signs. Origin unknown."},
-    {"P57", "Invented signs, one per decimal digit. Origin unknown."},
-    {"P20", "Signs in the style of the Stargate gate symbols; invented, one per decimal digit."},
+     TALLYRA_TRANSLATE_NOOP("Explanation",
+                            "A postal bar code: five cells per digit, bar or gap; the US POSTNET patterns "
+                            "with tall and short bars swapped and the order reversed.")},
+    {"P45",
+     TALLYRA_TRANSLATE_NOOP("Explanation",
+                            "Base 4 with the digits 0–3 drawn as invented signs. Origin unknown.")},
+    {"P57", TALLYRA_TRANSLATE_NOOP("Explanation", "Invented signs, one per decimal digit. Origin unknown.")},
+    {"P20",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation", "Signs in the style of the Stargate gate symbols; invented, one per decimal digit.")},
     {"P25",
-     "Suzhou numerals, a Chinese merchants' script from counting rods. "
-     "The row writes them with power signs like Kanji; 百 stands in for the cursive hundred."},
-    {"P69", "Tamil digits of Tamil Nadu and Sri Lanka. Base 10 with ௦ for zero."},
-    {"P21", "Digit signs for the Newcomers of Alien Nation; invented, one per decimal digit."},
-    {"P70", "Thai digits, used beside 0–9 in Thailand. Base 10."},
-    {"P17", "Digit signs for the Zentradi of Macross; invented, one per decimal digit."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Suzhou numerals, a Chinese merchants' script from counting rods. "
+         "The row writes them with power signs like Kanji; 百 stands in for the cursive hundred.")},
+    {"P69",
+     TALLYRA_TRANSLATE_NOOP("Explanation",
+                            "Tamil digits of Tamil Nadu and Sri Lanka. Base 10 with ௦ for zero.")},
+    {"P21",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation", "Digit signs for the Newcomers of Alien Nation; invented, one per decimal digit.")},
+    {"P70", TALLYRA_TRANSLATE_NOOP("Explanation", "Thai digits, used beside 0–9 in Thailand. Base 10.")},
+    {"P17",
+     TALLYRA_TRANSLATE_NOOP("Explanation",
+                            "Digit signs for the Zentradi of Macross; invented, one per decimal digit.")},
     {"Uadlm",
-     "Adlam digits, from the alphabet the brothers Ibrahima and Abdoulaye Barry created for Fula in "
-     "Guinea in 1989. Base 10, written right to left, so the units stand at the left."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Adlam digits, from the alphabet the brothers Ibrahima and Abdoulaye Barry created for Fula in "
+         "Guinea in 1989. Base 10, written right to left, so the units stand at the left.")},
     {"Ubali",
-     "Balinese digits of Bali, Indonesia, found in palm-leaf manuscripts (lontar) and calendars. Base 10."},
+     TALLYRA_TRANSLATE_NOOP("Explanation",
+                            "Balinese digits of Bali, Indonesia, found in palm-leaf manuscripts (lontar) and "
+                            "calendars. Base 10.")},
     {"Ucakm",
-     "Digits of the Chakma script, used in the Chittagong Hill Tracts of Bangladesh and in Mizoram "
-     "and Tripura, India. Base 10."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Digits of the Chakma script, used in the Chittagong Hill Tracts of Bangladesh and in Mizoram "
+         "and Tripura, India. Base 10.")},
     {"Ugujr",
-     "Gujarati digits of the Indian state of Gujarat. They descend from the Nagari digits and are "
-     "still printed beside 0–9. Base 10."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Gujarati digits of the Indian state of Gujarat. They descend from the Nagari digits and are "
+         "still printed beside 0–9. Base 10.")},
     {"Uguru",
-     "Gurmukhi digits, written with Punjabi in the script that took its standard form under the "
-     "second Sikh Guru, Angad, in the 16th century. Base 10."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Gurmukhi digits, written with Punjabi in the script that took its standard form under the "
+         "second Sikh Guru, Angad, in the 16th century. Base 10.")},
     {"Ujava",
-     "Javanese digits (aksara Jawa), still taught in schools in Central and East Java. Several look "
-     "like letters, so running text sets a number off with marks. Base 10."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Javanese digits (aksara Jawa), still taught in schools in Central and East Java. Several look "
+         "like letters, so running text sets a number off with marks. Base 10.")},
     {"Ulepc",
-     "Digits of the Lepcha (Róng) script of Sikkim and Darjeeling in the eastern Himalaya, "
-     "a script thought to date from the 17th or 18th century. Base 10."},
-    {"Ulimb", "Digits of the Limbu (Sirijanga) script of eastern Nepal, Sikkim and Darjeeling. Base 10."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Digits of the Lepcha (Róng) script of Sikkim and Darjeeling in the eastern Himalaya, "
+         "a script thought to date from the 17th or 18th century. Base 10.")},
+    {"Ulimb",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Digits of the Limbu (Sirijanga) script of eastern Nepal, Sikkim and Darjeeling. Base 10.")},
     {"Umlym",
-     "Malayalam digits of Kerala. Base 10; the positional digits are modern, older texts wrote "
-     "separate signs for 10, 100 and 1000."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Malayalam digits of Kerala. Base 10; the positional digits are modern, older texts wrote "
+         "separate signs for 10, 100 and 1000.")},
     {"Umtei",
-     "Digits of Meetei Mayek, the script of Manipuri, revived and officially adopted in Manipur "
-     "in the late 20th century. Base 10."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Digits of Meetei Mayek, the script of Manipuri, revived and officially adopted in Manipur "
+         "in the late 20th century. Base 10.")},
     {"Umymr",
-     "Burmese digits, in everyday use in Myanmar on prices, calendars, bank notes and number plates. "
-     "Base 10."},
-    {"Uorya", "Odia digits of the Indian state of Odisha; Unicode still names them Oriya. Base 10."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Burmese digits, in everyday use in Myanmar on prices, calendars, bank notes and number plates. "
+         "Base 10.")},
+    {"Uorya",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Odia digits of the Indian state of Odisha; Unicode still names them Oriya. Base 10.")},
     {"Uolck",
-     "Digits of Ol Chiki, the script Raghunath Murmu created in 1925 for Santali in eastern India. "
-     "Base 10."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Digits of Ol Chiki, the script Raghunath Murmu created in 1925 for Santali in eastern India. "
+         "Base 10.")},
     {"Urohg",
-     "Hanifi Rohingya digits, from the script Mohammad Hanif developed in the 1980s for Rohingya. "
-     "The script runs right to left, but a number reads left to right, as Arabic digits do."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Hanifi Rohingya digits, from the script Mohammad Hanif developed in the 1980s for Rohingya. "
+         "The script runs right to left, but a number reads left to right, as Arabic digits do.")},
     {"Usinh",
-     "Sinhala Lith digits, the historical digits of Sinhala almanacs and horoscopes (lith: almanac); "
-     "Sri Lanka writes 0–9 today. Base 10."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Sinhala Lith digits, the historical digits of Sinhala almanacs and horoscopes (lith: almanac); "
+         "Sri Lanka writes 0–9 today. Base 10.")},
     {"Usund",
-     "Sundanese digits of West Java, Indonesia. In running text a number stands between two "
-     "bar-like marks, which a number on its own does not need. Base 10."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Sundanese digits of West Java, Indonesia. In running text a number stands between two "
+         "bar-like marks, which a number on its own does not need. Base 10.")},
     {"Ulana",
-     "The Hora digits of Tai Tham (Lanna), the script of Northern Thai, Tai Lü and Khün, kept for "
-     "secular and astrological writing; religious texts use a second set. Base 10."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "The Hora digits of Tai Tham (Lanna), the script of Northern Thai, Tai Lü and Khün, kept for "
+         "secular and astrological writing; religious texts use a second set. Base 10.")},
     {"Utelu",
-     "Telugu digits of Andhra Pradesh and Telangana, South India, still seen in print and on "
-     "traditional documents. Base 10."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Telugu digits of Andhra Pradesh and Telangana, South India, still seen in print and on "
+         "traditional documents. Base 10.")},
     {"Uvaii",
-     "Digits of the Vai syllabary of Liberia, which Momolu Duwalu Bukele created in the 1830s; "
-     "the digits came later. Base 10."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Digits of the Vai syllabary of Liberia, which Momolu Duwalu Bukele created in the 1830s; "
+         "the digits came later. Base 10.")},
     {"Uaegean",
-     "Numbers of Linear A and Linear B (Crete and Mycenaean Greece, about 1800–1200 BC), mostly "
-     "counts of goods on clay tablets: strokes, bars, circles and rayed circles for 1 to 10000, "
-     "repeated. Unicode has one sign for each digit of each place."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Numbers of Linear A and Linear B (Crete and Mycenaean Greece, about 1800–1200 BC), mostly "
+         "counts of goods on clay tablets: strokes, bars, circles and rayed circles for 1 to 10000, "
+         "repeated. Unicode has one sign for each digit of each place.")},
     {"Ubrahadd",
-     "Brahmi numerals of Indian inscriptions from the 3rd century BC: signs for 1–9 and 10–90 add up, "
-     "and 100 and 1000 are joined to the sign that multiplies them. No zero, no place value; "
-     "the later Indian digits grew out of the unit signs."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Brahmi numerals of Indian inscriptions from the 3rd century BC: signs for 1–9 and 10–90 add up, "
+         "and 100 and 1000 are joined to the sign that multiplies them. No zero, no place value; "
+         "the later Indian digits grew out of the unit signs.")},
     {"Uhansfin",
-     "Chinese financial numerals (大写), required on cheques and receipts: characters that are hard "
-     "to alter into another number. Built like the Kanji numerals, with 壹 before 拾 and 零 for "
-     "empty places."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Chinese financial numerals (大写), required on cheques and receipts: characters that are hard "
+         "to alter into another number. Built like the Kanji numerals, with 壹 before 拾 and 零 for "
+         "empty places.")},
     {"Ucopt",
-     "Coptic letters used as numbers on the Greek model, with sou for 6, fei for 90 and sampi for 900. "
-     "A line over the letters marks a number; a double line, one of the old forms, marks thousands."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Coptic letters used as numbers on the Greek model, with sou for 6, fei for 90 and sampi for 900. "
+         "A line over the letters marks a number; a double line, one of the old forms, marks thousands.")},
     {"Urods",
-     "Chinese counting rods, the arithmetic of the counting board: upright rods for units, hundreds "
-     "and ten-thousands, lying rods for tens and thousands. An empty place is 〇, as written from "
-     "the 13th century on."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Chinese counting rods, the arithmetic of the counting board: upright rods for units, hundreds "
+         "and ten-thousands, lying rods for tens and thousands. An empty place is 〇, as written from "
+         "the 13th century on.")},
     {"Ucyrl",
-     "Church Slavonic letter numerals on the Greek model, used from the 10th century until Peter the "
-     "Great and still in liturgical books. A titlo ҃ marks the number, ҂ a thousand."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Church Slavonic letter numerals on the Greek model, used from the 10th century until Peter the "
+         "Great and still in liturgical books. A titlo ҃ marks the number, ҂ a thousand.")},
     {"Ugeor",
-     "Georgian letters as numbers, on the Greek model with letters of their own for the thousands; "
-     "still seen in church books and chapter numbers. The last letter stands for 10000, so only "
-     "1–19999 can be written."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Georgian letters as numbers, on the Greek model with letters of their own for the thousands; "
+         "still seen in church books and chapter numbers. The last letter stands for 10000, so only "
+         "1–19999 can be written.")},
     {"Ukhar",
-     "Kharoshthi numbers of ancient Gandhara (3rd century BC to 3rd century AD), written right to "
-     "left: 1, 2, 3, 4, 10 and 20 add up, and a count before 100 or 1000 multiplies it. Thousands "
-     "above the attested ones follow the pattern of the hundreds."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Kharoshthi numbers of ancient Gandhara (3rd century BC to 3rd century AD), written right to "
+         "left: 1, 2, 3, 4, 10 and 20 add up, and a count before 100 or 1000 multiplies it. Thousands "
+         "above the attested ones follow the pattern of the hundreds.")},
     {"Utaml",
-     "Traditional Tamil numerals, in use until the 19th and 20th centuries: digits and the signs "
-     "௰ ௱ ௲ for 10, 100 and 1000; a digit before a sign multiplies it (௩௱ = 300)."},
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Traditional Tamil numerals, in use until the 19th and 20th centuries: digits and the signs "
+         "௰ ௱ ௲ for 10, 100 and 1000; a digit before a sign multiplies it (௩௱ = 300).")},
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "FontCharacters.h"
 #include "TextParts.h"
+#include "Translatable.h"
 
 #include "numerals/Positional.h"
 #include "numerals/Roman.h"
@@ -98,24 +99,26 @@ std::string HeadVariants(const Input& in)
 }
 std::string Decimal(const Input& in)
 {
-    return LabelledDigits(std::to_string(in.n), "decimal");
+    return LabelledDigits(std::to_string(in.n), TALLYRA_TRANSLATE_NOOP("RowText", "decimal"));
 }
 std::string Hieratic(const Input& in)
 {
     const std::vector<std::string> terms = HieraticTerms(in.n);
-    return terms.empty() ? std::string() : "hieratic signs " + Joined(terms, " + ");
+    return terms.empty()
+        ? std::string()
+        : Translated(TALLYRA_TRANSLATE_NOOP("RowText", "hieratic signs %1"), Joined(terms, " + "));
 }
 
-constexpr char kStaff[] = "staff numerals";
-constexpr char kAth[] = "Ath digits";
-constexpr char kDancingMen[] = "dancing-men figures";
-constexpr char kFuturama[] = "Futurama digits";
-constexpr char kKlingon[] = "Klingon digits";
-constexpr char kNarn[] = "Narn digits";
-constexpr char kSpaceKees[] = "SpaceKees digits";
-constexpr char kStargate[] = "Stargate digits";
-constexpr char kTenctonese[] = "Tenctonese digits";
-constexpr char kZentlardy[] = "Zentlardy digits";
+constexpr char kStaff[] = TALLYRA_TRANSLATE_NOOP("RowText", "staff numerals");
+constexpr char kAth[] = TALLYRA_TRANSLATE_NOOP("RowText", "Ath digits");
+constexpr char kDancingMen[] = TALLYRA_TRANSLATE_NOOP("RowText", "dancing-men figures");
+constexpr char kFuturama[] = TALLYRA_TRANSLATE_NOOP("RowText", "Futurama digits");
+constexpr char kKlingon[] = TALLYRA_TRANSLATE_NOOP("RowText", "Klingon digits");
+constexpr char kNarn[] = TALLYRA_TRANSLATE_NOOP("RowText", "Narn digits");
+constexpr char kSpaceKees[] = TALLYRA_TRANSLATE_NOOP("RowText", "SpaceKees digits");
+constexpr char kStargate[] = TALLYRA_TRANSLATE_NOOP("RowText", "Stargate digits");
+constexpr char kTenctonese[] = TALLYRA_TRANSLATE_NOOP("RowText", "Tenctonese digits");
+constexpr char kZentlardy[] = TALLYRA_TRANSLATE_NOOP("RowText", "Zentlardy digits");
 
 // The number sign that tells a braille reader digits follow.
 constexpr const char* kBrailleNumberSign = "\u283C";
@@ -472,7 +475,7 @@ RowText TextOf(const std::string& cell, int n, const std::string& t)
     row.direction = DirectionOf(sample);
     row.noForm = rule.unicodeRow != nullptr && !rule.unicodeRow->build(n).hasForm;
     if (row.text.empty())
-        row.reading = row.noForm ? kNoForm : kNoSignForZero;
+        row.reading = Translated(row.noForm ? kNoForm : kNoSignForZero);
     else
         row.reading = ReadingOf(rule, in);
     return row;
@@ -494,7 +497,7 @@ std::string TextOrWhatIsSaid(const RowText& row)
 {
     if (!row.text.empty())
         return row.text;
-    return row.noForm ? kNoForm : kNoSignForZero;
+    return Translated(row.noForm ? kNoForm : kNoSignForZero);
 }
 
 const char* KindName(Kind kind)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Translatable.h"
+
 #include <string>
 #include <vector>
 
@@ -40,8 +42,9 @@ std::string NumeralText(const std::string& cell, int n, const std::string& t);
 // name (not the window's order, which is the window's business).
 const std::vector<std::string>& Cells();
 
-// A few short sentences on the row's numeral system (UTF-8), or "" for an
-// unknown cell.
+// A few short sentences on the row's numeral system (UTF-8, English, marked
+// for translation in the context kExplanationContext), or "" for an unknown
+// cell.
 const char* Explanation(const std::string& cell);
 
 // "unicode", "partial" or "described".
@@ -54,8 +57,9 @@ std::string Isolated(const RowText& row);
 // What is said or shown for an empty text: a row with no sign for zero,
 // or a system that has no form for the number (zero in the additive
 // systems of the third page, Georgian from 20000 on).
-constexpr const char* kNoSignForZero = "no sign for zero";
-constexpr const char* kNoForm = "the system has no form for this number";
+// Both in the language installed by SetTranslation where said.
+constexpr const char* kNoSignForZero = TALLYRA_TRANSLATE_NOOP("RowText", "no sign for zero");
+constexpr const char* kNoForm = TALLYRA_TRANSLATE_NOOP("RowText", "the system has no form for this number");
 
 // What stands for the row's text where it is empty (see above), else the text.
 std::string TextOrWhatIsSaid(const RowText& row);

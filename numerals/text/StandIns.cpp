@@ -1,5 +1,6 @@
 #include "FontCharacters.h"
 #include "TextParts.h"
+#include "Translatable.h"
 
 #include <algorithm>
 #include <array>
@@ -23,17 +24,19 @@ struct PlaceName {
     const char* one;
     const char* many;
 };
-constexpr std::array<PlaceName, 5> kPlaceNames{{{"unit", "units"},
-                                                {"ten", "tens"},
-                                                {"hundred", "hundreds"},
-                                                {"thousand", "thousands"},
-                                                {"ten thousand", "ten thousands"}}};
+constexpr std::array<PlaceName, 5> kPlaceNames{
+    {{TALLYRA_TRANSLATE_NOOP("RowText", "unit"), TALLYRA_TRANSLATE_NOOP("RowText", "units")},
+     {TALLYRA_TRANSLATE_NOOP("RowText", "ten"), TALLYRA_TRANSLATE_NOOP("RowText", "tens")},
+     {TALLYRA_TRANSLATE_NOOP("RowText", "hundred"), TALLYRA_TRANSLATE_NOOP("RowText", "hundreds")},
+     {TALLYRA_TRANSLATE_NOOP("RowText", "thousand"), TALLYRA_TRANSLATE_NOOP("RowText", "thousands")},
+     {TALLYRA_TRANSLATE_NOOP("RowText", "ten thousand"),
+      TALLYRA_TRANSLATE_NOOP("RowText", "ten thousands")}}};
 
 }  // namespace
 
 std::string LabelledDigits(const std::string& digits, const char* label)
 {
-    return digits + " (" + label + ")";
+    return digits + " (" + Translated(label) + ")";
 }
 
 std::string InRadix(int n, int radix)
@@ -41,12 +44,12 @@ std::string InRadix(int n, int radix)
     std::string s;
     for (int d : DigitsIn(n, radix))
         s += "0123456789ABCDEF"[d];
-    return s + " (base " + std::to_string(radix) + ")";
+    return Translated(TALLYRA_TRANSLATE_NOOP("RowText", "%1 (base %2)"), s, std::to_string(radix));
 }
 
 std::string DniDigits(int n)
 {
-    return DotJoined(DigitsIn(n, 25)) + " (base 25)";
+    return Translated(TALLYRA_TRANSLATE_NOOP("RowText", "%1 (base %2)"), DotJoined(DigitsIn(n, 25)), "25");
 }
 
 std::string DozenalInBrackets(int n)
@@ -64,7 +67,8 @@ std::string CountingHands(const std::string& digits)
         const int d = c - '0';
         hands.push_back(d > 5 ? "5 + " + std::to_string(d - 5) : std::to_string(d));
     }
-    return digits + " as counting hands: " + Joined(hands, "; ") + " fingers";
+    return Translated(TALLYRA_TRANSLATE_NOOP("RowText", "%1 as counting hands: %2 fingers"), digits,
+                      Joined(hands, "; "));
 }
 
 std::string SemaphoreLetters(const std::string& digits)
@@ -83,9 +87,10 @@ std::string TallyByPlaces(const std::string& digits)
     for (std::size_t i = 0; i < count; ++i) {
         const int d = digits[digits.size() - 1 - i] - '0';
         if (d > 0)
-            places.push_back(std::to_string(d) + " " + (d == 1 ? kPlaceNames[i].one : kPlaceNames[i].many));
+            places.push_back(std::to_string(d) + " "
+                             + Translated(d == 1 ? kPlaceNames[i].one : kPlaceNames[i].many));
     }
-    return places.empty() ? std::string("0 units") : Joined(places, ", ");
+    return places.empty() ? "0 " + Translated(kPlaceNames[0].many) : Joined(places, ", ");
 }
 
 // Five cells per digit at the end of the codes, 1 for a bar, 0 for a gap (a blank).

@@ -8,7 +8,8 @@
 # whose latest entry is the program's version and the metainfo's release,
 # documents compressed with gzip -9n, a manual page for each command that man
 # renders without a warning and that describes every option --help lists, and
-# valid desktop and metainfo files where their validators are installed.
+# valid desktop and metainfo files where their validators are installed, the
+# metainfo listing the translations.
 # Usage: check_install.sh CMAKE BUILD_DIR PROGRAM WORK_DIR SOURCE_DIR
 set -euo pipefail
 cmake=$1 build=$2 program=$3 work=$4 source=$5
@@ -56,6 +57,14 @@ grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" \
   || fail "metainfo: the project licence is not GPL-3.0-or-later"
 grep -q '<developer_name>The Tallyra developers</developer_name>' "$metainfo" \
   || fail "metainfo: no developer name 'The Tallyra developers'"
+# The metainfo lists the program's translations: Qt's catalogue "tallyra" and
+# each language of translations/, no other.
+grep -q '<translation type="qt">tallyra</translation>' "$metainfo" || fail "metainfo: no Qt translation 'tallyra'"
+translated=$(find "$source/translations" -name 'tallyra_*.ts' | sed 's/.*tallyra_\(.*\)\.ts$/\1/' | LC_ALL=C sort)
+listed=$(grep -o '<lang percentage="100">[^<]*</lang>' "$metainfo" | sed 's/<[^>]*>//g' | LC_ALL=C sort)
+[ -n "$translated" ] && [ "$listed" = "$translated" ] \
+  || fail "metainfo: languages '$(echo $listed)', translations/ has '$(echo $translated)'"
+
 # The release the metainfo announces is the version the program reports.
 version=$(env -u DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/tallyra" --version | awk '{ print $2 }')
 [ -n "$version" ] || fail "the installed program does not tell its version"

@@ -3,7 +3,8 @@
 # declared dependencies (the Qt libraries and the fonts the window asks for by
 # name), one well-formed contact in its Maintainer field, changelog and
 # copyright file, its file list, that lintian reports no error and no warning
-# on it, that man finds each command's page in it by name, and that the
+# on it and none of its hardening remarks, that both programs are built with
+# Debian's hardening (BIND_NOW, fortified C library calls) and stripped, that man finds each command's page in it by name, and that the
 # program extracted from it starts offscreen and stays up.
 # Usage: check_package.sh CPACK BUILD_DIR VERSION WORK_DIR SOURCE_DIR
 set -euo pipefail
@@ -67,6 +68,12 @@ if ! lintian --no-cfg --fail-on error,warning --display-info "$deb" >"$tmp/linti
   fail "lintian reports errors or warnings on the package"
 fi
 
+# Built with Debian's hardening flags and stripped as Debian's tools strip:
+# none of lintian's remarks on them, not even as information.
+for tag in hardening-no-bindnow hardening-no-fortify-functions hardening-no-relro binary-has-unneeded-section; do
+  ! grep -q ": $tag " "$tmp/lintian.log" || { cat "$tmp/lintian.log" >&2; fail "lintian: $tag"; }
+done
+
 # Installed, "man COMMAND" shows the command's page.
 for command in "$root"/usr/bin/*; do
   name=$(basename "$command")
@@ -79,6 +86,18 @@ program="$root/usr/bin/tallyra"
 if command -v readelf >/dev/null; then
   ! readelf -d "$program" | grep -q 'R\(UN\)\?PATH' || fail "the packaged program carries a library search path"
 fi
+need_tool readelf binutils
+for command in "$root"/usr/bin/*; do
+  name=$(basename "$command")
+  # (grep reads each listing whole: grep -q would end readelf early, which pipefail counts as failing)
+  grep '(FLAGS) *BIND_NOW' <(readelf -d "$command") >/dev/null || fail "$name: not linked with -z now (no BIND_NOW)"
+  grep GNU_RELRO <(readelf -lW "$command") >/dev/null || fail "$name: not linked with -z relro"
+  # The window's command line prints with printf (tallyra-text writes with fwrite, which has no
+  # fortified form; lintian's remark above covers it).
+  [ "$name" != tallyra ] || grep ' UND __[a-z_]*_chk@' <(readelf --dyn-syms -W "$command") >/dev/null \
+    || fail "$name: calls no fortified C library function (_FORTIFY_SOURCE)"
+  ! grep -E ' \.(comment|note) ' <(readelf -SW "$command") >/dev/null || fail "$name: keeps the .comment or .note section"
+done
 if command -v file >/dev/null; then
   file "$program" | grep -q ', stripped' || fail "the packaged program is not stripped"
 fi

@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""test_accessibility_tree.py PROGRAM TEXT_PROGRAM
+"""test_accessibility_tree.py PROGRAM TEXT_PROGRAM TRANSLATIONS_DIR
 
 The real window as a screen reader reads it over AT-SPI: every row of the
 three pages an object named by its caption, its text the row's numeral as
@@ -11,15 +11,19 @@ and reading their numerals; the number field named "Number";
 the spin button a spin control whose actions step the number; the message
 line a notification announced when it appears; the find field named, and
 Ctrl+F, a query and Enter (typed with xdotool) showing the found row's page
-with the focus on that row, Esc going back to the number field. Needs an X
-display, xdotool and a session bus with the accessibility bus up
-(with_atspi_bus.sh).
+with the focus on that row, Esc going back to the number field. Then the
+window in the desktop's language: under LANGUAGE=C and under each language
+of TRANSLATIONS_DIR, the page tabs, the range message and the context menu
+a right click opens are the English texts, or the ones the language's .ts
+file gives, which differ from them. Needs an X display, xdotool and a
+session bus with the accessibility bus up (with_atspi_bus.sh).
 """
 import os
 import re
 import subprocess
 import sys
 import time
+import xml.etree.ElementTree as ET
 
 import pyatspi
 from gi.repository import GLib
@@ -37,6 +41,7 @@ FINDS = [("cyrillic", [], "Cyrillic", "Number signs 3"),
          ("cuneiform", [], "Assyrian", "Number signs 1")]
 # A row of each page, which shows exactly while its page does.
 PAGE_PROBES = {"Number signs 1": "Ancient Greek", "Number signs 2": "Ath-Seikai", "Number signs 3": "Adlam"}
+MENU = ["Copy", "Copy as Picture", "Copy All Rows"]
 
 
 def fail(message):
@@ -282,8 +287,76 @@ def one_named(app, role, name):
     return found[0]
 
 
+def translated(ts_file, texts):
+    """The .ts file's translation of each English text, in its context."""
+    found = {}
+    for context in ET.parse(ts_file).getroot().iter("context"):
+        for message in context.iter("message"):
+            found[(context.findtext("name"), message.findtext("source"))] = message.findtext("translation")
+    return [found[(context, text)] for context, text in texts]
+
+
+def check_language(program, language, pages, out_of_range, menu):
+    """The real window under LANGUAGE=language: its page tabs, the range
+    message and the context menu of a row, as a screen reader finds them."""
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANGUAGE=language)
+    window = subprocess.Popen([program], env=env)
+    try:
+        app = wait_for(f"LANGUAGE={language}: the program did not appear on the accessibility bus",
+                       lambda: next((a for a in pyatspi.Registry.getDesktop(0)
+                                     if a is not None and a.get_process_id() == window.pid), None))
+        tabs = wait_for(f"LANGUAGE={language}: no page tabs",
+                        lambda: [n.name for n in walk(app) if n.getRole() == pyatspi.ROLE_PAGE_TAB])
+        if tabs != pages:
+            fail(f"LANGUAGE={language}: page tabs {tabs}, expected {pages}")
+        one(app, pyatspi.ROLE_TEXT, "text field").queryEditableText().setTextContents("80000")
+        message = one(app, pyatspi.ROLE_NOTIFICATION, "notification")
+        wait_for(f"LANGUAGE={language}: the message line says {message.name!r}, expected {out_of_range!r}",
+                 lambda: message.name == out_of_range, 5)
+        row = next(node for node in walk(app) if node.getRole() == pyatspi.ROLE_LABEL and node.description)
+        x, y, _width, height = row.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        # A popup menu is no child of the application: a screen reader meets it as it shows.
+        popups = []
+
+        def listener(event):
+            if event.detail1 == 1 and event.source.getRole() == pyatspi.ROLE_POPUP_MENU:
+                popups.append(event.source)
+
+        pyatspi.Registry.registerEventListener(listener, "object:state-changed:showing")
+        subprocess.run(["xdotool", "mousemove", str(x + 5), str(y + height // 2), "click", "3"], check=True)
+        wait_for(f"LANGUAGE={language}: a right click on {row.name} opens no menu", lambda: popups, 5)
+        pyatspi.Registry.deregisterEventListener(listener, "object:state-changed:showing")
+        items = [item.name for item in popups[0] if item is not None and item.name]
+        subprocess.run(["xdotool", "key", "Escape"], check=True)
+        if items != menu:
+            fail(f"LANGUAGE={language}: the context menu holds {items}, expected {menu}")
+    finally:
+        window.terminate()
+        window.wait()
+    print(f"ok: LANGUAGE={language}: tabs {tabs}, {out_of_range!r}, menu {items}")
+
+
+def check_languages(program, translations):
+    english = (PAGES, OUT_OF_RANGE, MENU)
+    check_language(program, "C", *english)
+    languages = sorted(name[len("tallyra_"):-len(".ts")] for name in os.listdir(translations)
+                       if name.startswith("tallyra_") and name.endswith(".ts"))
+    if len(languages) < 3:
+        fail(f"translations for {languages} only")
+    for language in languages:
+        ts_file = os.path.join(translations, f"tallyra_{language}.ts")
+        pages = translated(ts_file, [("NumeralPages", page) for page in PAGES])
+        out_of_range = translated(ts_file, [("NumberParser", "Number must be greater than 0 and less than %1")])
+        menu = translated(ts_file, [("RowInteraction", item) for item in MENU])
+        expected = (pages, out_of_range[0].replace("%1", "80000"), menu)
+        for shown, english_text in zip(pages + [expected[1]] + menu, PAGES + [OUT_OF_RANGE] + MENU):
+            if shown == english_text:
+                fail(f"tallyra_{language}.ts leaves {english_text!r} in English")
+        check_language(program, language, *expected)
+
+
 def main():
-    program, text_program = sys.argv[1:3]
+    program, text_program, translations = sys.argv[1:4]
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     window = subprocess.Popen([program], env=env)
     try:
@@ -310,6 +383,7 @@ def main():
     finally:
         window.terminate()
         window.wait()
+    check_languages(program, translations)
     print("PASS: accessibility tree")
 
 

@@ -5,6 +5,7 @@
 #include "rows/RowTable.h"
 
 #include <QProcess>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -15,12 +16,14 @@ struct Run {
     QString error;
 };
 
-Run TallyraText(const QStringList& arguments)
+// Run in the language given (LANGUAGE), by default without a translation.
+Run TallyraText(const QStringList& arguments, const QString& language = QStringLiteral("C"))
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(name);
+    environment.insert(QStringLiteral("LANGUAGE"), language);
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(TALLYRA_TEXT), arguments);
     process.waitForFinished(30000);
@@ -53,6 +56,8 @@ private slots:
     void parseWrittenForms();
     void refuseNearMisses_data();
     void refuseNearMisses();
+    void helpAndMessagesInTheLanguageLinesInEnglish_data();
+    void helpAndMessagesInTheLanguageLinesInEnglish();
 };
 
 void TextCommandTest::everyRowInDisplayOrder()
@@ -259,6 +264,42 @@ void TextCommandTest::refuseNearMisses()
     QCOMPARE(run.status, 1);
     QVERIFY(run.lines.isEmpty());
     QCOMPARE(run.error, message);
+}
+
+void TextCommandTest::helpAndMessagesInTheLanguageLinesInEnglish_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char* language : {"de", "fr", "es"})
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
+// Under a translated language --help and the messages are the translation's
+// (as the program carries it); the lines, captions and words of the rows
+// stay as without one, for the scripts that read them.
+void TextCommandTest::helpAndMessagesInTheLanguageLinesInEnglish()
+{
+    QFETCH(QString, language);
+    QTranslator translation;
+    QVERIFY(translation.load(QStringLiteral(":/i18n/tallyra_") + language));
+    const QString rowOption =
+        QStringLiteral("--row <%1>")
+            .arg(translation.translate("TextMain", "CAPTION"));  // (help wraps the rest)
+    const QString outOfRange =
+        translation.translate("NumberParser", "Number must be greater than 0 and less than %1").arg(80000);
+    QVERIFY(!rowOption.isEmpty() && !outOfRange.isEmpty());
+    QVERIFY(outOfRange != OutOfRangeMessage());
+
+    const QString help = TallyraText({"--help"}, language).lines.join(u'\n');
+    QVERIFY2(help.contains(rowOption), qPrintable(help));
+    QVERIFY(!help.contains(QStringLiteral("--row <CAPTION>")));
+    QCOMPARE(TallyraText({"80000"}, language).error, outOfRange);
+    const Run unknownRow = TallyraText({"--row", "Nowhere", "12"}, language);
+    QCOMPARE(unknownRow.status, 2);
+    QCOMPARE(unknownRow.error,
+             translation.translate("TextMain", "no row with the caption %1").arg("Nowhere"));
+    for (const QStringList& arguments :
+         {QStringList{"--reading", "1994"}, QStringList{"--reading", "0"}, QStringList{"--parse", "\u03A7"}})
+        QCOMPARE(TallyraText(arguments, language).lines, TallyraText(arguments).lines);
 }
 
 QTEST_GUILESS_MAIN(TextCommandTest)
