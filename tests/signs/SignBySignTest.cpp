@@ -160,6 +160,8 @@ void SignBySignTest::everyNumber()
                 fault = QStringLiteral("composed, its signs read as %1 (%2)")
                             .arg(composed.number)
                             .arg(QString::fromStdString(composed.text));
+            if (fault.isEmpty() && Inked(composed.piece) != Inked(numeral))
+                fault = QStringLiteral("the composed signs are not drawn as the numeral");
             // A real-text row's composed text is what the row writes for n: the recogniser
             // reads it as the row's own form (a text two numbers share as both).
             if (fault.isEmpty() && !described && !composed.ownForm)
