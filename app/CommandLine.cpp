@@ -54,8 +54,9 @@ std::optional<int> AnswerCommandLine(int argc, char** argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Number signs of other cultures: a whole number from 0 to 79999 "
-                       "written in %1 numeral systems.")
+                       "written in %1 numeral systems on five pages.")
             .arg(RowsInDisplayOrder().size()));
+    static_assert(kPageCount == 5, "the description names the pages");
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();

@@ -15,7 +15,7 @@ constexpr auto R = RowColumn::Right;
 constexpr auto T1 = TabPage::T1;
 constexpr auto T2 = TabPage::T2;
 constexpr auto T3 = TabPage::T3;
-[[maybe_unused]] constexpr auto T4 = TabPage::T4;
+constexpr auto T4 = TabPage::T4;
 [[maybe_unused]] constexpr auto T5 = TabPage::T5;
 constexpr const char* g8 = "Glyfa08";
 constexpr const char* g8b = "Glyfa08b";
@@ -87,6 +87,7 @@ constexpr RowSpec kRows[] = {
     {T2, R, "Tenctonese", "P21", P, g8c, 29, false, 36, 40},
     {T2, R, "Thai", "P70", P, g8, 27, false, 11, 32},
     {T2, R, "Zentlardy", "P17", P, g8c, 28, false, 37, 41},
+    // Number signs 3
     {T3, L, "Adlam", "Uadlm", X, "Tallyra Adlam", 43, false, -1, -1},
     {T3, L, "Balinese", "Ubali", X, "Tallyra Balinese", 21, false, -1, -1},
     {T3, L, "Chakma", "Ucakm", X, "Tallyra Chakma", 48, false, -1, -1},
@@ -115,6 +116,32 @@ constexpr RowSpec kRows[] = {
     {T3, R, "Georgian", "Ugeor", X, "Tallyra Georgian", 33, false, -1, -1},
     {T3, R, "Kharoshthi", "Ukhar", X, "Tallyra Kharoshthi", 42, false, -1, -1},
     {T3, R, "Tamil old", "Utaml", X, "Tallyra Tamil", 29, false, -1, -1},
+    // Number signs 4
+    {T4, L, "Ahom", "Uahom", X, "Tallyra Ahom", 29, false, -1, -1},
+    {T4, L, "Bhaiksuki", "Ubhks", X, "Tallyra Bhaiksuki", 43, false, -1, -1},
+    {T4, L, "Cham", "Ucham", X, "Tallyra Cham", 27, false, -1, -1},
+    {T4, L, "Chinese dec.", "Uhanidec", X, "Tallyra Chinese Digits", 37, false, -1, -1},
+    {T4, L, "Gunjala Gondi", "Ugong", X, "Tallyra Gunjala Gondi", 49, false, -1, -1},
+    {T4, L, "Khudawadi", "Usind", X, "Tallyra Khudawadi", 54, false, -1, -1},
+    {T4, L, "Masaram", "Ugonm", X, "Tallyra Masaram Gondi", 52, false, -1, -1},
+    {T4, L, "Modi", "Umodi", X, "Tallyra Modi", 50, false, -1, -1},
+    {T4, L, "Mro", "Umroo", X, "Tallyra Mro", 47, false, -1, -1},
+    {T4, L, "New Tai Lue", "Utalu", X, "Tallyra New Tai Lue", 30, false, -1, -1},
+    {T4, L, "Newa", "Unewa", X, "Tallyra Newa", 41, false, -1, -1},
+    {T4, L, "NP Hmong", "Uhmnp", X, "Tallyra Nyiakeng Hmong", 50, false, -1, -1},
+    {T4, L, "Pahawh Hmong", "Uhmng", X, "Tallyra Pahawh Hmong", 45, false, -1, -1},
+    {T4, R, "Saurashtra", "Usaur", X, "Tallyra Saurashtra", 49, false, -1, -1},
+    {T4, R, "Segment digits", "Usegment", X, "Tallyra Segments", 40, false, -1, -1},
+    {T4, R, "Shan", "Umymrshan", X, "Tallyra Shan", 33, false, -1, -1},
+    {T4, R, "Sharada", "Ushrd", X, "Tallyra Sharada", 45, false, -1, -1},
+    {T4, R, "Sora Sompeng", "Usora", X, "Tallyra Sora Sompeng", 41, false, -1, -1},
+    {T4, R, "Suzhou digits", "Usuzhou", X, "Tallyra Suzhou", 37, false, -1, -1},
+    {T4, R, "Tai Laing", "Umymrtlng", X, "Tallyra Tai Laing", 34, false, -1, -1},
+    {T4, R, "Takri", "Utakr", X, "Tallyra Takri", 50, false, -1, -1},
+    {T4, R, "Tham digits", "Ulanatham", X, "Tallyra Tham", 23, false, -1, -1},
+    {T4, R, "Tirhuta", "Utirh", X, "Tallyra Tirhuta", 44, false, -1, -1},
+    {T4, R, "Wancho", "Uwcho", X, "Tallyra Wancho", 46, false, -1, -1},
+    {T4, R, "Warang Citi", "Uwara", X, "Tallyra Warang Citi", 50, false, -1, -1},
 };
 // clang-format on
 

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSet>
 #include <QTabBar>
 #include <QTest>
 #include <QTextDocumentFragment>
@@ -222,10 +223,15 @@ void RowCopyTest::rowsAreOneTabStopPerPage()
     tabs->setFocus();
     QTest::keyClick(tabs, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), rows()->rowWidget("P36"));
+    // One stop on each page that has rows.
     int stops = 0;
-    for (const RowSpec& row : RowsInDisplayOrder())
+    QSet<int> pagesWithRows;
+    for (const RowSpec& row : RowsInDisplayOrder()) {
         stops += rows()->rowWidget(QLatin1String(row.cell))->focusPolicy() != Qt::NoFocus;
-    QCOMPARE(stops, 3);
+        pagesWithRows.insert(int(row.page));
+    }
+    QCOMPARE(stops, int(pagesWithRows.size()));
+    QVERIFY(stops >= 4);
 }
 
 void RowCopyTest::arrowKeysMoveBetweenTheRowsOfAPage_data()

@@ -67,6 +67,7 @@ private slots:
     void everyPanelHasItsBuilder();
     void everyTextRowHasItsBuilder();
     void thirdPageDigitScriptsFirstThenTheOthers();
+    void fourthPageInTwoAlphabeticalColumns();
     void refreshReachesOnlyTheMayaPictures();
     void resourcesIgnoreLetterCase();
     void missingResourceNamesTheNameAskedFor();
@@ -179,6 +180,26 @@ void ShellCoreTest::thirdPageDigitScriptsFirstThenTheOthers()
     }
     QCOMPARE(std::count_if(rows.begin(), rows.end(), [&](const RowSpec* row) { return writesDigits(*row); }),
              19);
+}
+
+// The fourth page: its 25 rows in alphabetical order from the top of the
+// left column on, 13 on the left and 12 on the right.
+void ShellCoreTest::fourthPageInTwoAlphabeticalColumns()
+{
+    QStringList captions;
+    int left = 0;
+    for (const RowSpec& row : RowsInDisplayOrder()) {
+        if (row.page == TabPage::T4) {
+            captions << QString::fromUtf8(row.caption);
+            QVERIFY2(row.column == (captions.size() <= 13 ? RowColumn::Left : RowColumn::Right), row.caption);
+            left += row.column == RowColumn::Left;
+        }
+    }
+    QCOMPARE(captions.size(), 25);
+    QCOMPARE(left, 13);
+    for (qsizetype i = 1; i < captions.size(); ++i)
+        QVERIFY2(QString::compare(captions[i - 1], captions[i], Qt::CaseInsensitive) < 0,
+                 qPrintable(captions[i]));
 }
 
 // The refresh composes the pictures of the one paint box it reaches as the

@@ -352,13 +352,13 @@ void MainWindowTest::captionCellsAndPages()
     QCOMPARE(window_->romanLabel()->pos(), QPoint(112, 0));
 }
 
-// The third page is laid out as the second: the n-th row of a column stands
-// where the n-th row of the same column stands there, its caption cell and
-// its value cell alike.
+// The pages of text rows are laid out as the second: the n-th row of a
+// column stands where the n-th row of the same column stands there, its
+// caption cell and its value cell alike.
 void MainWindowTest::thirdPageIsLaidOutAsTheSecond()
 {
     NumeralPages* pages = window_->pages();
-    for (int index : {1, 2}) {
+    for (int index : {1, 2, 3}) {
         pages->setCurrentIndex(index);
         QApplication::processEvents();
     }
@@ -379,6 +379,9 @@ void MainWindowTest::thirdPageIsLaidOutAsTheSecond()
         const QList<QRect> third = placesOn(TabPage::T3, column);
         QCOMPARE(third.size(), 2 * 14);
         QCOMPARE(third, placesOn(TabPage::T2, column).mid(0, third.size()));
+        const QList<QRect> fourth = placesOn(TabPage::T4, column);
+        QCOMPARE(fourth.size(), 2 * (column == RowColumn::Left ? 13 : 12));
+        QCOMPARE(fourth, third.mid(0, fourth.size()));
     }
 }
 

@@ -192,7 +192,7 @@ void PaintHandlersTest::hiddenTextPageCostsNothingAndCatchesUp()
         return count;
     };
     QCOMPARE(pages->textCells().size(), int(AllUnicodeRows().size()));
-    QVERIFY(!cellsOn.isEmpty());
+    QVERIFY(cellsOn.size() >= 2);
     for (const char* text : {"1994", "46363", "20000"})
         window.numberField()->setText(text);
     QList<int> textPages = cellsOn.keys();
