@@ -14,7 +14,11 @@
 #   message line l3 from (248,627)
 
 readonly WINDOW_TITLE='Number signs of other cultures'
-readonly WINDOW_SIZE=1112x656
+# The program's scale (QT_SCALE_FACTOR, a whole number): the window and the
+# places below, which are given at scale 1, grow by it.
+readonly SCALE=${QT_SCALE_FACTOR:-1}
+[[ "$SCALE" =~ ^[1-9]$ ]] || { echo "FAIL: QT_SCALE_FACTOR=$SCALE is not a whole number" >&2; exit 1; }
+readonly WINDOW_SIZE=$(( 1112 * SCALE ))x$(( 656 * SCALE ))
 readonly FIELD_AT="136 636"
 readonly SPIN_UP_AT="210 627"
 readonly SPIN_DOWN_AT="210 643"
@@ -93,8 +97,17 @@ focus_window() {
 
 # Pointer actions at client coordinates "X Y" (press and release rather than
 # xdotool's click, which waits 100 ms afterwards).
-click_at() { xdotool mousemove --window "$window" $1 mousedown 1 mouseup 1; }
-rest_pointer() { xdotool mousemove --window "$window" $POINTER_REST_AT; }
+click_at() { xdotool mousemove --window "$window" $(scaled $1) mousedown 1 mouseup 1; }
+rest_pointer() { xdotool mousemove --window "$window" $(scaled $POINTER_REST_AT); }
+# Numbers at scale 1 ("X Y", or a region "WxH+X+Y") at the program's scale.
+scaled() {
+  local text=$* out=
+  while [[ $text =~ ^([^0-9]*)([0-9]+)(.*)$ ]]; do
+    out+=${BASH_REMATCH[1]}$(( BASH_REMATCH[2] * SCALE ))
+    text=${BASH_REMATCH[3]}
+  done
+  echo "$out$text"
+}
 
 # Gives the clipboard to a private xclip holding TEXT; waits until it owns it.
 # Its log counts the requests it has served ("selection request number N"
@@ -200,13 +213,13 @@ show_tab() {
     *) fail "no tab page $1" ;;
   esac
   local before="$driver_work/.tabs-a.ppm" after="$driver_work/.tabs-b.ppm" attempt tries
-  import -window "$window" -crop "$TABS_REGION" "ppm:$before"
+  import -window "$window" -crop "$(scaled "$TABS_REGION")" "ppm:$before"
   for attempt in 1 2 3; do
     click_at "$at"
     rest_pointer
     for tries in $(seq 20); do
       sleep 0.05
-      import -window "$window" -crop "$TABS_REGION" "ppm:$after"
+      import -window "$window" -crop "$(scaled "$TABS_REGION")" "ppm:$after"
       cmp -s "$before" "$after" || return 0
     done
   done
