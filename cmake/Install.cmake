@@ -89,8 +89,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-urw-base35")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Type a whole number from 0 to 79999 and see it written at once in 87
-numeral systems: scripts (Arabic, Bengali, Tibetan, Hebrew, Amharic,
+    "Type a whole number from 0 to 79999 and see it written at once in 134
+numeral systems on five pages: scripts (Arabic, Bengali, Tibetan, Hebrew, Amharic,
 Kanji, Gujarati, Georgian ...), ancient systems (Egyptian, Attic, Maya,
 Assyrian, Hieratic, Linear B, Brahmi), codes (Braille, Morse, Semaphore,
 Post code) and fictional worlds.
