@@ -1,6 +1,7 @@
 #include "BottomBar.h"
 
 #include "Accessibility.h"
+#include "FindField.h"
 #include "rows/PictureHolder.h"
 #include "entry/SpinButton.h"
 #include "glyphs/UiFonts.h"
@@ -9,6 +10,12 @@
 #include <QLineEdit>
 
 #include <limits>
+
+namespace {
+
+constexpr int kMessageGap = 16;
+
+}  // namespace
 
 BottomBar::BottomBar(QWidget* parent) : QWidget(parent)
 {
@@ -34,6 +41,15 @@ BottomBar::BottomBar(QWidget* parent) : QWidget(parent)
     spinButton1_->setObjectName(QStringLiteral("SpinButton1"));
     spinButton1_->setGeometry(200, 4, 20, 32);
 
+    findField_ = new FindField(this);
+    findField_->setGeometry(kFindFieldLeft, 10, kFindFieldWidth, 22);
+    findLabel_ = new QLabel(QStringLiteral("Find"), this);
+    findLabel_->setObjectName(QStringLiteral("findLabel"));
+    findLabel_->setFont(UiFont(13));
+    findLabel_->adjustSize();
+    findLabel_->move(kFindFieldLeft - 7 - findLabel_->width(), 12);
+    findLabel_->setBuddy(findField_);
+
     l3_ = new QLabel(this);
     l3_->setObjectName(QStringLiteral("l3"));
     l3_->move(248, 12);
@@ -50,6 +66,7 @@ void BottomBar::setMessage(const QString& text)
     if (text == l3_->text())
         return;
     l3_->setText(text);
+    l3_->setMaximumWidth(findLabel_->x() - kMessageGap - l3_->x());  // never over the find field
     l3_->adjustSize();
     AnnounceMessage(l3_);
 }

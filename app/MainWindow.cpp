@@ -2,6 +2,7 @@
 
 #include "Accessibility.h"
 #include "BottomBar.h"
+#include "FindField.h"
 #include "entry/FieldNumber.h"
 #include "entry/ForgivingNumberInput.h"
 #include "entry/NumberFieldKeys.h"
@@ -32,6 +33,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
+#include <QShortcut>
 
 namespace {
 
@@ -78,7 +80,7 @@ void MainWindow::buildWindow()
     PG1_ = new NumeralPages(P3);
     PG1_->setGeometry(P3->rect());
     rowTexts_ = new RowTexts(this);
-    new RowInteraction(PG1_, rowTexts_, this);
+    rowInteraction_ = new RowInteraction(PG1_, rowTexts_, this);
     new PageShortcuts(this, PG1_);
     ForgivingNumberInput::attachTo(P1_->numberField());
     fieldNumber_ = FieldNumber::attachTo(P1_->numberField());
@@ -113,6 +115,26 @@ void MainWindow::connectHandlers()
             // Nothing runs before the first activation; the boxes stay white.
             return !activated_ || runEventHandler([this, handler] { (this->*handler)(); });
         });
+    connectFindField();
+}
+
+// Ctrl+F goes to the find field from anywhere in the window; Enter there
+// shows the chosen row's page with the focus on the row, Esc goes back to
+// the number field.
+void MainWindow::connectFindField()
+{
+    FindField* find = P1_->findField();
+    auto* shortcut = new QShortcut(QKeySequence::Find, this);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, find, [find] {
+        find->setFocus(Qt::ShortcutFocusReason);
+        find->selectAll();
+    });
+    connect(find, &FindField::rowChosen, this, [this](const QString& cell) {
+        runEventHandler([this, cell] { rowInteraction_->focusRow(cell); });
+    });
+    connect(find, &FindField::leaveRequested, this,
+            [this] { numberField()->setFocus(Qt::ShortcutFocusReason); });
 }
 
 QLineEdit* MainWindow::numberField() const

@@ -16,6 +16,7 @@ class PaintBox;
 class QAction;
 class QLabel;
 class QLineEdit;
+class RowInteraction;
 class RowTexts;
 class ValueCell;
 struct TextRow;
@@ -50,6 +51,7 @@ public:
     NumeralPages* pages() const { return PG1_; }
     const FontRegistry& fontRegistry() const { return fonts_; }
     BottomBar* bottomBar() const { return P1_; }
+    RowInteraction* rowInteraction() const { return rowInteraction_; }
 
     // The handlers, by the names the rest of the program knows them by.
     void FormActivate();
@@ -70,6 +72,7 @@ protected:
 private:
     void buildWindow();
     void connectHandlers();
+    void connectFindField();
     void centreOnScreen();
     bool runEventHandler(const std::function<void()>& handler);
     void setNumberText(const QString& text);
@@ -92,6 +95,7 @@ private:
     NumeralPages* PG1_ = nullptr;
     BottomBar* P1_ = nullptr;
     RowTexts* rowTexts_ = nullptr;
+    RowInteraction* rowInteraction_ = nullptr;
     FieldNumber* fieldNumber_ = nullptr;
     QAction* M2_ = nullptr;
     bool activated_ = false;

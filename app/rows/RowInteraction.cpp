@@ -11,6 +11,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QTabWidget>
 #include <QToolTip>
 
 #include <algorithm>
@@ -97,6 +98,17 @@ void RowInteraction::copyRowPicture(const QString& cell) const
 void RowInteraction::copyAllRows() const
 {
     QGuiApplication::clipboard()->setText(texts_->allRows());
+}
+
+void RowInteraction::focusRow(const QString& cell)
+{
+    QWidget* row = rowWidget(cell);
+    auto* pages = qobject_cast<QTabWidget*>(pages_);
+    for (QWidget* page = row; page && pages; page = page->parentWidget())
+        if (pages->indexOf(page) >= 0)
+            pages->setCurrentWidget(page);
+    row->setFocusPolicy(Qt::TabFocus);
+    row->setFocus(Qt::OtherFocusReason);
 }
 
 // The row panel right of its caption: the Roman label lies over the panel

@@ -29,6 +29,8 @@ public:
     void copyRow(const QString& cell) const;
     void copyRowPicture(const QString& cell) const;
     void copyAllRows() const;
+    // Shows the row's page and puts the focus on the row.
+    void focusRow(const QString& cell);
 
     // The widget that stands for the row: it takes the focus and is the
     // row's accessible object.

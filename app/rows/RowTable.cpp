@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -145,6 +146,133 @@ constexpr RowSpec kRows[] = {
 };
 // clang-format on
 
+// The other names a row is known by, in the rows' display order: its
+// script, language, region and the system's other names, separated by
+// "; " (UTF-8). Finding a system searches them beside the caption; every
+// row has its line, checked at compile time.
+struct OtherNamesSpec {
+    const char* cell;
+    const char* names;
+};
+
+// clang-format off
+constexpr OtherNamesSpec kOtherNames[] = {
+    {"P37", "Greek acrophonic; Greek; Greece; Herodianic; acrophonic"},
+    {"P28", "hieroglyphs; hieroglyphic; ancient Egypt; Egypt"},
+    {"P36", "Ethiopic; Ge'ez; Ethiopia; Eritrea; Tigrinya; Horn of Africa"},
+    {"P6", "Eastern Arabic; Arabic-Indic; Arab world; Middle East"},
+    {"P40", "Armenian alphabet; Armenia; Mesrop Mashtots; Caucasus"},
+    {"PB9", "cuneiform; Babylonian; Mesopotamia; Iraq; Akkadian; sexagesimal; base 60; clay tablets"},
+    {"P38", "Greek acrophonic; Greek; Greece; Athens; Herodianic; acrophonic"},
+    {"P60", "Bangla; Assamese; Bangladesh; India; West Bengal; Assam; Brahmic"},
+    {"P34", "blind; raised dots; tactile; Louis Braille; France"},
+    {"P61", "Persian; Extended Arabic-Indic; Iran; Afghanistan; Dari"},
+    {"P26", "finger counting; fingers; hands; gestures"},
+    {"P41", "Gothic alphabet; Wulfila; Goths; Germanic"},
+    {"P62", "Hebrew alphabet; Israel; Jewish; gematria; Hebrew calendar"},
+    {"P39", "tally; constructed"},
+    {"P63", "Devanagari; India; Nepal; Marathi; Nepali; Sanskrit; Brahmic"},
+    {"P64", "Greek alphabetic; Milesian; Greek; Greece; Byzantine"},
+    {"P42", "Japanese; Japan; Chinese characters; China"},
+    {"PB2", "Hangul; Hangeul; Sino-Korean; Korea; South Korea; North Korea"},
+    {"P14", "Manchu script; Qing dynasty; Manchuria; Mongolian script"},
+    {"PB7", "Mayan; dot and bar; Long Count; Mesoamerica; Mexico; Guatemala; vigesimal; base 20"},
+    {"P22", "Maya hieroglyphs; head variants; Mayan; Mesoamerica; Mexico; Guatemala; vigesimal; base 20"},
+    {"P15", "telegraph; dots and dashes; Samuel Morse; radio"},
+    {"P72", "Manding; Mandinka; Bambara; Dyula; Guinea; Mali; West Africa; Solomana Kanté"},
+    {"l2", "Latin; ancient Rome; Rome; Italy"},
+    {"P27", "Āryabhaṭa; alphasyllabic; Devanagari; India; astronomy"},
+    {"P7", "flag semaphore; flags; signalling; navy; sea"},
+    {"P71", "Tibet; Bhutan; Dzongkha; Ladakh; Sikkim; Himalaya; Brahmic"},
+    {"P53", "Old Hungarian; Székely; rovás; Hungarian runes; Hungary"},
+    {"P29", "Cistercian; monks; medieval"},
+    {"P8", "Ath; Baronh; Crest of the Stars; Seikai; science fiction; fictional"},
+    {"P33", "Ashoka; ancient India; India; Brahmic"},
+    {"P35", "Sherlock Holmes; Arthur Conan Doyle; cipher; stick figures; fictional"},
+    {"P23", "hexadecimal; base 16; constructed"},
+    {"P31", "Myst; Cyan; computer game; base 25; fictional"},
+    {"P13", "binary; base 2; bits; computer"},
+    {"P49", "hexadecimal; base 16; constructed"},
+    {"P48", "hexadecimal; base 16; constructed"},
+    {"P10", "alien alphabet; cartoon; television; fictional"},
+    {"P18", "Dardanian Empire; Pieter Rottiers; constructed alphabet; fictional"},
+    {"PB1", "ancient Egypt; Egypt; Egyptian; papyrus; Rhind papyrus; cursive"},
+    {"P65", "Kannada script; Karnataka; India; Dravidian; Brahmic"},
+    {"P24", "Kayah Li; Karenni; Myanmar; Burma; Thailand"},
+    {"P30", "pIqaD; Star Trek; Marc Okrand; fictional"},
+    {"P73", "Khmer script; Cambodia; Brahmic"},
+    {"P66", "Lao; Laos; Brahmic"},
+    {"P12", "Mongolian; traditional Mongolian; Mongolia; Inner Mongolia"},
+    {"P19", "Babylon 5; alien; television; fictional"},
+    {"P68", "Somali; Somalia; Osman Yusuf Kenadid; Horn of Africa"},
+    {"P9", "constructed script; fictional"},
+    {"P4", "dozenal; duodecimal; base 12; constructed script"},
+    {"P67", "POSTNET; bar code; postal; mail; United States"},
+    {"P45", "quaternary; base 4"},
+    {"P57", "constructed; fictional"},
+    {"P20", "gate symbols; constellations; film; television; fictional"},
+    {"P25", "huāmǎ; Suzhou numerals; Chinese; China; Hong Kong; merchants; commercial"},
+    {"P69", "Tamil Nadu; India; Sri Lanka; Dravidian; Brahmic"},
+    {"P21", "Alien Nation; Newcomers; television; fictional"},
+    {"P70", "Thai script; Thailand; Siam; Brahmic"},
+    {"P17", "Zentradi; Zentraedi; Macross; anime; fictional"},
+    {"Uadlm", "Fula; Fulani; Pular; Fulfulde; Guinea; West Africa"},
+    {"Ubali", "aksara Bali; Bali; Indonesia; Brahmic"},
+    {"Ucakm", "Chakma script; Bangladesh; India; Mizoram; Tripura; Brahmic"},
+    {"Ugujr", "Gujarati script; Gujarat; India; Brahmic"},
+    {"Uguru", "Punjabi; Punjab; India; Sikh; Brahmic"},
+    {"Ujava", "aksara Jawa; Hanacaraka; Java; Indonesia; Brahmic"},
+    {"Ulepc", "Róng; Sikkim; Darjeeling; India; Himalaya; Brahmic"},
+    {"Ulimb", "Sirijanga; Nepal; Sikkim; Darjeeling; India; Brahmic"},
+    {"Umlym", "Malayalam script; Kerala; India; Dravidian; Brahmic"},
+    {"Umtei", "Manipuri; Meitei; Manipur; India; Brahmic"},
+    {"Umymr", "Burmese; Burma; Myanmar script; Brahmic"},
+    {"Uorya", "Oriya; Odisha; Orissa; India; Brahmic"},
+    {"Uolck", "Santali; Santal; Raghunath Murmu; Jharkhand; India"},
+    {"Urohg", "Hanifi Rohingya; Hanifi; Myanmar; Burma; Bangladesh"},
+    {"Usinh", "Sinhala; Sinhalese; lith; almanac; Sri Lanka; Brahmic"},
+    {"Usund", "aksara Sunda; West Java; Java; Indonesia; Brahmic"},
+    {"Ulana", "Lanna; Hora digits; Northern Thai; Tai Khün; Tai Lü; Thailand; Laos; Myanmar; Brahmic"},
+    {"Utelu", "Telugu script; Andhra Pradesh; Telangana; India; Dravidian; Brahmic"},
+    {"Uvaii", "Vai syllabary; Liberia; Sierra Leone; Momolu Duwalu Bukele; West Africa"},
+    {"Uaegean", "Linear A; Linear B; Mycenaean Greek; Minoan; Crete; Greece; Bronze Age"},
+    {"Ubrahadd", "Brahmi numerals; Ashoka; ancient India; India; Brahmic"},
+    {"Uhansfin", "Chinese financial; dàxiě; 大写; banking; cheques; Chinese; China"},
+    {"Ucopt", "Coptic alphabet; Copts; Coptic Church; Egypt; Greek alphabet"},
+    {"Urods", "rod numerals; suànchóu; 算筹; Chinese; China; Japan; Korea"},
+    {"Ucyrl", "Church Slavonic; Old Church Slavonic; titlo; Russian; Russia; Slavic"},
+    {"Ugeor", "Georgian alphabet; Asomtavruli; Mkhedruli; Georgia; Caucasus"},
+    {"Ukhar", "Gandhara; Gandhari; ancient India; India; Pakistan; Afghanistan"},
+    {"Utaml", "traditional Tamil; Tamil Nadu; India; Sri Lanka; Dravidian; Brahmic"},
+    // Number signs 4
+    {"Uahom", "Ahom script; Tai Ahom; Assam; India; Brahmaputra; buranji; Brahmic"},
+    {"Ubhks", "Bhaiksuki script; Sanskrit; Buddhist; India; Bihar; Bengal; Brahmic"},
+    {"Ucham", "Cham script; Vietnam; Cambodia; Champa; Brahmic"},
+    {"Uhanidec", "Chinese; Han; hanidec; China; Japan; ideographic zero; positional"},
+    {"Ugong", "Gondi; Gunjala; Telangana; India; Brahmic"},
+    {"Usind", "Khudabadi; Sindhi; Landa; Sindh; India; Pakistan; Brahmic"},
+    {"Ugonm", "Masaram Gondi; Gondi; central India; India; Brahmic"},
+    {"Umodi", "Modi script; Marathi; Maharashtra; India; Maratha; Brahmic"},
+    {"Umroo", "Mro script; Mru; Bangladesh; Chittagong Hill Tracts; Myanmar"},
+    {"Utalu", "Tai Lü; Xishuangbanna; Sipsongpanna; Yunnan; China; Brahmic"},
+    {"Unewa", "Newa script; Prachalit; Nepal Bhasa; Newar; Kathmandu; Nepal; Brahmic"},
+    {"Uhmnp", "Nyiakeng Puachue Hmong; Nyiakeng Hmong; Hmong; United States; Laos; church"},
+    {"Uhmng", "Hmong; Laos; Shong Lue Yang; Khmu"},
+    {"Usaur", "Saurashtra script; Sourashtra; Tamil Nadu; Madurai; India; Brahmic"},
+    {"Usegment", "Seven-segment; seven-segment display; segmented digits; LED; calculator; digital clock; display"},
+    {"Umymrshan", "Tai; Shan State; Myanmar; Burma; Brahmic"},
+    {"Ushrd", "Sharada script; Kashmiri; Sanskrit; Kashmir; India; Brahmic"},
+    {"Usora", "Sora; Savara; Odisha; Andhra Pradesh; India"},
+    {"Usuzhou", "Suzhou numerals; Hangzhou; huāmǎ; Chinese; China; Hong Kong; merchants; commercial"},
+    {"Umymrtlng", "Tai; Kachin; Sagaing; Myanmar; Burma; Brahmic"},
+    {"Utakr", "Takri script; Dogri; Chambeali; Himachal Pradesh; Jammu; India; Brahmic"},
+    {"Ulanatham", "Lanna; Tai Tham; Northern Thai; Tai Lü; Thailand; Laos; Myanmar; Buddhist; Brahmic"},
+    {"Utirh", "Mithilakshar; Maithili; Bihar; India; Nepal; Brahmic"},
+    {"Uwcho", "Arunachal Pradesh; India; Naga"},
+    {"Uwara", "Ho; Warang Chiti; Jharkhand; Odisha; India; Munda"},
+};
+// clang-format on
+
 // Whether `step` of every row that has one (not -1) numbers those rows
 // 0, 1, 2, ... each once.
 template <typename Step>
@@ -182,6 +310,28 @@ constexpr bool EveryTextRowHasItsFont()
     return true;
 }
 
+constexpr bool SameText(const char* a, const char* b)
+{
+    while (*a != '\0' && *a == *b) {
+        ++a;
+        ++b;
+    }
+    return *a == *b;
+}
+
+// Every row has one line of other names, and every line names a row.
+constexpr bool EveryRowHasItsOtherNames()
+{
+    for (const RowSpec& row : kRows) {
+        int lines = 0;
+        for (const OtherNamesSpec& names : kOtherNames)
+            lines += SameText(names.cell, row.cell);
+        if (lines != 1)
+            return false;
+    }
+    return std::size(kOtherNames) == std::size(kRows);
+}
+
 static_assert(NumbersEachRowOnce([](const RowSpec& row) { return row.familyStep; }),
               "the family steps number the panels 0, 1, 2, ... each once");
 static_assert(NumbersEachRowOnce([](const RowSpec& row) { return row.refreshStep; }),
@@ -189,6 +339,8 @@ static_assert(NumbersEachRowOnce([](const RowSpec& row) { return row.refreshStep
 static_assert(EveryPanelHasBothSteps(),
               "every value panel gets a family and is refreshed; nothing else gets a family");
 static_assert(EveryTextRowHasItsFont(), "every text row names its family and pixel height");
+static_assert(EveryRowHasItsOtherNames(),
+              "every row has one line in kOtherNames, and every line names a row");
 
 template <typename Step>
 std::vector<const RowSpec*> Ordered(Step step)
@@ -230,4 +382,12 @@ const RowSpec* FindRow(const char* cell)
         if (std::strcmp(row.cell, cell) == 0)
             return &row;
     return nullptr;
+}
+
+const char* OtherNames(const RowSpec& row)
+{
+    for (const OtherNamesSpec& names : kOtherNames)
+        if (SameText(names.cell, row.cell))
+            return names.names;
+    return "";
 }

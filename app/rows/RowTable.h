@@ -62,3 +62,7 @@ const std::vector<const RowSpec*>& RowsInRefreshOrder();
 
 // The row whose value cell has this name, or nullptr.
 const RowSpec* FindRow(const char* cell);
+
+// The row's other names: its script, language, region and the system's
+// other names, separated by "; " (UTF-8).
+const char* OtherNames(const RowSpec& row);

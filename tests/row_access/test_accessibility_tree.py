@@ -9,8 +9,11 @@ the Basic Multilingual Plane read in pieces from every offset; five page
 tabs, the third and fourth pages shown through their tabs' actions with
 their rows showing and reading their numerals; the number field named "Number";
 the spin button a spin control whose actions step the number; the message
-line a notification announced when it appears. Needs an X display and a session
-bus with the accessibility bus up (with_atspi_bus.sh).
+line a notification announced when it appears; the find field named, and
+Ctrl+F, a query and Enter (typed with xdotool) showing the found row's page
+with the focus on that row, Esc going back to the number field. Needs an X
+display, xdotool and a session bus with the accessibility bus up
+(with_atspi_bus.sh).
 """
 import os
 import re
@@ -23,6 +26,15 @@ from gi.repository import GLib
 
 PAGES = ["Number signs 1", "Number signs 2", "Number signs 3", "Number signs 4", "Number signs 5"]
 OUT_OF_RANGE = "Number must be greater than 0 and less than 80000"
+WINDOW_TITLE = "Number signs of other cultures"
+FIND_FIELD = "Find a system"
+# What is typed into the find field, the keys after it, and the row (and its
+# page) that Enter must then show with the focus on it.
+FINDS = [("cyrillic", [], "Cyrillic", "Number signs 3"),
+         ("egypt", ["Down"], "Hieratic", "Number signs 2"),
+         ("cuneiform", [], "Assyrian", "Number signs 1")]
+# A row of each page, which shows exactly while its page does.
+PAGE_PROBES = {"Number signs 1": "Ancient Greek", "Number signs 2": "Ath-Seikai", "Number signs 3": "Adlam"}
 
 
 def fail(message):
@@ -204,6 +216,72 @@ def check_message(app, field):
     print("ok: the message line is announced when it appears")
 
 
+def xdotool(*args):
+    subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True)
+
+
+def focused(node):
+    return node.getState().contains(pyatspi.STATE_FOCUSED)
+
+
+def showing(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def row_named(app, caption):
+    return next(node for node in walk(app) if node.name == caption and node.description)
+
+
+def check_find(app, field):
+    """Ctrl+F puts the focus into the find field; the query lists the rows
+    found, the chosen one (Up, Down) focused for a screen reader; Enter shows
+    its page and puts the focus on the row; Esc in the field returns to the
+    number field."""
+    find = one_named(app, pyatspi.ROLE_TEXT, FIND_FIELD)
+    window = subprocess.run(["xdotool", "search", "--sync", "--name", f"^{WINDOW_TITLE}$"], check=True,
+                            capture_output=True, text=True).stdout.split()[0]
+    xdotool("windowfocus", "--sync", window)
+    heard = []  # the matches a screen reader is told of, as they get the focus
+
+    def listener(event):
+        if event.source.getRole() == pyatspi.ROLE_LIST_ITEM:
+            heard.append(event.source.name)
+
+    pyatspi.Registry.registerEventListener(listener, "focus:")
+    for query, keys, caption, page in FINDS:
+        xdotool("key", "ctrl+f")
+        wait_for("Ctrl+F did not put the focus into the find field", lambda: focused(find), 5)
+        xdotool("type", "--delay", "20", query)
+        wait_for(f"the find field does not read {query!r}", lambda: text_of(find) == query, 5)
+        if keys:
+            xdotool("key", *keys)
+        wait_for(f"{query!r}{' ' + ' '.join(keys) if keys else ''}: a screen reader was last told of "
+                 f"{heard[-1:]}, not of {caption}", lambda: heard[-1:] == [caption], 5)
+        xdotool("key", "Return")
+        row = row_named(app, caption)
+        wait_for(f"{query!r}, Enter: the {caption} row has no focus", lambda: focused(row), 5)
+        for other, probe in PAGE_PROBES.items():
+            if other != page and showing(row_named(app, probe)):
+                fail(f"{query!r}, Enter: {other} still shows ({probe} shows)")
+        if not showing(row):
+            fail(f"{query!r}, Enter: the {caption} row does not show")
+        print(f"ok: Ctrl+F, {query!r}{' ' + ' '.join(keys) if keys else ''}, Enter: {page}, {caption} focused")
+    pyatspi.Registry.deregisterEventListener(listener, "focus:")
+    xdotool("key", "ctrl+f")
+    wait_for("Ctrl+F did not put the focus into the find field", lambda: focused(find), 5)
+    xdotool("key", "Escape")
+    wait_for("Esc in the find field did not return to the number field", lambda: focused(field), 5)
+    print(f"ok: the find field is named {FIND_FIELD!r}; Esc returns to the number field")
+
+
+def one_named(app, role, name):
+    found = wait_for(f"no object named {name!r}",
+                     lambda: [node for node in walk(app) if node.getRole() == role and node.name == name], 5)
+    if len(found) != 1:
+        fail(f"{len(found)} objects named {name!r}, expected one")
+    return found[0]
+
+
 def main():
     program, text_program = sys.argv[1:3]
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
@@ -229,6 +307,7 @@ def main():
         check_text_page(app, field, text_program, 4, "46363", ("Wancho", "Chinese dec.", "Suzhou digits"))
         check_spin_button(app, field)
         check_message(app, field)
+        check_find(app, field)
     finally:
         window.terminate()
         window.wait()

@@ -2,6 +2,7 @@
 #include "glyphs/Cp1252.h"
 #include "DayCount.h"
 #include "ProgramResources.h"
+#include "rows/RowFinder.h"
 #include "rows/RowTable.h"
 
 #include "numerals/TextRows.h"
@@ -69,6 +70,12 @@ private slots:
     void thirdPageDigitScriptsFirstThenTheOthers();
     void fourthPageInTwoAlphabeticalColumns();
     void refreshReachesOnlyTheMayaPictures();
+    void otherNamesAreAListOfNames();
+    void foldedForFinding_data();
+    void foldedForFinding();
+    void findRows_data();
+    void findRows();
+    void everyRowIsFoundByItsCaptionAndItsOtherNames();
     void resourcesIgnoreLetterCase();
     void missingResourceNamesTheNameAskedFor();
     void cp1252HighRange_data();
@@ -212,6 +219,141 @@ void ShellCoreTest::refreshReachesOnlyTheMayaPictures()
             boxes << QLatin1String(row->cell);
     QCOMPARE(boxes, QStringList{"PB7"});
     QCOMPARE(FindRow("PB7")->kind, ValueKind::PaintBox);
+}
+
+// "; " between names, each a name: no blank at either end, no other
+// separator inside, not the caption again, none twice.
+void ShellCoreTest::otherNamesAreAListOfNames()
+{
+    for (const RowSpec& row : RowsInDisplayOrder()) {
+        const QStringList names = QString::fromUtf8(OtherNames(row)).split(QStringLiteral("; "));
+        QVERIFY2(!names.isEmpty(), row.caption);
+        for (const QString& name : names) {
+            QVERIFY2(!name.isEmpty() && name == name.trimmed(), qPrintable(name));
+            QVERIFY2(!name.contains(QLatin1Char(';')), qPrintable(name));
+            QVERIFY2(FoldedForFinding(name) != FoldedForFinding(QString::fromUtf8(row.caption)), row.caption);
+            QCOMPARE(names.count(name), 1);
+        }
+    }
+}
+
+void ShellCoreTest::foldedForFinding_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("folded");
+    QTest::newRow("accent") << QString::fromUtf8("P\u00e9krif") << "pekrif";
+    QTest::newRow("apostrophe") << "N'Ko"
+                                << "nko";
+    QTest::newRow("dots below and macron") << QString::fromUtf8("\u0100ryabha\u1e6da") << "aryabhata";
+    QTest::newRow("blank and umlaut") << QString::fromUtf8("Tai L\u00fc") << "tailu";
+    QTest::newRow("full-width letters") << QString::fromUtf8("\uff2b\uff41\uff4e\uff4a\uff49") << "kanji";
+    QTest::newRow("digits stay") << "Babylon 5"
+                                 << "babylon5";
+    QTest::newRow("ideographs stay") << QString::fromUtf8("\u7b97\u7b79")
+                                     << QString::fromUtf8("\u7b97\u7b79");
+    QTest::newRow("final sigma") << QString::fromUtf8("\u0391\u03a4\u03a4\u0399\u039a\u039f\u03a3")
+                                 << QString::fromUtf8("\u03b1\u03c4\u03c4\u03b9\u03ba\u03bf\u03c3");
+    QTest::newRow("nothing but marks") << " - ; '"
+                                       << "";
+}
+
+void ShellCoreTest::foldedForFinding()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, folded);
+    QCOMPARE(FoldedForFinding(text), folded);
+}
+
+// What a person may type, the rows that must be found (the first of them
+// first, when `first` says so) and rows that must not.
+void ShellCoreTest::findRows_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QStringList>("found");
+    QTest::addColumn<bool>("first");
+    QTest::addColumn<QStringList>("notFound");
+    const auto row = [](const char* query) -> QTestData& {
+        return QTest::newRow(query) << QString::fromUtf8(query);
+    };
+    row("china") << QStringList{"Kanji", "Suzhou", "Chinese fin.", "Counting rods"} << false
+                 << QStringList{"Tibetan", "Mong", "Manchu", "Korean"};
+    row("india") << QStringList{"Bengali", "Hindi",      "Sanskrit",     "Brahmi",   "Kannada",
+                                "Tamil",   "Chakma",     "Gujarati",     "Gurmukhi", "Lepcha",
+                                "Limbu",   "Malayalam",  "Meetei Mayek", "Odia",     "Ol Chiki",
+                                "Telugu",  "Brahmi old", "Kharoshthi",   "Tamil old"}
+                 << false << QStringList{"Thai", "Khmer", "Arabic", "Myanmar"};
+    row("cuneiform") << QStringList{"Assyrian"} << true << QStringList{"Egyptian"};
+    row("EGYPT") << QStringList{"Egyptian", "Hieratic", "Coptic"} << true << QStringList{"Amharic"};
+    row("greek") << QStringList{"Ancient Greek", "Attic", "Ionic", "Aegean", "Coptic"} << true
+                 << QStringList{"Roman", "Cyrillic"};
+    row("pekrif") << QStringList{QString::fromUtf8("P\u00e9krif")} << true << QStringList{};
+    row("nko") << QStringList{"N'Ko"} << true << QStringList{};
+    row("devanagari") << QStringList{"Hindi", "Sanskrit"} << true << QStringList{"Bengali"};
+    row("tamil") << QStringList{"Tamil", "Tamil old"} << true << QStringList{"Telugu"};
+    row("chinese") << QStringList{"Chinese fin.", "Kanji", "Suzhou", "Counting rods"} << true
+                   << QStringList{"Korean"};
+    row("burma") << QStringList{"Kayah", "Myanmar", "Rohingya"} << false << QStringList{"Thai"};
+    row("base 16") << QStringList{"Diamond", "Ecclemony", "Four Line"} << false << QStringList{"Quadnary"};
+    row("fiction") << QStringList{"Klingon", "D'Ni", "Dancing Men", "Narn", "Zentlardy"} << false
+                   << QStringList{"Roman", "Egyptian"};
+    row("tai lu") << QStringList{"New Tai Lue", "Tai Tham", "Tham digits"} << true << QStringList{"Thai"};
+    row("\u7b97\u7b79") << QStringList{"Counting rods"} << true << QStringList{};
+    // Number signs 4
+    row("hmong") << QStringList{"NP Hmong", "Pahawh Hmong"} << true << QStringList{"Mong"};
+    row("gondi") << QStringList{"Gunjala Gondi", "Masaram"} << true << QStringList{"Modi"};
+    row("seven-segment") << QStringList{"Segment digits"} << true << QStringList{};
+    row("kashmir") << QStringList{"Sharada"} << true << QStringList{"Takri"};
+    row("indonesia") << QStringList{"Balinese", "Javanese", "Sundanese"} << false << QStringList{"Thai"};
+    row("mong") << QStringList{"Mong", "Manchu"} << true << QStringList{"Korean"};
+    row(" ; ") << QStringList{} << false << QStringList{"Arabic", "Roman"};
+}
+
+void ShellCoreTest::findRows()
+{
+    QFETCH(QString, query);
+    QFETCH(QStringList, found);
+    QFETCH(bool, first);
+    QFETCH(QStringList, notFound);
+    QStringList captions;
+    for (const RowSpec* row : FindRows(query))
+        captions << QString::fromUtf8(row->caption);
+    for (const QString& caption : found)
+        QVERIFY2(captions.contains(caption), qPrintable(caption + " not in " + captions.join(", ")));
+    for (const QString& caption : notFound)
+        QVERIFY2(!captions.contains(caption), qPrintable(caption));
+    if (first)
+        QCOMPARE(captions.value(0), found.value(0));
+    if (found.isEmpty())
+        QCOMPARE(captions, QStringList{});
+}
+
+// Each row is found by its caption, the caption's first letters, each of
+// its other names, and by any of them written in capitals; the rows whose caption holds the query come
+// before the rows found only by another name, those whose caption begins
+// with it first, each group in display order.
+void ShellCoreTest::everyRowIsFoundByItsCaptionAndItsOtherNames()
+{
+    const std::vector<RowSpec>& all = RowsInDisplayOrder();
+    for (const RowSpec& row : all) {
+        QStringList queries = QString::fromUtf8(OtherNames(row)).split(QStringLiteral("; "));
+        queries.prepend(QString::fromUtf8(row.caption));
+        queries << queries.first().left(3);  // what a person has typed so far
+        for (const QString& query : queries) {
+            const std::vector<const RowSpec*> found = FindRows(query);
+            QVERIFY2(std::count(found.begin(), found.end(), &row) == 1, qPrintable(query));
+            QVERIFY2(FindRows(query.toUpper()) == found, qPrintable(query));
+            const QString folded = FoldedForFinding(query);
+            const auto rank = [&folded](const RowSpec* r) {
+                const QString caption = FoldedForFinding(QString::fromUtf8(r->caption));
+                return caption.startsWith(folded) ? 0 : caption.contains(folded) ? 1 : 2;
+            };
+            for (std::size_t i = 1; i < found.size(); ++i)
+                QVERIFY2(rank(found[i - 1]) < rank(found[i])
+                             || (rank(found[i - 1]) == rank(found[i])
+                                 && (rank(found[i]) == 2 || found[i - 1] < found[i])),
+                         qPrintable(query + ": " + found[i]->caption));
+        }
+    }
 }
 
 void ShellCoreTest::resourcesIgnoreLetterCase()

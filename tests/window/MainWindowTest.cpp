@@ -1,9 +1,12 @@
 #include "BottomBar.h"
+#include "FindField.h"
 #include "WindowFixture.h"
 #include "rows/CaptionLabel.h"
 #include "entry/RecognisedNumbers.h"
 #include "rows/NumeralPages.h"
 #include "rows/PaintBox.h"
+#include "rows/RowFinder.h"
+#include "rows/RowInteraction.h"
 #include "rows/RowTable.h"
 #include "entry/SpinButton.h"
 #include "glyphs/UiFonts.h"
@@ -12,6 +15,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
@@ -54,6 +58,10 @@ private slots:
     void spinButton();
     void spinKeys();
     void escapeCloses();
+    void ctrlFFindsAndEscReturnsToTheNumberField();
+    void findShowsTheChosenRow_data();
+    void findShowsTheChosenRow();
+    void clickOnAMatchShowsItsRow();
     void captionCellsAndPages();
     void thirdPageIsLaidOutAsTheSecond();
     void everyCaptionFitsItsCell_data();
@@ -63,6 +71,10 @@ private:
     void type(const QString& text) { window_->numberField()->setText(text); }
     QString romanText() const { return window_->romanLabel()->text(); }
     QString message() const { return window_->messageLine()->text(); }
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+    }
 
     WindowFixture window_;
 };
@@ -321,6 +333,104 @@ void MainWindowTest::escapeCloses()
     window_->numberField()->setFocus();
     QTest::keyClick(window_->numberField(), Qt::Key_Escape);
     QTRY_VERIFY(!window_->isVisible());
+}
+
+// The find field at the bar's right end, left of it its label and the
+// message line, however long. Ctrl+F from anywhere puts the focus into the
+// field, named for a screen reader; Esc there returns to the number field
+// and leaves the window open.
+void MainWindowTest::ctrlFFindsAndEscReturnsToTheNumberField()
+{
+    FindField* find = window_->bottomBar()->findField();
+    QVERIFY(!find->accessibleName().isEmpty());
+    const auto* label = window_->bottomBar()->findChild<QLabel*>("findLabel");
+    QCOMPARE(label->buddy(), find);
+    window_->bottomBar()->setMessage(QString(300, QLatin1Char('W')));  // longer than the bar
+    QVERIFY(window_->messageLine()->geometry().right() < label->geometry().left());
+    QVERIFY(label->geometry().right() < find->geometry().left());
+    QVERIFY(find->geometry().right() < window_->width());
+    for (QWidget* from :
+         {static_cast<QWidget*>(window_->numberField()), window_->rowInteraction()->rowWidget("P42")}) {
+        from->setFocus();
+        press(Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), find);
+        QTest::keyClicks(find, "greek");
+        QVERIFY(find->matchList()->isVisible());
+        press(Qt::Key_Escape);
+        QCOMPARE(QApplication::focusWidget(), window_->numberField());
+        QVERIFY(!find->matchList()->isVisible());
+        QVERIFY(window_->isVisible());
+    }
+}
+
+void MainWindowTest::findShowsTheChosenRow_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<int>("downs");
+    QTest::addColumn<int>("ups");
+    QTest::addColumn<QString>("cell");
+    QTest::newRow("first page") << "kanji" << 0 << 0 << "P42";
+    QTest::newRow("second page, pictures") << "hieratic" << 0 << 0 << "PB1";
+    QTest::newRow("third page") << "CYRILLIC" << 0 << 0 << "Ucyrl";
+    QTest::newRow("fourth page") << "wancho" << 0 << 0 << "Uwcho";
+    QTest::newRow("the Roman label") << "rome" << 0 << 0 << "l2";
+    QTest::newRow("another name") << "aryabhata" << 0 << 0 << "P27";
+    QTest::newRow("down") << "tamil" << 1 << 0 << "Utaml";
+    // Tamil, Tamil old, and Saurashtra of Tamil Nadu: the last but one.
+    QTest::newRow("down stops at the last") << "tamil" << 5 << 1 << "Utaml";
+    QTest::newRow("up stops at the first") << "tamil" << 0 << 3 << "P69";
+    QTest::newRow("down and up") << "egypt" << 2 << 1 << "PB1";
+}
+
+// Typing lists the rows the finder finds, the first chosen; Up and Down
+// choose; Enter shows the chosen row's page with the focus on its row.
+void MainWindowTest::findShowsTheChosenRow()
+{
+    QFETCH(QString, query);
+    QFETCH(int, downs);
+    QFETCH(int, ups);
+    QFETCH(QString, cell);
+    type("1994");
+    window_->pages()->setCurrentIndex(1);
+    press(Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), query);
+    const QListWidget* list = window_->bottomBar()->findField()->matchList();
+    QStringList listed;
+    for (int i = 0; i < list->count(); ++i)
+        listed << list->item(i)->text();
+    QStringList found;
+    for (const RowSpec* row : FindRows(query))
+        found << QString::fromUtf8(row->caption);
+    QCOMPARE(listed, found);
+    QCOMPARE(list->currentRow(), 0);
+    for (int i = 0; i < downs; ++i)
+        press(Qt::Key_Down);
+    for (int i = 0; i < ups; ++i)
+        press(Qt::Key_Up);
+    QCOMPARE(listed.value(list->currentRow()),
+             QString::fromUtf8(FindRow(cell.toLatin1().constData())->caption));
+    press(Qt::Key_Return);
+    QCOMPARE(window_->pages()->currentIndex(), int(FindRow(cell.toLatin1().constData())->page));
+    QCOMPARE(QApplication::focusWidget(), window_->rowInteraction()->rowWidget(cell));
+    QVERIFY(!list->isVisible());
+    QVERIFY(window_.rowsNotShowing(1994).isEmpty());
+}
+
+// A click on a match shows its row as Enter does; the list never takes the
+// focus from the field before that.
+void MainWindowTest::clickOnAMatchShowsItsRow()
+{
+    FindField* find = window_->bottomBar()->findField();
+    press(Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClicks(find, "greek");
+    QListWidget* list = find->matchList();
+    QCOMPARE(list->item(2)->text(), QString("Ionic"));
+    const QRect item = list->visualItemRect(list->item(2));
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, item.center());
+    QCOMPARE(QApplication::focusWidget(), find);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, item.center());
+    QCOMPARE(QApplication::focusWidget(), window_->rowInteraction()->rowWidget("P64"));
+    QVERIFY(!list->isVisible());
 }
 
 void MainWindowTest::captionCellsAndPages()

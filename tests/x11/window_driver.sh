@@ -11,7 +11,8 @@
 #   tab page (the numeral rows)                      y 24..613
 #   bottom bar                                       y 615..655
 #   number field ze1 (80,625) 113x22, spin button (200,619) 20x32,
-#   message line l3 from (248,627)
+#   message line l3 from (248,627), the find field (938,625) 150x22 with its
+#   label "Find" left of it
 
 readonly WINDOW_TITLE='Number signs of other cultures'
 # The program's scale (QT_SCALE_FACTOR, a whole number): the window and the
@@ -27,10 +28,10 @@ readonly TAB2_AT="165 12"
 readonly TAB3_AT="277 12"
 readonly TAB4_AT="389 12"
 readonly TAB5_AT="501 12"
-readonly POINTER_REST_AT="1000 640"     # an empty spot of the bottom bar
+readonly POINTER_REST_AT="880 652"      # an empty spot of the bottom bar
 readonly ROWS_REGION=1112x589+0+24
 readonly TABS_REGION=1112x24+0+0
-readonly MESSAGE_REGION=856x28+244+624
+readonly MESSAGE_REGION=650x28+244+624   # up to the find label
 # Ionic, Kanji, Korean, Manchu, Maya, Maya-Hierogl.: the first six rows of
 # the right column of "Number signs 1", all drawn from the number alone.
 readonly NUMBER_ROWS_REGION=556x228+556+63
@@ -192,6 +193,7 @@ show_number() {
 # their page is shown), one number a line, from the row table as
 # tallyra-row-data writes it (tools/fonts/rows.tsv).
 readonly ROW_TABLE=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../tools/fonts" && pwd)/rows.tsv
+row_count() { echo $(( $(wc -l <"$ROW_TABLE") - 1 )); }
 pages_with_rows() { awk -F'\t' 'NR > 1 { print $3 }' "$ROW_TABLE" | sort -un; }
 text_pages() { awk -F'\t' 'NR > 1 && $5 == "text" { print $3 }' "$ROW_TABLE" | sort -un; }
 
