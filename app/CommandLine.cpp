@@ -56,9 +56,10 @@ std::optional<int> AnswerCommandLine(int argc, char** argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QCoreApplication::translate("CommandLine",
-                                    "Number signs of other cultures: a whole number "
-                                    "from 0 to 79999 written in %1 numeral systems.")
+                                    "Number signs of other cultures: a whole number from 0 to 79999 "
+                                    "written in %1 numeral systems on five pages.")
             .arg(RowsInDisplayOrder().size()));
+    static_assert(kPageCount == 5, "the description names the pages");
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();

@@ -9,6 +9,15 @@
 // (Gujarati, Myanmar, Adlam, ...): digit d is zero + d.
 UnicodeNumeral DecimalDigits(int n, char32_t zero);
 
+// Chinese decimal numerals: each digit as its ideograph, 〇 for zero and
+// no power characters (2026 = 二〇二六).
+UnicodeNumeral ChineseDecimalNumeral(int n);
+
+// Suzhou (Hangzhou) digits place by place, 〇 for zero; a 1, 2 or 3 right
+// after an upright 〡, 〢 or 〣 is written lying (一, 二, 三), and the one
+// after that upright again (12 = 〡二, 123 = 〡二〣, 1123 = 〡一〢三).
+UnicodeNumeral SuzhouDigitNumeral(int n);
+
 // Chinese counting rods: the units, hundreds and ten-thousands in the
 // upright (unit) forms, the tens and thousands in the lying (tens) forms,
 // an empty place as the ideographic zero 〇.

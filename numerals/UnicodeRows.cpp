@@ -50,6 +50,32 @@ constexpr UnicodeRow kRows[] = {
     {"Uaegean", &AegeanNumeral},
     {"Ukhar", &KharoshthiNumeral},
     {"Ubrahadd", &BrahmiAdditiveNumeral},
+    // Number signs 4
+    DigitRow<0x11730>("Uahom"),  // Ahom
+    DigitRow<0x11C50>("Ubhks"),  // Bhaiksuki
+    DigitRow<0xAA50>("Ucham"),   // Cham
+    {"Uhanidec", &ChineseDecimalNumeral},
+    DigitRow<0x11DA0>("Ugong"),     // Gunjala Gondi
+    DigitRow<0x112F0>("Usind"),     // Khudawadi
+    DigitRow<0x11D50>("Ugonm"),     // Masaram Gondi
+    DigitRow<0x11650>("Umodi"),     // Modi
+    DigitRow<0x16A60>("Umroo"),     // Mro
+    DigitRow<0x19D0>("Utalu"),      // New Tai Lue
+    DigitRow<0x11450>("Unewa"),     // Newa
+    DigitRow<0x1E140>("Uhmnp"),     // Nyiakeng Puachue Hmong
+    DigitRow<0x16B50>("Uhmng"),     // Pahawh Hmong
+    DigitRow<0xA8D0>("Usaur"),      // Saurashtra
+    DigitRow<0x1FBF0>("Usegment"),  // Seven-segment
+    DigitRow<0x1090>("Umymrshan"),  // Shan
+    DigitRow<0x111D0>("Ushrd"),     // Sharada
+    DigitRow<0x110F0>("Usora"),     // Sora Sompeng
+    {"Usuzhou", &SuzhouDigitNumeral},
+    DigitRow<0xA9F0>("Umymrtlng"),  // Tai Laing
+    DigitRow<0x116C0>("Utakr"),     // Takri
+    DigitRow<0x1A90>("Ulanatham"),  // Tham digits
+    DigitRow<0x114D0>("Utirh"),     // Tirhuta
+    DigitRow<0x1E2F0>("Uwcho"),     // Wancho
+    DigitRow<0x118E0>("Uwara"),     // Warang Citi
 };
 
 }  // namespace

@@ -18,6 +18,8 @@ constexpr auto R = RowColumn::Right;
 constexpr auto T1 = TabPage::T1;
 constexpr auto T2 = TabPage::T2;
 constexpr auto T3 = TabPage::T3;
+constexpr auto T4 = TabPage::T4;
+[[maybe_unused]] constexpr auto T5 = TabPage::T5;
 constexpr const char* g8 = "Glyfa08";
 constexpr const char* g8b = "Glyfa08b";
 constexpr const char* g8c = "Glyfa08c";
@@ -118,6 +120,32 @@ constexpr RowSpec kRows[] = {
     {T3, R, QT_TRANSLATE_NOOP("RowCaption", "Georgian"), "Ugeor", X, "Tallyra Georgian", 33, false, -1, -1},
     {T3, R, QT_TRANSLATE_NOOP("RowCaption", "Kharoshthi"), "Ukhar", X, "Tallyra Kharoshthi", 42, false, -1, -1},
     {T3, R, QT_TRANSLATE_NOOP("RowCaption", "Tamil old"), "Utaml", X, "Tallyra Tamil", 29, false, -1, -1},
+    // Number signs 4
+    {T4, L, QT_TRANSLATE_NOOP("RowCaption", "Ahom"), "Uahom", X, "Tallyra Ahom", 29, false, -1, -1},
+    {T4, L, QT_TRANSLATE_NOOP("RowCaption", "Bhaiksuki"), "Ubhks", X, "Tallyra Bhaiksuki", 43, false, -1, -1},
+    {T4, L, QT_TRANSLATE_NOOP("RowCaption", "Cham"), "Ucham", X, "Tallyra Cham", 27, false, -1, -1},
+    {T4, L, QT_TRANSLATE_NOOP("RowCaption", "Chinese dec."), "Uhanidec", X, "Tallyra Chinese Digits", 37, false, -1, -1},
+    {T4, L, QT_TRANSLATE_NOOP("RowCaption", "Gunjala Gondi"), "Ugong", X, "Tallyra Gunjala Gondi", 49, false, -1, -1},
+    {T4, L, QT_TRANSLATE_NOOP("RowCaption", "Khudawadi"), "Usind", X, "Tallyra Khudawadi", 54, false, -1, -1},
+    {T4, L, QT_TRANSLATE_NOOP("RowCaption", "Masaram"), "Ugonm", X, "Tallyra Masaram Gondi", 52, false, -1, -1},
+    {T4, L, QT_TRANSLATE_NOOP("RowCaption", "Modi"), "Umodi", X, "Tallyra Modi", 50, false, -1, -1},
+    {T4, L, QT_TRANSLATE_NOOP("RowCaption", "Mro"), "Umroo", X, "Tallyra Mro", 47, false, -1, -1},
+    {T4, L, QT_TRANSLATE_NOOP("RowCaption", "New Tai Lue"), "Utalu", X, "Tallyra New Tai Lue", 30, false, -1, -1},
+    {T4, L, QT_TRANSLATE_NOOP("RowCaption", "Newa"), "Unewa", X, "Tallyra Newa", 41, false, -1, -1},
+    {T4, L, QT_TRANSLATE_NOOP("RowCaption", "NP Hmong"), "Uhmnp", X, "Tallyra Nyiakeng Hmong", 50, false, -1, -1},
+    {T4, L, QT_TRANSLATE_NOOP("RowCaption", "Pahawh Hmong"), "Uhmng", X, "Tallyra Pahawh Hmong", 45, false, -1, -1},
+    {T4, R, QT_TRANSLATE_NOOP("RowCaption", "Saurashtra"), "Usaur", X, "Tallyra Saurashtra", 49, false, -1, -1},
+    {T4, R, QT_TRANSLATE_NOOP("RowCaption", "Segment digits"), "Usegment", X, "Tallyra Segments", 40, false, -1, -1},
+    {T4, R, QT_TRANSLATE_NOOP("RowCaption", "Shan"), "Umymrshan", X, "Tallyra Shan", 33, false, -1, -1},
+    {T4, R, QT_TRANSLATE_NOOP("RowCaption", "Sharada"), "Ushrd", X, "Tallyra Sharada", 45, false, -1, -1},
+    {T4, R, QT_TRANSLATE_NOOP("RowCaption", "Sora Sompeng"), "Usora", X, "Tallyra Sora Sompeng", 41, false, -1, -1},
+    {T4, R, QT_TRANSLATE_NOOP("RowCaption", "Suzhou digits"), "Usuzhou", X, "Tallyra Suzhou", 37, false, -1, -1},
+    {T4, R, QT_TRANSLATE_NOOP("RowCaption", "Tai Laing"), "Umymrtlng", X, "Tallyra Tai Laing", 34, false, -1, -1},
+    {T4, R, QT_TRANSLATE_NOOP("RowCaption", "Takri"), "Utakr", X, "Tallyra Takri", 50, false, -1, -1},
+    {T4, R, QT_TRANSLATE_NOOP("RowCaption", "Tham digits"), "Ulanatham", X, "Tallyra Tham", 23, false, -1, -1},
+    {T4, R, QT_TRANSLATE_NOOP("RowCaption", "Tirhuta"), "Utirh", X, "Tallyra Tirhuta", 44, false, -1, -1},
+    {T4, R, QT_TRANSLATE_NOOP("RowCaption", "Wancho"), "Uwcho", X, "Tallyra Wancho", 46, false, -1, -1},
+    {T4, R, QT_TRANSLATE_NOOP("RowCaption", "Warang Citi"), "Uwara", X, "Tallyra Warang Citi", 50, false, -1, -1},
 };
 // clang-format on
 
@@ -219,6 +247,32 @@ constexpr OtherNamesSpec kOtherNames[] = {
     {"Ugeor", "Georgian alphabet; Asomtavruli; Mkhedruli; Georgia; Caucasus"},
     {"Ukhar", "Gandhara; Gandhari; ancient India; India; Pakistan; Afghanistan"},
     {"Utaml", "traditional Tamil; Tamil Nadu; India; Sri Lanka; Dravidian; Brahmic"},
+    // Number signs 4
+    {"Uahom", "Ahom script; Tai Ahom; Assam; India; Brahmaputra; buranji; Brahmic"},
+    {"Ubhks", "Bhaiksuki script; Sanskrit; Buddhist; India; Bihar; Bengal; Brahmic"},
+    {"Ucham", "Cham script; Vietnam; Cambodia; Champa; Brahmic"},
+    {"Uhanidec", "Chinese; Han; hanidec; China; Japan; ideographic zero; positional"},
+    {"Ugong", "Gondi; Gunjala; Telangana; India; Brahmic"},
+    {"Usind", "Khudabadi; Sindhi; Landa; Sindh; India; Pakistan; Brahmic"},
+    {"Ugonm", "Masaram Gondi; Gondi; central India; India; Brahmic"},
+    {"Umodi", "Modi script; Marathi; Maharashtra; India; Maratha; Brahmic"},
+    {"Umroo", "Mro script; Mru; Bangladesh; Chittagong Hill Tracts; Myanmar"},
+    {"Utalu", "Tai Lü; Xishuangbanna; Sipsongpanna; Yunnan; China; Brahmic"},
+    {"Unewa", "Newa script; Prachalit; Nepal Bhasa; Newar; Kathmandu; Nepal; Brahmic"},
+    {"Uhmnp", "Nyiakeng Puachue Hmong; Nyiakeng Hmong; Hmong; United States; Laos; church"},
+    {"Uhmng", "Hmong; Laos; Shong Lue Yang; Khmu"},
+    {"Usaur", "Saurashtra script; Sourashtra; Tamil Nadu; Madurai; India; Brahmic"},
+    {"Usegment", "Seven-segment; seven-segment display; segmented digits; LED; calculator; digital clock; display"},
+    {"Umymrshan", "Tai; Shan State; Myanmar; Burma; Brahmic"},
+    {"Ushrd", "Sharada script; Kashmiri; Sanskrit; Kashmir; India; Brahmic"},
+    {"Usora", "Sora; Savara; Odisha; Andhra Pradesh; India"},
+    {"Usuzhou", "Suzhou numerals; Hangzhou; huāmǎ; Chinese; China; Hong Kong; merchants; commercial"},
+    {"Umymrtlng", "Tai; Kachin; Sagaing; Myanmar; Burma; Brahmic"},
+    {"Utakr", "Takri script; Dogri; Chambeali; Himachal Pradesh; Jammu; India; Brahmic"},
+    {"Ulanatham", "Lanna; Tai Tham; Northern Thai; Tai Lü; Thailand; Laos; Myanmar; Buddhist; Brahmic"},
+    {"Utirh", "Mithilakshar; Maithili; Bihar; India; Nepal; Brahmic"},
+    {"Uwcho", "Arunachal Pradesh; India; Naga"},
+    {"Uwara", "Ho; Warang Chiti; Jharkhand; Odisha; India; Munda"},
 };
 // clang-format on
 

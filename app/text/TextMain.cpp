@@ -137,11 +137,12 @@ int main(int argc, char** argv)
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        TextMain::tr("Prints a number in the %1 numeral systems of Tallyra as text, one row a line:\n"
-                     "caption<TAB>kind<TAB>text, kind being unicode, partial or described.\n"
+        TextMain::tr("Prints a number in the %1 numeral systems on Tallyra's five pages as text, one row\n"
+                     "a line: caption<TAB>kind<TAB>text, kind being unicode, partial or described.\n"
                      "The number may be written in any of these systems (MCMXCIV, mcmxciv, א׳תתקצ״ד,\n"
                      "一千九百九十四, ١٩٩٤, ...): with --parse, only what number it is.")
             .arg(RowsInDisplayOrder().size()));
+    static_assert(kPageCount == 5, "the description names the pages");
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption reading(QStringLiteral("reading"),

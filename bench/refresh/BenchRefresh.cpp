@@ -5,10 +5,17 @@
 //                            the first page shown
 //   BM_RefreshCycleOnPage3   the same with the third page shown: its 28 rows
 //                            written, laid out and drawn as well
+//   BM_FirstShowOfPage4      the first show of the fourth page, once: its 25
+//                            families registered, its rows written, laid
+//                            out and drawn with the rest of the window
+//   BM_RefreshCycleOnPage4   the cycle with the fourth page shown: its 25
+//                            rows written, laid out and drawn
 //   BM_PlainLabelsCycle/N    the peer: a window of N plain labels showing the
 //                            number, set and repainted the same way; 59 (the
 //                            rows of the first two pages) for the first
-//                            cycle, 87 (every row) for the third page's
+//                            cycle, 87 (the rows of the first three) for the
+//                            third page's, 84 (the first two and the
+//                            fourth) for the fourth page's
 //   BM_RefreshRoman          the whole cycle with a Roman numeral in the field
 //                            (MCMXCIV and MCMXCV in turn), read by the
 //                            recogniser
@@ -94,6 +101,25 @@ void BM_RefreshCycleOnPage3(benchmark::State& state)
     RefreshCycleOn(2, state);
 }
 
+// Once a process: the page's fonts stay registered afterwards.
+void BM_FirstShowOfPage4(benchmark::State& state)
+{
+    MainWindow& window = Window();
+    window.numberField()->setText(QStringLiteral("46363"));
+    window.repaint();
+    for (auto _ : state) {
+        window.pages()->setCurrentIndex(3);
+        window.repaint();
+    }
+    window.pages()->setCurrentIndex(0);
+    window.repaint();
+}
+
+void BM_RefreshCycleOnPage4(benchmark::State& state)
+{
+    RefreshCycleOn(3, state);
+}
+
 // A window the same size with a label for each of `count` rows, showing the
 // number.
 class PlainLabelsWindow : public QWidget {
@@ -165,6 +191,13 @@ BENCHMARK(BM_PlainLabelsCycle)
 BENCHMARK(BM_RefreshCycleOnPage3)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_PlainLabelsCycle)
     ->Arg(87)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_FirstShowOfPage4)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_RefreshCycleOnPage4)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PlainLabelsCycle)
+    ->Arg(84)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

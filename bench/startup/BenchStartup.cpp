@@ -3,7 +3,8 @@
 // as any window with text must):
 //   BM_Startup*     from the spawn to the first painted window;
 //   BM_PeakMemory*  peak resident memory, the program's after a thousand
-//                   numbers, reported as the counter peak_kB.
+//                   numbers shown on its five pages in turn, reported as
+//                   the counter peak_kB.
 // Runs on $QT_QPA_PLATFORM (offscreen by default).
 
 #include <benchmark/benchmark.h>

@@ -6,6 +6,7 @@
 
 #include "MainWindow.h"
 #include "glyphs/UiFonts.h"
+#include "rows/NumeralPages.h"
 
 #include <QApplication>
 #include <QFile>
@@ -37,10 +38,13 @@ long long PeakResidentKilobytes()
     return -1;
 }
 
-// A thousand numbers over the whole range, each shown and painted.
+// A thousand numbers over the whole range, each shown and painted, a fifth
+// of them on each of the pages in turn.
 void ShowManyNumbers(MainWindow& window)
 {
+    NumeralPages* pages = window.pages();
     for (int i = 0; i < 1000; ++i) {
+        pages->setCurrentIndex(i * pages->count() / 1000);
         window.numberField()->setText(QString::number((i * 7919) % 80000));
         window.repaint();
     }

@@ -39,6 +39,7 @@ void ReadOldHungarian(Text text, Numbers& numbers);
 void ReadEthiopic(Text text, Numbers& numbers);
 void ReadChinese(Text text, Numbers& numbers);
 void ReadSuzhou(Text text, Numbers& numbers);
+void ReadSuzhouDigits(Text text, Numbers& numbers);
 void ReadKorean(Text text, Numbers& numbers);
 void ReadChineseFinancial(Text text, Numbers& numbers);
 void ReadTamilTraditional(Text text, Numbers& numbers);

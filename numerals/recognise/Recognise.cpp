@@ -52,6 +52,8 @@ constexpr Registration kReaders[] = {
     {"Ugeor", &ReadGeorgian},
     {"Ukhar", &ReadKharoshthi},
     {"Utaml", &ReadTamilTraditional},  // Tamil old
+    // Number signs 4
+    {"Usuzhou", &ReadSuzhouDigits},  // Suzhou digits
 };
 
 struct RowReaders {

@@ -312,6 +312,18 @@ void ReadSuzhou(Text text, Numbers& numbers)
     ReadMultiplying(text, kSuzhou, numbers);
 }
 
+// Suzhou digits place by place (〡〩〩〤 = 1994), with the lying 一 二 三
+// that alternate with the upright 〡 〢 〣 anywhere; at least one Hangzhou
+// sign, so that a text of Chinese digits alone stays Chinese.
+void ReadSuzhouDigits(Text text, Numbers& numbers)
+{
+    const bool hangzhou =
+        std::any_of(text.begin(), text.end(), [](char32_t c) { return c >= U'〡' && c <= U'〩'; });
+    const long long n = hangzhou ? DigitByDigit(text, kSuzhou) : -1;
+    if (n >= 0)
+        numbers.push_back(n);
+}
+
 void ReadKorean(Text text, Numbers& numbers)
 {
     ReadMultiplying(text, kKorean, numbers);

@@ -370,6 +370,134 @@ constexpr CellExplanation kExplanations[] = {
          "Explanation",
          "Traditional Tamil numerals, in use until the 19th and 20th centuries: digits and the signs "
          "௰ ௱ ௲ for 10, 100 and 1000; a digit before a sign multiplies it (௩௱ = 300).")},
+    // Number signs 4
+    {"Uahom",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Digits of the Ahom script of the Tai Ahom kingdom in the Brahmaputra valley of Assam "
+         "(13th–19th century), whose chronicles (buranji) are read again today. Base 10.")},
+    {"Ubhks",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Bhaiksuki digits, from a script of Buddhist manuscripts and inscriptions of eastern India in the "
+         "11th and 12th centuries, known from only a few documents; its name refers to monks (bhikṣu). "
+         "Base 10.")},
+    {"Ucham",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Cham digits, from the script of the Cham people of Vietnam and Cambodia, which descends from "
+         "the Indian-derived scripts of ancient Champa. Base 10.")},
+    {"Uhanidec",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Chinese digits written place by place, 〇 for zero and no 十 百 千 (2026 = 二〇二六), as in "
+         "China and Japan for years, addresses and telephone numbers, and in vertical text.")},
+    {"Ugong",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Gunjala Gondi digits, from a script for the Gondi language known from manuscripts of Gunjala "
+         "village in Telangana, India, studied again since the 2000s. Base 10.")},
+    {"Usind",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Khudawadi digits, from a merchant script of the Landa family used for Sindhi, especially by "
+         "Hindu Sindhi traders. Base 10.")},
+    {"Ugonm",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Masaram Gondi digits, from the script Munshi Mangal Singh Masaram devised in 1918 for the "
+         "Gondi language of central India. Base 10.")},
+    {"Umodi",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Modi digits, from the cursive script of Marathi in administration and trade from the 17th "
+         "century until Devanagari replaced it in the mid-20th century. Base 10.")},
+    {"Umroo",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Mro digits, from the script Manlay created in the 1980s for the Mro language of Bangladesh's "
+         "Chittagong Hill Tracts and western Myanmar. Base 10.")},
+    {"Utalu",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "New Tai Lue digits, from the simplified Tai Tham script introduced in the 1950s in "
+         "Xishuangbanna, Yunnan, China, for the Tai Lü language. Base 10.")},
+    {"Unewa",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Newa digits, from the script of Nepal Bhasa, the language of the Newars of the Kathmandu "
+         "valley, with a long manuscript tradition now being revived. Base 10.")},
+    {"Uhmnp",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Nyiakeng Puachue Hmong digits, from the alphabet the Reverend Chervang Kong Vang created in "
+         "the 1980s for Hmong, used mainly by a church community in the United States. Base 10.")},
+    {"Uhmng",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Pahawh Hmong digits, from the semi-syllabary Shong Lue Yang created in Laos in 1959 for Hmong. "
+         "Base 10; the script also has signs for tens and hundreds, not used here.")},
+    {"Usaur",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Saurashtra digits, from the script of the Saurashtra language spoken around Madurai in Tamil "
+         "Nadu by a community whose ancestors came from Gujarat. Base 10.")},
+    {"Usegment",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "The digits of seven-segment displays in clocks, meters and calculators: each digit lights some "
+         "of seven bars. Not a numeral system but a display code for 0–9, as Braille and Morse code are.")},
+    {"Umymrshan",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Shan digits, written by the Shan of Shan State, Myanmar, with their form of the Myanmar "
+         "script; they differ from the Burmese digits of the third page. Base 10.")},
+    {"Ushrd",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Sharada digits, from the script of Kashmir from about the 8th century, used for Sanskrit and "
+         "Kashmiri and kept today mainly in ritual use. Base 10.")},
+    {"Usora",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Sora Sompeng digits, from the script Mangei Gomango created in 1936 for the Sora language of "
+         "Odisha and Andhra Pradesh, India. Base 10.")},
+    {"Usuzhou",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Suzhou numerals, the commercial digits of Chinese markets and account books, written place by "
+         "place: 〡 〢 〣 after an upright 〡 〢 〣 lie as 一 二 三 (21 = 〢一), so that 〢〡 is not read "
+         "as 〣. Real use adds a line for the unit, left out here.")},
+    {"Umymrtlng",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Tai Laing digits, from the Myanmar script as extended for Tai Laing, a Tai language of Kachin "
+         "and Sagaing in Myanmar. Base 10.")},
+    {"Utakr",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Takri digits, from a family of scripts of the western Himalaya used for Dogri, Chambeali and "
+         "other languages from the 16th to the early 20th century. Base 10.")},
+    {"Ulanatham",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "The Tham digits of Tai Tham (Lanna), used in Buddhist religious texts of northern Thailand and "
+         "its neighbours; secular writing uses the Hora digits of the third page. Base 10.")},
+    {"Utirh",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Tirhuta (Mithilakshar) digits, from the traditional script of Maithili in Bihar, India, and "
+         "south-eastern Nepal, now being revived. Base 10.")},
+    {"Uwcho",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Wancho digits, from the alphabet the teacher Banwang Losu created between 2001 and 2012 for "
+         "the Wancho language of Arunachal Pradesh, India. Base 10.")},
+    {"Uwara",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Warang Citi digits, from the script Lako Bodra created in the mid-20th century for the Ho "
+         "language of Jharkhand and Odisha, India. Base 10.")},
 };
 
 }  // namespace

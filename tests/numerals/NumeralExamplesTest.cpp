@@ -495,6 +495,38 @@ void NumeralExamples::unicodeRows_data()
     QTest::newRow("Cyrillic 1706") << QByteArray("Ucyrl") << 1706 << "0482 0430 0471 0483 0455";
     QTest::newRow("Cyrillic 810") << QByteArray("Ucyrl") << 810 << "047F 0456 0483";
     QTest::newRow("financial 10500") << QByteArray("Uhansfin") << 10500 << "58F9 4E07 96F6 4F0D 4F70";
+    // The fourth page: the fact sheet's examples of the rows that are not
+    // their script's consecutive digits, the alternation's own examples, and
+    // a digit row or two (the others are checked against their digit values).
+    const std::array<int, 7> sheetNumbers{0, 7, 19, 1994, 2026, 46363, 79999};
+    // clang-format off
+    const std::pair<const char*, std::array<const char*, 7>> fourthPage[] = {
+        {"Uhanidec", {"3007", "4E03", "4E00 4E5D", "4E00 4E5D 4E5D 56DB", "4E8C 3007 4E8C 516D",
+                      "56DB 516D 4E09 516D 4E09", "4E03 4E5D 4E5D 4E5D 4E5D"}},
+        {"Usuzhou", {"3007", "3027", "3021 3029", "3021 3029 3029 3024", "3022 3007 3022 3026",
+                     "3024 3026 3023 3026 3023", "3027 3029 3029 3029 3029"}},
+        {"Usegment", {"1FBF0", "1FBF7", "1FBF1 1FBF9", "1FBF1 1FBF9 1FBF9 1FBF4", "1FBF2 1FBF0 1FBF2 1FBF6",
+                      "1FBF4 1FBF6 1FBF3 1FBF6 1FBF3", "1FBF7 1FBF9 1FBF9 1FBF9 1FBF9"}},
+    };
+    // clang-format on
+    for (const auto& [cell, codePoints] : fourthPage) {
+        for (std::size_t i = 0; i < sheetNumbers.size(); ++i)
+            QTest::addRow("%s %d", cell, sheetNumbers[i])
+                << QByteArray(cell) << sheetNumbers[i] << QString::fromLatin1(codePoints[i]);
+    }
+    QTest::newRow("Ahom 1994") << QByteArray("Uahom") << 1994 << "11731 11739 11739 11734";
+    QTest::newRow("Nyiakeng Hmong 46363") << QByteArray("Uhmnp") << 46363 << "1E144 1E146 1E143 1E146 1E143";
+    QTest::newRow("Shan 2026") << QByteArray("Umymrshan") << 2026 << "1092 1090 1092 1096";
+    QTest::newRow("Tham digits 1994") << QByteArray("Ulanatham") << 1994 << "1A91 1A99 1A99 1A94";
+    // Suzhou: a 1, 2 or 3 after an upright one lies, the next stands again.
+    QTest::newRow("Suzhou 12") << QByteArray("Usuzhou") << 12 << "3021 4E8C";
+    QTest::newRow("Suzhou 21") << QByteArray("Usuzhou") << 21 << "3022 4E00";
+    QTest::newRow("Suzhou 123") << QByteArray("Usuzhou") << 123 << "3021 4E8C 3023";
+    QTest::newRow("Suzhou 1123") << QByteArray("Usuzhou") << 1123 << "3021 4E00 3022 4E09";
+    QTest::newRow("Suzhou 11111") << QByteArray("Usuzhou") << 11111 << "3021 4E00 3021 4E00 3021";
+    QTest::newRow("Suzhou 1401") << QByteArray("Usuzhou") << 1401 << "3021 3024 3007 3021";
+    QTest::newRow("Suzhou 31") << QByteArray("Usuzhou") << 31 << "3023 4E00";
+    QTest::newRow("Suzhou 34") << QByteArray("Usuzhou") << 34 << "3023 3024";
 }
 
 void NumeralExamples::unicodeRows()

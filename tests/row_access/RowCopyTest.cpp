@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSet>
 #include <QTabBar>
 #include <QTest>
 #include <QTextDocumentFragment>
@@ -222,10 +223,15 @@ void RowCopyTest::rowsAreOneTabStopPerPage()
     tabs->setFocus();
     QTest::keyClick(tabs, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), rows()->rowWidget("P36"));
+    // One stop on each page that has rows.
     int stops = 0;
-    for (const RowSpec& row : RowsInDisplayOrder())
+    QSet<int> pagesWithRows;
+    for (const RowSpec& row : RowsInDisplayOrder()) {
         stops += rows()->rowWidget(QLatin1String(row.cell))->focusPolicy() != Qt::NoFocus;
-    QCOMPARE(stops, 3);
+        pagesWithRows.insert(int(row.page));
+    }
+    QCOMPARE(stops, int(pagesWithRows.size()));
+    QVERIFY(stops >= 4);
 }
 
 void RowCopyTest::arrowKeysMoveBetweenTheRowsOfAPage_data()
@@ -274,7 +280,7 @@ void RowCopyTest::keyboardCopiesAndOpensTheMenu()
     QCOMPARE(clipboard().count('\n'), qsizetype(RowsInDisplayOrder().size()));
 }
 
-// From a row, and on from wherever the focus goes, Ctrl+Tab turns the three
+// From a row, and on from wherever the focus goes, Ctrl+Tab turns the five
 // pages round and Ctrl+Shift+Tab back.
 void RowCopyTest::ctrlTabTurnsThePageFromARow()
 {
@@ -284,10 +290,10 @@ void RowCopyTest::ctrlTabTurnsThePageFromARow()
         QTest::keyClick(focus ? focus : window_.get(), Qt::Key_Tab, modifiers);
         return window_->pages()->currentIndex();
     };
-    QCOMPARE(press(Qt::ControlModifier), 1);
-    QCOMPARE(press(Qt::ControlModifier), 2);
-    QCOMPARE(press(Qt::ControlModifier), 0);
-    QCOMPARE(press(Qt::ControlModifier | Qt::ShiftModifier), 2);
+    for (int page : {1, 2, 3, 4, 0})
+        QCOMPARE(press(Qt::ControlModifier), page);
+    QCOMPARE(press(Qt::ControlModifier | Qt::ShiftModifier), 4);
+    QCOMPARE(press(Qt::ControlModifier | Qt::ShiftModifier), 3);
 }
 
 void RowCopyTest::rowWithTheFocusIsHighlighted()

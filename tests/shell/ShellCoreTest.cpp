@@ -68,6 +68,7 @@ private slots:
     void everyPanelHasItsBuilder();
     void everyTextRowHasItsBuilder();
     void thirdPageDigitScriptsFirstThenTheOthers();
+    void fourthPageInTwoAlphabeticalColumns();
     void refreshReachesOnlyTheMayaPictures();
     void otherNamesAreAListOfNames();
     void foldedForFinding_data();
@@ -134,13 +135,14 @@ void ShellCoreTest::everyPanelHasItsBuilder()
     QCOMPARE(AllTextRows().size(), std::size_t(panels));
 }
 
-// Every row written as Unicode text is on the third page with a builder,
-// and every such builder has its row.
+// Every row written as Unicode text is on the third page or after with a
+// builder, every row there is written as text, and every such builder has
+// its row.
 void ShellCoreTest::everyTextRowHasItsBuilder()
 {
     std::size_t textRows = 0;
     for (const RowSpec& row : RowsInDisplayOrder()) {
-        QCOMPARE(row.kind == ValueKind::Text, row.page == TabPage::T3);
+        QCOMPARE(row.kind == ValueKind::Text, row.page >= TabPage::T3);
         if (row.kind == ValueKind::Text) {
             ++textRows;
             QVERIFY2(FindUnicodeRow(row.cell) != nullptr, row.cell);
@@ -185,6 +187,26 @@ void ShellCoreTest::thirdPageDigitScriptsFirstThenTheOthers()
     }
     QCOMPARE(std::count_if(rows.begin(), rows.end(), [&](const RowSpec* row) { return writesDigits(*row); }),
              19);
+}
+
+// The fourth page: its 25 rows in alphabetical order from the top of the
+// left column on, 13 on the left and 12 on the right.
+void ShellCoreTest::fourthPageInTwoAlphabeticalColumns()
+{
+    QStringList captions;
+    int left = 0;
+    for (const RowSpec& row : RowsInDisplayOrder()) {
+        if (row.page == TabPage::T4) {
+            captions << QString::fromUtf8(row.caption);
+            QVERIFY2(row.column == (captions.size() <= 13 ? RowColumn::Left : RowColumn::Right), row.caption);
+            left += row.column == RowColumn::Left;
+        }
+    }
+    QCOMPARE(captions.size(), 25);
+    QCOMPARE(left, 13);
+    for (qsizetype i = 1; i < captions.size(); ++i)
+        QVERIFY2(QString::compare(captions[i - 1], captions[i], Qt::CaseInsensitive) < 0,
+                 qPrintable(captions[i]));
 }
 
 // The refresh composes the pictures of the one paint box it reaches as the
@@ -274,8 +296,13 @@ void ShellCoreTest::findRows_data()
     row("base 16") << QStringList{"Diamond", "Ecclemony", "Four Line"} << false << QStringList{"Quadnary"};
     row("fiction") << QStringList{"Klingon", "D'Ni", "Dancing Men", "Narn", "Zentlardy"} << false
                    << QStringList{"Roman", "Egyptian"};
-    row("tai lu") << QStringList{"Tai Tham"} << true << QStringList{"Thai"};
+    row("tai lu") << QStringList{"New Tai Lue", "Tai Tham", "Tham digits"} << true << QStringList{"Thai"};
     row("\u7b97\u7b79") << QStringList{"Counting rods"} << true << QStringList{};
+    // Number signs 4
+    row("hmong") << QStringList{"NP Hmong", "Pahawh Hmong"} << true << QStringList{"Mong"};
+    row("gondi") << QStringList{"Gunjala Gondi", "Masaram"} << true << QStringList{"Modi"};
+    row("seven-segment") << QStringList{"Segment digits"} << true << QStringList{};
+    row("kashmir") << QStringList{"Sharada"} << true << QStringList{"Takri"};
     row("indonesia") << QStringList{"Balinese", "Javanese", "Sundanese"} << false << QStringList{"Thai"};
     row("mong") << QStringList{"Mong", "Manchu"} << true << QStringList{"Korean"};
     row(" ; ") << QStringList{} << false << QStringList{"Arabic", "Roman"};

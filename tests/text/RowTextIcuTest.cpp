@@ -153,11 +153,19 @@ void RowTextIcuTest::digitRows_data()
 {
     QTest::addColumn<QString>("cell");
     QTest::addColumn<QString>("system");
+    // clang-format off
     const char* rows[][2] = {
         {"P6", "arab"},  {"P60", "beng"}, {"P63", "deva"},    {"P61", "arabext"}, {"P71", "tibt"},
         {"P33", "brah"}, {"P65", "knda"}, {"P24", "kali"},    {"P73", "khmr"},    {"P66", "laoo"},
         {"P12", "mong"}, {"P68", "osma"}, {"P69", "tamldec"}, {"P70", "thai"},    {"P72", "nkoo"},
+        // Number signs 4: the scripts' digits, the display code and the Chinese digits
+        {"Uahom", "ahom"}, {"Ubhks", "bhks"}, {"Ucham", "cham"}, {"Uhanidec", "hanidec"}, {"Ugong", "gong"},
+        {"Usind", "sind"}, {"Ugonm", "gonm"}, {"Umodi", "modi"}, {"Umroo", "mroo"}, {"Utalu", "talu"},
+        {"Unewa", "newa"}, {"Uhmnp", "hmnp"}, {"Uhmng", "hmng"}, {"Usaur", "saur"}, {"Usegment", "segment"},
+        {"Umymrshan", "mymrshan"}, {"Ushrd", "shrd"}, {"Usora", "sora"}, {"Umymrtlng", "mymrtlng"},
+        {"Utakr", "takr"}, {"Ulanatham", "lanatham"}, {"Utirh", "tirh"}, {"Uwcho", "wcho"}, {"Uwara", "wara"},
     };
+    // clang-format on
     for (const auto& row : rows)
         QTest::newRow(row[1]) << row[0] << row[1];
 }

@@ -706,31 +706,86 @@ void RowTextReadBackTest::standInsReadBack()
     }
 }
 
-// The digit scripts of the third page, each with the name of its zero: for
-// every number the text is the number's decimal digits, no more, each the
-// zero's character plus its value and of that value in Unicode.
+// The digit scripts of the third and fourth pages, each with the Unicode
+// block of its digits and the name they share: for every number the text is
+// the number's decimal digits, no more, as Unicode's digit values of
+// characters of that block, and the digits of 0..9 are the ones named so
+// (Shan and Burmese digits share a block, as the Tham and Hora digits do).
 void RowTextReadBackTest::digitScriptsReadBack_data()
 {
     QTest::addColumn<QString>("cell");
-    QTest::addColumn<QString>("zero");
-    const std::pair<const char*, const char*> scripts[] = {
-        {"Ugujr", "GUJARATI"},      {"Uguru", "GURMUKHI"},        {"Utelu", "TELUGU"},
-        {"Umlym", "MALAYALAM"},     {"Uorya", "ORIYA"},           {"Umymr", "MYANMAR"},
-        {"Usinh", "SINHALA LITH"},  {"Ujava", "JAVANESE"},        {"Ubali", "BALINESE"},
-        {"Uolck", "OL CHIKI"},      {"Umtei", "MEETEI MAYEK"},    {"Uadlm", "ADLAM"},
-        {"Uvaii", "VAI"},           {"Urohg", "HANIFI ROHINGYA"}, {"Usund", "SUNDANESE"},
-        {"Ulimb", "LIMBU"},         {"Ulepc", "LEPCHA"},          {"Ucakm", "CHAKMA"},
-        {"Ulana", "TAI THAM HORA"},
+    QTest::addColumn<int>("block");
+    QTest::addColumn<QString>("name");
+    struct Script {
+        const char* cell;
+        UBlockCode block;
+        const char* name;
     };
-    for (const auto& [cell, script] : scripts)
-        QTest::newRow(cell) << cell << QStringLiteral("%1 DIGIT ZERO").arg(QLatin1String(script));
+    const Script scripts[] = {
+        {"Ugujr", UBLOCK_GUJARATI, "GUJARATI"},
+        {"Uguru", UBLOCK_GURMUKHI, "GURMUKHI"},
+        {"Utelu", UBLOCK_TELUGU, "TELUGU"},
+        {"Umlym", UBLOCK_MALAYALAM, "MALAYALAM"},
+        {"Uorya", UBLOCK_ORIYA, "ORIYA"},
+        {"Umymr", UBLOCK_MYANMAR, "MYANMAR"},
+        {"Usinh", UBLOCK_SINHALA, "SINHALA LITH"},
+        {"Ujava", UBLOCK_JAVANESE, "JAVANESE"},
+        {"Ubali", UBLOCK_BALINESE, "BALINESE"},
+        {"Uolck", UBLOCK_OL_CHIKI, "OL CHIKI"},
+        {"Umtei", UBLOCK_MEETEI_MAYEK, "MEETEI MAYEK"},
+        {"Uadlm", UBLOCK_ADLAM, "ADLAM"},
+        {"Uvaii", UBLOCK_VAI, "VAI"},
+        {"Urohg", UBLOCK_HANIFI_ROHINGYA, "HANIFI ROHINGYA"},
+        {"Usund", UBLOCK_SUNDANESE, "SUNDANESE"},
+        {"Ulimb", UBLOCK_LIMBU, "LIMBU"},
+        {"Ulepc", UBLOCK_LEPCHA, "LEPCHA"},
+        {"Ucakm", UBLOCK_CHAKMA, "CHAKMA"},
+        {"Ulana", UBLOCK_TAI_THAM, "TAI THAM HORA"},
+        // Number signs 4
+        {"Uahom", UBLOCK_AHOM, "AHOM"},
+        {"Ubhks", UBLOCK_BHAIKSUKI, "BHAIKSUKI"},
+        {"Ucham", UBLOCK_CHAM, "CHAM"},
+        {"Ugong", UBLOCK_GUNJALA_GONDI, "GUNJALA GONDI"},
+        {"Usind", UBLOCK_KHUDAWADI, "KHUDAWADI"},
+        {"Ugonm", UBLOCK_MASARAM_GONDI, "MASARAM GONDI"},
+        {"Umodi", UBLOCK_MODI, "MODI"},
+        {"Umroo", UBLOCK_MRO, "MRO"},
+        {"Utalu", UBLOCK_NEW_TAI_LUE, "NEW TAI LUE"},
+        {"Unewa", UBLOCK_NEWA, "NEWA"},
+        {"Uhmnp", UBLOCK_NYIAKENG_PUACHUE_HMONG, "NYIAKENG PUACHUE HMONG"},
+        {"Uhmng", UBLOCK_PAHAWH_HMONG, "PAHAWH HMONG"},
+        {"Usaur", UBLOCK_SAURASHTRA, "SAURASHTRA"},
+        {"Usegment", UBLOCK_SYMBOLS_FOR_LEGACY_COMPUTING, "SEGMENTED"},
+        {"Umymrshan", UBLOCK_MYANMAR, "MYANMAR SHAN"},
+        {"Ushrd", UBLOCK_SHARADA, "SHARADA"},
+        {"Usora", UBLOCK_SORA_SOMPENG, "SORA SOMPENG"},
+        {"Umymrtlng", UBLOCK_MYANMAR_EXTENDED_B, "MYANMAR TAI LAING"},
+        {"Utakr", UBLOCK_TAKRI, "TAKRI"},
+        {"Ulanatham", UBLOCK_TAI_THAM, "TAI THAM THAM"},
+        {"Utirh", UBLOCK_TIRHUTA, "TIRHUTA"},
+        {"Uwcho", UBLOCK_WANCHO, "WANCHO"},
+        {"Uwara", UBLOCK_WARANG_CITI, "WARANG CITI"},
+    };
+    for (const Script& script : scripts)
+        QTest::newRow(script.cell) << script.cell << int(script.block) << script.name;
 }
 
 void RowTextReadBackTest::digitScriptsReadBack()
 {
     QFETCH(QString, cell);
-    QFETCH(QString, zero);
-    const char32_t zeroSign = Named(zero.toStdString());
+    QFETCH(int, block);
+    QFETCH(QString, name);
+    const char* const digitWords[] = {"ZERO", "ONE", "TWO",   "THREE", "FOUR",
+                                      "FIVE", "SIX", "SEVEN", "EIGHT", "NINE"};
+    for (int d = 0; d <= 9; ++d) {
+        const Text text = Decoded(rowtext::NumeralText(cell.toStdString(), d, std::to_string(d)));
+        QCOMPARE(text.size(), std::size_t(1));
+        char found[100] = {};
+        UErrorCode status = U_ZERO_ERROR;
+        u_charName(static_cast<UChar32>(text[0]), U_UNICODE_CHAR_NAME, found, sizeof found, &status);
+        QCOMPARE(QString::fromLatin1(found), name + " DIGIT " + digitWords[d]);
+    }
+    const char32_t zeroSign = Named((name + " DIGIT ZERO").toStdString());
     QVERIFY(zeroSign != 0);
     for (int n = 0; n <= 79999; ++n) {
         const std::string decimal = std::to_string(n);
@@ -738,6 +793,7 @@ void RowTextReadBackTest::digitScriptsReadBack()
         bool good = text.size() == decimal.size();
         for (std::size_t i = 0; good && i < text.size(); ++i)
             good = u_charDigitValue(static_cast<UChar32>(text[i])) == decimal[i] - '0'
+                && ublock_getCode(static_cast<UChar32>(text[i])) == block
                 && text[i] == zeroSign + static_cast<char32_t>(decimal[i] - '0');
         if (!good)
             QFAIL(qPrintable(QStringLiteral("%1: the text of %2 is not its digits").arg(cell).arg(n)));

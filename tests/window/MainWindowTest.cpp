@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTest>
 
 #include <memory>
@@ -371,10 +372,12 @@ void MainWindowTest::findShowsTheChosenRow_data()
     QTest::newRow("first page") << "kanji" << 0 << 0 << "P42";
     QTest::newRow("second page, pictures") << "hieratic" << 0 << 0 << "PB1";
     QTest::newRow("third page") << "CYRILLIC" << 0 << 0 << "Ucyrl";
+    QTest::newRow("fourth page") << "wancho" << 0 << 0 << "Uwcho";
     QTest::newRow("the Roman label") << "rome" << 0 << 0 << "l2";
     QTest::newRow("another name") << "aryabhata" << 0 << 0 << "P27";
     QTest::newRow("down") << "tamil" << 1 << 0 << "Utaml";
-    QTest::newRow("down stops at the last") << "tamil" << 5 << 1 << "P69";
+    // Tamil, Tamil old, and Saurashtra of Tamil Nadu: the last but one.
+    QTest::newRow("down stops at the last") << "tamil" << 5 << 1 << "Utaml";
     QTest::newRow("up stops at the first") << "tamil" << 0 << 3 << "P69";
     QTest::newRow("down and up") << "egypt" << 2 << 1 << "PB1";
 }
@@ -433,10 +436,18 @@ void MainWindowTest::clickOnAMatchShowsItsRow()
 void MainWindowTest::captionCellsAndPages()
 {
     NumeralPages* pages = window_->pages();
-    QCOMPARE(pages->count(), 3);
+    QCOMPARE(pages->count(), 5);
     QCOMPARE(pages->tabText(0), QString("Number signs 1"));
     QCOMPARE(pages->tabText(1), QString("Number signs 2"));
     QCOMPARE(pages->tabText(2), QString("Number signs 3"));
+    QCOMPARE(pages->tabText(3), QString("Number signs 4"));
+    QCOMPARE(pages->tabText(4), QString("Number signs 5"));
+    // Every tab title is shown whole, none elided or scrolled away.
+    const QTabBar* tabs = pages->tabBar();
+    for (int index = 0; index < pages->count(); ++index) {
+        QVERIFY(tabs->tabRect(index).width() > tabs->fontMetrics().horizontalAdvance(tabs->tabText(index)));
+        QVERIFY(tabs->tabRect(index).right() < pages->width());
+    }
     QCOMPARE(pages->currentIndex(), 0);
     auto* caption = window_->findChild<QLabel*>("tpP4");
     QVERIFY(caption);
@@ -451,13 +462,13 @@ void MainWindowTest::captionCellsAndPages()
     QCOMPARE(window_->romanLabel()->pos(), QPoint(112, 0));
 }
 
-// The third page is laid out as the second: the n-th row of a column stands
-// where the n-th row of the same column stands there, its caption cell and
-// its value cell alike.
+// The pages of text rows are laid out as the second: the n-th row of a
+// column stands where the n-th row of the same column stands there, its
+// caption cell and its value cell alike.
 void MainWindowTest::thirdPageIsLaidOutAsTheSecond()
 {
     NumeralPages* pages = window_->pages();
-    for (int index : {1, 2}) {
+    for (int index : {1, 2, 3}) {
         pages->setCurrentIndex(index);
         QApplication::processEvents();
     }
@@ -478,6 +489,9 @@ void MainWindowTest::thirdPageIsLaidOutAsTheSecond()
         const QList<QRect> third = placesOn(TabPage::T3, column);
         QCOMPARE(third.size(), 2 * 14);
         QCOMPARE(third, placesOn(TabPage::T2, column).mid(0, third.size()));
+        const QList<QRect> fourth = placesOn(TabPage::T4, column);
+        QCOMPARE(fourth.size(), 2 * (column == RowColumn::Left ? 13 : 12));
+        QCOMPARE(fourth, third.mid(0, fourth.size()));
     }
 }
 

@@ -118,6 +118,8 @@ void WindowColoursTest::windowIgnoresTheDesktopColours_data()
     QTest::newRow("dark labels") << false << true << QByteArray("QLabel") << 0;
     QTest::newRow("dark scheme at start, third page") << true << false << QByteArray() << 2;
     QTest::newRow("dark scheme while open, third page") << false << true << QByteArray() << 2;
+    QTest::newRow("dark scheme at start, fourth page") << true << false << QByteArray() << 3;
+    QTest::newRow("dark scheme while open, fourth page") << false << true << QByteArray() << 3;
 }
 
 void WindowColoursTest::windowIgnoresTheDesktopColours()
@@ -133,11 +135,11 @@ void WindowColoursTest::windowIgnoresTheDesktopColours()
     QVERIFY(!themed.isNull());
 
     // What a user reads: the Roman numeral (on the third page the Cyrillic
-    // numeral) and "Number" in black on their white and grey grounds, the
-    // number in the field, the tab titles.
+    // numeral, on the fourth the Chinese digits) and "Number" in black on
+    // their white and grey grounds, the number in the field, the tab titles.
     const QWidget* window = window_.get();
-    const QWidget* numeral =
-        page == 0 ? static_cast<QWidget*>(window_->romanLabel()) : window_->pages()->textCell("Ucyrl");
+    const QWidget* numeral = page == 0 ? static_cast<QWidget*>(window_->romanLabel())
+                                       : window_->pages()->textCell(page == 2 ? "Ucyrl" : "Uhanidec");
     QVERIFY(DarkPixels(themed, InWindow(numeral, window)) > 50);
     QVERIFY(DarkPixels(themed, InWindow(window_->bottomBar()->findChild<QLabel*>("l1"), window)) > 30);
     QVERIFY(DarkPixels(themed, InWindow(window_->numberField(), window).adjusted(3, 3, -3, -3)) > 20);

@@ -1,19 +1,21 @@
 #!/usr/bin/env bash
-# take_screenshots.sh PROGRAM OUT_DIR [--message] NUMBER...
+# take_screenshots.sh PROGRAM OUT_DIR [--message] [--pages N,N...] NUMBER...
 # Starts the program on $DISPLAY and, for each NUMBER, types it and writes the
-# window with each tab page showing: OUT_DIR/<NUMBER>-tab1.png, -tab2.png and
-# -tab3.png.
+# window with each tab page that has rows showing (or only the pages named):
+# OUT_DIR/<NUMBER>-tab1.png, -tab2.png ... -tab5.png.
 # With --message it also pastes 80000 and writes the message line it brings
 # up: OUT_DIR/out-of-range-message.png. Closes the program with Esc.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/window_driver.sh"
 
-[ $# -ge 3 ] || { echo "usage: $0 PROGRAM OUT_DIR [--message] NUMBER..." >&2; exit 2; }
+[ $# -ge 3 ] || { echo "usage: $0 PROGRAM OUT_DIR [--message] [--pages N,N...] NUMBER..." >&2; exit 2; }
 program=$1 out=$2
 shift 2
 message=no
 if [ "$1" = "--message" ]; then message=yes; shift; fi
+mapfile -t pages < <(pages_with_rows)
+if [ "$1" = "--pages" ]; then IFS=, read -r -a pages <<<"$2"; shift 2; fi
 
 require_display_and_tools
 mkdir -p "$out"
@@ -21,11 +23,10 @@ start_program "$program" "$out"
 
 for number in "$@"; do
   show_number "$number"
-  screenshot "$out/$number-tab1.png"
-  show_tab 2
-  screenshot "$out/$number-tab2.png"
-  show_tab 3
-  screenshot "$out/$number-tab3.png"
+  for page in "${pages[@]}"; do
+    show_tab "$page"
+    screenshot "$out/$number-tab$page.png"
+  done
   show_tab 1
 done
 

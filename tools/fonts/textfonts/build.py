@@ -202,7 +202,8 @@ def check_family(text_family):
         if not fits_the_cell(text_family, row.height):
             top, bottom = ink_px(text_family, row.height)
             problems.append(f"{row.caption}: ink from {top:.1f} to {bottom:.1f} px in the "
-                            f"{CELL_HEIGHT_PX}-pixel cell at {row.height} px")
+                            f"{CELL_HEIGHT_PX}-pixel cell at {row.height} px (it fits at "
+                            f"{largest_fitting_height(text_family)} px)")
     texts = [text for row in text_family.rows for _, text in row.samples if text]
     built = shaping.shape_bytes(text_family.data, texts)
     source = text_family.source

@@ -33,7 +33,7 @@ def _source(text_family):
 
 def text_section(text_families):
     lines = ["## Text families (text/)", "",
-             "One family for each row of the third page, which draws its numeral as",
+             "One family for each row of the third page and after, which draws its numeral as",
              "shaped text: a subset of a packaged Noto font with exactly the characters",
              "the row writes for 0..79999, the glyphs and layout lookups (GSUB, GPOS,",
              "GDEF) their shaping reaches, no hinting, and the ink of the row's signs as",

@@ -23,6 +23,10 @@ def _noto(script):
     return Source(f"NotoSans{script}-Regular.ttf")
 
 
+def _noto_serif(script):
+    return Source(f"NotoSerif{script}-Regular.ttf")
+
+
 SOURCES = {
     "Tallyra Adlam": _noto("Adlam"),
     "Tallyra Balinese": _noto("Balinese"),
@@ -52,6 +56,32 @@ SOURCES = {
     "Tallyra Georgian": _noto("Georgian"),
     "Tallyra Kharoshthi": _noto("Kharoshthi"),
     "Tallyra Tamil": _noto("Tamil"),
+    # Number signs 4
+    "Tallyra Ahom": _noto_serif("Ahom"),
+    "Tallyra Bhaiksuki": _noto("Bhaiksuki"),
+    "Tallyra Cham": _noto("Cham"),
+    "Tallyra Chinese Digits": Source(CJK, CJK_SIMPLIFIED),
+    "Tallyra Gunjala Gondi": _noto("GunjalaGondi"),
+    "Tallyra Khudawadi": _noto("Khudawadi"),
+    "Tallyra Masaram Gondi": _noto("MasaramGondi"),
+    "Tallyra Modi": _noto("Modi"),
+    "Tallyra Mro": _noto("Mro"),
+    "Tallyra New Tai Lue": _noto("NewTaiLue"),
+    "Tallyra Newa": _noto("Newa"),
+    "Tallyra Nyiakeng Hmong": _noto_serif("NyiakengPuachueHmong"),
+    "Tallyra Pahawh Hmong": _noto("PahawhHmong"),
+    "Tallyra Saurashtra": _noto("Saurashtra"),
+    "Tallyra Segments": _noto("Symbols2"),
+    "Tallyra Shan": _noto("Myanmar"),
+    "Tallyra Sharada": _noto("Sharada"),
+    "Tallyra Sora Sompeng": _noto("SoraSompeng"),
+    "Tallyra Suzhou": Source(CJK, CJK_SIMPLIFIED),
+    "Tallyra Tai Laing": _noto("Myanmar"),
+    "Tallyra Takri": _noto("Takri"),
+    "Tallyra Tham": _noto("TaiTham"),
+    "Tallyra Tirhuta": _noto("Tirhuta"),
+    "Tallyra Wancho": _noto("Wancho"),
+    "Tallyra Warang Citi": _noto("WarangCiti"),
 }
 
 
