@@ -17,6 +17,7 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class RowTexts;
+class SignViews;
 class ValueCell;
 struct TextRow;
 
@@ -50,6 +51,8 @@ public:
     NumeralPages* pages() const { return PG1_; }
     const FontRegistry& fontRegistry() const { return fonts_; }
     BottomBar* bottomBar() const { return P1_; }
+    // The open "Sign by Sign" views of rows.
+    SignViews* signViews() const { return signViews_; }
 
     // The handlers, by the names the rest of the program knows them by.
     void FormActivate();
@@ -92,6 +95,7 @@ private:
     NumeralPages* PG1_ = nullptr;
     BottomBar* P1_ = nullptr;
     RowTexts* rowTexts_ = nullptr;
+    SignViews* signViews_ = nullptr;
     FieldNumber* fieldNumber_ = nullptr;
     QAction* M2_ = nullptr;
     bool activated_ = false;

@@ -76,6 +76,7 @@ QMenu* RowInteraction::createMenu(const QString& cell, QWidget* parent) const
     auto* menu = new QMenu(parent);
     menu->addAction(QStringLiteral("Copy"), this, [this, cell] { copyRow(cell); });
     menu->addAction(QStringLiteral("Copy as Picture"), this, [this, cell] { copyRowPicture(cell); });
+    menu->addAction(QStringLiteral("Sign by Sign"), this, [this, cell] { emit signBySignRequested(cell); });
     menu->addSeparator();
     menu->addAction(QStringLiteral("Copy All Rows"), this, [this] { copyAllRows(); });
     return menu;
@@ -130,6 +131,9 @@ bool RowInteraction::eventFilter(QObject* watched, QEvent* event)
         QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), texts_->toolTip(cell),
                            static_cast<QWidget*>(watched));
         return true;
+    case QEvent::MouseButtonDblClick:
+        emit signBySignRequested(cell);
+        return true;
     case QEvent::KeyPress:
         return watched == rowWidget(cell) && keyPressed(cell, static_cast<QKeyEvent*>(event));
     case QEvent::FocusIn:
@@ -161,6 +165,10 @@ bool RowInteraction::keyPressed(const QString& cell, QKeyEvent* event)
     case Qt::Key_Home:
     case Qt::Key_End:
         moveFocus(cell, event->key());
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit signBySignRequested(cell);
         return true;
     default:
         return false;
