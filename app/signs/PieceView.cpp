@@ -26,5 +26,5 @@ void PieceView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
-    drawing_->draw(painter, rect(), piece_);
+    drawing_->draw(painter, rect(), piece_, size_);
 }

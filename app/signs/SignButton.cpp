@@ -14,7 +14,8 @@ constexpr int kPadding = 6;
 }  // namespace
 
 SignButton::SignButton(std::shared_ptr<const SignDrawing> drawing, const signs::Sign& sign, QWidget* parent)
-    : QPushButton(parent), drawing_(std::move(drawing)), piece_(sign.piece)
+    : QPushButton(parent), drawing_(std::move(drawing)), piece_(sign.piece),
+      pieceSize_(drawing_->sizeOf(piece_))
 {
     setAutoDefault(false);
     setText(caption(sign));
@@ -34,7 +35,7 @@ QString SignButton::accessibleText(const signs::Sign& sign)
 
 QSize SignButton::sizeHint() const
 {
-    const QSize piece = drawing_->sizeOf(piece_);
+    const QSize piece = pieceSize_;
     const int captionWidth = fontMetrics().horizontalAdvance(text());
     return QSize(std::max(piece.width(), captionWidth) + 2 * kPadding,
                  piece.height() + fontMetrics().height() + 2 * kPadding);
@@ -51,7 +52,8 @@ void SignButton::paintEvent(QPaintEvent*)
     painter.setPen(palette().color(QPalette::ButtonText));
     const QRect inside = rect().adjusted(kPadding, kPadding, -kPadding, -kPadding);
     const int signHeight = drawing_->lineHeight();
-    drawing_->draw(painter, QRect(inside.left(), inside.top(), inside.width(), signHeight), piece_);
+    drawing_->draw(painter, QRect(inside.left(), inside.top(), inside.width(), signHeight), piece_,
+                   pieceSize_);
     painter.drawText(
         QRect(inside.left(), inside.top() + signHeight, inside.width(), inside.height() - signHeight),
         Qt::AlignHCenter | Qt::AlignTop, text());

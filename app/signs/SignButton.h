@@ -31,4 +31,5 @@ protected:
 private:
     std::shared_ptr<const SignDrawing> drawing_;
     signs::Piece piece_;
+    QSize pieceSize_;
 };

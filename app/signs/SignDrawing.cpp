@@ -61,16 +61,14 @@ SignDrawing::SignDrawing(const RowSpec& row, int scale)
         TextFonts::load();
 }
 
+// The pen's end after the last glyph.
 qreal SignDrawing::glyphWidth(const QByteArray& codes) const
 {
-    const std::shared_ptr<const GlyphFace> kept = GlyphFace::forFont(font_);
-    const GlyphFace& face = *kept;
-    const std::vector<GlyphFace::PlacedGlyph> placed = face.place(codes);
+    const std::shared_ptr<const GlyphFace> face = GlyphFace::forFont(font_);
+    const std::vector<GlyphFace::PlacedGlyph> placed = face->place(codes);
     if (placed.empty())
         return 0;
-    const QGlyphRun run = face.layOut(codes);
-    const QList<QPointF> advances = face.rawFont().advancesForGlyphIndexes({placed.back().glyph});
-    return std::max(run.boundingRect().right(), placed.back().x + advances.value(0).x());
+    return placed.back().x + face->rawFont().advancesForGlyphIndexes({placed.back().glyph}).value(0).x();
 }
 
 qreal SignDrawing::textWidth(const QString& text) const
@@ -116,7 +114,12 @@ QSize SignDrawing::sizeOf(const signs::Piece& piece) const
 
 void SignDrawing::draw(QPainter& painter, const QRect& rect, const signs::Piece& piece) const
 {
-    const QSize size = sizeOf(piece);
+    draw(painter, rect, piece, sizeOf(piece));
+}
+
+void SignDrawing::draw(QPainter& painter, const QRect& rect, const signs::Piece& piece,
+                       const QSize& size) const
+{
     const int x = rect.left() + (rect.width() - size.width()) / 2 + margin();
     const int top = rect.top() + (rect.height() - size.height()) / 2;
     if (!piece.pictures.empty())

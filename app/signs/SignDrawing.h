@@ -29,6 +29,8 @@ public:
     QSize sizeOf(const signs::Piece& piece) const;
     // Draws the piece centred in `rect`, in the painter's pen colour.
     void draw(QPainter& painter, const QRect& rect, const signs::Piece& piece) const;
+    // The same, the piece's size known (sizeOf).
+    void draw(QPainter& painter, const QRect& rect, const signs::Piece& piece, const QSize& size) const;
 
 private:
     int margin() const { return 2 * scale_; }

@@ -9,8 +9,12 @@ the Basic Multilingual Plane read in pieces from every offset; three page
 tabs, the third page shown through its tab's action with its rows showing
 and reading their numerals; the number field named "Number";
 the spin button a spin control whose actions step the number; the message
-line a notification announced when it appears. Needs an X display and a session
-bus with the accessibility bus up (with_atspi_bus.sh).
+line a notification announced when it appears; a row's "Sign by Sign" view
+opened from the keyboard (Tab to the rows, Down to the row, Enter), its
+numeral the row's text, its groups labels named by their signs and values,
+its signs buttons named by their text and value, which compose a numeral
+that "Show This Number" puts into the window. Needs an X display and a
+session bus with the accessibility bus up (with_atspi_bus.sh).
 """
 import os
 import re
@@ -20,6 +24,9 @@ import time
 
 import pyatspi
 from gi.repository import GLib
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from sign_by_sign_keys import open_view  # noqa: E402
 
 # The rows of the three pages: every line the text command prints.
 WINDOW_ROWS = 87
@@ -204,6 +211,69 @@ def check_message(app, field):
     print("ok: the message line is announced when it appears")
 
 
+COMMANDS = ("Backspace", "Clear", "Show This Number", "Copy", "Copy as Picture")
+# The signs pressed for 305 in each row's system, by their values.
+COMPOSE_305 = {"Semaphore": [3, 0, 5], "Maya": [15, 5], "Hebrew": [300, 5]}
+
+
+def the_view(app, caption):
+    main_window = next(w for w in app if w is not None and w.name == "Number signs of other cultures")
+    view = open_view(app, main_window, caption)
+    if view is None:
+        fail(f"Enter on the {caption} row opened no view")
+    return view
+
+
+def close_view(app, view):
+    name = view.name
+    subprocess.run(["xdotool", "key", "Escape"], check=True)
+    wait_for(f"Esc left the view {name!r} open",
+             lambda: not any(w is not None and w.name == name for w in app), 5)
+
+
+def check_egyptian_view(app, field, text_program):
+    """The Egyptian view at 46363: its numeral reads as the row, its groups
+    carry 40000, 6000, 300, 60 and 3, its lotus button says 1000."""
+    field.queryEditableText().setTextContents("46363")
+    view = the_view(app, "Egyptian")
+    labels = [node.name for node in walk(view) if node.getRole() == pyatspi.ROLE_LABEL]
+    numeral = dict(expected_rows(text_program, "46363"))["Egyptian"]
+    if numeral not in labels:
+        fail(f"the Egyptian view has no label reading {numeral!r}")
+    values = [name.rsplit(" ", 1)[-1] for name in labels
+              if " " in name and "\U00013000" <= name[0] <= "\U0001342F"]
+    if values != ["40000", "6000", "300", "60", "3"]:
+        fail(f"the Egyptian groups carry {values}")
+    buttons = [node.name for node in walk(view) if node.getRole() == pyatspi.ROLE_PUSH_BUTTON]
+    if "\U000131BC 1000" not in buttons:
+        fail(f"no sign button for the lotus and 1000 among {buttons}")
+    close_view(app, view)
+    print(f"ok: Egyptian view from the keyboard, groups {values}, numeral {numeral}")
+
+
+def check_composing(app, field, text_program, caption):
+    """Pressing the signs for 305 and "Show This Number" shows 305."""
+    field.queryEditableText().setTextContents("1")
+    view = the_view(app, caption)
+    signs = [node for node in walk(view) if node.getRole() == pyatspi.ROLE_PUSH_BUTTON and node.name not in COMMANDS]
+    for value in COMPOSE_305[caption]:
+        sign = next((node for node in signs if node.name.rsplit(" ", 1)[-1] == str(value)), None)
+        if sign is None:
+            fail(f"no sign of {caption} for {value} among {[node.name for node in signs]}")
+        sign.queryAction().doAction(0)
+    wait_for(f"the composed {caption} numeral does not read 305",
+             lambda: any(node.name == "Reads 305" for node in walk(view)), 5)
+    show = next(node for node in walk(view) if node.name == "Show This Number")
+    show.queryAction().doAction(0)
+    wait_for(f"Show This Number left the field at {text_of(field)!r}", lambda: text_of(field) == "305", 5)
+    row = next(node for node in walk(app) if node.name == caption and node.description)
+    expected = dict(expected_rows(text_program, "305"))[caption]
+    if text_of(row) != expected:
+        fail(f"after Show This Number the {caption} row reads {text_of(row)!r}, expected {expected!r}")
+    close_view(app, view)
+    print(f"ok: {caption} signs {COMPOSE_305[caption]} read 305 and show it in the window")
+
+
 def main():
     program, text_program = sys.argv[1:3]
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
@@ -228,6 +298,9 @@ def main():
         check_third_page(app, field, text_program)
         check_spin_button(app, field)
         check_message(app, field)
+        check_egyptian_view(app, field, text_program)
+        for caption in COMPOSE_305:
+            check_composing(app, field, text_program, caption)
     finally:
         window.terminate()
         window.wait()
