@@ -30,11 +30,11 @@ struct Piece {
 // One group of a numeral: a run of one sign, one letter with its marks, a
 // digit with its power, or one digit of a place-value system.
 struct Group {
-    Piece piece;           // the group in the row's signs
-    std::string text;      // the group as real text, or its description for a drawn row
-    long long value = 0;   // what the group stands for: digit × place in a place-value system
-    long long digit = 0;   // a place-value system's digit (0 elsewhere)
-    long long place = 0;   // a place-value system's place value (0 elsewhere)
+    Piece piece;          // the group in the row's signs
+    std::string text;     // the group as real text, or its description for a drawn row
+    long long value = 0;  // what the group stands for: digit × place in a place-value system
+    long long digit = 0;  // a place-value system's digit (0 elsewhere)
+    long long place = 0;  // a place-value system's place value (0 elsewhere)
 };
 
 // How the groups' values make the number: added up, or each a digit times
@@ -44,9 +44,9 @@ enum class Combine { Sum, Places };
 struct Breakdown {
     std::vector<Group> groups;  // in logical order: the order the row writes them
     Combine combine = Combine::Sum;
-    bool rightToLeft = false;   // lay the groups out right to left
-    bool noForm = false;        // no groups: the system has no form for the number
-    std::string whatIsSaid;     // with noForm: what is said instead (the text layer's words)
+    bool rightToLeft = false;  // lay the groups out right to left
+    bool noForm = false;       // no groups: the system has no form for the number
+    std::string whatIsSaid;    // with noForm: what is said instead (the text layer's words)
 };
 
 // The number n (0..79999) cut into its groups. The groups' pieces joined
@@ -80,5 +80,9 @@ struct Composed {
 // as in this row's system: the same readers that read typed text for a
 // row written as real text, the inverse of the row's builder for a drawn one.
 Composed Compose(const std::string& cell, const std::vector<int>& signIndices);
+
+// The signs of n's numeral (indices into SignTable(cell)) in the order the
+// row writes them: composed in this order, they read as n.
+std::vector<int> NumeralSigns(const std::string& cell, int n);
 
 }  // namespace signs

@@ -42,6 +42,14 @@ std::string PlusJoined(const std::vector<std::string>& terms)
 
 }  // namespace
 
+std::vector<std::vector<int>> DecimalCuts(int n)
+{
+    std::vector<std::vector<int>> cuts;
+    for (const auto& cut : kCuts)
+        cuts.push_back(PartsOf(n, cut));
+    return cuts;
+}
+
 std::string DigitReading(const std::string& digits)
 {
     std::string s;
@@ -100,8 +108,7 @@ std::string GroupReading(int n, const std::function<std::string(int)>& textOf, c
     const std::string whole = textOf(n);
     if (whole.empty())
         return std::string();
-    for (const auto& cut : kCuts) {
-        const std::vector<int> parts = PartsOf(n, cut);
+    for (const std::vector<int>& parts : DecimalCuts(n)) {
         std::vector<std::string> texts;
         std::vector<std::string> values;
         for (int part : parts) {

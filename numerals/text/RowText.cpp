@@ -382,34 +382,7 @@ Kind KindOf(const ResolvedRule& rule)
     }
 }
 
-using PlacesOf = std::vector<PicturePlace> (*)(int n);
-
-// The value of each place the pictures write, most significant first: the
-// number the pictures write as a single 1 in that place.
-std::vector<int> PlaceValuesOf(PlacesOf placesOf)
-{
-    std::vector<int> values(placesOf(79999).size(), 0);  // least significant first
-    std::size_t found = 0;
-    for (int m = 1; m <= 79999 && found < values.size(); ++m) {
-        const std::vector<PicturePlace> places = placesOf(m);
-        std::size_t ones = 0;
-        std::size_t at = 0;
-        bool single = true;
-        for (std::size_t i = 0; i < places.size(); ++i) {
-            const int value = places[places.size() - 1 - i].value;
-            ones += value == 1 ? 1 : 0;
-            at = value == 1 ? i : at;
-            single = single && value <= 1;
-        }
-        if (single && ones == 1 && at < values.size() && values[at] == 0) {
-            values[at] = m;
-            ++found;
-        }
-    }
-    return {values.rbegin(), values.rend()};
-}
-
-std::string PicturePlacesReading(PlacesOf placesOf, int n)
+std::string PicturePlacesReading(PlacesFunction placesOf, int n)
 {
     static const std::vector<int> maya = PlaceValuesOf(&MayaPlaces);
     static const std::vector<int> assyrian = PlaceValuesOf(&AssyrianPlaces);
@@ -454,6 +427,31 @@ std::string ReadingOf(const ResolvedRule& rule, const Input& in)
 
 }  // namespace
 
+// The value of each place the pictures write, most significant first: the
+// number the pictures write as a single 1 in that place.
+std::vector<int> PlaceValuesOf(PlacesFunction placesOf)
+{
+    std::vector<int> values(placesOf(79999).size(), 0);  // least significant first
+    std::size_t found = 0;
+    for (int m = 1; m <= 79999 && found < values.size(); ++m) {
+        const std::vector<PicturePlace> places = placesOf(m);
+        std::size_t ones = 0;
+        std::size_t at = 0;
+        bool single = true;
+        for (std::size_t i = 0; i < places.size(); ++i) {
+            const int value = places[places.size() - 1 - i].value;
+            ones += value == 1 ? 1 : 0;
+            at = value == 1 ? i : at;
+            single = single && value <= 1;
+        }
+        if (single && ones == 1 && at < values.size() && values[at] == 0) {
+            values[at] = m;
+            ++found;
+        }
+    }
+    return {values.rbegin(), values.rend()};
+}
+
 std::string NumeralText(const std::string& cell, int n, const std::string& t)
 {
     const ResolvedRule& rule = RuleOf(cell);
@@ -476,6 +474,35 @@ RowText TextOf(const std::string& cell, int n, const std::string& t)
     else
         row.reading = ReadingOf(rule, in);
     return row;
+}
+
+ReadingRule ReadingRuleOf(const std::string& cell)
+{
+    const ResolvedRule& rule = RuleOf(cell);
+    ReadingRule reading{ReadingKind::Digits, rule.radix, rule.unread};
+    switch (rule.reading) {
+    case Reading::Digits:
+        break;
+    case Reading::Groups:
+        reading.kind = ReadingKind::Groups;
+        break;
+    case Reading::Places:
+        reading.kind = ReadingKind::Places;
+        break;
+    case Reading::Tally:
+        reading.kind = ReadingKind::Tally;
+        break;
+    }
+    return reading;
+}
+
+std::string TextOfCodes(const std::string& cell, const std::string& codes)
+{
+    const ResolvedRule& rule = RuleOf(cell);
+    if (rule.source != Source::Glyphs || rule.standIn != nullptr || rule.textRow == nullptr)
+        return std::string();
+    const std::string text = WordsOf(rule, codes);
+    return rule.persianDigits ? PersianDigits(text) : text;
 }
 
 const std::vector<std::string>& Cells()

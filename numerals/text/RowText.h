@@ -51,6 +51,39 @@ const char* KindName(Kind kind);
 // in U+2067 RIGHT-TO-LEFT ISOLATE ... U+2069 POP DIRECTIONAL ISOLATE.
 std::string Isolated(const RowText& row);
 
+// How a row's reading tells the number: its digits one by one, the groups
+// of its signs that add up, its digits with the values of their places, or
+// a tally's places from the units up.
+enum class ReadingKind { Digits, Groups, Places, Tally };
+
+struct ReadingRule {
+    ReadingKind kind = ReadingKind::Digits;
+    int radix = 10;      // of the places the reading names
+    std::string unread;  // characters a group reading leaves out (UTF-8): the titlo, 零
+};
+
+// The reading rule of a row. Throws std::out_of_range for an unknown cell.
+ReadingRule ReadingRuleOf(const std::string& cell);
+
+// The ways a group reading cuts n into parts by decimal places, each cut
+// largest part first: every place alone (Roman, Kanji), the thousands as
+// one count (Hungar.Runes), the tens and units together (Hebrew 15 and 16),
+// the hundreds as one count (Sanskrit). A row writes its numeral as the
+// parts of one cut, largest or smallest first.
+std::vector<std::vector<int>> DecimalCuts(int n);
+
+// The text of a glyph string made of the row's codes (in the order shown),
+// as the row's text is made from them, without the mark written in front
+// of the whole text (Braille's number sign): "" for a row whose text is not made
+// from its codes (a described row, the label, the pictures, the text rows).
+std::string TextOfCodes(const std::string& cell, const std::string& codes);
+
+// How the row's text names one drawn sign of a row Unicode does not encode
+// (kind described), by the sign's value: "Semaphore flag A", "D'Ni digit
+// 24", "hieratic sign 900"; a mark by its role.
+std::string SignDescription(const std::string& cell, long long value);
+std::string MarkDescription(const std::string& cell, const std::string& role);
+
 // What is said or shown for an empty text: a row with no sign for zero,
 // or a system that has no form for the number (zero in the additive
 // systems of the third page, Georgian from 20000 on).

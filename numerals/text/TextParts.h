@@ -92,6 +92,11 @@ struct PicturePlace {
 std::vector<PicturePlace> MayaPlaces(int n);
 std::vector<PicturePlace> AssyrianPlaces(int n);
 
+// The value of each place the pictures write, most significant first: the
+// number the pictures write as a single 1 in that place.
+using PlacesFunction = std::vector<PicturePlace> (*)(int n);
+std::vector<int> PlaceValuesOf(PlacesFunction placesOf);
+
 // Hieratic: the value of every sign, "4 × 10000" for a count sign with the
 // ten-thousand sign after it.
 std::vector<std::string> HieraticTerms(int n);

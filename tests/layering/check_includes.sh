@@ -3,7 +3,9 @@
 # up into the application or into Qt Widgets; the numeral builders, the
 # text layer and the GIF reader use no Qt at all (the GIF reader's bitmap
 # output and the picture strip draw with Qt Gui). The glyph drawing uses Qt
-# Gui, FreeType and fontconfig and nothing else of ours. In the application,
+# Gui, FreeType and fontconfig and nothing else of ours. Sign by Sign
+# (signs/) is core too: plain C++ over the numerals, the text layer, the
+# recogniser and the picture sequences. In the application,
 # number entry (app/entry/) and the rows (app/rows/) know nothing of each
 # other or of the window, except that entry reads the row table (which rows
 # there are, in the window's order); the rows may read the program's resources.
@@ -26,13 +28,14 @@ widgets_dir=$(ls -d /usr/include/*/qt6/QtWidgets /usr/include/qt6/QtWidgets 2>/d
 widget_headers=$(ls "$widgets_dir" | grep -v '\.' | tr '\n' '|')
 widget_include="#include <(QtWidgets/)?(QtWidgets|${widget_headers%|})>"
 
-core="numerals gif pictures"
+core="numerals gif pictures signs"
 qt_free_gif=$(ls gif/*.h gif/*.cpp | grep -vE 'gif/(GIFBitmap|DIBWriter|DIBReader|GIFPalette)\.')
 forbid '#include [<"](app/|glyphs/|entry/|rows/|tools/|tests/)' $core
 forbid "$widget_include" $core glyphs
-forbid '#include <Q' numerals $qt_free_gif
+forbid '#include <Q' numerals signs $qt_free_gif
 forbid '#include "[^g]|#include "g[^l]|#include "gl[^y]' glyphs
-forbid 'Qt6::Widgets' numerals/CMakeLists.txt gif/CMakeLists.txt pictures/CMakeLists.txt glyphs/CMakeLists.txt
+forbid 'Qt6::Widgets' numerals/CMakeLists.txt gif/CMakeLists.txt pictures/CMakeLists.txt glyphs/CMakeLists.txt \
+    signs/CMakeLists.txt
 forbid '#include "[A-Za-z0-9]+\.h"' app/entry
 forbid '#include "rows/' app/entry
 window_headers=$(cd app && ls *.h | grep -v '^ProgramResources\.h$' | sed 's/\./\\./' | tr '\n' '|')

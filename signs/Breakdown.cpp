@@ -1,0 +1,222 @@
+#include "SignBySign.h"
+
+#include "RowShape.h"
+#include "SignTexts.h"
+
+#include "numerals/text/TextParts.h"
+
+#include <algorithm>
+
+// A numeral cut into the groups its reading names: digit by digit for a row
+// that writes one sign per digit, at the gaps between places for Maya's and
+// the Assyrian pictures, and otherwise into the decimal parts whose
+// numerals, joined, give the numeral (the cuts of the text layer's group
+// reading).
+
+namespace signs {
+namespace {
+
+struct Cut {
+    Tokens tokens;
+    long long value = 0;
+    long long digit = 0;
+    long long place = 0;
+};
+using Cuts = std::vector<Cut>;
+
+std::vector<int> DigitsIn(long long n, int radix)
+{
+    std::vector<int> digits;
+    do {
+        digits.insert(digits.begin(), static_cast<int>(n % radix));
+        n /= radix;
+    } while (n > 0);
+    return digits;
+}
+
+// The digits of n, most significant first, each with its place.
+Cuts DigitCuts(const RowShape& shape, int n)
+{
+    const std::vector<int> digits = DigitsIn(n, shape.radix);
+    Cuts cuts;
+    long long place = 1;
+    for (std::size_t i = digits.size(); i-- > 0; place *= shape.radix) {
+        const int d = digits[i];
+        cuts.insert(cuts.begin(), Cut{shape.digits[static_cast<std::size_t>(d)], d * place, d, place});
+    }
+    return cuts;
+}
+
+Tokens JoinedCuts(const Cuts& cuts, const Tokens& separator)
+{
+    Tokens all;
+    for (std::size_t i = 0; i < cuts.size(); ++i) {
+        if (i > 0)
+            all.insert(all.end(), separator.begin(), separator.end());
+        all.insert(all.end(), cuts[i].tokens.begin(), cuts[i].tokens.end());
+    }
+    return all;
+}
+
+// Whether the cuts join to the body in the order given or reversed (a row
+// that shows its least significant sign first); the cuts are then in that
+// order, each separator with the cut before it.
+bool Matches(Cuts& cuts, const Tokens& body, const Tokens& separator = {})
+{
+    if (JoinedCuts(cuts, separator) != body) {
+        std::reverse(cuts.begin(), cuts.end());
+        if (JoinedCuts(cuts, separator) != body)
+            return false;
+    }
+    for (std::size_t i = 0; i + 1 < cuts.size(); ++i)
+        cuts[i].tokens.insert(cuts[i].tokens.end(), separator.begin(), separator.end());
+    return true;
+}
+
+Tokens Without(const Tokens& tokens, const Tokens& unread)
+{
+    Tokens kept;
+    for (const std::string& token : tokens) {
+        if (std::find(unread.begin(), unread.end(), token) == unread.end())
+            kept.push_back(token);
+    }
+    return kept;
+}
+
+// The tokens of the body handed out to the parts, in their order: a token
+// the reading leaves out goes with the part it stands in, or after.
+Cuts HandedOut(const Tokens& body, Cuts parts, const Tokens& unread)
+{
+    std::size_t part = 0;
+    std::size_t taken = 0;
+    Cuts cuts = parts;
+    for (Cut& cut : cuts)
+        cut.tokens.clear();
+    for (const std::string& token : body) {
+        const bool isUnread = std::find(unread.begin(), unread.end(), token) != unread.end();
+        if (!isUnread && part < parts.size() && taken == parts[part].tokens.size()) {
+            ++part;
+            taken = 0;
+        }
+        const std::size_t to = std::min(part, parts.size() - 1);
+        cuts[to].tokens.push_back(token);
+        if (!isUnread)
+            ++taken;
+    }
+    return cuts;
+}
+
+Cuts PartCuts(const RowFacts& row, const RowShape& shape, int n, const Tokens& body)
+{
+    const Tokens unread = TokensOf(Piece{{}, shape.rule.unread, {}}, Means::Text);
+    const Tokens wanted = Without(body, unread);
+    for (const std::vector<int>& parts : rowtext::DecimalCuts(n)) {
+        Cuts cuts;
+        for (int part : parts)
+            cuts.push_back({Without(Body(shape, NumeralTokens(row, part)), unread), part, 0, 0});
+        if (!cuts.empty() && Matches(cuts, wanted))
+            return HandedOut(body, cuts, unread);
+    }
+    return {Cut{body, n, 0, 0}};
+}
+
+// Maya's and the Assyrian pictures: cut at the gaps between places, each
+// gap with the place before it, the gaps before the first place with it.
+Cuts PlaceCuts(const RowFacts& row, int n, const Tokens& numeral)
+{
+    Cuts cuts(1);
+    for (const std::string& token : numeral) {
+        cuts.back().tokens.push_back(token);
+        if (IsPlaceGap(numeral, token) && !Signs(cuts.back().tokens).empty())
+            cuts.emplace_back();
+    }
+    if (Signs(cuts.back().tokens).empty() && cuts.size() > 1) {
+        Tokens rest = cuts.back().tokens;
+        cuts.pop_back();
+        cuts.back().tokens.insert(cuts.back().tokens.end(), rest.begin(), rest.end());
+    }
+    const std::vector<PlaceDigit> places = PictureDigits(row.cell, n);
+    if (places.size() != cuts.size())
+        return {Cut{numeral, n, 0, 0}};
+    for (std::size_t i = 0; i < cuts.size(); ++i) {
+        cuts[i].digit = places[i].digit;
+        cuts[i].place = places[i].place;
+        cuts[i].value = places[i].digit * places[i].place;
+    }
+    return cuts;
+}
+
+Cuts CutsOf(const RowFacts& row, const RowShape& shape, int n, const Tokens& numeral)
+{
+    if (shape.placePictures)
+        return PlaceCuts(row, n, numeral);
+    const Tokens body = Body(shape, numeral);
+    if (shape.byDigits) {
+        Cuts cuts = DigitCuts(shape, n);
+        if (Matches(cuts, body, shape.separator))
+            return cuts;
+        return {Cut{body, n, 0, 0}};
+    }
+    const bool digitByDigit =
+        shape.rule.kind == rowtext::ReadingKind::Digits || shape.rule.kind == rowtext::ReadingKind::Places;
+    if (digitByDigit) {
+        RowShape oneTokenEach = shape;
+        oneTokenEach.radix = shape.rule.radix;
+        const std::vector<int> digits = DigitsIn(n, oneTokenEach.radix);
+        if (Signs(body).size() == digits.size() && body.size() == digits.size()) {
+            Cuts cuts;
+            long long place = 1;
+            for (std::size_t i = digits.size(); i-- > 0; place *= oneTokenEach.radix)
+                cuts.insert(cuts.begin(), Cut{{body[i]}, digits[i] * place, digits[i], place});
+            return cuts;
+        }
+        return {Cut{body, n, 0, 0}};
+    }
+    return PartCuts(row, shape, n, body);
+}
+
+// The frame goes with the first and the last group, as shown.
+void AddFrame(const RowShape& shape, Cuts& cuts)
+{
+    cuts.front().tokens.insert(cuts.front().tokens.begin(), shape.prefix.begin(), shape.prefix.end());
+    cuts.back().tokens.insert(cuts.back().tokens.end(), shape.suffix.begin(), shape.suffix.end());
+}
+
+}  // namespace
+
+Breakdown BreakdownOf(const std::string& cell, int n)
+{
+    const RowFacts& row = FactsOf(cell);
+    const RowShape& shape = ShapeOf(row);
+    const Tokens numeral = NumeralTokens(row, n);
+    Breakdown breakdown;
+    breakdown.rightToLeft = row.rightToLeft;
+    breakdown.combine =
+        shape.rule.kind == rowtext::ReadingKind::Digits || shape.rule.kind == rowtext::ReadingKind::Places
+        ? Combine::Places
+        : Combine::Sum;
+    if (Signs(numeral).empty()) {
+        breakdown.noForm = true;
+        breakdown.whatIsSaid = rowtext::TextOf(cell, n, std::to_string(n)).reading;
+        return breakdown;
+    }
+    Cuts cuts = CutsOf(row, shape, n, numeral);
+    if (!shape.placePictures && HasFrame(shape, numeral))
+        AddFrame(shape, cuts);
+    if (row.visual && row.rightToLeft)
+        std::reverse(cuts.begin(), cuts.end());
+    for (const Cut& cut : cuts) {
+        Group group;
+        group.piece = PieceOf(cut.tokens, row.means);
+        group.text = TextOfTokens(row, Logical(row, cut.tokens));
+        group.value = cut.value;
+        group.digit = cut.digit;
+        group.place = cut.place;
+        breakdown.groups.push_back(group);
+    }
+    if (breakdown.combine == Combine::Places && breakdown.groups.size() == 1 && cuts.front().place == 0)
+        breakdown.combine = Combine::Sum;
+    return breakdown;
+}
+
+}  // namespace signs
