@@ -1,6 +1,7 @@
 #include "signs/BreakdownView.h"
 
 #include "signs/PieceView.h"
+#include "signs/SignDrawing.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -10,9 +11,18 @@ BreakdownView::BreakdownView(std::shared_ptr<const SignDrawing> drawing, QWidget
 {
     layout_->setContentsMargins(0, 0, 0, 0);
     layout_->setSpacing(8);
-    sum_ = new QLabel(this);
+    layout_->addStretch(0);  // at the right of a right-to-left row's groups, which stand at the left
+    // The sum stands on the line of the values, under a line of signs' height.
+    auto* sumBox = new QWidget(this);
+    auto* sumColumn = new QVBoxLayout(sumBox);
+    sumColumn->setContentsMargins(0, 0, 0, 0);
+    sumColumn->setSpacing(0);
+    sumColumn->addSpacing(drawing_->lineHeight());
+    sum_ = new QLabel(sumBox);
+    sumColumn->addWidget(sum_, 0, Qt::AlignTop);
+    sumColumn->addStretch(1);
     noForm_ = new QLabel(this);
-    layout_->addWidget(sum_, 0, Qt::AlignBottom);
+    layout_->addWidget(sumBox);
     layout_->addWidget(noForm_);
     layout_->addStretch(1);
 }
@@ -40,7 +50,7 @@ BreakdownView::Slot& BreakdownView::slot(std::size_t index)
         made.value->setAlignment(Qt::AlignHCenter);
         column->addWidget(made.piece, 0, Qt::AlignHCenter);
         column->addWidget(made.value, 0, Qt::AlignHCenter);
-        const int at = int(slots_.size()) * 2;
+        const int at = 1 + int(slots_.size()) * 2;
         layout_->insertWidget(at, made.plus, 0, Qt::AlignVCenter);
         layout_->insertWidget(at + 1, made.box);
         slots_.push_back(made);
@@ -51,6 +61,8 @@ BreakdownView::Slot& BreakdownView::slot(std::size_t index)
 void BreakdownView::setBreakdown(const signs::Breakdown& breakdown, int number)
 {
     layout_->setDirection(breakdown.rightToLeft ? QBoxLayout::RightToLeft : QBoxLayout::LeftToRight);
+    layout_->setStretch(0, breakdown.rightToLeft ? 1 : 0);
+    layout_->setStretch(layout_->count() - 1, breakdown.rightToLeft ? 0 : 1);
     const std::size_t count = breakdown.noForm ? 0 : breakdown.groups.size();
     for (std::size_t i = 0; i < count; ++i) {
         const signs::Group& group = breakdown.groups[i];
@@ -67,7 +79,7 @@ void BreakdownView::setBreakdown(const signs::Breakdown& breakdown, int number)
     }
     shown_ = count;
     sum_->setText(QStringLiteral("= %1").arg(number));
-    sum_->setVisible(count > 0);
+    sum_->parentWidget()->setVisible(count > 0);
     noForm_->setText(QString::fromStdString(
         breakdown.whatIsSaid.empty() ? "The system has no form for this number" : breakdown.whatIsSaid));
     noForm_->setVisible(breakdown.noForm);

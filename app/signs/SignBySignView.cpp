@@ -74,6 +74,7 @@ SignBySignView::SignBySignView(const RowSpec& row, const RowTexts* texts, RowInt
     // White, as the rows stand in the window: the pictures are drawn on white.
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::Button, Qt::white);
     setPalette(white);
     setAutoFillBackground(true);
     auto* layout = new QVBoxLayout(this);
