@@ -6,6 +6,7 @@
 #include "numerals/text/TextParts.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 // A numeral cut into the groups its reading names: digit by digit for a row
 // that writes one sign per digit, at the gaps between places for Maya's and
@@ -106,14 +107,47 @@ Cuts HandedOut(const Tokens& body, Cuts parts, const Tokens& unread)
     return cuts;
 }
 
+// What the breakdown of a row looks up again and again, kept: the numerals
+// of the parts (without the signs the reading leaves out) and the texts of
+// the groups.
+struct Kept {
+    std::unordered_map<int, Tokens> parts;
+    std::unordered_map<std::string, std::string> texts;
+};
+
+Kept& KeptFor(const std::string& cell)
+{
+    static std::unordered_map<std::string, Kept> kept;
+    return kept[cell];
+}
+
+const Tokens& PartTokens(const RowFacts& row, const RowShape& shape, int part, const Tokens& unread)
+{
+    Kept& kept = KeptFor(row.cell);
+    auto it = kept.parts.find(part);
+    if (it == kept.parts.end())
+        it = kept.parts.emplace(part, Without(Body(shape, NumeralTokens(row, part)), unread)).first;
+    return it->second;
+}
+
+std::string GroupText(const RowFacts& row, const Tokens& tokens)
+{
+    Kept& kept = KeptFor(row.cell);
+    const std::string key = Joined(tokens);
+    auto it = kept.texts.find(key);
+    if (it == kept.texts.end())
+        it = kept.texts.emplace(key, TextOfTokens(row, Logical(row, tokens))).first;
+    return it->second;
+}
+
 Cuts PartCuts(const RowFacts& row, const RowShape& shape, int n, const Tokens& body)
 {
     const Tokens unread = TokensOf(Piece{{}, shape.rule.unread, {}}, Means::Text);
-    const Tokens wanted = Without(body, unread);
+    const Tokens wanted = unread.empty() ? body : Without(body, unread);
     for (const std::vector<int>& parts : rowtext::DecimalCuts(n)) {
         Cuts cuts;
         for (int part : parts)
-            cuts.push_back({Without(Body(shape, NumeralTokens(row, part)), unread), part, 0, 0});
+            cuts.push_back({PartTokens(row, shape, part, unread), part, 0, 0});
         if (!cuts.empty() && Matches(cuts, wanted))
             return HandedOut(body, cuts, unread);
     }
@@ -208,7 +242,7 @@ Breakdown BreakdownOf(const std::string& cell, int n)
     for (const Cut& cut : cuts) {
         Group group;
         group.piece = PieceOf(cut.tokens, row.means);
-        group.text = TextOfTokens(row, Logical(row, cut.tokens));
+        group.text = GroupText(row, cut.tokens);
         group.value = cut.value;
         group.digit = cut.digit;
         group.place = cut.place;

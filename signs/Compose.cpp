@@ -166,8 +166,17 @@ std::vector<int> NumeralSigns(const std::string& cell, int n)
     }
     if (table.prefixSign >= 0)
         indices.push_back(table.prefixSign);
-    for (const Group& group : BreakdownOf(cell, n).groups)
-        indices.push_back(static_cast<int>(group.digit));  // digit d is sign d
+    std::vector<int> digits;    // digit d is sign d
+    if (shape.placePictures) {  // Maya's places, in a radix of their own
+        for (const Group& group : BreakdownOf(cell, n).groups)
+            digits.push_back(static_cast<int>(group.digit));
+    }
+    for (int rest = n; !shape.placePictures; rest /= shape.radix) {
+        digits.insert(digits.begin(), rest % shape.radix);
+        if (rest < shape.radix)
+            break;
+    }
+    indices.insert(indices.end(), digits.begin(), digits.end());
     if (table.suffixSign >= 0)
         indices.push_back(table.suffixSign);
     return indices;

@@ -23,11 +23,17 @@ struct MarkRole {
 };
 
 constexpr MarkRole kMarkRoles[] = {
-    {"P34", "\u283C", "number sign"},       {"l2", "'", "marks thousands"},
-    {"P62", "\u05F3", "marks thousands"},   {"P62", "\u05F4", "marks a numeral"},
-    {"P64", "\u0375", "marks thousands"},   {"P64", "\u0374", "marks a numeral"},
-    {"Ucyrl", "\u0482", "marks thousands"}, {"Ucyrl", "\u0483", "marks a numeral"},
-    {"Ucopt", "\u0305", "marks a numeral"}, {"Ucopt", "\u033F", "marks thousands"},
+    {"P34", "\u283C", "number sign"},
+    {"l2", "'", "marks thousands"},
+    {"P62", "\u05F3", "marks thousands"},
+    {"P62", "\u05F4", "marks a numeral"},
+    {"P64", "\u0375", "marks thousands"},
+    {"P64", "\u0374", "marks a numeral"},
+    {"Ucyrl", "\u0482", "marks thousands"},
+    {"Ucyrl", "\u0483", "marks a numeral"},
+    {"Ucopt", "\u0305", "marks a numeral"},
+    {"Ucopt", "\u033F", "marks thousands"},
+    {"Ubrahadd", "\U0001107F", "joins a count to its multiple"},
 };
 
 const char* RoleOf(const std::string& cell, const std::string& text)
@@ -203,7 +209,7 @@ void TableBuilder::AddTokens()
         const Tokens signs = Signs(body);
         for (const std::string& token : body) {
             if (IsSpacing(token) && !signs.empty())
-                AddMark({token}, " ", "space");
+                AddMark({token}, " ", "separates places");
         }
     }
 }

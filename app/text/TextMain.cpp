@@ -7,6 +7,7 @@
 #include "rows/RowTable.h"
 
 #include "numerals/text/RowText.h"
+#include "signs/SignBySign.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -104,6 +105,21 @@ int PrintRows(const Options& options)
     return 0;
 }
 
+// The row's sign table, one sign a line: text<TAB>value, a mark's role
+// in place of its value.
+int PrintSigns(const QString& caption)
+{
+    for (const RowSpec& shown : RowsInDisplayOrder()) {
+        if (caption != QString::fromUtf8(shown.caption))
+            continue;
+        for (const signs::Sign& sign : signs::SignTable(shown.cell))
+            Print(stdout, sign.text + '\t' + (sign.role.empty() ? std::to_string(sign.value) : sign.role));
+        return 0;
+    }
+    Print(stderr, "no row with the caption " + caption.toStdString());
+    return 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -130,15 +146,26 @@ int main(int argc, char** argv)
         QStringLiteral("parse"),
         QStringLiteral("Print only the numbers the text stands for, number<TAB>caption, one a line,\n"
                        "the one the rows would show first; a text read several ways gives several."));
+    const QCommandLineOption signTable(
+        QStringLiteral("signs"),
+        QStringLiteral("Print the signs of the row with this caption, text<TAB>value, one a line\n"
+                       "(a mark's role in place of a value), and no number."),
+        QStringLiteral("CAPTION"));
     parser.addOption(reading);
     parser.addOption(row);
     parser.addOption(parse);
+    parser.addOption(signTable);
     parser.addPositionalArgument(
         QStringLiteral("TEXT"),
         QStringLiteral("The number, read as the number field reads it (0 to 79999), or a numeral of a row."));
     parser.process(WithNumberTextsAsArguments(QCoreApplication::arguments()));
 
     const QStringList texts = parser.positionalArguments();
+    if (parser.isSet(signTable)) {
+        if (!texts.isEmpty())
+            parser.showHelp(2);
+        return PrintSigns(parser.value(signTable));
+    }
     if (texts.size() != 1)
         parser.showHelp(2);
     return PrintRows({texts.front(), parser.value(row), parser.isSet(reading), parser.isSet(parse)});

@@ -71,7 +71,7 @@ std::string SignDescription(const std::string& cell, long long value)
 std::string MarkDescription(const std::string& cell, const std::string& role)
 {
     const SignNoun* noun = NounOf(cell);
-    return noun == nullptr ? role : std::string(noun->noun) + " (" + role + ")";
+    return noun == nullptr ? role : "mark that " + role + " (" + noun->noun + "s)";
 }
 
 }  // namespace rowtext

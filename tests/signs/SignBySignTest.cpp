@@ -182,9 +182,73 @@ void SignBySignTest::signTables()
     QCOMPARE(table, signs);
 }
 
-void SignBySignTest::composing_data() { }
+void SignBySignTest::composing_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QStringList>("pressed");  // the signs' texts, in the order pressed
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("number");
+    const int number = int(Composed::Status::Number);
+    const int beyond = int(Composed::Status::BeyondRange);
+    const int none = int(Composed::Status::NoNumeral);
+    QTest::newRow("Roman") << "l2" << QStringList{"M", "C", "M", "X", "C", "I", "V"} << number << 1994;
+    QTest::newRow("Roman nine ones") << "l2" << QString("IIIIIIIII").split("", Qt::SkipEmptyParts) << none
+                                     << 0;
+    QTest::newRow("Roman thousands mark")
+        << "l2" << QStringList{"L", "X", "X", "I", "X", "'", "M"} << number << 79000;
+    QTest::newRow("Roman beyond") << "l2" << QStringList{"L", "X", "X", "X", "'", "M"} << beyond << 0;
+    QTest::newRow("Egyptian eight 10000s") << "P28" << QStringList(8, "𓂭") << beyond << 0;
+    QTest::newRow("Egyptian") << "P28" << QStringList{"𓆼", "𓍢", "𓍢", "𓎆"} << number << 1210;
+    QTest::newRow("Kanji ninety thousand") << "P42" << QStringList{"九", "万"} << beyond << 0;
+    QTest::newRow("Hebrew 305") << "P62" << QStringList{"ש", "ה"} << number << 305;
+    QTest::newRow("Maya 305") << "PB7" << QStringList{"𝋯", "𝋥"} << number << 305;
+    QTest::newRow("Semaphore 305") << "P7"
+                                   << QStringList{"Semaphore flag C", "Semaphore flag K", "Semaphore flag E"}
+                                   << number << 305;
+    QTest::newRow("D'Ni largest place")
+        << "P31" << QStringList{"D'Ni digit 5", "D'Ni digit 0", "D'Ni digit 0", "D'Ni digit 0"} << number
+        << 78125;
+    QTest::newRow("D'Ni beyond") << "P31"
+                                 << QStringList{"D'Ni digit 6", "D'Ni digit 0", "D'Ni digit 0",
+                                                "D'Ni digit 0"}
+                                 << beyond << 0;
+    QTest::newRow("D'Ni leading zero") << "P31" << QStringList{"D'Ni digit 0", "D'Ni digit 5"} << none << 0;
+    QTest::newRow("Dual code beyond") << "P13" << QStringList(17, "Dual code digit 1") << beyond << 0;
+    QTest::newRow("Heyarian units first")
+        << "P39" << QStringList{"Heyarian tally mark 1", "Heyarian tally mark 10"} << number << 11;
+    QTest::newRow("Heyarian tens before units")
+        << "P39" << QStringList{"Heyarian tally mark 10", "Heyarian tally mark 1"} << none << 0;
+    QTest::newRow("Hieratic") << "PB1"
+                              << QStringList{"hieratic sign 4", "hieratic sign 10000", "hieratic sign 6000"}
+                              << number << 46000;
+    QTest::newRow("Hieratic units before hundreds")
+        << "PB1" << QStringList{"hieratic sign 5", "hieratic sign 300"} << none << 0;
+    QTest::newRow("Klingon typed zeros")
+        << "P30" << QStringList{"Klingon digit 0", "Klingon digit 7"} << number << 7;
+}
 
-void SignBySignTest::composing() { }
+// Signs pressed by their texts read as the row's system reads them.
+void SignBySignTest::composing()
+{
+    QFETCH(QString, cell);
+    QFETCH(QStringList, pressed);
+    QFETCH(int, status);
+    QFETCH(int, number);
+    const std::vector<signs::Sign>& table = signs::SignTable(cell.toStdString());
+    std::vector<int> indices;
+    for (const QString& text : pressed) {
+        const auto found = std::find_if(table.begin(), table.end(), [&](const signs::Sign& sign) {
+            return sign.text == text.toStdString();
+        });
+        QVERIFY2(found != table.end(), qPrintable(text));
+        indices.push_back(static_cast<int>(found - table.begin()));
+    }
+    const Composed composed = signs::Compose(cell.toStdString(), indices);
+    QCOMPARE(int(composed.status), status);
+    if (composed.status == Composed::Status::Number)
+        QCOMPARE(composed.number, number);
+    QCOMPARE(signs::Compose(cell.toStdString(), {}).status, Composed::Status::Empty);
+}
 
 QTEST_APPLESS_MAIN(SignBySignTest)
 #include "SignBySignTest.moc"

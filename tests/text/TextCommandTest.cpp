@@ -47,6 +47,9 @@ private slots:
     void parse();
     void rejectedTexts_data();
     void rejectedTexts();
+    void signTable_data();
+    void signTable();
+    void signTableOfNoRow();
     void helpAndVersion();
 };
 
@@ -187,12 +190,53 @@ void TextCommandTest::rejectedTexts()
     }
 }
 
+void TextCommandTest::signTable_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QStringList>("signs");  // each sign's text and value; "" for any text
+    QTest::newRow("Egyptian") << "Egyptian" << QStringList{"𓏤\t1", "𓎆\t10", "𓍢\t100", "𓆼\t1000", "𓂭\t10000"};
+    QStringList dni;
+    for (int d = 0; d < 25; ++d)
+        dni << QStringLiteral("D'Ni digit %1\t%1").arg(d);
+    QTest::newRow("D'Ni") << "D'Ni" << dni;
+    QTest::newRow("Braille") << "Braille"
+                             << QStringList{"⠚\t0", "⠁\t1", "⠃\t2", "⠉\t3", "⠙\t4",          "⠑\t5",
+                                            "⠋\t6", "⠛\t7", "⠓\t8", "⠊\t9", "⠼\tnumber sign"};
+    QTest::newRow("Roman") << "Roman" << QStringList{"I\t1",   "V\t5",   "X\t10",   "L\t50",
+                                                     "C\t100", "D\t500", "M\t1000", "'\tmarks thousands"};
+    QTest::newRow("Semaphore") << "Semaphore" << QStringList{"Semaphore flag K\t0", "Semaphore flag A\t1",
+                                                             "Semaphore flag B\t2", "Semaphore flag C\t3",
+                                                             "Semaphore flag D\t4", "Semaphore flag E\t5",
+                                                             "Semaphore flag F\t6", "Semaphore flag G\t7",
+                                                             "Semaphore flag H\t8", "Semaphore flag I\t9"};
+}
+
+// One sign a line, text<TAB>value, in value order, the marks after.
+void TextCommandTest::signTable()
+{
+    QFETCH(QString, caption);
+    QFETCH(QStringList, signs);
+    const Run run = TallyraText({"--signs", caption});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.lines, signs);
+    QVERIFY(run.error.isEmpty());
+}
+
+void TextCommandTest::signTableOfNoRow()
+{
+    const Run run = TallyraText({"--signs", "Egyptians"});
+    QCOMPARE(run.status, 2);
+    QVERIFY(run.lines.isEmpty());
+    QCOMPARE(run.error, QStringLiteral("no row with the caption Egyptians"));
+}
+
 void TextCommandTest::helpAndVersion()
 {
     const Run help = TallyraText({"--help"});
     QCOMPARE(help.status, 0);
     QVERIFY(help.lines.join(u'\n').contains("--reading"));
     QVERIFY(help.lines.join(u'\n').contains("--parse"));
+    QVERIFY(help.lines.join(u'\n').contains("--signs"));
     QVERIFY(help.lines.join(u'\n').contains(
         QStringLiteral("the %1 numeral systems").arg(RowsInDisplayOrder().size())));
     const Run version = TallyraText({"--version"});
