@@ -177,7 +177,10 @@ void SignBySignView::showNumber(int n)
     const signs::Breakdown breakdown = signs::BreakdownOf(cell().toStdString(), n);
     numeral_->setPiece(Joined(breakdown), texts_->text(cell()));
     breakdown_->setBreakdown(breakdown, n);
-    fitToContents();
+    // The window grows only for a numeral that no longer fits it.
+    const QSize wanted = numeralPart_->sizeHint();
+    if (wanted.width() > numeralArea_->width() || wanted.height() > numeralArea_->viewport()->height())
+        fitToContents();
 }
 
 // Wide enough for the numeral, its breakdown and the sign table, as far as

@@ -1,7 +1,9 @@
 #include "WindowFixture.h"
+#include "rows/PaintBox.h"
 #include "rows/RowInteraction.h"
 #include "rows/RowTable.h"
 #include "rows/RowTexts.h"
+#include "rows/ValueCell.h"
 #include "signs/BreakdownView.h"
 #include "signs/PieceView.h"
 #include "signs/SignBySignView.h"
@@ -133,6 +135,14 @@ void SignBySignViewTest::followsTheNumberWithItsGroupsInWritingOrder()
         QApplication::processEvents();  // the layout follows
         QCOMPARE(view->number(), n);
         QCOMPARE(view->numeralView()->accessibleName(), texts->text(cell));
+        // The numeral drawn is the row's own: its glyph codes, its pictures, its text.
+        const signs::Piece& numeral = view->numeralView()->piece();
+        if (ValueCell* glyphs = window_->valueCell(cell))
+            QCOMPARE(QByteArray::fromStdString(numeral.codes), glyphs->caption());
+        else if (PaintBox* box = window_->paintBox(cell))
+            QCOMPARE(PictureNames(numeral.pictures), PictureNames(*box));
+        else
+            QCOMPARE(numeral.text, texts->rowText(cell).text);
         QVERIFY(view->numeralView()->width() >= view->numeralView()->sizeHint().width());
         const std::vector<const PieceView*> groups = view->breakdownView()->groupViews();
         QVERIFY(groups.size() > 1);
@@ -183,6 +193,12 @@ void SignBySignViewTest::arrowsMoveInTheTableAndTabLeavesIt()
     QCOMPARE(QApplication::focusWidget(), signs[1]);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     QCOMPARE(QApplication::focusWidget(), signs[1 + columns]);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QCOMPARE(QApplication::focusWidget(), signs[1]);
+    signs[signs.size() - 1 - columns]->setFocus();  // a row of the table above the last sign
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), signs.back());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
     QCOMPARE(QApplication::focusWidget(), signs.back());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
