@@ -81,7 +81,8 @@ void MainWindow::buildWindow()
     rowTexts_ = new RowTexts(this);
     auto* rows = new RowInteraction(PG1_, rowTexts_, this);
     signViews_ = new SignViews(this, rowTexts_, rows);
-    connect(rows, &RowInteraction::signBySignRequested, signViews_, &SignViews::open);
+    connect(rows, &RowInteraction::signBySignRequested, this,
+            [this](const QString& cell) { runEventHandler([this, cell] { signViews_->open(cell); }); });
     new PageShortcuts(this, PG1_);
     ForgivingNumberInput::attachTo(P1_->numberField());
     fieldNumber_ = FieldNumber::attachTo(P1_->numberField());

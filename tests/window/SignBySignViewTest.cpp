@@ -12,6 +12,7 @@
 #include "signs/SignViews.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -33,6 +34,7 @@ private slots:
     void followsTheNumberWithItsGroupsInWritingOrder_data();
     void followsTheNumberWithItsGroupsInWritingOrder();
     void composedNumberGoesToTheWindow();
+    void noFormSaysSoAndCopyCopiesTheRow();
     void arrowsMoveInTheTableAndTabLeavesIt();
     void escClosesTheViewAndTheWindowClosesTheRest();
 
@@ -177,6 +179,26 @@ void SignBySignViewTest::composedNumberGoesToTheWindow()
     QCOMPARE(view->readsAs()->text(), QStringLiteral("Reads 30"));
     QTest::mouseClick(Button(*view, QStringLiteral("Clear")), Qt::LeftButton);
     QVERIFY(!Button(*view, QStringLiteral("Show This Number"))->isEnabled());
+}
+
+// Georgian has no numeral for 20000: no groups, the text layer's words
+// instead. Copy puts the row's text on the clipboard, as its menu does.
+void SignBySignViewTest::noFormSaysSoAndCopyCopiesTheRow()
+{
+    SignBySignView* view = views()->open(QStringLiteral("Ugeor"));
+    showNumber(20000);
+    QVERIFY(view->breakdownView()->groupViews().empty());
+    const QString said =
+        QString::fromStdString(RowTexts::of(window_.get())->rowText(QStringLiteral("Ugeor")).reading);
+    const QList<QLabel*> labels = view->breakdownView()->findChildren<QLabel*>();
+    QVERIFY(std::any_of(labels.begin(), labels.end(), [&said](const QLabel* label) {
+        return label->isVisible() && label->text() == said;
+    }));
+    showNumber(1994);
+    QTest::mouseClick(Button(*view, QStringLiteral("Copy")), Qt::LeftButton);
+    const QString row = RowTexts::of(window_.get())->text(QStringLiteral("Ugeor"));
+    QVERIFY(!row.isEmpty());
+    QCOMPARE(QApplication::clipboard()->text(), row);
 }
 
 // The table is one Tab stop: the arrows go from sign to sign (Down by a
