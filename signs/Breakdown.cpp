@@ -48,15 +48,22 @@ Cuts DigitCuts(const RowShape& shape, int n)
     return cuts;
 }
 
-Tokens JoinedCuts(const Cuts& cuts, const Tokens& separator)
+// Whether the cuts, a separator between two, are the body.
+bool JoinTo(const Cuts& cuts, const Tokens& separator, const Tokens& body)
 {
-    Tokens all;
+    auto at = body.begin();
+    const auto take = [&at, &body](const Tokens& tokens) {
+        if (static_cast<std::size_t>(body.end() - at) < tokens.size()
+            || !std::equal(tokens.begin(), tokens.end(), at))
+            return false;
+        at += static_cast<std::ptrdiff_t>(tokens.size());
+        return true;
+    };
     for (std::size_t i = 0; i < cuts.size(); ++i) {
-        if (i > 0)
-            all.insert(all.end(), separator.begin(), separator.end());
-        all.insert(all.end(), cuts[i].tokens.begin(), cuts[i].tokens.end());
+        if ((i > 0 && !take(separator)) || !take(cuts[i].tokens))
+            return false;
     }
-    return all;
+    return at == body.end();
 }
 
 // Whether the cuts join to the body in the order given or reversed (a row
@@ -64,9 +71,9 @@ Tokens JoinedCuts(const Cuts& cuts, const Tokens& separator)
 // order, each separator with the cut before it.
 bool Matches(Cuts& cuts, const Tokens& body, const Tokens& separator = {})
 {
-    if (JoinedCuts(cuts, separator) != body) {
+    if (!JoinTo(cuts, separator, body)) {
         std::reverse(cuts.begin(), cuts.end());
-        if (JoinedCuts(cuts, separator) != body)
+        if (!JoinTo(cuts, separator, body))
             return false;
     }
     for (std::size_t i = 0; i + 1 < cuts.size(); ++i)
@@ -84,23 +91,42 @@ Tokens Without(const Tokens& tokens, const Tokens& unread)
     return kept;
 }
 
+// The parts' numerals as the row writes them (largest first or smallest
+// first), and their values.
+struct Parts {
+    std::vector<const Tokens*> tokens;
+    std::vector<int> values;
+
+    bool JoinTo(const Tokens& body) const
+    {
+        auto at = body.begin();
+        for (const Tokens* part : tokens) {
+            if (static_cast<std::size_t>(body.end() - at) < part->size()
+                || !std::equal(part->begin(), part->end(), at))
+                return false;
+            at += static_cast<std::ptrdiff_t>(part->size());
+        }
+        return at == body.end();
+    }
+};
+
 // The tokens of the body handed out to the parts, in their order: a token
 // the reading leaves out goes with the part it stands in, or after.
-Cuts HandedOut(const Tokens& body, Cuts parts, const Tokens& unread)
+Cuts HandedOut(const Tokens& body, const Parts& parts, const Tokens& unread)
 {
     std::size_t part = 0;
     std::size_t taken = 0;
-    Cuts cuts = parts;
-    for (Cut& cut : cuts)
-        cut.tokens.clear();
+    Cuts cuts;
+    for (int value : parts.values)
+        cuts.push_back(Cut{{}, value, 0, 0});
     for (const std::string& token : body) {
-        const bool isUnread = std::find(unread.begin(), unread.end(), token) != unread.end();
-        if (!isUnread && part < parts.size() && taken == parts[part].tokens.size()) {
+        const bool isUnread =
+            !unread.empty() && std::find(unread.begin(), unread.end(), token) != unread.end();
+        if (!isUnread && part < cuts.size() && taken == parts.tokens[part]->size()) {
             ++part;
             taken = 0;
         }
-        const std::size_t to = std::min(part, parts.size() - 1);
-        cuts[to].tokens.push_back(token);
+        cuts[std::min(part, cuts.size() - 1)].tokens.push_back(token);
         if (!isUnread)
             ++taken;
     }
@@ -144,12 +170,19 @@ Cuts PartCuts(const RowFacts& row, const RowShape& shape, int n, const Tokens& b
 {
     const Tokens unread = TokensOf(Piece{{}, shape.rule.unread, {}}, Means::Text);
     const Tokens wanted = unread.empty() ? body : Without(body, unread);
-    for (const std::vector<int>& parts : rowtext::DecimalCuts(n)) {
-        Cuts cuts;
-        for (int part : parts)
-            cuts.push_back({PartTokens(row, shape, part, unread), part, 0, 0});
-        if (!cuts.empty() && Matches(cuts, wanted))
-            return HandedOut(body, cuts, unread);
+    for (const std::vector<int>& values : rowtext::DecimalCuts(n)) {
+        Parts parts{{}, values};
+        for (int part : values)
+            parts.tokens.push_back(&PartTokens(row, shape, part, unread));
+        if (values.empty())
+            continue;
+        if (!parts.JoinTo(wanted)) {
+            std::reverse(parts.tokens.begin(), parts.tokens.end());
+            std::reverse(parts.values.begin(), parts.values.end());
+            if (!parts.JoinTo(wanted))
+                continue;
+        }
+        return HandedOut(body, parts, unread);
     }
     return {Cut{body, n, 0, 0}};
 }

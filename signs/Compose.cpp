@@ -1,10 +1,12 @@
 #include "SignBySign.h"
 
+#include "GlyphReaders.h"
 #include "SignTexts.h"
 
 #include "numerals/recognise/Recognise.h"
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 
 // What signs composed from a row's sign table read as: for a row written
@@ -67,7 +69,9 @@ std::string TextOf(const RowFacts& row, const Table& table, const Pressed& press
             text += ' ';
         text += sign->text;
     }
-    return text;
+    const std::size_t first = text.find_first_not_of(' ');  // the gaps before the first place
+    return first == std::string::npos ? std::string()
+                                      : text.substr(first, text.find_last_not_of(' ') + 1 - first);
 }
 
 Composed::Status StatusOf(long long number)
@@ -87,7 +91,52 @@ void ReadText(const std::string& cell, Composed& composed)
     if (best != nullptr) {
         composed.number = best->number;
         composed.status = StatusOf(best->number);
+        composed.ownForm = best->ownForm;
     }
+}
+
+// Where a drawn glyph row has a reader (GlyphReaders.h), what it reads in the
+// composed codes without the row's frame: nullopt for no numeral. A row
+// without a reader is read by its rule alone.
+struct ReaderResult {
+    bool applies = false;
+    std::optional<long long> number;
+};
+
+// A digit row's digits as consecutive codes from its zero's.
+int DigitBase(const RowShape& shape)
+{
+    for (int d = 0; d < shape.radix; ++d) {
+        const Tokens& digit = shape.digits[static_cast<std::size_t>(d)];
+        if (digit.size() != 1
+            || static_cast<unsigned char>(digit[0][0])
+                != (static_cast<unsigned char>(shape.digits[0][0][0]) + d) % 256)
+            return -1;
+    }
+    return static_cast<unsigned char>(shape.digits[0][0][0]);
+}
+
+ReaderResult ReadByReader(const RowFacts& row, const RowShape& shape, const std::string& codes)
+{
+    const auto asNumber = [](const std::optional<std::string>& digits) -> std::optional<long long> {
+        if (!digits || digits->empty() || digits->size() > 6)
+            return std::nullopt;
+        return std::stoll(*digits);
+    };
+    if (row.means != Means::Codes)
+        return {};
+    if (row.cell == "P39")  // Heyarian reads its end marks too
+        return {true, ReadHeyarian(Joined(shape.prefix).substr(1) + codes + Joined(shape.suffix))};
+    if (row.cell == "P22")
+        return {true, ReadMayaHieroglyphs(codes)};
+    if (row.cell == "P67")
+        return {true, asNumber(ReadPostCode(codes))};
+    const int base = shape.byDigits ? DigitBase(shape) : -1;
+    if (base < 0)
+        return {};
+    if (shape.rule.kind == rowtext::ReadingKind::Places)
+        return {true, ReadPositional(codes, base, shape.radix)};
+    return {true, asNumber(ReadDigitGlyphs(codes, base))};
 }
 
 // A drawn row: digits in the row's radix, or values added up (a multiplier
@@ -116,13 +165,18 @@ void ReadDrawn(const RowFacts& row, const RowShape& shape, const Table& table, c
             last = value;
         }
     }
-    composed.status = StatusOf(total);
+    const ReaderResult read = ReadByReader(row, shape, Joined(ShownTokens(shape, pressed, false)));
+    if (read.applies && read.number && total <= kLargest)
+        total = *read.number;
+    composed.status =
+        read.applies && !read.number && total <= kLargest ? Composed::Status::NoNumeral : StatusOf(total);
     if (composed.status != Composed::Status::Number)
         return;
     const int n = static_cast<int>(total);
     const std::string typed = row.readsText && shape.radix == 10 ? digits : std::string();
     const Tokens again = Signs(Body(shape, NumeralTokens(row, n, typed)));
-    if (again == Signs(ShownTokens(shape, pressed, false)))
+    composed.ownForm = again == Signs(ShownTokens(shape, pressed, false));
+    if (composed.ownForm)
         composed.number = total;
     else
         composed.status = Composed::Status::NoNumeral;

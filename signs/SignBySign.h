@@ -72,6 +72,7 @@ struct Composed {
     enum class Status { Empty, Number, NoNumeral, BeyondRange };
     Status status = Status::Empty;
     long long number = 0;  // with Status::Number (0..79999)
+    bool ownForm = false;  // with Status::Number: the signs are exactly the row's numeral for it
     Piece piece;           // the composed signs, to draw
     std::string text;      // as real text (or the drawn signs' descriptions)
 };

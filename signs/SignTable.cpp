@@ -241,9 +241,13 @@ Table TableBuilder::Build()
     };
     const Tokens prefix = Signs(shape_.prefix);
     const Tokens suffix = Signs(shape_.suffix);
+    const bool ends = !prefix.empty() && prefix == suffix;  // Heyarian's end marks
     if (!prefix.empty())
-        table.prefixSign = markIndex(prefix, CharacterText(row_, Logical(row_, prefix)), "begins the number");
-    if (!suffix.empty())
+        table.prefixSign = markIndex(prefix, CharacterText(row_, Logical(row_, prefix)),
+                                     ends ? "begins and ends the number" : "begins the number");
+    if (ends)
+        table.suffixSign = table.prefixSign;
+    else if (!suffix.empty())
         table.suffixSign = markIndex(suffix, CharacterText(row_, Logical(row_, suffix)), "ends the number");
     table.mark = MarkOfText();
     if (!table.mark.empty()) {

@@ -32,6 +32,8 @@ std::string TextOfTokens(const RowFacts& row, const Tokens& logical)
     const Table& table = TableOf(row.cell);
     std::string text;
     for (int index : SignsIn(table, Logical(row, logical))) {
+        if (table.entries[static_cast<std::size_t>(index)].mark)
+            continue;  // a group is named by its signs with values
         if (!text.empty())
             text += ' ';
         text += table.signs[static_cast<std::size_t>(index)].text;

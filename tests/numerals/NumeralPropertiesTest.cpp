@@ -1,18 +1,20 @@
 // Properties of every row over the whole accepted range 0..79999: each
 // caption reads back to its number with a reader written from the sign
-// tables alone (a plain digit row, by the sign it writes for 0), keeps its
-// row's prefix and suffix, and uses exactly the codes its row declares.
+// tables alone (the program's readers, signs/GlyphReaders.h; a plain digit row, by the sign it writes for 0),
+// keeps its row's prefix and suffix, and uses exactly the codes its row declares.
 
-#include "NumeralReaders.h"
 #include "NumeralTestSupport.h"
 
 #include "numerals/Roman.h"
 #include "numerals/SharedBuilders.h"
+#include "signs/GlyphReaders.h"
 
 #include <QtTest>
 
 #include <functional>
 #include <map>
+
+using namespace signs;
 
 namespace {
 

@@ -1,10 +1,11 @@
-#include "NumeralReaders.h"
+#include "GlyphReaders.h"
 
 #include <array>
 #include <climits>
 #include <initializer_list>
 #include <vector>
 
+namespace signs {
 namespace {
 
 using Codes = std::vector<int>;
@@ -558,3 +559,5 @@ std::optional<int> ReadSanskrit(const GlyphString& body)
     }
     return total;
 }
+
+}  // namespace signs

@@ -1,14 +1,18 @@
 #pragma once
 
-// Readers that turn captions back into numbers, written from the numeral
-// systems' sign tables independently of the builders. Each takes the body
-// of a caption (without its prefix) and returns nullopt when the body is
-// not a well-formed numeral of its system.
+// Readers that turn glyph strings back into numbers, written from the
+// numeral systems' sign tables independently of the builders: the inverse
+// of a drawn row's builder when signs are composed (Compose), and what the
+// numeral tests read every caption back with. Each takes the body of a
+// caption (without its prefix) and returns nullopt when the body is not a
+// well-formed numeral of its system.
 
 #include "numerals/GlyphString.h"
 
 #include <optional>
 #include <string>
+
+namespace signs {
 
 std::optional<int> ReadRoman(const std::string& roman);
 
@@ -46,3 +50,5 @@ std::optional<int> ReadManchu(const GlyphString& body);
 // Aryabhata's letter numerals: each consonant has its value (1..25, then
 // 30..100), the vowel sign i multiplies it by 100, u by 10000.
 std::optional<int> ReadSanskrit(const GlyphString& body);
+
+}  // namespace signs
