@@ -12,7 +12,7 @@ namespace {
 // Up to ten to a row (a digit script's digits stand on one), as many as
 // fit in this width.
 constexpr int kColumns = 10;
-constexpr int kWidth = 1000;
+constexpr int kWidth = 1200;
 
 }  // namespace
 
