@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <utility>
 
 // A numeral cut into the groups its reading names: digit by digit for a row
 // that writes one sign per digit, at the gaps between places for Maya's and
@@ -39,11 +40,11 @@ std::vector<int> DigitsIn(long long n, int radix)
 Cuts DigitCuts(const RowShape& shape, int n)
 {
     const std::vector<int> digits = DigitsIn(n, shape.radix);
-    Cuts cuts;
+    Cuts cuts(digits.size());
     long long place = 1;
     for (std::size_t i = digits.size(); i-- > 0; place *= shape.radix) {
         const int d = digits[i];
-        cuts.insert(cuts.begin(), Cut{shape.digits[static_cast<std::size_t>(d)], d * place, d, place});
+        cuts[i] = Cut{shape.digits[static_cast<std::size_t>(d)], d * place, d, place};
     }
     return cuts;
 }
@@ -117,6 +118,7 @@ Cuts HandedOut(const Tokens& body, const Parts& parts, const Tokens& unread)
     std::size_t part = 0;
     std::size_t taken = 0;
     Cuts cuts;
+    cuts.reserve(parts.values.size());
     for (int value : parts.values)
         cuts.push_back(Cut{{}, value, 0, 0});
     for (const std::string& token : body) {
@@ -262,7 +264,7 @@ Breakdown BreakdownOf(const std::string& cell, int n)
         shape.rule.kind == rowtext::ReadingKind::Digits || shape.rule.kind == rowtext::ReadingKind::Places
         ? Combine::Places
         : Combine::Sum;
-    if (Signs(numeral).empty()) {
+    if (std::all_of(numeral.begin(), numeral.end(), IsSpacing)) {
         breakdown.noForm = true;
         breakdown.whatIsSaid = rowtext::TextOf(cell, n, std::to_string(n)).reading;
         return breakdown;
@@ -272,6 +274,7 @@ Breakdown BreakdownOf(const std::string& cell, int n)
         AddFrame(shape, cuts);
     if (row.visual && row.rightToLeft)
         std::reverse(cuts.begin(), cuts.end());
+    breakdown.groups.reserve(cuts.size());
     for (const Cut& cut : cuts) {
         Group group;
         group.piece = PieceOf(cut.tokens, row.means);
@@ -279,7 +282,7 @@ Breakdown BreakdownOf(const std::string& cell, int n)
         group.value = cut.value;
         group.digit = cut.digit;
         group.place = cut.place;
-        breakdown.groups.push_back(group);
+        breakdown.groups.push_back(std::move(group));
     }
     if (breakdown.combine == Combine::Places && breakdown.groups.size() == 1 && cuts.front().place == 0)
         breakdown.combine = Combine::Sum;

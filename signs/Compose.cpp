@@ -28,6 +28,8 @@ struct Pressed {
 Pressed PressedSigns(const RowFacts& row, const Table& table, const std::vector<int>& indices)
 {
     Pressed pressed;
+    pressed.entries.reserve(indices.size());
+    pressed.signs.reserve(indices.size());
     for (int index : indices) {
         const std::size_t i = static_cast<std::size_t>(index);
         if (index < 0 || i >= table.signs.size())

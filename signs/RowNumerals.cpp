@@ -76,6 +76,7 @@ Tokens TokensOf(const Piece& piece, Means means)
     Tokens tokens;
     switch (means) {
     case Means::Codes:
+        tokens.reserve(piece.codes.size());
         for (char code : piece.codes)
             tokens.emplace_back(1, code);
         return tokens;

@@ -87,7 +87,7 @@ RowShape ShapeFor(const RowFacts& row)
     shape.radix = maya ? 20 : shape.rule.radix;
     for (int d = 0; d < shape.radix; ++d)
         shape.digits.push_back(DigitTokens(row, shape, d));
-    shape.separator = maya ? Tokens() : SeparatorOf(row, shape);
+    shape.separator = maya ? shape.suffix : SeparatorOf(row, shape);  // Maya: the gap every place ends with
     return shape;
 }
 

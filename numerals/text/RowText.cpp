@@ -433,7 +433,8 @@ std::vector<int> PlaceValuesOf(PlacesFunction placesOf)
 {
     std::vector<int> values(placesOf(79999).size(), 0);  // least significant first
     std::size_t found = 0;
-    for (int m = 1; m <= 79999 && found < values.size(); ++m) {
+    int step = 1;  // each place's value is a multiple of the one below it
+    for (int m = 1; m <= 79999 && found < values.size(); m += step) {
         const std::vector<PicturePlace> places = placesOf(m);
         std::size_t ones = 0;
         std::size_t at = 0;
@@ -446,6 +447,7 @@ std::vector<int> PlaceValuesOf(PlacesFunction placesOf)
         }
         if (single && ones == 1 && at < values.size() && values[at] == 0) {
             values[at] = m;
+            step = m;
             ++found;
         }
     }

@@ -93,7 +93,8 @@ std::vector<PicturePlace> MayaPlaces(int n);
 std::vector<PicturePlace> AssyrianPlaces(int n);
 
 // The value of each place the pictures write, most significant first: the
-// number the pictures write as a single 1 in that place.
+// number the pictures write as a single 1 in that place (each a multiple of
+// the one below it).
 using PlacesFunction = std::vector<PicturePlace> (*)(int n);
 std::vector<int> PlaceValuesOf(PlacesFunction placesOf);
 
