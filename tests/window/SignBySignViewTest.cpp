@@ -229,6 +229,11 @@ void SignBySignViewTest::arrowsMoveInTheTableAndTabLeavesIt()
     QCOMPARE(QApplication::focusWidget(), Button(*view, QStringLiteral("Backspace")));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     QCOMPARE(QApplication::focusWidget(), signs.back());
+    // Round the parts: Backspace, Clear, Show This Number, Copy, Copy as
+    // Picture, and back to the sign visited last.
+    for (int part = 0; part < 6; ++part)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), signs.back());
 }
 
 void SignBySignViewTest::escClosesTheViewAndTheWindowClosesTheRest()
