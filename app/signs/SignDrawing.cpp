@@ -122,12 +122,15 @@ void SignDrawing::draw(QPainter& painter, const QRect& rect, const signs::Piece&
 {
     const int x = rect.left() + (rect.width() - size.width()) / 2 + margin();
     const int top = rect.top() + (rect.height() - size.height()) / 2;
+    // The caller's font and hints stay as they were for what it draws next.
+    painter.save();
     if (!piece.pictures.empty())
         drawPictures(painter, x, top, piece.pictures);
     else if (!piece.codes.empty())
         drawGlyphs(painter, x, top, CodesOf(piece));
     else if (!piece.text.empty())
         drawText(painter, x, top, TextOf(piece));
+    painter.restore();
 }
 
 void SignDrawing::drawGlyphs(QPainter& painter, qreal x, int top, const QByteArray& codes) const

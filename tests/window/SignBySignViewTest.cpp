@@ -8,6 +8,7 @@
 #include "signs/PieceView.h"
 #include "signs/SignBySignView.h"
 #include "signs/SignButton.h"
+#include "signs/SignDrawing.h"
 #include "signs/SignTableView.h"
 #include "signs/SignViews.h"
 
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -37,6 +39,8 @@ private slots:
     void noFormSaysSoAndCopyCopiesTheRow();
     void arrowsMoveInTheTableAndTabLeavesIt();
     void escClosesTheViewAndTheWindowClosesTheRest();
+    void drawingLeavesThePainterAsItWas_data();
+    void drawingLeavesThePainterAsItWas();
 
 private:
     SignViews* views() const { return window_->signViews(); }
@@ -247,6 +251,33 @@ void SignBySignViewTest::escClosesTheViewAndTheWindowClosesTheRest()
     QCOMPARE(views()->views().size(), std::size_t(1));
     window_->close();
     QTRY_VERIFY(maya.isNull());
+}
+
+void SignBySignViewTest::drawingLeavesThePainterAsItWas_data()
+{
+    QTest::addColumn<QString>("cell");
+    for (const char* cell : {"P28", "l2", "PB7", "Uadlm"})
+        QTest::newRow(cell) << cell;
+}
+
+// A sign button draws its caption after the sign, in its own font: drawing
+// a sign (in the Roman label's font, say) must leave the painter's font,
+// pen and hints as they were.
+void SignBySignViewTest::drawingLeavesThePainterAsItWas()
+{
+    QFETCH(QString, cell);
+    const SignDrawing drawing(*FindRow(cell.toLatin1().constData()), SignBySignView::kSignScale);
+    QImage image(400, 200, QImage::Format_RGB32);
+    QPainter painter(&image);
+    const QFont font = window_->font();
+    painter.setFont(font);
+    painter.setPen(Qt::red);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    for (const signs::Sign& sign : signs::SignTable(cell.toStdString()))
+        drawing.draw(painter, image.rect(), sign.piece);
+    QCOMPARE(painter.font(), font);
+    QCOMPARE(painter.pen().color(), QColor(Qt::red));
+    QVERIFY(painter.testRenderHint(QPainter::SmoothPixmapTransform));
 }
 
 QTEST_MAIN(SignBySignViewTest)

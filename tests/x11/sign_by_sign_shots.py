@@ -1,6 +1,7 @@
 #!/usr/bin/python3
-"""sign_by_sign_shots.py PROGRAM OUT_DIR SCALE: the views of the screenshot
-script (take_sign_by_sign_screenshots.sh)."""
+"""sign_by_sign_shots.py PROGRAM OUT_DIR SCALE [CAPTION...]: the views of
+the screenshot script (take_sign_by_sign_screenshots.sh), of the eight rows
+below unless captions are given."""
 import os
 import subprocess
 import sys
@@ -30,6 +31,7 @@ def shoot(title, path):
 
 def main():
     program, out, scale = sys.argv[1:4]
+    rows = sys.argv[4:] or ROWS
     suffix = "-2x" if scale == "2" else ""
     window = subprocess.Popen([program])
     try:
@@ -37,7 +39,7 @@ def main():
         main_window = next(w for w in app if w is not None and w.name == "Number signs of other cultures")
         field = wait_for(lambda: number_field(main_window))
         field.queryEditableText().setTextContents(NUMBER)
-        for caption in ROWS:
+        for caption in rows:
             view = open_view(app, main_window, caption)
             if view is None:
                 sys.exit(f"the view of {caption} did not open")
