@@ -17,6 +17,7 @@
 #include "rows/RowTexts.h"
 #include "glyphs/UiFonts.h"
 #include "rows/ValueCell.h"
+#include "signs/SignViews.h"
 #include "WindowPalette.h"
 #include "WindowPlacement.h"
 
@@ -81,6 +82,9 @@ void MainWindow::buildWindow()
     PG1_->setGeometry(P3->rect());
     rowTexts_ = new RowTexts(this);
     rowInteraction_ = new RowInteraction(PG1_, rowTexts_, this);
+    signViews_ = new SignViews(this, rowTexts_, rowInteraction_);
+    connect(rowInteraction_, &RowInteraction::signBySignRequested, this,
+            [this](const QString& cell) { runEventHandler([this, cell] { signViews_->open(cell); }); });
     new PageShortcuts(this, PG1_);
     ForgivingNumberInput::attachTo(P1_->numberField());
     fieldNumber_ = FieldNumber::attachTo(P1_->numberField());
@@ -105,6 +109,9 @@ void MainWindow::connectHandlers()
     connect(NumberFieldKeys::attachTo(P1_->numberField()), &NumberFieldKeys::stepRequested, this,
             [this](int delta) { runEventHandler([this, delta] { stepNumber(delta); }); });
     connect(M2_, &QAction::triggered, this, [this] { runEventHandler([this] { schl1Click(); }); });
+    // A view's "Show This Number" as if its digits were typed into the field.
+    connect(signViews_, &SignViews::showNumberRequested, this,
+            [this](int n) { runEventHandler([this, n] { setNumberText(QString::number(n)); }); });
     connect(PG1_, &QTabWidget::currentChanged, this, [this] { runEventHandler([this] { showTextPage(); }); });
     const std::pair<const char*, void (MainWindow::*)()> boxes[] = {{"PB2", &MainWindow::PB2Paint},
                                                                     {"PB1", &MainWindow::PB1Paint},
@@ -207,6 +214,7 @@ void MainWindow::centreOnScreen()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    signViews_->closeAll();
     runEventHandler([this] { FormClose(); });
     QWidget::closeEvent(event);
 }
@@ -278,6 +286,8 @@ void MainWindow::PaintBox11Paint()
     ++romanUpdates_;
     fillTextRows(n);
     rowTexts_->setShown(n, entered.numberText);
+    if (!signViews_->isEmpty())
+        signViews_->showNumber(n);
     P1_->setMessage(entered.message);
     showTextPage();
 }

@@ -18,6 +18,7 @@ class QLabel;
 class QLineEdit;
 class RowInteraction;
 class RowTexts;
+class SignViews;
 class ValueCell;
 struct TextRow;
 
@@ -52,6 +53,8 @@ public:
     const FontRegistry& fontRegistry() const { return fonts_; }
     BottomBar* bottomBar() const { return P1_; }
     RowInteraction* rowInteraction() const { return rowInteraction_; }
+    // The open "Sign by Sign" views of rows.
+    SignViews* signViews() const { return signViews_; }
 
     // The handlers, by the names the rest of the program knows them by.
     void FormActivate();
@@ -96,6 +99,7 @@ private:
     BottomBar* P1_ = nullptr;
     RowTexts* rowTexts_ = nullptr;
     RowInteraction* rowInteraction_ = nullptr;
+    SignViews* signViews_ = nullptr;
     FieldNumber* fieldNumber_ = nullptr;
     QAction* M2_ = nullptr;
     bool activated_ = false;

@@ -82,6 +82,11 @@ QImage DecodeGifResource(const QString& type, const QString& name)
     return bitmap;
 }
 
+QImage StripPicture(const QString& name, bool fine)
+{
+    return KeptGifPicture(fine ? QStringLiteral("GIF2X") : QStringLiteral("GIF"), name).opaque;
+}
+
 void LoadGifPicture(PictureHolder& holder, const QString& name)
 {
     LoadIntoHolder(holder, name);

@@ -23,6 +23,11 @@ QImage DecodeGifResource(const QString& type, const QString& name);
 // it fails alike, and the holder is left empty.
 void LoadGifPicture(PictureHolder& holder, const QString& name);
 
+// The named picture as the strips take it (their format), decoded the first
+// time it is asked for and kept: the plain picture, or with `fine` the one
+// kFinePictureScale times as large (that device pixel ratio).
+QImage StripPicture(const QString& name, bool fine);
+
 // One composition for a picture row's paint box: a white strip the size of
 // the box, the cursor at 1, every picture loaded into the holder and drawn
 // at the cursor (at the top edge, or centred for the Hieratic box), every gap

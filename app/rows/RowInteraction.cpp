@@ -81,6 +81,7 @@ QMenu* RowInteraction::createMenu(const QString& cell, QWidget* parent) const
     auto* menu = new QMenu(parent);
     menu->addAction(tr("Copy"), this, [this, cell] { copyRow(cell); });
     menu->addAction(tr("Copy as Picture"), this, [this, cell] { copyRowPicture(cell); });
+    menu->addAction(tr("Sign by Sign"), this, [this, cell] { emit signBySignRequested(cell); });
     menu->addSeparator();
     menu->addAction(tr("Copy All Rows"), this, [this] { copyAllRows(); });
     return menu;
@@ -146,6 +147,9 @@ bool RowInteraction::eventFilter(QObject* watched, QEvent* event)
         QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), texts_->toolTip(cell),
                            static_cast<QWidget*>(watched));
         return true;
+    case QEvent::MouseButtonDblClick:
+        emit signBySignRequested(cell);
+        return true;
     case QEvent::KeyPress:
         return watched == rowWidget(cell) && keyPressed(cell, static_cast<QKeyEvent*>(event));
     case QEvent::FocusIn:
@@ -177,6 +181,10 @@ bool RowInteraction::keyPressed(const QString& cell, QKeyEvent* event)
     case Qt::Key_Home:
     case Qt::Key_End:
         moveFocus(cell, event->key());
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit signBySignRequested(cell);
         return true;
     default:
         return false;

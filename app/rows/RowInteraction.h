@@ -12,8 +12,10 @@ class QWidget;
 class RowTexts;
 
 // What a user does with a row besides looking at it: its context menu
-// ("Copy", "Copy as Picture", "Copy All Rows") from a right click on the
-// caption or the value, its tooltip, and the keyboard. Each tab page's rows
+// ("Copy", "Copy as Picture", "Sign by Sign", "Copy All Rows") from a right
+// click on the caption or the value, its tooltip, and the keyboard. A
+// double-click on the row or Enter on it asks for its "Sign by Sign" view
+// too. Each tab page's rows
 // are one stop in the Tab order; Up and Down (Home, End) move between the
 // page's rows in display order, Ctrl+C copies the row with the focus, the
 // Menu key or Shift+F10 opens its context menu. The row with the focus has
@@ -37,6 +39,10 @@ public:
     QWidget* rowWidget(const QString& cell) const;
     // The row's value cell as shown, at the screen's device pixel ratio.
     QImage rowPicture(const QString& cell) const;
+
+signals:
+    // The row's "Sign by Sign" view is wanted.
+    void signBySignRequested(const QString& cell) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

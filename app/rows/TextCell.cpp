@@ -7,13 +7,11 @@
 
 #include <cmath>
 
-namespace {
-
 // The runs with every letter at a whole device pixel, so that each glyph is
 // rasterised once rather than once for every quarter pixel it may start at
 // (as the glyph rows place theirs); a mark (no advance of its own) moves
 // with the letter before it in the run, which it stands on.
-QList<QGlyphRun> OnWholePixels(QList<QGlyphRun> runs, qreal scale)
+QList<QGlyphRun> TextCell::onWholePixels(QList<QGlyphRun> runs, qreal scale)
 {
     for (QGlyphRun& run : runs) {
         QList<QPointF> positions = run.positions();
@@ -29,28 +27,37 @@ QList<QGlyphRun> OnWholePixels(QList<QGlyphRun> runs, qreal scale)
     return runs;
 }
 
-}  // namespace
-
-TextCell::TextCell(const QString& name, const QString& family, int pixelHeight, QWidget* parent)
-    : QWidget(parent), font_(family)
+QFont TextCell::textFont(const QString& family, int pixelHeight)
 {
-    setObjectName(name);
-    font_.setPixelSize(pixelHeight);
+    QFont font(family);
+    font.setPixelSize(pixelHeight);
     // Only the family itself: a character it lacked would show as its empty
     // box, never in a font that happens to be installed.
-    font_.setStyleStrategy(QFont::NoFontMerging);
-    font_.setHintingPreference(QFont::PreferNoHinting);  // the outlines the family's metrics were measured on
-    // One line at the cell's left, whatever its direction. The paragraph
-    // takes its direction from the text: Qt 6.4 runs the bidirectional
-    // algorithm over a left-to-right paragraph only when one of its UTF-16
-    // code units is right-to-left, and takes a surrogate for left-to-right,
-    // so an Adlam or Kharoshthi numeral (beyond the Basic Multilingual
-    // Plane) would stand in memory order. As a right-to-left paragraph it
-    // is laid out right to left.
+    font.setStyleStrategy(QFont::NoFontMerging);
+    font.setHintingPreference(QFont::PreferNoHinting);  // the outlines the family's metrics were measured on
+    return font;
+}
+
+// One line at the cell's left, whatever its direction. The paragraph
+// takes its direction from the text: Qt 6.4 runs the bidirectional
+// algorithm over a left-to-right paragraph only when one of its UTF-16
+// code units is right-to-left, and takes a surrogate for left-to-right,
+// so an Adlam or Kharoshthi numeral (beyond the Basic Multilingual
+// Plane) would stand in memory order. As a right-to-left paragraph it
+// is laid out right to left.
+QTextOption TextCell::textOption()
+{
     QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute);
     option.setTextDirection(Qt::LayoutDirectionAuto);
     option.setWrapMode(QTextOption::NoWrap);
-    layout_.setTextOption(option);
+    return option;
+}
+
+TextCell::TextCell(const QString& name, const QString& family, int pixelHeight, QWidget* parent)
+    : QWidget(parent), font_(textFont(family, pixelHeight))
+{
+    setObjectName(name);
+    layout_.setTextOption(textOption());
     layout_.setFont(font_);
 }
 
@@ -88,7 +95,7 @@ QPointF TextCell::textOrigin() const
 
 QList<QGlyphRun> TextCell::glyphRuns(qreal scale) const
 {
-    return OnWholePixels(laidOut().glyphRuns(), scale);
+    return onWholePixels(laidOut().glyphRuns(), scale);
 }
 
 void TextCell::paintEvent(QPaintEvent*)

@@ -22,6 +22,13 @@ public:
 
     TextCell(const QString& name, const QString& family, int pixelHeight, QWidget* parent = nullptr);
 
+    // The row's family alone at a pixel height, unhinted, as the cell draws it.
+    static QFont textFont(const QString& family, int pixelHeight);
+    // One line whatever its direction, which the paragraph takes from the text.
+    static QTextOption textOption();
+    // The runs with every letter on a whole device pixel and its marks with it.
+    static QList<QGlyphRun> onWholePixels(QList<QGlyphRun> runs, qreal scale);
+
     QString text() const { return text_; }
     // Lays the text out again when it is drawn next, if it changed.
     void setText(const QString& text);

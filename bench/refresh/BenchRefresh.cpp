@@ -21,10 +21,18 @@
 //                            recogniser
 //   BM_RefreshDigits         its peer: the same numbers typed as digits (1994
 //                            and 1995 in turn)
+//   BM_RefreshCycleWithView/C  the whole cycle with the "Sign by Sign" view of
+//                            the row C open (0 Egyptian, 1 Maya, 2 Adlam),
+//                            the view repainted too; against BM_RefreshCycle
+//                            of the same run (at most 1.5 times)
+//   BM_OpenView/C            opening that view at 46363 until it is drawn
+//                            on screen, and closing it (at most 50 ms)
 
 #include "MainWindow.h"
 #include "glyphs/UiFonts.h"
 #include "rows/NumeralPages.h"
+#include "signs/SignBySignView.h"
+#include "signs/SignViews.h"
 
 #include <benchmark/benchmark.h>
 
@@ -181,6 +189,40 @@ void BM_RefreshDigits(benchmark::State& state)
     RefreshBetween(state, QStringLiteral("1994"), QStringLiteral("1995"));
 }
 
+// Rows of three kinds: glyph text, pictures, a text row of the third page.
+const char* const kViewRows[] = {"P28", "PB7", "Uadlm"};
+
+void BM_RefreshCycleWithView(benchmark::State& state)
+{
+    MainWindow& window = Window();
+    SignBySignView* view = window.signViews()->open(QLatin1String(kViewRows[state.range(0)]));
+    view->repaint();
+    const std::vector<int> numbers = SpreadOfNumbers();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        window.numberField()->setText(QString::number(numbers[i++ % numbers.size()]));
+        window.repaint();
+        view->repaint();
+    }
+    view->close();
+    QApplication::processEvents();
+}
+
+void BM_OpenView(benchmark::State& state)
+{
+    MainWindow& window = Window();
+    window.numberField()->setText(QStringLiteral("46363"));
+    for (auto _ : state) {
+        SignBySignView* view = window.signViews()->open(QLatin1String(kViewRows[state.range(0)]));
+        view->repaint();
+        state.PauseTiming();
+        view->close();
+        QApplication::processEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+}
+
 BENCHMARK(BM_PaintBox11Paint)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_RefreshCycle)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_PlainLabelsCycle)
@@ -200,6 +242,16 @@ BENCHMARK(BM_PlainLabelsCycle)
     ->Arg(84)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_RefreshCycleWithView)
+    ->DenseRange(0, 2)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_OpenView)
+    ->DenseRange(0, 2)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(3)
     ->ReportAggregatesOnly(true);
 BENCHMARK(BM_RefreshRoman)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_RefreshDigits)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);

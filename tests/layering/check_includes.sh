@@ -40,4 +40,9 @@ forbid '#include "[A-Za-z0-9]+\.h"' app/entry
 forbid '#include "rows/' app/entry
 window_headers=$(cd app && ls *.h | grep -v '^ProgramResources\.h$' | sed 's/\./\\./' | tr '\n' '|')
 forbid "#include \"(entry/|${window_headers%|})\"" app/rows
+# The "Sign by Sign" views (app/signs/) build on the rows and read the range
+# message of number entry; the rows and number entry know nothing of them.
+view_headers=$(cd app/signs && ls *.h | sed 's/\./\\./' | tr '\n' '|')
+forbid "#include \"signs/(${view_headers%|})\"" app/rows app/entry
+forbid '#include "entry/[^N]|#include "entry/N[^u]|#include "[A-Za-z0-9]+\.h"' app/signs
 [ "$failures" -eq 0 ] || { echo "the lines above break the dependency rule (docs/development.md)"; exit 1; }

@@ -137,7 +137,7 @@ void RowCopyTest::rightClickOffersTheRowsCommands()
     QApplication::sendEvent(target, &click);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QVERIFY(menu);
-    QCOMPARE(ActionTexts(*menu), QStringList({"Copy", "Copy as Picture", "Copy All Rows"}));
+    QCOMPARE(ActionTexts(*menu), QStringList({"Copy", "Copy as Picture", "Sign by Sign", "Copy All Rows"}));
     menu->actions().first()->trigger();
     QCOMPARE(clipboard(), copied);
 }

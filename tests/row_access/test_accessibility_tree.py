@@ -11,7 +11,11 @@ their rows showing and reading their numerals; the number field named "Number";
 the spin button a spin control whose actions step the number; the message
 line a notification announced when it appears; the find field named, and
 Ctrl+F, a query and Enter (typed with xdotool) showing the found row's page
-with the focus on that row, Esc going back to the number field. Then the
+with the focus on that row, Esc going back to the number field; a row's "Sign by Sign" view
+opened from the keyboard (Tab to the rows, Down to the row, Enter), its
+numeral the row's text, its groups labels named by their signs and values,
+its signs buttons named by their text and value, which compose a numeral
+that "Show This Number" puts into the window. Then the
 window in the desktop's language: under LANGUAGE=C and under each language
 of TRANSLATIONS_DIR, the page tabs, the range message and the context menu
 a right click opens are the English texts, or the ones the language's .ts
@@ -28,6 +32,9 @@ import xml.etree.ElementTree as ET
 import pyatspi
 from gi.repository import GLib
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from sign_by_sign_keys import open_view  # noqa: E402
+
 PAGES = ["Number signs 1", "Number signs 2", "Number signs 3", "Number signs 4", "Number signs 5"]
 OUT_OF_RANGE = "Number must be greater than 0 and less than 80000"
 WINDOW_TITLE = "Number signs of other cultures"
@@ -39,7 +46,7 @@ FINDS = [("cyrillic", [], "Cyrillic", "Number signs 3"),
          ("cuneiform", [], "Assyrian", "Number signs 1")]
 # A row of each page, which shows exactly while its page does.
 PAGE_PROBES = {"Number signs 1": "Ancient Greek", "Number signs 2": "Ath-Seikai", "Number signs 3": "Adlam"}
-MENU = ["Copy", "Copy as Picture", "Copy All Rows"]
+MENU = ["Copy", "Copy as Picture", "Sign by Sign", "Copy All Rows"]
 
 
 def fail(message):
@@ -355,6 +362,69 @@ def check_languages(program, translations):
         check_language(program, language, *expected)
 
 
+COMMANDS = ("Backspace", "Clear", "Show This Number", "Copy", "Copy as Picture")
+# The signs pressed for 305 in each row's system, by their values.
+COMPOSE_305 = {"Semaphore": [3, 0, 5], "Maya": [15, 5], "Hebrew": [300, 5]}
+
+
+def the_view(app, caption):
+    main_window = next(w for w in app if w is not None and w.name == "Number signs of other cultures")
+    view = open_view(app, main_window, caption)
+    if view is None:
+        fail(f"Enter on the {caption} row opened no view")
+    return view
+
+
+def close_view(app, view):
+    name = view.name
+    subprocess.run(["xdotool", "key", "Escape"], check=True)
+    wait_for(f"Esc left the view {name!r} open",
+             lambda: not any(w is not None and w.name == name for w in app), 5)
+
+
+def check_egyptian_view(app, field, text_program):
+    """The Egyptian view at 46363: its numeral reads as the row, its groups
+    carry 40000, 6000, 300, 60 and 3, its lotus button says 1000."""
+    field.queryEditableText().setTextContents("46363")
+    view = the_view(app, "Egyptian")
+    labels = [node.name for node in walk(view) if node.getRole() == pyatspi.ROLE_LABEL]
+    numeral = dict(expected_rows(text_program, "46363"))["Egyptian"]
+    if numeral not in labels:
+        fail(f"the Egyptian view has no label reading {numeral!r}")
+    values = [name.rsplit(" ", 1)[-1] for name in labels
+              if " " in name and "\U00013000" <= name[0] <= "\U0001342F"]
+    if values != ["40000", "6000", "300", "60", "3"]:
+        fail(f"the Egyptian groups carry {values}")
+    buttons = [node.name for node in walk(view) if node.getRole() == pyatspi.ROLE_PUSH_BUTTON]
+    if "\U000131BC 1000" not in buttons:
+        fail(f"no sign button for the lotus and 1000 among {buttons}")
+    close_view(app, view)
+    print(f"ok: Egyptian view from the keyboard, groups {values}, numeral {numeral}")
+
+
+def check_composing(app, field, text_program, caption):
+    """Pressing the signs for 305 and "Show This Number" shows 305."""
+    field.queryEditableText().setTextContents("1")
+    view = the_view(app, caption)
+    signs = [node for node in walk(view) if node.getRole() == pyatspi.ROLE_PUSH_BUTTON and node.name not in COMMANDS]
+    for value in COMPOSE_305[caption]:
+        sign = next((node for node in signs if node.name.rsplit(" ", 1)[-1] == str(value)), None)
+        if sign is None:
+            fail(f"no sign of {caption} for {value} among {[node.name for node in signs]}")
+        sign.queryAction().doAction(0)
+    wait_for(f"the composed {caption} numeral does not read 305",
+             lambda: any(node.name == "Reads 305" for node in walk(view)), 5)
+    show = next(node for node in walk(view) if node.name == "Show This Number")
+    show.queryAction().doAction(0)
+    wait_for(f"Show This Number left the field at {text_of(field)!r}", lambda: text_of(field) == "305", 5)
+    row = next(node for node in walk(app) if node.name == caption and node.description)
+    expected = dict(expected_rows(text_program, "305"))[caption]
+    if text_of(row) != expected:
+        fail(f"after Show This Number the {caption} row reads {text_of(row)!r}, expected {expected!r}")
+    close_view(app, view)
+    print(f"ok: {caption} signs {COMPOSE_305[caption]} read 305 and show it in the window")
+
+
 def main():
     program, text_program, translations = sys.argv[1:4]
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
@@ -381,6 +451,9 @@ def main():
         check_spin_button(app, field)
         check_message(app, field)
         check_find(app, field)
+        check_egyptian_view(app, field, text_program)
+        for caption in COMPOSE_305:
+            check_composing(app, field, text_program, caption)
     finally:
         window.terminate()
         window.wait()
