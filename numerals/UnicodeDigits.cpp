@@ -30,3 +30,15 @@ UnicodeNumeral CountingRodNumeral(int n)
     }
     return numeral;
 }
+
+UnicodeNumeral VigesimalDigits(int n, char32_t zero)
+{
+    std::u32string digits;
+    do {
+        digits.insert(digits.begin(), zero + static_cast<char32_t>(n % 20));
+        n /= 20;
+    } while (n > 0);
+    UnicodeNumeral numeral;
+    AppendCodePoints(numeral.text, digits);
+    return numeral;
+}

@@ -13,3 +13,7 @@ UnicodeNumeral DecimalDigits(int n, char32_t zero);
 // upright (unit) forms, the tens and thousands in the lying (tens) forms,
 // an empty place as the ideographic zero 〇.
 UnicodeNumeral CountingRodNumeral(int n);
+
+// Base 20 from a zero sign: digit d (0..19) is zero + d, most significant
+// first (Kaktovik, Medefaidrin).
+UnicodeNumeral VigesimalDigits(int n, char32_t zero);
