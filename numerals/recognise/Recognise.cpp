@@ -52,6 +52,29 @@ constexpr Registration kReaders[] = {
     {"Ugeor", &ReadGeorgian},
     {"Ukhar", &ReadKharoshthi},
     {"Utaml", &ReadTamilTraditional},  // Tamil old
+    // the fifth page
+    {"Uabjad", &ReadAbjad},
+    {"Uarmi", &ReadAramaic},
+    {"Uhans", &ReadChinese},
+    {"Uepact", &ReadCopticEpact},
+    {"Ujpanfin", &ReadChinese},  // Daiji
+    {"Uglag", &ReadGlagolitic},
+    {"Ukakt", &ReadKaktovik},
+    {"Umlymold", &ReadMalayalamTraditional},
+    {"Umedf", &ReadMedefaidrin},
+    {"Umend", &ReadMende},
+    {"Umerc", &ReadMeroitic},
+    {"Uprti", &ReadParthian},
+    {"Uphnx", &ReadPhoenician},
+    {"Uromapos", &ReadRoman},
+    {"Urumi", &ReadRumi},
+    {"Usinhold", &ReadSinhalaArchaic},
+    {"Uxsux", &ReadSumerian},
+    {"Usyrc", &ReadSyriac},
+    {"Utally", &ReadTallyMarks},
+    {"Uzheng", &ReadZhengTally},
+    {"Utang", &ReadTangut},
+    {"Uhantfin", &ReadChineseFinancial},  // Trad. fin.
 };
 
 struct RowReaders {

@@ -56,8 +56,11 @@ std::string Isolated(const RowText& row);
 // systems of the third page, Georgian from 20000 on).
 constexpr const char* kNoSignForZero = "no sign for zero";
 constexpr const char* kNoForm = "the system has no form for this number";
+// Any number can be tallied; the tally rows show tallies up to 50.
+constexpr const char* kTallyShownUpTo = "tally marks are shown up to 50";
 
-// What stands for the row's text where it is empty (see above), else the text.
+// What stands for the row's text where it is empty (see above, or that a
+// tally is shown only up to 50), else the text.
 std::string TextOrWhatIsSaid(const RowText& row);
 
 }  // namespace rowtext
