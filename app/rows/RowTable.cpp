@@ -15,6 +15,7 @@ constexpr auto R = RowColumn::Right;
 constexpr auto T1 = TabPage::T1;
 constexpr auto T2 = TabPage::T2;
 constexpr auto T3 = TabPage::T3;
+constexpr auto T5 = TabPage::T5;
 constexpr const char* g8 = "Glyfa08";
 constexpr const char* g8b = "Glyfa08b";
 constexpr const char* g8c = "Glyfa08c";
@@ -113,6 +114,28 @@ constexpr RowSpec kRows[] = {
     {T3, R, "Georgian", "Ugeor", X, "Tallyra Georgian", 33, false, -1, -1},
     {T3, R, "Kharoshthi", "Ukhar", X, "Tallyra Kharoshthi", 42, false, -1, -1},
     {T3, R, "Tamil old", "Utaml", X, "Tallyra Tamil", 29, false, -1, -1},
+    {T5, L, "Abjad", "Uabjad", X, "Tallyra Arabic", 31, false, -1, -1},
+    {T5, L, "Aramaic", "Uarmi", X, "Tallyra Aramaic", 27, false, -1, -1},
+    {T5, L, "Chinese", "Uhans", X, "Tallyra Chinese SC", 37, false, -1, -1},
+    {T5, L, "Coptic epact", "Uepact", X, "Tallyra Coptic Epact", 35, false, -1, -1},
+    {T5, L, "Daiji", "Ujpanfin", X, "Tallyra Japanese", 37, false, -1, -1},
+    {T5, L, "Glagolitic", "Uglag", X, "Tallyra Glagolitic", 34, false, -1, -1},
+    {T5, L, "Kaktovik", "Ukakt", X, "Tallyra Kaktovik", 33, false, -1, -1},
+    {T5, L, "Malayalam old", "Umlymold", X, "Tallyra Malayalam Old", 37, false, -1, -1},
+    {T5, L, "Medefaidrin", "Umedf", X, "Tallyra Medefaidrin", 46, false, -1, -1},
+    {T5, L, "Mende", "Umend", X, "Tallyra Mende", 35, false, -1, -1},
+    {T5, L, "Meroitic", "Umerc", X, "Tallyra Meroitic", 31, false, -1, -1},
+    {T5, R, "Parthian", "Uprti", X, "Tallyra Parthian", 38, false, -1, -1},
+    {T5, R, "Phoenician", "Uphnx", X, "Tallyra Phoenician", 46, false, -1, -1},
+    {T5, R, "Roman ↀↁↂ", "Uromapos", X, "Tallyra Roman", 31, false, -1, -1},
+    {T5, R, "Rumi", "Urumi", X, "Tallyra Rumi", 31, false, -1, -1},
+    {T5, R, "Sinhala old", "Usinhold", X, "Tallyra Sinhala Old", 29, false, -1, -1},
+    {T5, R, "Sumerian", "Uxsux", X, "Tallyra Cuneiform", 18, false, -1, -1},
+    {T5, R, "Syriac", "Usyrc", X, "Tallyra Syriac", 24, false, -1, -1},
+    {T5, R, "Tally", "Utally", X, "Tallyra Tally", 42, false, -1, -1},
+    {T5, R, "Tally 正", "Uzheng", X, "Tallyra Tally", 48, false, -1, -1},
+    {T5, R, "Tangut", "Utang", X, "Tallyra Tangut", 37, false, -1, -1},
+    {T5, R, "Trad. fin.", "Uhantfin", X, "Tallyra Chinese TC", 37, false, -1, -1},
 };
 // clang-format on
 

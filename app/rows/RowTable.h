@@ -8,7 +8,7 @@
 // found by cell, and the font tools and tests read tools/fonts/rows.tsv,
 // which tallyra-row-data writes from this table.
 
-enum class TabPage { T1, T2, T3 };
+enum class TabPage { T1, T2, T3, T4, T5 };
 enum class RowColumn { FullWidth, Left, Right };
 // Panel: a glyph string (numerals/TextRows.h) in a Glyfa08 family; Label:
 // the Roman numeral; PaintBox: pictures; Text: Unicode text shaped in the

@@ -61,7 +61,7 @@ const char* KindName(ValueKind kind)
 
 int PageNumber(TabPage page)
 {
-    return page == TabPage::T1 ? 1 : page == TabPage::T2 ? 2 : 3;
+    return static_cast<int>(page) + 1;
 }
 
 std::string Hex(char32_t c)
