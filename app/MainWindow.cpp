@@ -265,7 +265,7 @@ void MainWindow::PaintBox11Paint()
 void MainWindow::showTextPage()
 {
     if (PG1_->isTextPageCurrent() && rowTexts_->hasShown())
-        PG1_->showOnTextPage(rowTexts_->shownNumber());
+        PG1_->showOnTextPage(PG1_->currentPage(), rowTexts_->shownNumber());
 }
 
 // Each row gets its caption as soon as its builder returns; the rows that

@@ -20,7 +20,7 @@ class RowTexts;
 class ValueCell;
 struct TextRow;
 
-// The program's one window: three tab pages of numeral rows above the bar
+// The program's one window: five tab pages of numeral rows above the bar
 // with the number field. Every behaviour is one of its handlers, run inside
 // a window event: activation, close, a change of the number field, the spin
 // button, Esc, and the paint handlers of the four picture boxes.

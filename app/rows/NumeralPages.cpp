@@ -15,6 +15,8 @@
 #include <QPainter>
 #include <QStyle>
 
+#include <iterator>
+
 namespace {
 
 constexpr QPoint kRomanLabelPosition(112, 0);
@@ -77,23 +79,26 @@ NumeralPages::NumeralPages(QWidget* parent) : QTabWidget(parent)
     buildPage(TabPage::T1, QStringLiteral("T1"), QStringLiteral("Number signs 1"));
     buildPage(TabPage::T2, QStringLiteral("T2"), QStringLiteral("Number signs 2"));
     buildPage(TabPage::T3, QStringLiteral("T3"), QStringLiteral("Number signs 3"));
+    buildPage(TabPage::T4, QStringLiteral("T4"), QStringLiteral("Number signs 4"));
+    buildPage(TabPage::T5, QStringLiteral("T5"), QStringLiteral("Number signs 5"));
     setCurrentIndex(0);
 }
 
 bool NumeralPages::isTextPageCurrent() const
 {
-    return currentWidget() && currentWidget()->objectName() == QLatin1String("T3");
+    return currentIndex() >= 0 && !textCellsOn_[currentIndex()].isEmpty();
 }
 
-void NumeralPages::showOnTextPage(int n)
+void NumeralPages::showOnTextPage(TabPage page, int n)
 {
-    TextFonts::load();
-    if (n == textPageNumber_)
+    TextFonts::load(page);
+    int& shown = textPageNumber_[int(page)];
+    if (n == shown)
         return;
-    for (TextCell* cell : std::as_const(textCells_))
+    for (TextCell* cell : std::as_const(textCellsOn_[int(page)]))
         cell->setText(
             QString::fromStdString(FindUnicodeRow(cell->objectName().toStdString())->build(n).text));
-    textPageNumber_ = n;
+    shown = n;
 }
 
 // What the tab widget paints, its frame around the pages, drawn from the
@@ -136,8 +141,9 @@ void NumeralPages::buildPage(TabPage page, const QString& name, const QString& t
     columns->setContentsMargins(0, 0, 0, 0);
     columns->setSpacing(0);
     const int index = int(page);
-    const char* const leftNames[] = {"P2", "P5", "T3Left"};
-    const char* const rightNames[] = {"P11", "P32", "T3Right"};
+    const char* const leftNames[] = {"P2", "P5", "T3Left", "T4Left", "T5Left"};
+    const char* const rightNames[] = {"P11", "P32", "T3Right", "T4Right", "T5Right"};
+    static_assert(std::size(leftNames) == kPageCount && std::size(rightNames) == kPageCount);
     columns->addWidget(buildColumn(page, RowColumn::Left, leftNames[index], rows), 1);
     QWidget* right = buildColumn(page, RowColumn::Right, rightNames[index], rows);
     right->setFixedWidth(kRightColumnWidth);
@@ -194,6 +200,7 @@ QWidget* NumeralPages::buildValue(const RowSpec& row, QWidget* rowPanel)
         auto* cell = new TextCell(name, QString::fromUtf8(row.family), row.pixelHeight, rowPanel);
         cell->setFixedSize(ValueCellSize(row.column));
         textCells_.insert(name, cell);
+        textCellsOn_[int(row.page)].append(cell);
         return cell;
     }
     case ValueKind::Label:

@@ -11,11 +11,11 @@ class PaintBox;
 class TextCell;
 class ValueCell;
 
-// The page control with the three tab pages of numeral rows, built from the
-// row table. Every value cell carries its component name. The third page's
-// rows are written as text; they are filled for a number only while that
-// page is shown (or a row of it is wanted otherwise), and their fonts are
-// loaded the first time.
+// The page control with the five tab pages of numeral rows, built from the
+// row table. Every value cell carries its component name. The rows of the
+// third page and after are written as text; a page's text rows are filled
+// for a number only while that page is shown (or a row of it is wanted
+// otherwise), and their fonts are loaded the first time the page is.
 class NumeralPages : public QTabWidget {
     Q_OBJECT
 public:
@@ -28,11 +28,13 @@ public:
     TextCell* textCell(const QString& name) const { return textCells_.value(name); }
     const QHash<QString, TextCell*>& textCells() const { return textCells_; }
 
+    TabPage currentPage() const { return TabPage(currentIndex()); }
+    // Whether the page shown holds rows written as text.
     bool isTextPageCurrent() const;
-    // Loads the text rows' fonts if they are not yet, and gives every text
-    // row its numeral for n, unless they show n already. Throws when a font
-    // cannot be loaded (TextFonts::load).
-    void showOnTextPage(int n);
+    // Loads the fonts of the page's text rows if they are not yet, and gives
+    // every text row of the page its numeral for n, unless they show n
+    // already. Throws when a font cannot be loaded (TextFonts::load).
+    void showOnTextPage(TabPage page, int n);
 
 protected:
     // The frame as the page control draws it, from the pixels kept of it.
@@ -47,7 +49,9 @@ private:
     QHash<QString, ValueCell*> cells_;
     QHash<QString, PaintBox*> boxes_;
     QHash<QString, TextCell*> textCells_;
-    int textPageNumber_ = -1;  // the number the text rows show; -1: none yet
+    QList<TextCell*> textCellsOn_[kPageCount];
+    // The number each page's text rows show; -1: none yet.
+    int textPageNumber_[kPageCount] = {-1, -1, -1, -1, -1};
     QLabel* romanLabel_ = nullptr;
     PageFrame frame_;
 };

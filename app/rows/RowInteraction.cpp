@@ -44,11 +44,14 @@ RowInteraction::RowInteraction(QWidget* pages, const RowTexts* texts, QObject* p
             panelOf_.insert(widget->objectName().mid(2), widget);
     for (const RowSpec& row : RowsInDisplayOrder())
         watchRow(row.cell);
-    // The first row of each page is its stop in the Tab order.
-    for (const TabPage page : {TabPage::T1, TabPage::T2, TabPage::T3})
-        focusChanged(Cell(*std::find_if(RowsInDisplayOrder().begin(), RowsInDisplayOrder().end(),
-                                        [page](const RowSpec& row) { return row.page == page; })),
-                     false);
+    // The first row of each page is its stop in the Tab order (a page without
+    // rows has none).
+    for (int page = 0; page < kPageCount; ++page) {
+        const auto first = std::find_if(RowsInDisplayOrder().begin(), RowsInDisplayOrder().end(),
+                                        [page](const RowSpec& row) { return int(row.page) == page; });
+        if (first != RowsInDisplayOrder().end())
+            focusChanged(Cell(*first), false);
+    }
 }
 
 void RowInteraction::watchRow(const char* cell)
@@ -105,7 +108,7 @@ QImage RowInteraction::rowPicture(const QString& cell) const
     auto* pages = qobject_cast<NumeralPages*>(pages_);
     if (pages && pages->textCell(cell) && texts_->hasShown()) {
         try {
-            pages->showOnTextPage(texts_->shownNumber());
+            pages->showOnTextPage(FindRow(cell.toLatin1().constData())->page, texts_->shownNumber());
         } catch (const std::exception&) {
             // A family that cannot be loaded leaves its cell empty; the
             // window reports that when it shows the page.

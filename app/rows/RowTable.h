@@ -9,6 +9,7 @@
 // which tallyra-row-data writes from this table.
 
 enum class TabPage { T1, T2, T3, T4, T5 };
+constexpr int kPageCount = 5;
 enum class RowColumn { FullWidth, Left, Right };
 // Panel: a glyph string (numerals/TextRows.h) in a Glyfa08 family; Label:
 // the Roman numeral; PaintBox: pictures; Text: Unicode text shaped in the

@@ -67,11 +67,11 @@ void Register(const QString& family)
 
 }  // namespace
 
-void TextFonts::load()
+void TextFonts::load(TabPage page)
 {
     for (const RowSpec& row : RowsInDisplayOrder()) {
         const QString family = QString::fromUtf8(row.family);
-        if (row.kind == ValueKind::Text && !isLoaded(family))
+        if (row.page == page && row.kind == ValueKind::Text && !isLoaded(family))
             Register(family);
     }
 }

@@ -106,7 +106,7 @@ QWidget* AccessibilityTest::rowWidget(const char* cell) const
     return panel ? panel->findChild<QWidget*>(QLatin1String(cell), Qt::FindDirectChildrenOnly) : nullptr;
 }
 
-// Every row of the three pages, for a number every row writes and for one
+// Every row of the five pages, for a number every row writes and for one
 // some cannot (Georgian stops at 19999): reachable from the window, named
 // by the caption, labelled by the caption cell, the numeral (or what is
 // said instead) as value and as text, the explanation as description.

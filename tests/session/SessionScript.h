@@ -30,7 +30,7 @@ public:
     bool closeWithEscape();
 
     // Every glyph-string row, the Roman row, the picture boxes and, while
-    // its page is shown, every row of the third page, against the builders
+    // a text page is shown, every row of that page, against the builders
     // for the number the window shows.
     void checkAllRows();
 

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTest>
 
 #include <memory>
@@ -325,10 +326,18 @@ void MainWindowTest::escapeCloses()
 void MainWindowTest::captionCellsAndPages()
 {
     NumeralPages* pages = window_->pages();
-    QCOMPARE(pages->count(), 3);
+    QCOMPARE(pages->count(), 5);
     QCOMPARE(pages->tabText(0), QString("Number signs 1"));
     QCOMPARE(pages->tabText(1), QString("Number signs 2"));
     QCOMPARE(pages->tabText(2), QString("Number signs 3"));
+    QCOMPARE(pages->tabText(3), QString("Number signs 4"));
+    QCOMPARE(pages->tabText(4), QString("Number signs 5"));
+    // Every tab title is shown whole, none elided or scrolled away.
+    const QTabBar* tabs = pages->tabBar();
+    for (int index = 0; index < pages->count(); ++index) {
+        QVERIFY(tabs->tabRect(index).width() > tabs->fontMetrics().horizontalAdvance(tabs->tabText(index)));
+        QVERIFY(tabs->tabRect(index).right() < pages->width());
+    }
     QCOMPARE(pages->currentIndex(), 0);
     auto* caption = window_->findChild<QLabel*>("tpP4");
     QVERIFY(caption);

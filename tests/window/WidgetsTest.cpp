@@ -399,8 +399,8 @@ void WidgetsTest::textCellDrawsItsRowsTextInItsFamily_data()
 void WidgetsTest::textCellDrawsItsRowsTextInItsFamily()
 {
     QFETCH(QByteArray, cell);
-    TextFonts::load();
     const RowSpec& row = *FindRow(cell.constData());
+    TextFonts::load(row.page);
     const QString family = QString::fromUtf8(row.family);
     TextCell text(QString::fromLatin1(row.cell), family, row.pixelHeight);
     text.setFixedSize(ValueCellWidth(row.column), kRowHeight);

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # take_screenshots.sh PROGRAM OUT_DIR [--message] NUMBER...
 # Starts the program on $DISPLAY and, for each NUMBER, types it and writes the
-# window with each tab page showing: OUT_DIR/<NUMBER>-tab1.png, -tab2.png and
-# -tab3.png.
+# window with each tab page that has rows showing: OUT_DIR/<NUMBER>-tab1.png,
+# -tab2.png ... -tab5.png.
 # With --message it also pastes 80000 and writes the message line it brings
 # up: OUT_DIR/out-of-range-message.png. Closes the program with Esc.
 set -euo pipefail
@@ -19,13 +19,13 @@ require_display_and_tools
 mkdir -p "$out"
 start_program "$program" "$out"
 
+mapfile -t pages < <(pages_with_rows)
 for number in "$@"; do
   show_number "$number"
-  screenshot "$out/$number-tab1.png"
-  show_tab 2
-  screenshot "$out/$number-tab2.png"
-  show_tab 3
-  screenshot "$out/$number-tab3.png"
+  for page in "${pages[@]}"; do
+    show_tab "$page"
+    screenshot "$out/$number-tab$page.png"
+  done
   show_tab 1
 done
 

@@ -3,7 +3,7 @@
 # Rebuilds the program in BUILD_DIR, starts a private Xvfb and writes the
 # screenshots anew:
 #   default  the references the real-window tests compare with
-#            (tests/data/screenshots: the three tab pages of each reference number
+#            (tests/data/screenshots: the tab pages with rows for each reference number
 #            and the out-of-range message line);
 #   --docs   the pictures of the documentation (docs/screenshots).
 # Look at every changed picture before committing it.

@@ -6,7 +6,8 @@
 # decide.
 #
 # Window geometry (client coordinates, the layout is fixed):
-#   tab titles "Number signs 1" / "2" / "3"          around (55,12) / (165,12) / (277,12)
+#   tab titles "Number signs 1" / "2" / "3" / "4" / "5"
+#                                                    around (55,12) / (165,12) / (277,12) / (389,12) / (501,12)
 #   tab page (the numeral rows)                      y 24..613
 #   bottom bar                                       y 615..655
 #   number field ze1 (80,625) 113x22, spin button (200,619) 20x32,
@@ -20,8 +21,11 @@ readonly SPIN_DOWN_AT="210 643"
 readonly TAB1_AT="55 12"
 readonly TAB2_AT="165 12"
 readonly TAB3_AT="277 12"
+readonly TAB4_AT="389 12"
+readonly TAB5_AT="501 12"
 readonly POINTER_REST_AT="1000 640"     # an empty spot of the bottom bar
 readonly ROWS_REGION=1112x589+0+24
+readonly TABS_REGION=1112x24+0+0
 readonly MESSAGE_REGION=856x28+244+624
 # Ionic, Kanji, Korean, Manchu, Maya, Maya-Hierogl.: the first six rows of
 # the right column of "Number signs 1", all drawn from the number alone.
@@ -171,13 +175,42 @@ show_number() {
   rest_pointer
 }
 
+# The tab pages that have rows, and those whose rows are text (written when
+# their page is shown), one number a line, from the row table as
+# tallyra-row-data writes it (tools/fonts/rows.tsv).
+readonly ROW_TABLE=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../tools/fonts" && pwd)/rows.tsv
+pages_with_rows() { awk -F'\t' 'NR > 1 { print $3 }' "$ROW_TABLE" | sort -un; }
+text_pages() { awk -F'\t' 'NR > 1 && $5 == "text" { print $3 }' "$ROW_TABLE" | sort -un; }
+
+# Clicks a page's tab and waits until the tab bar shows it chosen; a click
+# the program missed (one that came too soon after the click before) is
+# given again. shown_tab is the page shown (the first at start; a script
+# that turns pages by keys sets it).
+shown_tab=1
 show_tab() {
+  [ "$1" != "$shown_tab" ] || return 0
+  shown_tab=$1
+  local at
   case $1 in
-    1) click_at "$TAB1_AT" ;;
-    2) click_at "$TAB2_AT" ;;
-    3) click_at "$TAB3_AT" ;;
+    1) at=$TAB1_AT ;;
+    2) at=$TAB2_AT ;;
+    3) at=$TAB3_AT ;;
+    4) at=$TAB4_AT ;;
+    5) at=$TAB5_AT ;;
+    *) fail "no tab page $1" ;;
   esac
-  rest_pointer
+  local before="$driver_work/.tabs-a.ppm" after="$driver_work/.tabs-b.ppm" attempt tries
+  import -window "$window" -crop "$TABS_REGION" "ppm:$before"
+  for attempt in 1 2 3; do
+    click_at "$at"
+    rest_pointer
+    for tries in $(seq 20); do
+      sleep 0.05
+      import -window "$window" -crop "$TABS_REGION" "ppm:$after"
+      cmp -s "$before" "$after" || return 0
+    done
+  done
+  fail "the tab of page $1 did not show its page"
 }
 
 # Number of pixels of A and B that differ by more than FUZZ (default 0%);

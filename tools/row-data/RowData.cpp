@@ -61,7 +61,7 @@ const char* KindName(ValueKind kind)
 
 int PageNumber(TabPage page)
 {
-    return static_cast<int>(page) + 1;
+    return int(page) + 1;
 }
 
 std::string Hex(char32_t c)
