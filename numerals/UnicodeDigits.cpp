@@ -24,9 +24,9 @@ UnicodeNumeral CountingRodNumeral(int n)
     UnicodeNumeral numeral;
     for (std::size_t i = 0; i < digits.size(); ++i) {
         const auto d = static_cast<char32_t>(digits[i] - '0');
-        const bool upright = (digits.size() - 1 - i) % 2 == 0;  // places 1, 100, 10000
+        const bool unitForm = (digits.size() - 1 - i) % 2 == 0;  // places 1, 100, 10000
         AppendCodePoint(numeral.text,
-                        d == 0 ? kIdeographicZero : (upright ? kRodUnitOne : kRodTensOne) + d - 1);
+                        d == 0 ? kIdeographicZero : (unitForm ? kRodUnitOne : kRodTensOne) + d - 1);
     }
     return numeral;
 }
