@@ -19,6 +19,7 @@ using Reader = void (*)(Text text, Numbers& numbers);
 
 // ---- Roman (RomanReader.cpp) ----
 void ReadRoman(Text text, Numbers& numbers);
+void ReadRomanApostrophus(Text text, Numbers& numbers);
 
 // ---- Letters with values (LetterReaders.cpp) ----
 void ReadHebrew(Text text, Numbers& numbers);
@@ -41,6 +42,8 @@ void ReadChinese(Text text, Numbers& numbers);
 void ReadSuzhou(Text text, Numbers& numbers);
 void ReadKorean(Text text, Numbers& numbers);
 void ReadChineseFinancial(Text text, Numbers& numbers);
+void ReadChineseEveryday(Text text, Numbers& numbers);
+void ReadDaiji(Text text, Numbers& numbers);
 void ReadTamilTraditional(Text text, Numbers& numbers);
 void ReadMalayalamTraditional(Text text, Numbers& numbers);
 void ReadTangut(Text text, Numbers& numbers);

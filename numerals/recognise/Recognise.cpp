@@ -55,9 +55,9 @@ constexpr Registration kReaders[] = {
     // the fifth page
     {"Uabjad", &ReadAbjad},
     {"Uarmi", &ReadAramaic},
-    {"Uhans", &ReadChinese},
+    {"Uhans", &ReadChineseEveryday},
     {"Uepact", &ReadCopticEpact},
-    {"Ujpanfin", &ReadChinese},  // Daiji
+    {"Ujpanfin", &ReadDaiji},
     {"Uglag", &ReadGlagolitic},
     {"Ukakt", &ReadKaktovik},
     {"Umlymold", &ReadMalayalamTraditional},
@@ -66,7 +66,7 @@ constexpr Registration kReaders[] = {
     {"Umerc", &ReadMeroitic},
     {"Uprti", &ReadParthian},
     {"Uphnx", &ReadPhoenician},
-    {"Uromapos", &ReadRoman},
+    {"Uromapos", &ReadRomanApostrophus},
     {"Urumi", &ReadRumi},
     {"Usinhold", &ReadSinhalaArchaic},
     {"Uxsux", &ReadSumerian},

@@ -314,6 +314,29 @@ void ReadKorean(Text text, Numbers& numbers)
     ReadMultiplying(text, kKorean, numbers);
 }
 
+// A Chinese numeral made only of the signs of `signs`, read as the Kanji row reads it.
+void ReadChineseOf(Text text, std::u32string_view signs, Numbers& numbers)
+{
+    for (char32_t c : text) {
+        if (signs.find(c) == std::u32string_view::npos)
+            return;
+    }
+    ReadMultiplying(text, kChinese, numbers);
+}
+
+// The everyday signs, simplified or traditional, and 〇 and 两 as people write them.
+void ReadChineseEveryday(Text text, Numbers& numbers)
+{
+    ReadChineseOf(text, U"零〇一二两兩三四五六七八九十百千万萬", numbers);
+}
+
+// The Japanese financial signs and the everyday ones they keep, with 万 as
+// people write it today.
+void ReadDaiji(Text text, Numbers& numbers)
+{
+    ReadChineseOf(text, U"零壱弐参四伍六七八九拾百千萬万", numbers);
+}
+
 void ReadTamilTraditional(Text text, Numbers& numbers)
 {
     ReadMultiplying(text, kTamil, numbers);

@@ -17,6 +17,7 @@
 #include <QToolTip>
 
 #include <memory>
+#include <set>
 
 namespace {
 
@@ -156,7 +157,8 @@ void RowCopyTest::copyAllRowsGivesEveryRowInDisplayOrder()
         QCOMPARE(fields[0], QString::fromUtf8(row.caption));
         const rowtext::RowText text = rowtext::TextOf(row.cell, 1994, "1994");
         const bool isolated = fields[1].startsWith(kRli) && fields[1].endsWith(kPdi);
-        QCOMPARE(isolated, text.direction == rowtext::Direction::RightToLeft);
+        // An empty text says so in words (Phoenician has no form for 1994).
+        QCOMPARE(isolated, text.direction == rowtext::Direction::RightToLeft && !text.text.empty());
         rightToLeft += isolated;
         QVERIFY2(!fields[1].isEmpty(), row.cell);
     }
@@ -223,9 +225,12 @@ void RowCopyTest::rowsAreOneTabStopPerPage()
     QTest::keyClick(tabs, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), rows()->rowWidget("P36"));
     int stops = 0;
-    for (const RowSpec& row : RowsInDisplayOrder())
+    std::set<TabPage> pages;
+    for (const RowSpec& row : RowsInDisplayOrder()) {
         stops += rows()->rowWidget(QLatin1String(row.cell))->focusPolicy() != Qt::NoFocus;
-    QCOMPARE(stops, 3);
+        pages.insert(row.page);
+    }
+    QCOMPARE(stops, int(pages.size()));  // one for each page with rows
 }
 
 void RowCopyTest::arrowKeysMoveBetweenTheRowsOfAPage_data()

@@ -427,6 +427,7 @@ void RowTextReadBackTest::formsPeopleWrite_data()
     add("Kaktovik own form", "\U0001D2C4\U0001D2D3\U0001D2CE", "Ukakt", 1994, true);
     add("Roman apostrophus row", "ↀCↀXCIV", "Uromapos", 1994, true);
     add("Roman apostrophus sign in the Roman row", "ↀCↀXCIV", "l2", 1994);
+    add("Roman without thousands in the apostrophus row", "cccxiii", "Uromapos", 313);
     add("Sumerian three shar variant", "\U00012425", "Uxsux", 10800);
     add("Coptic epact own form", "𐋡𐋠𐋻𐋲𐋤", "Uepact", 1994, true);
     add("Syriac nine hundred", "ܬܬܩ", "Usyrc", 900, true);
