@@ -100,7 +100,7 @@ std::string PlaceReading(const std::vector<int>& digits, const std::vector<int>&
 }
 
 std::string GroupReading(int n, const std::function<std::string(int)>& textOf, const char* separator,
-                         Units units)
+                         Units units, const std::function<std::string(int)>& inside)
 {
     const std::string whole = textOf(n);
     if (whole.empty())
@@ -117,7 +117,7 @@ std::string GroupReading(int n, const std::function<std::string(int)>& textOf, c
         std::vector<std::string> texts;
         std::vector<std::string> values;
         for (int part : parts) {
-            texts.push_back(textOf(part));
+            texts.push_back(texts.empty() || !inside ? textOf(part) : inside(part));
             values.push_back(std::to_string(part));
         }
         if (Joined(texts, separator) == whole)

@@ -54,6 +54,7 @@ struct Rule {
     const char* unread = "";          // characters a group reading leaves out (UTF-8)
     Units units = Units::Decimal;     // what a group reading cuts the number by
     const char* emptySays = nullptr;  // what an empty text of a number with a form says
+    bool tenInside = false;           // 10..19 after another part written as after a hundred
 };
 
 template <const char* Label>
@@ -196,6 +197,14 @@ constexpr Rule TextIn(const char* cell, Units units, const char* emptySays = nul
     return rule;
 }
 
+// A row of Unicode text that writes 10..19 otherwise at its start than
+// inside a number (十九, 一百一十九).
+constexpr Rule TenInside(Rule rule)
+{
+    rule.tenInside = true;
+    return rule;
+}
+
 // In the window's order. A glyph-string row not listed here writes decimal
 // digits, one sign per digit of the number: its text is those digits in its
 // own script (Arabic, Bengali, Tibetan, ...).
@@ -243,12 +252,28 @@ constexpr Rule kRules[] = {
     Text("Ucyrl", Gr, "\u0483 "),  // the titlo and the blank after the ten-thousands
     Text("Ugeor", Gr), Text("Ukhar", Gr), Text("Utaml", Gr),
     // the fifth page
-    Text("Uabjad", Gr), Text("Uarmi", Gr), Text("Uhans", Gr, "\u96F6"),  // 零
-    Text("Uepact", Gr), Text("Ujpanfin", Gr), Text("Uglag", Gr), PlacesText("Ukakt", 20),
-    Text("Umlymold", Gr), PlacesText("Umedf", 20), Text("Umend", Gr), Text("Umerc", Gr), Text("Uprti", Gr),
-    Text("Uphnx", Gr), Text("Uromapos", Gr), Text("Urumi", Gr), Text("Usinhold", Gr),
-    TextIn("Uxsux", Units::Sumerian), Text("Usyrc", Gr), TextIn("Utally", Units::Fives, kTallyShownUpTo),
-    TextIn("Uzheng", Units::Fives, kTallyShownUpTo), Text("Utang", Gr), Text("Uhantfin", Gr, "\u96F6"),  // 零
+    Text("Uabjad", Gr),                               // Abjad
+    Text("Uarmi", Gr),                                // Aramaic
+    TenInside(Text("Uhans", Gr, "\u96F6")),           // Chinese; 零 for an empty place
+    Text("Uepact", Gr),                               // Coptic epact
+    Text("Ujpanfin", Gr),                             // Daiji
+    Text("Uglag", Gr),                                // Glagolitic
+    PlacesText("Ukakt", 20),                          // Kaktovik
+    Text("Umlymold", Gr),                             // Malayalam old
+    PlacesText("Umedf", 20),                          // Medefaidrin
+    Text("Umend", Gr),                                // Mende
+    Text("Umerc", Gr),                                // Meroitic
+    Text("Uprti", Gr),                                // Parthian
+    Text("Uphnx", Gr),                                // Phoenician
+    Text("Uromapos", Gr),                             // Roman ↀↁↂ
+    Text("Urumi", Gr),                                // Rumi
+    Text("Usinhold", Gr),                             // Sinhala old
+    TextIn("Uxsux", Units::Sumerian),                 // Sumerian
+    Text("Usyrc", Gr),                                // Syriac
+    TextIn("Utally", Units::Fives, kTallyShownUpTo),  // Tally
+    TextIn("Uzheng", Units::Fives, kTallyShownUpTo),  // Tally 正
+    Text("Utang", Gr),                                // Tangut
+    Text("Uhantfin", Gr, "\u96F6"),                   // Trad. fin.; 零 for an empty place
 };
 
 // A row's rule with the builder and the characters it needs, looked up once.
@@ -462,9 +487,15 @@ std::string ReadingOf(const ResolvedRule& rule, const Input& in)
         return zero.empty() ? "0" : zero + " = 0";
     }
     const ResolvedRule* r = &rule;
-    return GroupReading(
-        in.n, [r](int m) { return Without(TextOfInput(*r, InputOf(*r, m, std::to_string(m))), r->unread); },
-        rule.words == Words::PerSign ? " " : "", rule.units);
+    const auto textOf = [r](int m) {
+        return Without(TextOfInput(*r, InputOf(*r, m, std::to_string(m))), r->unread);
+    };
+    // A ten inside: the text after a hundred, that hundred's text taken off.
+    const auto inside = [textOf](int m) {
+        return m < 10 || m > 19 ? textOf(m) : textOf(100 + m).substr(textOf(100).size());
+    };
+    return GroupReading(in.n, textOf, rule.words == Words::PerSign ? " " : "", rule.units,
+                        rule.tenInside ? std::function<std::string(int)>(inside) : nullptr);
 }
 
 }  // namespace
