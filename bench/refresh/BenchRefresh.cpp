@@ -5,10 +5,13 @@
 //                            the first page shown
 //   BM_RefreshCycleOnPage3   the same with the third page shown: its 28 rows
 //                            written, laid out and drawn as well
+//   BM_RefreshCycleOnPage5   the same with the fifth page shown: its 22 rows
 //   BM_PlainLabelsCycle/N    the peer: a window of N plain labels showing the
 //                            number, set and repainted the same way; 59 (the
 //                            rows of the first two pages) for the first
-//                            cycle, 87 (every row) for the third page's
+//                            cycle, 87 (every row then) for the third page's,
+//                            109 (every row of pages 1, 2, 3 and 5) for the
+//                            fifth page's
 //   BM_RefreshRoman          the whole cycle with a Roman numeral in the field
 //                            (MCMXCIV and MCMXCV in turn), read by the
 //                            recogniser
@@ -94,6 +97,11 @@ void BM_RefreshCycleOnPage3(benchmark::State& state)
     RefreshCycleOn(2, state);
 }
 
+void BM_RefreshCycleOnPage5(benchmark::State& state)
+{
+    RefreshCycleOn(4, state);
+}
+
 // A window the same size with a label for each of `count` rows, showing the
 // number.
 class PlainLabelsWindow : public QWidget {
@@ -165,6 +173,12 @@ BENCHMARK(BM_PlainLabelsCycle)
 BENCHMARK(BM_RefreshCycleOnPage3)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_PlainLabelsCycle)
     ->Arg(87)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_RefreshCycleOnPage5)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PlainLabelsCycle)
+    ->Arg(109)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
