@@ -56,9 +56,21 @@ UnicodeNumeral CountingRodNumeral(int n)
     UnicodeNumeral numeral;
     for (std::size_t i = 0; i < digits.size(); ++i) {
         const auto d = static_cast<char32_t>(digits[i] - '0');
-        const bool upright = (digits.size() - 1 - i) % 2 == 0;  // places 1, 100, 10000
+        const bool unitForm = (digits.size() - 1 - i) % 2 == 0;  // places 1, 100, 10000
         AppendCodePoint(numeral.text,
-                        d == 0 ? kIdeographicZero : (upright ? kRodUnitOne : kRodTensOne) + d - 1);
+                        d == 0 ? kIdeographicZero : (unitForm ? kRodUnitOne : kRodTensOne) + d - 1);
     }
+    return numeral;
+}
+
+UnicodeNumeral VigesimalDigits(int n, char32_t zero)
+{
+    std::u32string digits;
+    do {
+        digits.insert(digits.begin(), zero + static_cast<char32_t>(n % 20));
+        n /= 20;
+    } while (n > 0);
+    UnicodeNumeral numeral;
+    AppendCodePoints(numeral.text, digits);
     return numeral;
 }

@@ -18,7 +18,12 @@ UnicodeNumeral ChineseDecimalNumeral(int n);
 // after that upright again (12 = 〡二, 123 = 〡二〣, 1123 = 〡一〢三).
 UnicodeNumeral SuzhouDigitNumeral(int n);
 
-// Chinese counting rods: the units, hundreds and ten-thousands in the
-// upright (unit) forms, the tens and thousands in the lying (tens) forms,
-// an empty place as the ideographic zero 〇.
+// Chinese counting rods: the units, hundreds and ten-thousands in the unit
+// forms (lying rods, as Unicode and the fonts draw them after the Song
+// convention), the tens and thousands in the tens forms (upright rods), an
+// empty place as the ideographic zero 〇.
 UnicodeNumeral CountingRodNumeral(int n);
+
+// Base 20 from a zero sign: digit d (0..19) is zero + d, most significant
+// first (Kaktovik, Medefaidrin).
+UnicodeNumeral VigesimalDigits(int n, char32_t zero);

@@ -1,9 +1,13 @@
 #include "UnicodeRows.h"
 
 #include "UnicodeAdditive.h"
+#include "UnicodeAlphabets.h"
+#include "UnicodeCiphered.h"
 #include "UnicodeDigits.h"
 #include "UnicodeLetters.h"
 #include "UnicodeMultiplicative.h"
+#include "UnicodeRepeated.h"
+#include "UnicodeSemitic.h"
 
 namespace {
 
@@ -11,6 +15,12 @@ template <char32_t Zero>
 UnicodeNumeral DigitsFrom(int n)
 {
     return DecimalDigits(n, Zero);
+}
+
+template <char32_t Zero>
+UnicodeNumeral VigesimalFrom(int n)
+{
+    return VigesimalDigits(n, Zero);
 }
 
 // A script whose digit d is the character Zero + d.
@@ -76,6 +86,29 @@ constexpr UnicodeRow kRows[] = {
     DigitRow<0x114D0>("Utirh"),     // Tirhuta
     DigitRow<0x1E2F0>("Uwcho"),     // Wancho
     DigitRow<0x118E0>("Uwara"),     // Warang Citi
+    // the fifth page
+    {"Uabjad", &AbjadNumeral},
+    {"Uarmi", &AramaicNumeral},
+    {"Uhans", &ChineseNumeral},
+    {"Uepact", &CopticEpactNumeral},
+    {"Ujpanfin", &DaijiNumeral},
+    {"Uglag", &GlagoliticNumeral},
+    {"Ukakt", &VigesimalFrom<0x1D2C0>},  // Kaktovik
+    {"Umlymold", &MalayalamTraditionalNumeral},
+    {"Umedf", &VigesimalFrom<0x16E80>},  // Medefaidrin
+    {"Umend", &MendeNumeral},
+    {"Umerc", &MeroiticNumeral},
+    {"Uprti", &ParthianNumeral},
+    {"Uphnx", &PhoenicianNumeral},
+    {"Uromapos", &RomanApostrophusNumeral},
+    {"Urumi", &RumiNumeral},
+    {"Usinhold", &SinhalaArchaicNumeral},
+    {"Uxsux", &SumerianNumeral},  // Sumerian
+    {"Usyrc", &SyriacNumeral},
+    {"Utally", &TallyNumeral},
+    {"Uzheng", &ZhengTallyNumeral},  // Tally 正
+    {"Utang", &TangutNumeral},
+    {"Uhantfin", &TraditionalFinancialNumeral},
 };
 
 }  // namespace

@@ -43,14 +43,19 @@ int CharactersOf(QStringView text, int units)
 // word or the blanks between words, a sentence), its end. Qt's own lookup
 // of the piece at an offset never returns for a text without a word in it
 // (numbers that are not digits, as the Kharoshthi signs): it steps off the
-// text's start and walks on from there.
+// text's start and walks on from there. Qt's character boundaries fall
+// inside some characters beyond the Basic Multilingual Plane (between the
+// two halves of the Sinhala archaic numbers): never inside a character.
 QList<int> Cuts(const QString& text, QTextBoundaryFinder::BoundaryType type)
 {
     QList<int> cuts{0};
     QTextBoundaryFinder finder(type, text);
-    for (qsizetype at = finder.toNextBoundary(); at > 0 && at < text.size(); at = finder.toNextBoundary())
-        if (finder.boundaryReasons() & (QTextBoundaryFinder::StartOfItem | QTextBoundaryFinder::EndOfItem))
+    for (qsizetype at = finder.toNextBoundary(); at > 0 && at < text.size(); at = finder.toNextBoundary()) {
+        const bool insideACharacter = text.at(at).isLowSurrogate() && text.at(at - 1).isHighSurrogate();
+        if (!insideACharacter
+            && finder.boundaryReasons() & (QTextBoundaryFinder::StartOfItem | QTextBoundaryFinder::EndOfItem))
             cuts << int(at);
+    }
     cuts << int(text.size());
     return cuts;
 }

@@ -10,12 +10,15 @@
 //                            out and drawn with the rest of the window
 //   BM_RefreshCycleOnPage4   the cycle with the fourth page shown: its 25
 //                            rows written, laid out and drawn
+//   BM_RefreshCycleOnPage5   the same with the fifth page shown: its 22 rows
 //   BM_PlainLabelsCycle/N    the peer: a window of N plain labels showing the
 //                            number, set and repainted the same way; 59 (the
 //                            rows of the first two pages) for the first
 //                            cycle, 87 (the rows of the first three) for the
 //                            third page's, 84 (the first two and the
-//                            fourth) for the fourth page's
+//                            fourth) for the fourth page's, 109 (every
+//                            row of pages 1, 2, 3 and 5) for the fifth
+//                            page's
 //   BM_RefreshRoman          the whole cycle with a Roman numeral in the field
 //                            (MCMXCIV and MCMXCV in turn), read by the
 //                            recogniser
@@ -126,6 +129,11 @@ void BM_FirstShowOfPage4(benchmark::State& state)
 void BM_RefreshCycleOnPage4(benchmark::State& state)
 {
     RefreshCycleOn(3, state);
+}
+
+void BM_RefreshCycleOnPage5(benchmark::State& state)
+{
+    RefreshCycleOn(4, state);
 }
 
 // A window the same size with a label for each of `count` rows, showing the
@@ -252,6 +260,12 @@ BENCHMARK(BM_OpenView)
     ->DenseRange(0, 2)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_RefreshCycleOnPage5)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PlainLabelsCycle)
+    ->Arg(109)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 BENCHMARK(BM_RefreshRoman)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_RefreshDigits)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);

@@ -11,7 +11,7 @@ namespace {
 
 constexpr char32_t kBrahmiJoiner = U'\U0001107F';
 
-// The counting rods' digits, upright (1..9) then lying (10..90); the tally
+// The counting rods' digits, the unit forms (1..9) then the tens forms (10..90); the tally
 // marks after them in the block are no place digits.
 constexpr char32_t kFirstRod = U'\U0001D360';
 constexpr char32_t kLastRod = U'\U0001D371';
@@ -109,19 +109,20 @@ void ReadBrahmiAdditive(Text text, Numbers& numbers)
         numbers.push_back(places.sum);
 }
 
-// One rod digit a decimal place, upright (1..9) in the units, hundreds and
-// ten-thousands, lying (10..90) in the places between; 〇 an empty place.
+// One rod digit a decimal place, a unit form (1..9) in the units, hundreds
+// and ten-thousands, a tens form (10..90) in the places between; 〇 an
+// empty place.
 void ReadCountingRods(Text text, Numbers& numbers)
 {
     long long n = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char32_t c = text[i];
-        const bool upright = (text.size() - 1 - i) % 2 == 0;
+        const bool unitForm = (text.size() - 1 - i) % 2 == 0;
         const int v = c >= kFirstRod && c <= kLastRod ? NumberSignValue(c, UBLOCK_COUNTING_ROD_NUMERALS) : -1;
         const bool zero = c == kRodZero && (i > 0 || text.size() == 1);
-        if (!zero && (v < 0 || (v < 10) != upright))
+        if (!zero && (v < 0 || (v < 10) != unitForm))
             return;
-        n = Plus(Times(n, 10), zero ? 0 : upright ? v : v / 10);
+        n = Plus(Times(n, 10), zero ? 0 : unitForm ? v : v / 10);
     }
     if (!text.empty())
         numbers.push_back(n);

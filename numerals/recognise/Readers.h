@@ -19,6 +19,7 @@ using Reader = void (*)(Text text, Numbers& numbers);
 
 // ---- Roman (RomanReader.cpp) ----
 void ReadRoman(Text text, Numbers& numbers);
+void ReadRomanApostrophus(Text text, Numbers& numbers);
 
 // ---- Letters with values (LetterReaders.cpp) ----
 void ReadHebrew(Text text, Numbers& numbers);
@@ -42,7 +43,11 @@ void ReadSuzhou(Text text, Numbers& numbers);
 void ReadSuzhouDigits(Text text, Numbers& numbers);
 void ReadKorean(Text text, Numbers& numbers);
 void ReadChineseFinancial(Text text, Numbers& numbers);
+void ReadChineseEveryday(Text text, Numbers& numbers);
+void ReadDaiji(Text text, Numbers& numbers);
 void ReadTamilTraditional(Text text, Numbers& numbers);
+void ReadMalayalamTraditional(Text text, Numbers& numbers);
+void ReadTangut(Text text, Numbers& numbers);
 void ReadManchu(Text text, Numbers& numbers);
 void ReadMaya(Text text, Numbers& numbers);
 void ReadCuneiform(Text text, Numbers& numbers);
@@ -52,6 +57,26 @@ void ReadAegean(Text text, Numbers& numbers);
 void ReadKharoshthi(Text text, Numbers& numbers);
 void ReadBrahmiAdditive(Text text, Numbers& numbers);
 void ReadCountingRods(Text text, Numbers& numbers);
+
+// ---- Number signs with Unicode values, counted, ciphered or multiplied (SignValueReaders.cpp) ----
+void ReadPhoenician(Text text, Numbers& numbers);
+void ReadAramaic(Text text, Numbers& numbers);
+void ReadParthian(Text text, Numbers& numbers);
+void ReadSinhalaArchaic(Text text, Numbers& numbers);
+void ReadMeroitic(Text text, Numbers& numbers);
+void ReadRumi(Text text, Numbers& numbers);
+void ReadCopticEpact(Text text, Numbers& numbers);
+void ReadMende(Text text, Numbers& numbers);
+void ReadKaktovik(Text text, Numbers& numbers);
+void ReadMedefaidrin(Text text, Numbers& numbers);
+void ReadTallyMarks(Text text, Numbers& numbers);
+void ReadZhengTally(Text text, Numbers& numbers);
+void ReadSumerian(Text text, Numbers& numbers);
+
+// ---- Letters in the Semitic order (AlphabetReaders.cpp) ----
+void ReadAbjad(Text text, Numbers& numbers);
+void ReadGlagolitic(Text text, Numbers& numbers);
+void ReadSyriac(Text text, Numbers& numbers);
 
 // ---- Shared pieces ----
 

@@ -54,6 +54,29 @@ constexpr Registration kReaders[] = {
     {"Utaml", &ReadTamilTraditional},  // Tamil old
     // Number signs 4
     {"Usuzhou", &ReadSuzhouDigits},  // Suzhou digits
+    // the fifth page
+    {"Uabjad", &ReadAbjad},
+    {"Uarmi", &ReadAramaic},
+    {"Uhans", &ReadChineseEveryday},
+    {"Uepact", &ReadCopticEpact},
+    {"Ujpanfin", &ReadDaiji},
+    {"Uglag", &ReadGlagolitic},
+    {"Ukakt", &ReadKaktovik},
+    {"Umlymold", &ReadMalayalamTraditional},
+    {"Umedf", &ReadMedefaidrin},
+    {"Umend", &ReadMende},
+    {"Umerc", &ReadMeroitic},
+    {"Uprti", &ReadParthian},
+    {"Uphnx", &ReadPhoenician},
+    {"Uromapos", &ReadRomanApostrophus},
+    {"Urumi", &ReadRumi},
+    {"Usinhold", &ReadSinhalaArchaic},
+    {"Uxsux", &ReadSumerian},
+    {"Usyrc", &ReadSyriac},
+    {"Utally", &ReadTallyMarks},
+    {"Uzheng", &ReadZhengTally},
+    {"Utang", &ReadTangut},
+    {"Uhantfin", &ReadChineseFinancial},  // Trad. fin.
 };
 
 struct RowReaders {

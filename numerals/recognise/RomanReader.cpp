@@ -173,4 +173,17 @@ void ReadRoman(Text text, Numbers& numbers)
         numbers.push_back(Plus(Times(thousands, 1000), rest));
 }
 
+// The Roman numerals with the old signs for the thousands, as the row
+// writes them: I V X L C D in either case and ↀ ↁ ↂ ↇ ↈ, no M (which those
+// signs replace), no overline or thousands mark.
+void ReadRomanApostrophus(Text text, Numbers& numbers)
+{
+    constexpr std::u32string_view kLetters = U"IVXLCDivxlcd\u2180\u2181\u2182\u2187\u2188";
+    for (char32_t c : text) {
+        if (kLetters.find(c) == std::u32string_view::npos)
+            return;
+    }
+    ReadRoman(text, numbers);
+}
+
 }  // namespace recognise

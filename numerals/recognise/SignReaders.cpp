@@ -70,6 +70,14 @@ constexpr SignValue kKoreanPowers[] = {{U'십', 10}, {U'백', 100}, {U'천', 100
 constexpr SignValue kTamilDigits[] = {{U'௦', 0}, {U'௧', 1}, {U'௨', 2}, {U'௩', 3}, {U'௪', 4},
                                       {U'௫', 5}, {U'௬', 6}, {U'௭', 7}, {U'௮', 8}, {U'௯', 9}};
 constexpr SignValue kTamilPowers[] = {{U'௰', 10}, {U'௱', 100}};
+// The old Malayalam numerals have no zero.
+constexpr SignValue kMalayalamDigits[] = {{U'൧', 1}, {U'൨', 2}, {U'൩', 3}, {U'൪', 4}, {U'൫', 5},
+                                          {U'൬', 6}, {U'൭', 7}, {U'൮', 8}, {U'൯', 9}};
+constexpr SignValue kMalayalamPowers[] = {{U'൰', 10}, {U'൱', 100}};
+constexpr SignValue kTangutDigits[] = {{U'\U00018229', 1}, {U'\U0001736B', 2}, {U'\U00018555', 3},
+                                       {U'\U00017943', 4}, {U'\U000173C1', 5}, {U'\U00017901', 6},
+                                       {U'\U000174B9', 7}, {U'\U0001824B', 8}, {U'\U000178AD', 9}};
+constexpr SignValue kTangutPowers[] = {{U'\U00017C17', 10}, {U'\U0001829D', 100}, {U'\U0001785E', 1000}};
 
 // Digits (0 as a filler between terms), the powers within a group and the
 // signs that multiply the group before them (10000, or 1000 for Tamil).
@@ -102,6 +110,10 @@ constexpr Multiplying kKorean = {
     SignsOf(kKoreanDigits), SignsOf(kKoreanPowers), {U'만', U'만'}, 10000, false, true, 0, 0};
 constexpr Multiplying kTamil = {
     SignsOf(kTamilDigits), SignsOf(kTamilPowers), {U'௲', U'௲'}, 1000, false, false, 0, 0};
+constexpr Multiplying kMalayalam = {
+    SignsOf(kMalayalamDigits), SignsOf(kMalayalamPowers), {U'൲', U'൲'}, 1000, false, false, 0, 0};
+constexpr Multiplying kTangut = {
+    SignsOf(kTangutDigits), SignsOf(kTangutPowers), {U'\U00017551', U'\U00017551'}, 10000, false, false, 0, 0};
 
 enum class Token { None, Digit, Zero, Power, Group, Space };
 
@@ -329,9 +341,44 @@ void ReadKorean(Text text, Numbers& numbers)
     ReadMultiplying(text, kKorean, numbers);
 }
 
+// A Chinese numeral made only of the signs of `signs`, read as the Kanji row reads it.
+void ReadChineseOf(Text text, std::u32string_view signs, Numbers& numbers)
+{
+    for (char32_t c : text) {
+        if (signs.find(c) == std::u32string_view::npos)
+            return;
+    }
+    ReadMultiplying(text, kChinese, numbers);
+}
+
+// The everyday signs, simplified or traditional, and 〇 and 两 as people write them.
+void ReadChineseEveryday(Text text, Numbers& numbers)
+{
+    ReadChineseOf(text, U"零〇一二两兩三四五六七八九十百千万萬", numbers);
+}
+
+// The Japanese financial signs and the everyday ones they keep, with 万 as
+// people write it today.
+void ReadDaiji(Text text, Numbers& numbers)
+{
+    ReadChineseOf(text, U"零壱弐参四伍六七八九拾百千萬万", numbers);
+}
+
 void ReadTamilTraditional(Text text, Numbers& numbers)
 {
     ReadMultiplying(text, kTamil, numbers);
+}
+
+void ReadMalayalamTraditional(Text text, Numbers& numbers)
+{
+    ReadMultiplying(text, kMalayalam, numbers);
+}
+
+// Tangut numerals on the Chinese model: a digit before 100, 1000 and 10000,
+// 10 written alone.
+void ReadTangut(Text text, Numbers& numbers)
+{
+    ReadMultiplying(text, kTangut, numbers);
 }
 
 // Words between single blanks: numbers add up within a group, a power

@@ -345,9 +345,10 @@ constexpr CellExplanation kExplanations[] = {
     {"Urods",
      TALLYRA_TRANSLATE_NOOP(
          "Explanation",
-         "Chinese counting rods, the arithmetic of the counting board: upright rods for units, hundreds "
-         "and ten-thousands, lying rods for tens and thousands. An empty place is 〇, as written from "
-         "the 13th century on.")},
+         "Chinese counting rods, the arithmetic of the counting board, as written from the Song dynasty "
+         "on: lying rods for units, hundreds and ten-thousands, upright rods for tens and thousands, so "
+         "that neighbouring places differ. The older Han board had it the other way round. An empty "
+         "place is 〇, as written from the 13th century on.")},
     {"Ucyrl",
      TALLYRA_TRANSLATE_NOOP(
          "Explanation",
@@ -498,6 +499,133 @@ constexpr CellExplanation kExplanations[] = {
          "Explanation",
          "Warang Citi digits, from the script Lako Bodra created in the mid-20th century for the Ho "
          "language of Jharkhand and Odisha, India. Base 10.")},
+    // the fifth page
+    {"Uabjad",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Abjad numerals: the Arabic letters with the values of the old Semitic alphabet order (alif, "
+         "bā', jīm, dāl), 1–9, 10–90, 100–900 and ghayn for 1000, added up. Used before the Indian digits "
+         "spread and still for numbering and in chronograms, where a verse adds up to a year. Written "
+         "right to left; shown for 1–1999.")},
+    {"Uarmi",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Imperial Aramaic numbers of the Persian Empire's papyri (6th–4th century BC), written right to "
+         "left: strokes in threes for units, a sign for 10 and one for 20, and a count of strokes before "
+         "the signs for 100, 1000 and 10000.")},
+    {"Uhans",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Everyday Chinese numerals, written as the numbers are spoken: a digit multiplies the sign of its "
+         "power (千 百 十, 万 for ten thousand) and the products add up; 零 marks skipped places, and 十 "
+         "stands alone at the start of 10–19.")},
+    {"Uepact",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Coptic epact numbers, cursive figures from Egyptian accounts and the Easter tables (epacts), "
+         "descended from Greek letter numerals written fast. One sign for each multiple of 1, 10 and 100; "
+         "a mark below a sign multiplies it by a thousand.")},
+    {"Ujpanfin",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Japanese financial numerals (大字), written on documents where a number must not be altered: "
+         "壱 弐 参 拾 cannot be turned into another number with a stroke. 壱 stands before every power, "
+         "拾 included; nothing marks an empty place.")},
+    {"Uglag",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Glagolitic letters as numbers, in the order of the oldest Slavic alphabet (9th century), used in "
+         "Croatian church books for centuries. 11–19 put the units first, as the Slavic words do; Ⱍ is "
+         "1000, so 1–1999 are shown.")},
+    {"Ukakt",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Kaktovik numerals, invented in 1994 by Iñupiaq pupils in Kaktovik, Alaska, for their language's "
+         "counting in twenties. Base 20; in each digit the strokes across count fives and the strokes "
+         "hanging below count ones.")},
+    {"Umlymold",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Traditional Malayalam numerals of Kerala, written as they are spoken before positional digits "
+         "took over in the 19th century: digits and signs for 10, 100 and 1000 (൰ ൱ ൲), a digit before a "
+         "sign multiplies it. No zero.")},
+    {"Umedf",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Medefaidrin numerals of the Oberi Okaime church in south-eastern Nigeria (1930s). Base 20 with "
+         "a zero, like the Ibibio counting in twenties, with twenty digit signs.")},
+    {"Umend",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Mende Kikakui numerals of Sierra Leone (about 1917), written right to left: each digit carries "
+         "a small mark for its power, tens, hundreds, thousands or ten-thousands, and one for 11–19.")},
+    {"Umerc",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Meroitic cursive numbers of the kingdom of Kush on the Nile (3rd century BC – 4th century AD), "
+         "right to left: one sign for each multiple of each power of ten, as in Egyptian Demotic. Unicode "
+         "has no signs for 80 and 90, so numbers with those tens have no form.")},
+    {"Uprti",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Inscriptional Parthian numbers of the Arsacid empire (3rd century BC – 3rd century AD), right to "
+         "left: strokes in fours, signs for 10 and 20, and a count before 100 and 1000. Shown for 1–9999.")},
+    {"Uphnx",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Phoenician numbers of Tyre, Sidon and Carthage, right to left: strokes in threes, a stroke for "
+         "10, a sign for 20, and a count of strokes before the sign for 100. No sign for a thousand, so "
+         "1–999.")},
+    {"Uromapos",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Roman numerals with the old signs for the thousands: ↀ (CIↃ) for 1000, ↁ for 5000, ↂ for 10000 "
+         "and ↇ for 50000, the forms the Romans and early printers used before M.")},
+    {"Urumi",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Rumi (Fez) numerals of North Africa and al-Andalus (10th–17th century): one sign for each "
+         "multiple of 1, 10 and 100, not positional. Historically the units stood at the left; Unicode "
+         "lays them out with the hundreds at the left. 1–999.")},
+    {"Usinhold",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Sinhala archaic numerals (illakkam), the numerals of Sri Lanka until the early 19th century: "
+         "signs of their own for 1–9 and 10–90, and a digit before the signs for 100 and 1000. No zero.")},
+    {"Uxsux",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Sumerian counting signs (3rd millennium BC): units of 1, 10, 60, 600, 3600 and 36000, bases 10 "
+         "and 6 in turn, one grouped sign for each count of a unit. The later Babylonian place value grew "
+         "out of them.")},
+    {"Usyrc",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Syriac letters as numbers, on the Greek and Hebrew model: the 22 letters count to 400, higher "
+         "hundreds add letters (900 = ܬܬܩ), and a stroke below a letter makes it thousands. Right to left; "
+         "1–9999.")},
+    {"Utally",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Tally marks, strokes bundled in fives, four crossed by the fifth: the five-bar gate of scores "
+         "and votes. Shown up to 50.")},
+    {"Uzheng",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Chinese tally marks: votes and scores are counted by writing the five strokes of 正 one at a "
+         "time, so each finished character is five. Shown up to 50.")},
+    {"Utang",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Tangut numerals of the Western Xia state in north-western China (1038–1227), built like Chinese "
+         "numbers with Tangut characters: a digit before the signs for 10, 100, 1000 and 10000, with no "
+         "digit before a ten. No zero.")},
+    {"Uhantfin",
+     TALLYRA_TRANSLATE_NOOP(
+         "Explanation",
+         "Traditional Chinese financial numerals (大寫) of cheques and receipts in Taiwan and Hong Kong, "
+         "hard to alter into another number; 壹 stands before 拾 too, as banks require, and 零 marks "
+         "empty places.")},
 };
 
 }  // namespace

@@ -11,16 +11,20 @@ namespace {
 // Rows write a place alone (Roman, Kanji), the thousands as one count
 // (Hungar.Runes), the tens and units together (Hebrew 15 and 16) or the
 // hundreds as one count (Sanskrit).
-constexpr std::array<std::array<int, 5>, 6> kCuts{{
-    {10000, 1000, 100, 10, 1},
-    {1000, 100, 10, 1, 0},
-    {10000, 1000, 100, 1, 0},
-    {1000, 100, 1, 0, 0},
-    {10000, 100, 10, 1, 0},
-    {10000, 100, 1, 0, 0},
+using Cut = std::array<int, 6>;
+constexpr std::array<Cut, 6> kCuts{{
+    {10000, 1000, 100, 10, 1, 0},
+    {1000, 100, 10, 1, 0, 0},
+    {10000, 1000, 100, 1, 0, 0},
+    {1000, 100, 1, 0, 0, 0},
+    {10000, 100, 10, 1, 0, 0},
+    {10000, 100, 1, 0, 0, 0},
 }};
+// The Sumerian units, bases 10 and 6 alternating; the fives of a tally.
+constexpr std::array<Cut, 1> kSumerianCuts{{{36000, 3600, 600, 60, 10, 1}}};
+constexpr std::array<Cut, 1> kFivesCuts{{{5, 1, 0, 0, 0, 0}}};
 
-std::vector<int> PartsOf(int n, const std::array<int, 5>& cut)
+std::vector<int> PartsOf(int n, const Cut& cut)
 {
     std::vector<int> parts;
     int rest = n;
@@ -103,16 +107,25 @@ std::string PlaceReading(const std::vector<int>& digits, const std::vector<int>&
     return terms.empty() ? "0" : PlusJoined(terms);
 }
 
-std::string GroupReading(int n, const std::function<std::string(int)>& textOf, const char* separator)
+std::string GroupReading(int n, const std::function<std::string(int)>& textOf, const char* separator,
+                         Units units, const std::function<std::string(int)>& inside)
 {
     const std::string whole = textOf(n);
     if (whole.empty())
         return std::string();
-    for (const std::vector<int>& parts : DecimalCuts(n)) {
+    const Cut* first = units == Units::Sumerian ? kSumerianCuts.begin()
+        : units == Units::Fives                 ? kFivesCuts.begin()
+                                                : kCuts.begin();
+    const Cut* last = units == Units::Sumerian ? kSumerianCuts.end()
+        : units == Units::Fives                ? kFivesCuts.end()
+                                               : kCuts.end();
+    for (const Cut* c = first; c != last; ++c) {
+        const Cut& cut = *c;
+        const std::vector<int> parts = PartsOf(n, cut);
         std::vector<std::string> texts;
         std::vector<std::string> values;
         for (int part : parts) {
-            texts.push_back(textOf(part));
+            texts.push_back(texts.empty() || !inside ? textOf(part) : inside(part));
             values.push_back(std::to_string(part));
         }
         if (Joined(texts, separator) == whole)

@@ -7,6 +7,7 @@
 #include "numerals/Positional.h"
 #include "numerals/Roman.h"
 #include "numerals/TextRows.h"
+#include "numerals/UnicodeRepeated.h"
 #include "numerals/UnicodeRows.h"
 
 #include <unicode/utf8.h>
@@ -51,7 +52,10 @@ struct Rule {
     Words words = Words::Run;
     const char* mark = "";  // written in front of the text
     bool persianDigits = false;
-    const char* unread = "";  // characters a group reading leaves out (UTF-8)
+    const char* unread = "";          // characters a group reading leaves out (UTF-8)
+    Units units = Units::Decimal;     // what a group reading cuts the number by
+    const char* emptySays = nullptr;  // what an empty text of a number with a form says
+    bool tenInside = false;           // 10..19 after another part written as after a hundred
 };
 
 template <const char* Label>
@@ -178,65 +182,101 @@ constexpr Rule Text(const char* cell, Reading reading, const char* unread = "")
     return rule;
 }
 
+static_assert(kLargestTally == 50, "kTallyShownUpTo names the largest tally shown");
+
+// A row of Unicode text read by places of another radix (Kaktovik: 20).
+constexpr Rule PlacesText(const char* cell, int radix)
+{
+    Rule rule{cell, Source::Unicode, Reading::Places, radix};
+    return rule;
+}
+
+// A row of Unicode text whose reading cuts the number by other units.
+constexpr Rule TextIn(const char* cell, Units units, const char* emptySays = nullptr)
+{
+    Rule rule{cell, Source::Unicode, Reading::Groups};
+    rule.units = units;
+    rule.emptySays = emptySays;
+    return rule;
+}
+
+// A row of Unicode text that writes 10..19 otherwise at its start than
+// inside a number (十九, 一百一十九).
+constexpr Rule TenInside(Rule rule)
+{
+    rule.tenInside = true;
+    return rule;
+}
+
 // In the window's order. A glyph-string row not listed here writes decimal
 // digits, one sign per digit of the number: its text is those digits in its
 // own script (Arabic, Bengali, Tibetan, ...).
 constexpr Rule kRules[] = {
-    Written("P37", Gr),  // Ancient Greek
-    Written("P28", Gr),  // Egyptian
-    Written("P36", Gr),  // Amharic
-    Written("P40", Gr),  // Armenian
-    Pictures("PB9", Source::Assyrian, Pl),
-    Written("P38", Gr),                               // Attic
-    WithMark(Written("P34", D), kBrailleNumberSign),  // Braille
-    InPersianDigits(Written("P61", D)),               // Farsi
-    Described("P26", &Hands),                         // Fingernumbers
-    Written("P41", Gr),                               // Gothic
-    Reversed(Written("P62", Gr)),                     // Hebrew
-    Described("P39", &Tally, Reading::Tally),         // Heyarian
-    Written("P64", Gr),                               // Ionic
-    Written("P42", Gr),                               // Kanji
-    Pictures("PB2", Source::Korean, Gr),
-    InWords(Written("P14", Gr), Words::PerSign),  // Manchu
-    Pictures("PB7", Source::Maya, Pl),
-    Described("P22", &HeadVariants, Pl, 20),           // Maya-Hierogl.
-    InWords(Written("P15", D), Words::BetweenBlanks),  // Morse code
-    Reversed(Written("P72", D)),                       // N'Ko
-    Pictures("l2", Source::Roman, Gr),                 // the Roman label
-    Written("P27", Gr),                                // Sanskrit
-    Described("P7", &Flags),                           // Semaphore
-    Written("P53", Gr),                                // Hungar.Runes
-    Described("P29", &Digits<kStaff>),                 // Staff numbers
-    Described("P8", &Digits<kAth>),                    // Ath-Seikai
+    Written("P37", Gr),                                                                // Ancient Greek
+    Written("P28", Gr),                                                                // Egyptian
+    Written("P36", Gr),                                                                // Amharic
+    Written("P40", Gr),                                                                // Armenian
+    Pictures("PB9", Source::Assyrian, Pl), Written("P38", Gr),                         // Attic
+    WithMark(Written("P34", D), kBrailleNumberSign),                                   // Braille
+    InPersianDigits(Written("P61", D)),                                                // Farsi
+    Described("P26", &Hands),                                                          // Fingernumbers
+    Written("P41", Gr),                                                                // Gothic
+    Reversed(Written("P62", Gr)),                                                      // Hebrew
+    Described("P39", &Tally, Reading::Tally),                                          // Heyarian
+    Written("P64", Gr),                                                                // Ionic
+    Written("P42", Gr),                                                                // Kanji
+    Pictures("PB2", Source::Korean, Gr), InWords(Written("P14", Gr), Words::PerSign),  // Manchu
+    Pictures("PB7", Source::Maya, Pl), Described("P22", &HeadVariants, Pl, 20),        // Maya-Hierogl.
+    InWords(Written("P15", D), Words::BetweenBlanks),                                  // Morse code
+    Reversed(Written("P72", D)),                                                       // N'Ko
+    Pictures("l2", Source::Roman, Gr),                                                 // the Roman label
+    Written("P27", Gr),                                                                // Sanskrit
+    Described("P7", &Flags),                                                           // Semaphore
+    Written("P53", Gr),                                                                // Hungar.Runes
+    Described("P29", &Digits<kStaff>),                                                 // Staff numbers
+    Described("P8", &Digits<kAth>),                                                    // Ath-Seikai
     Described("P35", &Digits<kDancingMen>),
     Described("P23", &InBase<kDiamond.radix>, Pl, kDiamond.radix),  // Diamond
     Described("P31", &Dni, Pl, kDni.radix),
     Described("P13", &InBase<kDualCode.radix>, Pl, kDualCode.radix),    // Dual code
     Described("P49", &InBase<kEcclemony.radix>, Pl, kEcclemony.radix),  // Ecclemony
     Described("P48", &InBase<kFourLine.radix>, Pl, kFourLine.radix),    // Four Line
-    Described("P10", &Digits<kFuturama>),
-    Described("P18", &Framed),  // Gorwelion
-    Pictures("PB1", Source::Hieratic, Gr, &Hieratic),
-    Described("P30", &Digits<kKlingon>),
-    Described("P19", &Digits<kNarn>),
-    Described("P9", &Decimal),                                        // Oxidilogi
+    Described("P10", &Digits<kFuturama>), Described("P18", &Framed),    // Gorwelion
+    Pictures("PB1", Source::Hieratic, Gr, &Hieratic), Described("P30", &Digits<kKlingon>),
+    Described("P19", &Digits<kNarn>), Described("P9", &Decimal),      // Oxidilogi
     Described("P4", &Dozenal, Pl, kPekrif.radix),                     // Pékrif
     Described("P67", &Bars),                                          // Post code
     Described("P45", &InBase<kQuadnary.radix>, Pl, kQuadnary.radix),  // Quadnary
-    Described("P57", &Digits<kSpaceKees>),
-    Described("P20", &Digits<kStargate>),
+    Described("P57", &Digits<kSpaceKees>), Described("P20", &Digits<kStargate>),
     Written("P25", Gr),  // Suzhou
-    Described("P21", &Digits<kTenctonese>),
-    Described("P17", &Digits<kZentlardy>),
-    Text("Uaegean", Gr),
-    Text("Ubrahadd", Gr),
-    Text("Uhansfin", Gr, "\u96F6"),  // 零
-    Text("Ucopt", Gr),
-    Text("Urods", Pl),
+    Described("P21", &Digits<kTenctonese>), Described("P17", &Digits<kZentlardy>), Text("Uaegean", Gr),
+    Text("Ubrahadd", Gr), Text("Uhansfin", Gr, "\u96F6"),  // 零
+    Text("Ucopt", Gr), Text("Urods", Pl),
     Text("Ucyrl", Gr, "\u0483 "),  // the titlo and the blank after the ten-thousands
-    Text("Ugeor", Gr),
-    Text("Ukhar", Gr),
-    Text("Utaml", Gr),
+    Text("Ugeor", Gr), Text("Ukhar", Gr), Text("Utaml", Gr),
+    // the fifth page
+    Text("Uabjad", Gr),                               // Abjad
+    Text("Uarmi", Gr),                                // Aramaic
+    TenInside(Text("Uhans", Gr, "\u96F6")),           // Chinese; 零 for an empty place
+    Text("Uepact", Gr),                               // Coptic epact
+    Text("Ujpanfin", Gr),                             // Daiji
+    Text("Uglag", Gr),                                // Glagolitic
+    PlacesText("Ukakt", 20),                          // Kaktovik
+    Text("Umlymold", Gr),                             // Malayalam old
+    PlacesText("Umedf", 20),                          // Medefaidrin
+    Text("Umend", Gr),                                // Mende
+    Text("Umerc", Gr),                                // Meroitic
+    Text("Uprti", Gr),                                // Parthian
+    Text("Uphnx", Gr),                                // Phoenician
+    Text("Uromapos", Gr),                             // Roman ↀↁↂ
+    Text("Urumi", Gr),                                // Rumi
+    Text("Usinhold", Gr),                             // Sinhala old
+    TextIn("Uxsux", Units::Sumerian),                 // Sumerian
+    Text("Usyrc", Gr),                                // Syriac
+    TextIn("Utally", Units::Fives, kTallyShownUpTo),  // Tally
+    TextIn("Uzheng", Units::Fives, kTallyShownUpTo),  // Tally 正
+    Text("Utang", Gr),                                // Tangut
+    Text("Uhantfin", Gr, "\u96F6"),                   // Trad. fin.; 零 for an empty place
 };
 
 // A row's rule with the builder and the characters it needs, looked up once.
@@ -423,9 +463,15 @@ std::string ReadingOf(const ResolvedRule& rule, const Input& in)
         return zero.empty() ? "0" : zero + " = 0";
     }
     const ResolvedRule* r = &rule;
-    return GroupReading(
-        in.n, [r](int m) { return Without(TextOfInput(*r, InputOf(*r, m, std::to_string(m))), r->unread); },
-        rule.words == Words::PerSign ? " " : "");
+    const auto textOf = [r](int m) {
+        return Without(TextOfInput(*r, InputOf(*r, m, std::to_string(m))), r->unread);
+    };
+    // A ten inside: the text after a hundred, that hundred's text taken off.
+    const auto inside = [textOf](int m) {
+        return m < 10 || m > 19 ? textOf(m) : textOf(100 + m).substr(textOf(100).size());
+    };
+    return GroupReading(in.n, textOf, rule.words == Words::PerSign ? " " : "", rule.units,
+                        rule.tenInside ? std::function<std::string(int)>(inside) : nullptr);
 }
 
 }  // namespace
@@ -475,7 +521,7 @@ RowText TextOf(const std::string& cell, int n, const std::string& t)
     row.direction = DirectionOf(sample);
     row.noForm = rule.unicodeRow != nullptr && !rule.unicodeRow->build(n).hasForm;
     if (row.text.empty())
-        row.reading = Translated(row.noForm ? kNoForm : kNoSignForZero);
+        row.reading = Translated(row.noForm ? kNoForm : rule.emptySays != nullptr ? rule.emptySays : kNoSignForZero);
     else
         row.reading = ReadingOf(rule, in);
     return row;
@@ -526,7 +572,7 @@ std::string TextOrWhatIsSaid(const RowText& row)
 {
     if (!row.text.empty())
         return row.text;
-    return Translated(row.noForm ? kNoForm : kNoSignForZero);
+    return row.reading.empty() ? Translated(row.noForm ? kNoForm : kNoSignForZero) : row.reading;
 }
 
 const char* KindName(Kind kind)

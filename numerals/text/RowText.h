@@ -93,8 +93,11 @@ std::string MarkDescription(const std::string& cell, const std::string& role);
 // Both in the language installed by SetTranslation where said.
 constexpr const char* kNoSignForZero = TALLYRA_TRANSLATE_NOOP("RowText", "no sign for zero");
 constexpr const char* kNoForm = TALLYRA_TRANSLATE_NOOP("RowText", "the system has no form for this number");
+// Any number can be tallied; the tally rows show tallies up to 50.
+constexpr const char* kTallyShownUpTo = TALLYRA_TRANSLATE_NOOP("RowText", "tally marks are shown up to 50");
 
-// What stands for the row's text where it is empty (see above), else the text.
+// What stands for the row's text where it is empty (see above, or that a
+// tally is shown only up to 50), else the text.
 std::string TextOrWhatIsSaid(const RowText& row);
 
 }  // namespace rowtext

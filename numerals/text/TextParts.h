@@ -57,10 +57,17 @@ std::vector<int> DigitsIn(int n, int radix);
 // The place values of `count` places in the radix, most significant first.
 std::vector<int> PowersOf(int radix, std::size_t count);
 
-// "M + CM + XC + IV = 1000 + 900 + 90 + 4": n cut into parts by decimal
-// places, each part written by textOf, when the parts' texts joined give the
-// text of n (largest part first, or smallest first); otherwise the number.
-std::string GroupReading(int n, const std::function<std::string(int)>& textOf, const char* separator);
+// The units a group reading cuts a number by: decimal places, the Sumerian
+// units (36000, 3600, 600, 60, 10, 1) or the fives of a tally.
+enum class Units { Decimal, Sumerian, Fives };
+
+// "M + CM + XC + IV = 1000 + 900 + 90 + 4": n cut into parts by the units,
+// each part written by textOf, when the parts' texts joined give the text
+// of n (largest part first, or smallest first); otherwise the number.
+// A part after the first is written by `inside` where given (the Chinese
+// row writes 10 alone as 十, after a hundred as 一十).
+std::string GroupReading(int n, const std::function<std::string(int)>& textOf, const char* separator,
+                         Units units = Units::Decimal, const std::function<std::string(int)>& inside = {});
 
 // ---- Stand-ins of the rows Unicode does not encode (StandIns.cpp) ----
 

@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRawFont>
+#include <QSet>
 #include <QtTest>
 
 namespace {
@@ -334,7 +335,8 @@ void FontRowsTest::textRowsHaveTheirCharactersAndFit_data()
 // family's name without blanks (resources/fonts/text). That font names the
 // family and maps every character the row writes for 0..79999, and the
 // row's widest text, shaped in that family alone at the row's pixel
-// height, fits the value cell with room at its end.
+// height, fits the value cell with room at its end; every sign it writes
+// draws ink, each unlike the others at that height.
 void FontRowsTest::textRowsHaveTheirCharactersAndFit()
 {
     QFETCH(QByteArray, cell);
@@ -355,14 +357,34 @@ void FontRowsTest::textRowsHaveTheirCharactersAndFit()
     const QFontMetricsF metrics(font);
     const UnicodeRow& builder = *FindUnicodeRow(row.cell);
     qreal widest = 0;
+    QSet<char32_t> written;
     for (int n = 0; n <= 79999; ++n) {
         const QString text = QString::fromStdString(builder.build(n).text);
         for (char32_t c : text.toUcs4()) {
             if (characters.glyphForCharacter(c) == 0)
                 QFAIL(
                     qPrintable(QStringLiteral("%1 has no U+%2 (%3)").arg(family).arg(uint(c), 4, 16).arg(n)));
+            written.insert(c);
         }
         widest = std::max(widest, metrics.horizontalAdvance(text));
+    }
+    // Each sign draws ink, and no two look alike at the row's size (Kaktovik's
+    // 4 and 9, 14 and 19 differ only above).
+    QHash<QByteArray, char32_t> pictures;
+    for (char32_t c : written) {
+        if (QChar::isSpace(c) || QChar::isMark(c))
+            continue;
+        const QImage picture = raw.alphaMapForGlyph(characters.glyphForCharacter(c));
+        const QByteArray pixels = QByteArray::number(picture.width()) + 'x'
+            + QByteArray(reinterpret_cast<const char*>(picture.constBits()), picture.sizeInBytes());
+        QVERIFY2(!picture.isNull() && picture != QImage(picture.size(), picture.format()),
+                 qPrintable(QStringLiteral("U+%1 draws no ink").arg(uint(c), 4, 16)));
+        QVERIFY2(!pictures.contains(pixels),
+                 qPrintable(QStringLiteral("U+%1 looks like U+%2 at %3 px")
+                                .arg(uint(c), 4, 16)
+                                .arg(uint(pictures.value(pixels)), 4, 16)
+                                .arg(row.pixelHeight)));
+        pictures.insert(pixels, c);
     }
     constexpr int kRoomAtTheEndPx = 6;  // as the glyph rows keep (indent, rounding)
     QVERIFY2(widest + kRoomAtTheEndPx <= ValueCellWidth(row.column),

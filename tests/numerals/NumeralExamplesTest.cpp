@@ -74,6 +74,44 @@ constexpr UnicodeExamples kUnicodeExamples[] = {
                   "11065 1107F 1105E 11065 1107F 11057 11064 1107F 11054 11060 11054",
                   "11065 1107F 11061 11065 1107F 1105A 11064 1107F 1105A 11063 1105A"}},
 };
+
+// The fifth page's systems, for the numbers of their fact sheet; "-" where
+// the system has no form, "" where the row shows nothing though the number
+// has a form (tallies above 50).
+constexpr std::array<int, 7> kSheetNumbers{0, 7, 19, 1994, 2026, 46363, 79999};
+struct SheetExamples {
+    const char* cell;
+    std::array<const char*, kSheetNumbers.size()> codePoints;
+};
+constexpr SheetExamples kFifthPageExamples[] = {
+    {"Uabjad", {"-", "0632", "064A 0637", "063A 0638 0635 062F", "-", "-", "-"}},
+    {"Uarmi",
+     {"-", "1085A 1085A 10858", "1085B 1085A 1085A 1085A", "10858 1085E 1085A 1085A 1085A 1085D 1085C 1085C 1085C 1085C 1085B 1085A 10858", "10859 1085E 1085C 1085A 1085A", "1085A 10858 1085F 1085A 1085A 1085E 1085A 1085D 1085C 1085C 1085C 1085A", "1085A 1085A 10858 1085F 1085A 1085A 1085A 1085E 1085A 1085A 1085A 1085D 1085C 1085C 1085C 1085C 1085B 1085A 1085A 1085A"}},
+    {"Uhans", {"96F6", "4E03", "5341 4E5D", "4E00 5343 4E5D 767E 4E5D 5341 56DB", "4E8C 5343 96F6 4E8C 5341 516D", "56DB 4E07 516D 5343 4E09 767E 516D 5341 4E09", "4E03 4E07 4E5D 5343 4E5D 767E 4E5D 5341 4E5D"}},
+    {"Uepact", {"-", "102E7", "102EA 102E9", "102E1 102E0 102FB 102F2 102E4", "102E2 102E0 102EB 102E6", "102ED 102E0 102E6 102E0 102F5 102EF 102E3", "102F0 102E0 102E9 102E0 102FB 102F2 102E9"}},
+    {"Ujpanfin", {"96F6", "4E03", "58F1 62FE 4E5D", "58F1 5343 4E5D 767E 4E5D 62FE 56DB", "5F10 5343 5F10 62FE 516D", "56DB 842C 516D 5343 53C2 767E 516D 62FE 53C2", "4E03 842C 4E5D 5343 4E5D 767E 4E5D 62FE 4E5D"}},
+    {"Uglag", {"-", "2C06", "2C08 2C0A", "2C1D 2C1C 2C12 2C03", "-", "-", "-"}},
+    {"Ukakt", {"1D2C0", "1D2C7", "1D2D3", "1D2C4 1D2D3 1D2CE", "1D2C5 1D2C1 1D2C6", "1D2C5 1D2CF 1D2D2 1D2C3", "1D2C9 1D2D3 1D2D3 1D2D3"}},
+    {"Umlymold", {"-", "0D6D", "0D70 0D6F", "0D72 0D6F 0D71 0D6F 0D70 0D6A", "0D68 0D72 0D68 0D70 0D6C", "0D6A 0D70 0D6C 0D72 0D69 0D71 0D6C 0D70 0D69", "0D6D 0D70 0D6F 0D72 0D6F 0D71 0D6F 0D70 0D6F"}},
+    {"Umedf", {"16E80", "16E87", "16E93", "16E84 16E93 16E8E", "16E85 16E81 16E86", "16E85 16E8F 16E92 16E83", "16E89 16E93 16E93 16E93"}},
+    {"Umend",
+     {"-", "1E8CD", "1E8CF 1E8D0", "1E8C7 1E8D3 1E8CF 1E8D2 1E8CF 1E8D1 1E8CA", "1E8C8 1E8D3 1E8C8 1E8D1 1E8CC", "1E8CA 1E8D4 1E8CC 1E8D3 1E8C9 1E8D2 1E8CC 1E8D1 1E8C9", "1E8CD 1E8D4 1E8CF 1E8D3 1E8CF 1E8D2 1E8CF 1E8D1 1E8CF"}},
+    {"Umerc", {"-", "109C6", "109C9 109C8", "-", "109DC 109CA 109C5", "109E7 109E0 109D4 109CE 109C2", "-"}},
+    {"Uprti",
+     {"-", "10B5B 10B5A", "10B5C 10B5B 10B5B 10B58", "10B58 10B5F 10B5B 10B5B 10B58 10B5E 10B5D 10B5D 10B5D 10B5D 10B5C 10B5B", "10B59 10B5F 10B5D 10B5B 10B59", "-", "-"}},
+    {"Uphnx", {"-", "1091B 1091B 10916", "10917 1091B 1091B 1091B", "-", "-", "-", "-"}},
+    {"Uromapos",
+     {"-", "0056 0049 0049", "0058 0049 0058", "2180 0043 2180 0058 0043 0049 0056", "2180 2180 0058 0058 0056 0049", "2182 2187 2181 2180 0043 0043 0043 004C 0058 0049 0049 0049", "2187 2182 2182 2180 2182 0043 2180 0058 0043 0049 0058"}},
+    {"Urumi", {"-", "10E66", "10E69 10E68", "-", "-", "-", "-"}},
+    {"Usinhold", {"-", "111E7", "111EA 111E9", "111F4 111E9 111F3 111F2 111E4", "111E2 111F4 111EB 111E6", "111ED 111E6 111F4 111E3 111F3 111EF 111E3", "111F0 111E9 111F4 111E9 111F3 111F2 111E9"}},
+    {"Uxsux", {"-", "1240C", "1230B 1240E", "12420 12417 1230B 12409", "12420 12417 1240F 1240B", "1242C 12423 12422 12416 1240F 12408", "1242D 12423 1241E 12417 1230B 1240E"}},
+    {"Usyrc", {"-", "0719", "071D 071B", "0710 0748 072C 072C 0729 0728 0715", "0712 0748 071F 0718", "-", "-"}},
+    {"Utally", {"-", "1D378 1D377 1D377", "1D378 1D378 1D378 1D377 1D377 1D377 1D377", "", "", "", ""}},
+    {"Uzheng", {"-", "1D376 1D373", "1D376 1D376 1D376 1D375", "", "", "", ""}},
+    {"Utang",
+     {"-", "174B9", "17C17 178AD", "18229 1785E 178AD 1829D 178AD 17C17 17943", "1736B 1785E 1736B 17C17 17901", "17943 17551 17901 1785E 18555 1829D 17901 17C17 18555", "174B9 17551 178AD 1785E 178AD 1829D 178AD 17C17 178AD"}},
+    {"Uhantfin", {"96F6", "67D2", "58F9 62FE 7396", "58F9 4EDF 7396 4F70 7396 62FE 8086", "8CB3 4EDF 96F6 8CB3 62FE 9678", "8086 842C 9678 4EDF 53C3 4F70 9678 62FE 53C3", "67D2 842C 7396 4EDF 7396 4F70 7396 62FE 7396"}},
+};
 // clang-format on
 
 void AddRowColumns()
@@ -527,6 +565,74 @@ void NumeralExamples::unicodeRows_data()
     QTest::newRow("Suzhou 1401") << QByteArray("Usuzhou") << 1401 << "3021 3024 3007 3021";
     QTest::newRow("Suzhou 31") << QByteArray("Usuzhou") << 31 << "3023 4E00";
     QTest::newRow("Suzhou 34") << QByteArray("Usuzhou") << 34 << "3023 3024";
+    for (const SheetExamples& system : kFifthPageExamples) {
+        for (std::size_t i = 0; i < kSheetNumbers.size(); ++i)
+            QTest::addRow("%s %d", system.cell, kSheetNumbers[i])
+                << QByteArray(system.cell) << kSheetNumbers[i] << QString::fromLatin1(system.codePoints[i]);
+    }
+    // The sources' own examples, and where each system's range ends.
+    const struct {
+        const char* name;
+        const char* cell;
+        int n;
+        const char* codePoints;
+    } more[] = {
+        {"Chinese 110", "Uhans", 110, "4E00 767E 4E00 5341"},
+        {"Chinese 10010", "Uhans", 10010, "4E00 4E07 96F6 4E00 5341"},
+        {"Chinese 20005", "Uhans", 20005, "4E8C 4E07 96F6 4E94"},
+        {"Daiji 10", "Ujpanfin", 10, "58F1 62FE"},
+        {"Daiji 110", "Ujpanfin", 110, "58F1 767E 58F1 62FE"},
+        {"Daiji 10001", "Ujpanfin", 10001, "58F1 842C 58F1"},
+        {"Trad. fin. 110", "Uhantfin", 110, "58F9 4F70 58F9 62FE"},
+        {"Tangut 14", "Utang", 14, "17C17 17943"},
+        {"Tangut 105", "Utang", 105, "18229 1829D 173C1"},
+        {"Tangut 518", "Utang", 518, "173C1 1829D 17C17 1824B"},
+        {"Tangut 2362", "Utang", 2362, "1736B 1785E 18555 1829D 17901 17C17 1736B"},
+        {"Malayalam old 11", "Umlymold", 11, "0D70 0D67"},
+        {"Malayalam old 110", "Umlymold", 110, "0D71 0D70"},
+        {"Malayalam old 10099", "Umlymold", 10099, "0D70 0D72 0D6F 0D70 0D6F"},
+        {"Glagolitic 16", "Uglag", 16, "2C05 2C0A"},
+        {"Glagolitic 583", "Uglag", 583, "2C17 2C11 2C02"},
+        {"Glagolitic 1280", "Uglag", 1280, "2C1D 2C14 2C11"},
+        {"Glagolitic 1999", "Uglag", 1999, "2C1D 2C1C 2C12 2C08"},
+        {"Glagolitic 2000", "Uglag", 2000, "-"},
+        {"Abjad 1999", "Uabjad", 1999, "063A 0638 0635 0637"},
+        {"Abjad 2000", "Uabjad", 2000, "-"},
+        {"Kaktovik 20", "Ukakt", 20, "1D2C1 1D2C0"},
+        {"Kaktovik 22", "Ukakt", 22, "1D2C1 1D2C2"},
+        {"Kaktovik 800", "Ukakt", 800, "1D2C2 1D2C0 1D2C0"},
+        {"Sumerian 120", "Uxsux", 120, "12416"},
+        {"Sumerian 1200", "Uxsux", 1200, "1241F"},
+        {"Sumerian 3600", "Uxsux", 3600, "122B9"},
+        {"Sumerian 7200", "Uxsux", 7200, "12423"},
+        {"Sumerian 72000", "Uxsux", 72000, "1242D"},
+        {"Mende 10", "Umend", 10, "1E8C7 1E8D1"},
+        {"Mende 11", "Umend", 11, "1E8C7 1E8D0"},
+        {"Mende 21", "Umend", 21, "1E8C8 1E8D1 1E8C7"},
+        {"Phoenician 100", "Uphnx", 100, "10916 10919"},
+        {"Phoenician 340", "Uphnx", 340, "1091B 10919 10918 10918"},
+        {"Phoenician 400", "Uphnx", 400, "1091B 10916 10919"},
+        {"Phoenician 1000", "Uphnx", 1000, "-"},
+        {"Parthian 9999", "Uprti", 9999,
+         "10B5B 10B5B 10B58 10B5F 10B5B 10B5B 10B58 10B5E 10B5D 10B5D 10B5D 10B5D 10B5C 10B5B 10B5B 10B58"},
+        {"Parthian 10000", "Uprti", 10000, "-"},
+        {"Aramaic 100", "Uarmi", 100, "10858 1085D"},
+        {"Rumi 999", "Urumi", 999, "10E7A 10E71 10E68"},
+        {"Rumi 1000", "Urumi", 1000, "-"},
+        {"Meroitic 79", "Umerc", 79, "109CF 109C8"},
+        {"Meroitic 80", "Umerc", 80, "-"},
+        {"Syriac 500", "Usyrc", 500, "072C 0729"},
+        {"Syriac 9999", "Usyrc", 9999, "071B 0748 072C 072C 0729 0728 071B"},
+        {"Syriac 10000", "Usyrc", 10000, "-"},
+        {"Roman 4000", "Uromapos", 4000, "2180 2181"},
+        {"Tally 50", "Utally", 50, "1D378 1D378 1D378 1D378 1D378 1D378 1D378 1D378 1D378 1D378"},
+        {"Tally 51", "Utally", 51, ""},
+        {"Tally zheng 50", "Uzheng", 50, "1D376 1D376 1D376 1D376 1D376 1D376 1D376 1D376 1D376 1D376"},
+        {"Tally zheng 51", "Uzheng", 51, ""},
+    };
+    for (const auto& example : more)
+        QTest::newRow(example.name) << QByteArray(example.cell) << example.n
+                                    << QString::fromLatin1(example.codePoints);
 }
 
 void NumeralExamples::unicodeRows()

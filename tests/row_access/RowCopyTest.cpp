@@ -18,6 +18,7 @@
 #include <QToolTip>
 
 #include <memory>
+#include <set>
 
 namespace {
 
@@ -157,7 +158,8 @@ void RowCopyTest::copyAllRowsGivesEveryRowInDisplayOrder()
         QCOMPARE(fields[0], QString::fromUtf8(row.caption));
         const rowtext::RowText text = rowtext::TextOf(row.cell, 1994, "1994");
         const bool isolated = fields[1].startsWith(kRli) && fields[1].endsWith(kPdi);
-        QCOMPARE(isolated, text.direction == rowtext::Direction::RightToLeft);
+        // An empty text says so in words (Phoenician has no form for 1994).
+        QCOMPARE(isolated, text.direction == rowtext::Direction::RightToLeft && !text.text.empty());
         rightToLeft += isolated;
         QVERIFY2(!fields[1].isEmpty(), row.cell);
     }

@@ -125,12 +125,38 @@ std::string AsGeorgianRow(std::string s)
     return Utf8(text);
 }
 
-// CLDR's financial numerals leave out the 壹 before a leading 拾 (10 is 拾);
-// on cheques, as in the row, it is written (壹拾).
+// CLDR's financial numerals, simplified and traditional, leave out the 壹
+// before a leading 拾 (10 is 拾); on cheques, as in the rows, it is
+// written (壹拾).
 std::string AsFinancialRow(std::string s)
 {
     const std::string ten = "拾";
     return s.compare(0, ten.size(), ten) == 0 ? "壹" + s : s;
+}
+
+// CLDR's Japanese financial numerals leave out 壱 before 拾 wherever the
+// tens digit is one (拾九, 壱百拾); the row, as Japanese documents and the
+// other two financial rows, writes it (壱拾九, 壱百壱拾). A 拾 after a digit
+// is multiplied by it; one after a power sign or at the start stands alone.
+std::string AsDaijiRow(std::string s)
+{
+    const icu::UnicodeString digits = icu::UnicodeString::fromUTF8("壱弐参四伍六七八九");
+    const icu::UnicodeString in = icu::UnicodeString::fromUTF8(s);
+    icu::UnicodeString out;
+    for (int32_t i = 0; i < in.length(); ++i) {
+        if (in[i] == u'拾' && (i == 0 || digits.indexOf(in[i - 1]) < 0))
+            out.append(u'壱');
+        out.append(in[i]);
+    }
+    return Utf8(out);
+}
+
+// ICU's Roman numerals write M for 1000, where the row writes ↀ.
+std::string AsApostrophusRow(std::string s)
+{
+    for (std::size_t i = s.find('M'); i != std::string::npos; i = s.find('M', i))
+        s.replace(i, 1, "\u2180");
+    return s;
 }
 
 }  // namespace
@@ -146,6 +172,7 @@ private slots:
     void ionicAgreesOnceNormalised();
     void thirdPageSystems_data();
     void thirdPageSystems();
+    void financialRowsAgree();
 };
 
 // Every digit in every place shows up below 10000; the top of the range too.
@@ -219,8 +246,9 @@ void RowTextIcuTest::ionicAgreesOnceNormalised()
     CompareRange(*format, {"P64", 1, 79999}, &AsIonicRow);
 }
 
-// The systems of the third page that ICU writes, over the range ICU writes
-// them in the same system (Georgian stops at 19999, where its letters end).
+// The systems of the third and fifth pages that ICU writes, over the range
+// ICU writes them in the same system (Georgian stops at 19999, where its
+// letters end; the Roman row has no form for 0, which ICU writes N).
 void RowTextIcuTest::thirdPageSystems_data()
 {
     QTest::addColumn<QString>("cell");
@@ -235,6 +263,14 @@ void RowTextIcuTest::thirdPageSystems_data()
                                << "taml" << 0 << 79999;
     QTest::newRow("Chinese fin.") << "Uhansfin"
                                   << "hansfin" << 0 << 79999;
+    QTest::newRow("Chinese") << "Uhans"
+                             << "hans" << 0 << 79999;
+    QTest::newRow("Trad. fin.") << "Uhantfin"
+                                << "hantfin" << 0 << 79999;
+    QTest::newRow("Daiji") << "Ujpanfin"
+                           << "jpanfin" << 0 << 79999;
+    QTest::newRow("Roman ↀↁↂ") << "Uromapos"
+                               << "roman" << 1 << 79999;
 }
 
 void RowTextIcuTest::thirdPageSystems()
@@ -251,7 +287,35 @@ void RowTextIcuTest::thirdPageSystems()
         normalise = &AsGeorgianRow;
     else if (system == "hansfin")
         normalise = &AsFinancialRow;
+    else if (system == "hantfin")
+        normalise = &AsFinancialRow;
+    else if (system == "jpanfin")
+        normalise = &AsDaijiRow;
+    else if (system == "roman")
+        normalise = &AsApostrophusRow;
     CompareRange(*format, {c.c_str(), first, last}, normalise);
+}
+
+// The simplified and the traditional financial rows write every number
+// alike, sign for sign, but for the four signs that differ (贰 貳, 叁 參,
+// 陆 陸, 万 萬).
+void RowTextIcuTest::financialRowsAgree()
+{
+    const icu::UnicodeString simplified = icu::UnicodeString::fromUTF8("贰叁陆万");
+    const icu::UnicodeString traditional = icu::UnicodeString::fromUTF8("貳參陸萬");
+    for (int n = 0; n <= 79999; ++n) {
+        icu::UnicodeString text = icu::UnicodeString::fromUTF8(rowtext::NumeralText("Uhansfin", n, ""));
+        for (int32_t i = 0; i < text.length(); ++i) {
+            if (const int32_t at = simplified.indexOf(text[i]); at >= 0)
+                text.setCharAt(i, traditional[at]);
+        }
+        const std::string expected = Utf8(text);
+        const std::string row = rowtext::NumeralText("Uhantfin", n, "");
+        if (row != expected)
+            QFAIL(qPrintable(QStringLiteral("%1: %2, simplified %3")
+                                 .arg(n)
+                                 .arg(QString::fromStdString(row), QString::fromStdString(expected))));
+    }
 }
 
 QTEST_APPLESS_MAIN(RowTextIcuTest)

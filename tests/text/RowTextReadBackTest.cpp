@@ -585,6 +585,29 @@ void RowTextReadBackTest::formsPeopleWrite_data()
     add("Aegean signs repeated", "𐄫𐄫𐄫𐄫𐄢𐄢", "Uaegean", 42000);
     add("Kharoshthi hundred without one", "𐩆", "Ukhar", 100);
     add("Brahmi seventy thousand", "𑁥𑁿𑁡", "Ubrahadd", 70000, true);
+    add("Daiji own form", "壱千九百九拾四", "Ujpanfin", 1994, true);
+    add("Daiji as ICU writes ten", "拾九", "Ujpanfin", 19);
+    add("Chinese everyday in the Kanji row", "一千九百九十四", "Uhans", 1994, true);
+    add("Trad. fin. as ICU writes ten", "拾玖", "Uhantfin", 19);
+    add("Trad. fin. own form", "貳仟零貳拾陸", "Uhantfin", 2026, true);
+    add("Tangut ten alone inside", "\U000173C1\U0001829D\U00017C17\U0001824B", "Utang", 518, true);
+    add("Glagolitic izhe for ten", "ⰈⰉ", "Uglag", 19);
+    add("Glagolitic small letters", "ⱍⱌⱂⰳ", "Uglag", 1994);
+    add("Glagolitic Vinodol year", "ⰝⰔⰑ", "Uglag", 1280, true);
+    add("Tally zheng as the character", "正正正\U0001D375", "Uzheng", 19);
+    add("Tally own form", "\U0001D378\U0001D377\U0001D377", "Utally", 7, true);
+    add("Medefaidrin alternate two", "\U00016E95\U00016E80", "Umedf", 40);
+    add("Kaktovik own form", "\U0001D2C4\U0001D2D3\U0001D2CE", "Ukakt", 1994, true);
+    add("Roman apostrophus row", "ↀCↀXCIV", "Uromapos", 1994, true);
+    add("Roman apostrophus sign in the Roman row", "ↀCↀXCIV", "l2", 1994);
+    add("Roman without thousands in the apostrophus row", "cccxiii", "Uromapos", 313);
+    add("Sumerian three shar variant", "\U00012425", "Uxsux", 10800);
+    add("Coptic epact own form", "𐋡𐋠𐋻𐋲𐋤", "Uepact", 1994, true);
+    add("Syriac nine hundred", "ܬܬܩ", "Usyrc", 900, true);
+    add("Mende ten", "\U0001E8C7\U0001E8D1", "Umend", 10, true);
+    add("Sinhala old thousands counted", "𑇭𑇦𑇴𑇣𑇳𑇯𑇣", "Usinhold", 46363, true);
+    add("Malayalam old ten thousand", "൰൲", "Umlymold", 10000, true);
+    add("Phoenician hundred without one", "𐤙", "Uphnx", 100);
     add("Arabic thousands separator", "١٬٩٩٤", "P6", 1994);
     add("Arabic with ASCII digits", "١9٩4", "P6", 1994);
     add("Devanagari grouped", "७९ ९९९", "P63", 79999);
@@ -635,9 +658,12 @@ void RowTextReadBackTest::noNumeral_data()
 {
     QTest::addColumn<QString>("text");
     for (const char* text :
-         {"hello", "12a", "IIX",  "VV", "McM", "xlvi'",   "ιι",   "εί",       "十十",        "千〇百", "ԱԱԱ",
-          "1  2",  "١٬",  "⠁⠊⠊⠅", "፻፻", "",    " \u200F", "ჵჵ",   "და",       "єіі",         "а҃҃",      "҂",
-          "а ҂в",  "ⲓ̅ⲓ̅",  "ⲁ̅̅",    "𝍠𝍠", "〇𝍠", "𐩆𐩇",      "𐩃𐩃𐩃𐩆", "𑁤𑁿", "𑁚𑁿𑁤"})
+         {"hello",    "12a",    "IIX",  "VV",      "McM",  "xlvi'",    "ιι",           "εί",
+          "十十",     "千〇百", "ԱԱԱ",  "1  2",    "١٬",   "⠁⠊⠊⠅",     "፻፻",           "",
+          " \u200F",  "ჵჵ",     "და",   "єіі",     "а҃҃",    "҂",        "а ҂в",         "ⲓ̅ⲓ̅",
+          "ⲁ̅̅",        "𝍠𝍠",     "〇𝍠",  "𐩆𐩇",      "𐩃𐩃𐩃𐩆", "𑁤𑁿", "𑁚𑁿𑁤", "𝍷𝍸",
+          "𝍲𝍲", "ܩܬ",     "ܐ݈ܒ݈",   "ⰊⰈⰊ",     "𐡝𐡝",   "𐡘𐡜",       "𞣑",         "𞣇𞣐𞣇",
+          "𒐕𒐕",       "𐹠𐹩",     "𐋠", "𝋀𝋔"})
         QTest::newRow(text) << QString::fromUtf8(text);
 }
 

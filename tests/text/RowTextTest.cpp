@@ -77,6 +77,7 @@ private slots:
     void zeroGivesNoText();
     void noFormIsSaid_data();
     void noFormIsSaid();
+    void talliesAreShownUpTo50();
     void digitRowsTakeOnlyTheDigits_data();
     void digitRowsTakeOnlyTheDigits();
     void brailleStartsWithTheNumberSign();
@@ -238,11 +239,15 @@ void RowTextTest::zeroGivesNoText()
         if (TextOf(row.cell, 0).isEmpty())
             empty.insert(row.caption);
     }
-    const std::set<std::string> expected{
-        "Roman",    "Egyptian", "Attic",    "Ancient Greek", "Hungar.Runes", "Amharic",
-        "Armenian", "Ionic",    "Hebrew",   "Gothic",        "Sanskrit",     "Kanji",
-        "Suzhou",   "Manchu",   "Korean",   "Hieratic",      "Aegean",       "Brahmi old",
-        "Coptic",   "Cyrillic", "Georgian", "Kharoshthi"};
+    const std::set<std::string> expected{"Roman", "Egyptian", "Attic", "Ancient Greek", "Hungar.Runes",
+                                         "Amharic", "Armenian", "Ionic", "Hebrew", "Gothic", "Sanskrit",
+                                         "Kanji", "Suzhou", "Manchu", "Korean", "Hieratic", "Aegean",
+                                         "Brahmi old", "Coptic", "Cyrillic", "Georgian", "Kharoshthi",
+                                         // the fifth page: every system but the three Chinese-model ones with
+                                         // 零 and the base-20 digits
+                                         "Abjad", "Aramaic", "Coptic epact", "Glagolitic", "Malayalam old",
+                                         "Mende", "Meroitic", "Parthian", "Phoenician", "Roman ↀↁↂ", "Rumi",
+                                         "Sinhala old", "Sumerian", "Syriac", "Tally", "Tally 正", "Tangut"};
     QCOMPARE(empty, expected);
     QCOMPARE(rowtext::TextOf("P42", 0, "0").reading, std::string(rowtext::kNoSignForZero));
 }
@@ -259,6 +264,10 @@ void RowTextTest::noFormIsSaid_data()
     QTest::newRow("Aegean 0") << "Uaegean" << 0 << true;
     QTest::newRow("Kharoshthi 0") << "Ukhar" << 0 << true;
     QTest::newRow("Kanji 0") << "P42" << 0 << false;
+    QTest::newRow("Meroitic 80") << "Umerc" << 80 << true;
+    QTest::newRow("Phoenician 1000") << "Uphnx" << 1000 << true;
+    QTest::newRow("Glagolitic 2000") << "Uglag" << 2000 << true;
+    QTest::newRow("Tally 0") << "Utally" << 0 << true;
     QTest::newRow("Korean 0") << "PB2" << 0 << false;
 }
 
@@ -274,6 +283,19 @@ void RowTextTest::noFormIsSaid()
     QCOMPARE(row.reading, said);
     QCOMPARE(rowtext::TextOrWhatIsSaid(row), said);
     QCOMPARE(rowtext::TextOf("Ugeor", 19999, "19999").noForm, false);
+}
+
+// Any number can be tallied: above 50 a tally row shows nothing and says it
+// shows tallies up to 50, not that the system has no form.
+void RowTextTest::talliesAreShownUpTo50()
+{
+    for (const char* cell : {"Utally", "Uzheng"}) {
+        QVERIFY(!rowtext::TextOf(cell, 50, "50").text.empty());
+        const rowtext::RowText row = rowtext::TextOf(cell, 51, "51");
+        QVERIFY(row.text.empty());
+        QVERIFY(!row.noForm);
+        QCOMPARE(rowtext::TextOrWhatIsSaid(row), std::string(rowtext::kTallyShownUpTo));
+    }
 }
 
 // Blanks, signs and leading zeros: the digits as typed, nothing else.
@@ -480,9 +502,10 @@ void RowTextTest::readingsAddUp_data()
 
 // Every reading tells the number: "1 9 9 4" digit by digit, "5 × 360 + 9 ×
 // 20 + 14" by its terms, "signs + signs = value + value" (for every number
-// where 1994 reads so) with the signs joined giving the text; "no sign for
-// zero" where the text of 0 is empty, or that the system has no form for
-// the number.
+// where 1994, or 19 in a system without a form for 1994, reads so) with
+// the signs joined giving the text; "no sign for zero" where the text of 0
+// is empty, that the system has no form for the number, or that tallies
+// are shown up to 50.
 // The text less the marks a reading leaves out of its signs: the titlo over
 // a Cyrillic numeral and the blank after its ten-thousands, the 零 that
 // stands in an empty place of a Chinese one.
@@ -498,14 +521,18 @@ void RowTextTest::readingsAddUp()
 {
     QFETCH(QString, cell);
     QFETCH(QString, separator);
+    const int sample = rowtext::NumeralText(cell.toStdString(), 1994, "1994").empty() ? 19 : 1994;
     const bool namesSigns =
-        rowtext::TextOf(cell.toStdString(), 1994, "1994").reading.find(" = ") != std::string::npos;
+        rowtext::TextOf(cell.toStdString(), sample, std::to_string(sample)).reading.find(" = ")
+        != std::string::npos;
     for (int n = 0; n <= 79999; ++n) {
         const rowtext::RowText row = rowtext::TextOf(cell.toStdString(), n, std::to_string(n));
         const QString reading = QString::fromStdString(row.reading);
-        if (row.text.empty()) {
-            QCOMPARE(reading, QString(row.noForm ? rowtext::kNoForm : rowtext::kNoSignForZero));
-            QVERIFY(row.noForm || n == 0);
+        if (row.text.empty()) {  // no form, no sign for zero, or a tally too long to show
+            QCOMPARE(reading,
+                     QString(row.noForm   ? rowtext::kNoForm
+                                 : n == 0 ? rowtext::kNoSignForZero
+                                          : rowtext::kTallyShownUpTo));
             continue;
         }
         const QStringList sides = reading.split(" = ");

@@ -157,9 +157,10 @@ void TextCommandTest::parse_data()
     QTest::newRow("Ionic") << "͵αϡϙδ" << QStringList{"1994\tIonic"};
     QTest::newRow("Armenian") << "ՌՋՂԴ" << QStringList{"1994\tArmenian"};
     QTest::newRow("Ethiopic") << "፲፱፻፺፬" << QStringList{"1994\tAmharic"};
-    QTest::newRow("Chinese") << "一千九百九十四" << QStringList{"1994\tKanji"};
+    QTest::newRow("Chinese") << "一千九百九十四" << QStringList{"1994\tChinese", "1994\tKanji"};
     QTest::newRow("Chinese financial")
-        << "壹仟玖佰玖拾肆" << QStringList{"1994\tChinese fin.", "1994\tKanji"};
+        << "壹仟玖佰玖拾肆" << QStringList{"1994\tChinese fin.", "1994\tTrad. fin.", "1994\tKanji"};
+    QTest::newRow("Daiji") << "壱千九百九拾四" << QStringList{"1994\tDaiji", "1994\tKanji"};
     QTest::newRow("Korean") << "천구백구십사" << QStringList{"1994\tKorean"};
     QTest::newRow("Braille") << "⠼⠁⠊⠊⠙" << QStringList{"1994\tBraille"};
     QTest::newRow("Morse code") << ".---- ----. ----. ....-" << QStringList{"1994\tMorse code"};

@@ -141,9 +141,13 @@ QList<quint32> GlyphsFromTheLeft(const QList<QGlyphRun>& runs)
     return glyphs;
 }
 
+// Marks, format characters, and letters that join their neighbours (Arabic,
+// Syriac: a joined letter is drawn in another glyph than its own).
 bool ChangesItsNeighbours(char32_t code)
 {
-    return QChar::isMark(code) || QChar::category(code) == QChar::Other_Format;
+    const QChar::JoiningType joining = QChar::joiningType(code);
+    return QChar::isMark(code) || QChar::category(code) == QChar::Other_Format
+        || joining == QChar::Joining_Dual || joining == QChar::Joining_Right;
 }
 
 }  // namespace

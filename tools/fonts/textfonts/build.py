@@ -21,11 +21,14 @@ import math
 from dataclasses import dataclass, field
 
 from fontTools import subset
+from fontTools.fontBuilder import FontBuilder
 from fontTools.pens.cu2quPen import Cu2QuPen
+from fontTools.pens.recordingPen import RecordingPen
 from fontTools.pens.transformPen import TransformPen
 from fontTools.pens.ttGlyphPen import TTGlyphPen
 from fontTools.ttLib import TTFont
 
+from glyfa import assemble
 from glyfa.assemble import LICENCE_DESCRIPTION, LICENCE_URL, TIMESTAMP
 from glyfa.metrics import CELL_HEIGHT_PX, SAFETY_PX, round_half_up
 from glyfa.outlines import CU2QU_MAX_ERROR_EM, find_font_file
@@ -96,6 +99,91 @@ def _borrow(font, file, face, codepoint):
     return donor["name"].getDebugName(0)
 
 
+DRAWN_UNITS_PER_EM = 1000  # the drawn signs' design height
+DRAWN_COPYRIGHT = "Copyright The Tallyra developers"
+
+
+def _drawn_font(family, module):
+    """A family of the program's own drawn signs (tools/fonts/drawn/), its
+    design box as the em; the names and metrics follow when it is built."""
+    import importlib
+
+    from drawn.outline import truetype_contours
+
+    sketches = getattr(importlib.import_module(f"drawn.{module}"), module)()
+    order = [".notdef"] + [assemble.glyph_name(cp) for cp in sorted(sketches)]
+    builder = FontBuilder(DRAWN_UNITS_PER_EM, isTTF=True)
+    builder.updateHead(created=TIMESTAMP, modified=TIMESTAMP, fontRevision=1.0)
+    builder.setupGlyphOrder(order)
+    glyphs = {".notdef": TTGlyphPen(None).glyph()}
+    advances = {".notdef": DRAWN_UNITS_PER_EM // 2}
+    for cp, sketch in sorted(sketches.items()):
+        pen = TTGlyphPen(None)
+        for contour in truetype_contours(sketch.shapes):
+            pen.moveTo(contour[0][:2])
+            _draw_quadratic(pen, contour)
+            pen.closePath()
+        glyphs[assemble.glyph_name(cp)] = pen.glyph()
+        advances[assemble.glyph_name(cp)] = sketch.advance
+    builder.setupGlyf(glyphs)
+    glyf = builder.font["glyf"]
+    builder.setupHorizontalMetrics({name: (advances[name], getattr(glyf[name], "xMin", 0)) for name in order})
+    builder.setupCharacterMap({cp: assemble.glyph_name(cp) for cp in sketches})
+    builder.setupHorizontalHeader(ascent=DRAWN_UNITS_PER_EM, descent=0, lineGap=0)
+    builder.setupNameTable({"copyright": DRAWN_COPYRIGHT, "familyName": family, "styleName": "Regular"},
+                           mac=False)
+    builder.setupOS2(version=4, achVendID=assemble.VENDOR_ID, usWeightClass=400, fsType=0,
+                     fsSelection=assemble.FS_SELECTION_REGULAR)
+    builder.setupPost(keepGlyphNames=False)
+    builder.setupMaxp()
+    data = io.BytesIO()
+    builder.save(data)
+    return TTFont(io.BytesIO(data.getvalue()))
+
+
+def _draw_quadratic(pen, contour):
+    """The rest of a contour of (x, y, on_curve) points, from its first on-curve point."""
+    pending = []
+    for x, y, on in contour[1:]:
+        if on and pending:
+            pen.qCurveTo(*pending, (x, y))
+            pending = []
+        elif on:
+            pen.lineTo((x, y))
+        else:
+            pending.append((x, y))
+    if pending:
+        pen.qCurveTo(*pending, contour[0][:2])
+
+
+def _take_left_part(font, codepoint, donor_codepoint):
+    """The glyph at codepoint becomes the leftmost shape of the donor's glyph:
+    the contours whose middle lies left of the donor's middle, with the
+    donor's side bearing on both sides."""
+    cmap = font.getBestCmap()
+    glyf, hmtx = font["glyf"], font["hmtx"]
+    donor = glyf[cmap[donor_codepoint]]
+    recording = RecordingPen()
+    donor.draw(recording, glyf)
+    middle = (donor.xMin + donor.xMax) / 2
+    contours, current = [], []
+    for operator, operands in recording.value:
+        current.append((operator, operands))
+        if operator in ("closePath", "endPath"):
+            contours.append(current)
+            current = []
+    pen = TTGlyphPen(None)
+    for contour in contours:
+        xs = [point[0] for _, operands in contour for point in operands]
+        if (min(xs) + max(xs)) / 2 < middle:
+            for operator, operands in contour:
+                getattr(pen, operator)(*operands)
+    name = cmap[codepoint]
+    glyf[name] = pen.glyph()
+    glyf[name].recalcBounds(glyf)
+    hmtx[name] = (glyf[name].xMax + donor.xMin, glyf[name].xMin)
+
+
 def _rename(font, family):
     names = font["name"]
     kept = {record.nameID: record.toUnicode() for record in names.names
@@ -152,11 +240,13 @@ def _ink_of_units(data, rows):
 
 
 def build_text_family(family, rows, source):
-    font = open_font(source.file, source.face)
+    font = _drawn_font(family, source.drawn) if source.drawn else open_font(source.file, source.face)
     source_version = font["name"].getDebugName(5) or ""
     codepoints = set().union(*(row.codepoints() for row in rows))
     borrowed = {cp for _, _, cp in source.borrowed}
     _subset(font, codepoints - borrowed)
+    for codepoint, donor in source.left_part_of:
+        _take_left_part(font, codepoint, donor)
     notices = _rename(font, family)
     for file, face, codepoint in source.borrowed:
         notice = _borrow(font, file, face, codepoint)
@@ -204,11 +294,13 @@ def check_family(text_family):
             problems.append(f"{row.caption}: ink from {top:.1f} to {bottom:.1f} px in the "
                             f"{CELL_HEIGHT_PX}-pixel cell at {row.height} px (it fits at "
                             f"{largest_fitting_height(text_family)} px)")
+    source = text_family.source
+    if source.drawn:  # no source font to compare with
+        return problems
     texts = [text for row in text_family.rows for _, text in row.samples if text]
     built = shaping.shape_bytes(text_family.data, texts)
-    source = text_family.source
     original = shaping.shape_lines(find_font_file(source.file), texts, source.face)
-    borrowed = {cp for _, _, cp in source.borrowed}
+    borrowed = {cp for _, _, cp in source.borrowed} | {cp for cp, _ in source.left_part_of}
     for text, ours, theirs in zip(texts, built, original):
         if not _same_shaping(text, ours, theirs, borrowed):
             problems.append(f"{text_family.family}: {text} shapes otherwise than in {source.file}")

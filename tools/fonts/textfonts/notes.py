@@ -21,6 +21,8 @@ def _runs(codepoints):
 
 def _source(text_family):
     source = text_family.source
+    if source.drawn:
+        return f"drawn by the program (tools/fonts/drawn/{source.drawn}.py)"
     text = f"{source.file} ({text_family.source_version.split(';')[0]})"
     if source.face >= 0:
         text = f"{source.file}, face {source.face} ({text_family.source_version.split(';')[0]})"
@@ -28,16 +30,19 @@ def _source(text_family):
         name = unicodedata.name(chr(codepoint), "")
         where = f"{file}, face {face}" if file == CJK else file
         text += f"; U+{codepoint:04X} {name} from {where}"
+    for codepoint, donor in source.left_part_of:
+        text += f"; U+{codepoint:04X} drawn as the left shape of U+{donor:04X}"
     return text
 
 
 def text_section(text_families):
     lines = ["## Text families (text/)", "",
-             "One family for each row of the third page and after, which draws its numeral as",
+             "One family for each row (or rows) of the pages that draw their numeral as",
              "shaped text: a subset of a packaged Noto font with exactly the characters",
              "the row writes for 0..79999, the glyphs and layout lookups (GSUB, GPOS,",
              "GDEF) their shaping reaches, no hinting, and the ink of the row's signs as",
-             "ascent and descent. Outlines and layout are the source font's.", "",
+             "ascent and descent. Outlines and layout are the source font's, but for the",
+             "family the program draws itself (Kaktovik) and a glyph named below.", "",
              "| Family | File | Row | Source | Characters |", "|---|---|---|---|---|"]
     for family in text_families:
         rows = ", ".join(row.caption for row in family.rows)

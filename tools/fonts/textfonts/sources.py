@@ -3,13 +3,17 @@
 The families are the ones the program's row table names for its text rows
 (rows.tsv, kind "text"). A family may take single glyphs from a second
 font: the counting rods of Noto Sans Symbols 2 have no zero, so the
-ideographic zero 〇 comes from Noto Sans CJK.
+ideographic zero 〇 comes from Noto Sans CJK. A family no packaged font
+draws is drawn by the program (`drawn`: the module of tools/fonts/drawn/
+with its signs), as Kaktovik's digits are.
 """
 
 from dataclasses import dataclass
 
 CJK = "NotoSansCJK-Regular.ttc"
-CJK_SIMPLIFIED = 2  # Noto Sans CJK SC in the collection
+CJK_JAPANESE = 0  # Noto Sans CJK JP in the collection
+CJK_SIMPLIFIED = 2  # Noto Sans CJK SC
+CJK_TRADITIONAL = 3  # Noto Sans CJK TC
 
 
 @dataclass(frozen=True)
@@ -17,6 +21,10 @@ class Source:
     file: str
     face: int = -1  # the font's number in a collection (.ttc); -1 for a single font
     borrowed: tuple = ()  # (file, face, code point) of glyphs taken from another font
+    drawn: str = ""  # the module of tools/fonts/drawn/ that draws the family, for file ""
+    # (code point, code point): the first's glyph made from the leftmost shape
+    # of the second's, where the source draws the first misleadingly
+    left_part_of: tuple = ()
 
 
 def _noto(script):
@@ -82,10 +90,35 @@ SOURCES = {
     "Tallyra Tirhuta": _noto("Tirhuta"),
     "Tallyra Wancho": _noto("Wancho"),
     "Tallyra Warang Citi": _noto("WarangCiti"),
+    # the fifth page
+    "Tallyra Arabic": Source("NotoNaskhArabic-Regular.ttf"),
+    "Tallyra Chinese SC": Source(CJK, CJK_SIMPLIFIED),
+    "Tallyra Aramaic": _noto("ImperialAramaic"),
+    "Tallyra Coptic Epact": _noto("Coptic"),
+    "Tallyra Japanese": Source(CJK, CJK_JAPANESE),
+    "Tallyra Glagolitic": _noto("Glagolitic"),
+    "Tallyra Kaktovik": Source("", drawn="kaktovik"),
+    "Tallyra Malayalam Old": _noto("Malayalam"),
+    "Tallyra Medefaidrin": _noto("Medefaidrin"),
+    "Tallyra Mende": _noto("MendeKikakui"),
+    "Tallyra Meroitic": _noto("Meroitic"),
+    "Tallyra Parthian": _noto("InscriptionalParthian"),
+    "Tallyra Phoenician": _noto("Phoenician"),
+    "Tallyra Roman": _noto("Symbols"),
+    "Tallyra Rumi": _noto("Symbols2"),
+    "Tallyra Sinhala Old": _noto("Sinhala"),
+    # Noto draws SHAR2 (3600) as a filled disk, unlike the open diamonds of
+    # 2..9 × 3600: it takes one diamond of TWO SHAR2 instead.
+    "Tallyra Cuneiform": Source("NotoSansCuneiform-Regular.ttf", left_part_of=((0x122B9, 0x12423),)),
+    "Tallyra Syriac": _noto("Syriac"),
+    "Tallyra Tally": _noto("Symbols2"),
+    "Tallyra Tangut": Source("NotoSerifTangut-Regular.ttf"),
+    "Tallyra Chinese TC": Source(CJK, CJK_TRADITIONAL),
 }
 
 
 def file_name(family, source):
-    """The committed file: the family without blanks, .otf for PostScript outlines."""
+    """The committed file: the family without blanks, .otf for PostScript outlines
+    (a drawn family has TrueType outlines)."""
     extension = ".otf" if source.file.endswith((".ttc", ".otf")) else ".ttf"
     return family.replace(" ", "") + extension
