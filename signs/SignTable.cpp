@@ -271,13 +271,17 @@ Table TableBuilder::Build()
 
 }  // namespace
 
+// Each table is built once for the translation installed (its signs'
+// descriptions are in its words); one built for an earlier translation
+// stays, as someone may still hold it.
 const Table& TableOf(const std::string& cell)
 {
-    static std::map<std::string, Table> tables;
-    auto it = tables.find(cell);
+    static std::map<std::pair<std::string, int>, Table> tables;
+    const std::pair<std::string, int> key(cell, rowtext::TranslationsInstalled());
+    auto it = tables.find(key);
     if (it == tables.end()) {
         const RowFacts& row = FactsOf(cell);
-        it = tables.emplace(cell, TableBuilder(row, ShapeOf(row)).Build()).first;
+        it = tables.emplace(key, TableBuilder(row, ShapeOf(row)).Build()).first;
     }
     return it->second;
 }

@@ -1145,7 +1145,7 @@
     </message>
     <message>
         <source>Coptic epact</source>
-        <translation>Koptische Epakten</translation>
+        <translation>Kopt. Epakten</translation>
     </message>
     <message>
         <source>Daiji</source>
@@ -1185,7 +1185,7 @@
     </message>
     <message>
         <source>Roman ↀↁↂ</source>
-        <translation>Römisch ↀↁↂ</translation>
+        <translation>Röm. ↀↁↂ</translation>
     </message>
     <message>
         <source>Rumi</source>

@@ -1089,7 +1089,7 @@
     </message>
     <message>
         <source>Segment digits</source>
-        <translation>Siete segmentos</translation>
+        <translation>7 segmentos</translation>
     </message>
     <message>
         <source>Shan</source>
@@ -1161,7 +1161,7 @@
     </message>
     <message>
         <source>Malayalam old</source>
-        <translation>Malayalam antiguo</translation>
+        <translation>Malayalam ant.</translation>
     </message>
     <message>
         <source>Medefaidrin</source>
@@ -1193,7 +1193,7 @@
     </message>
     <message>
         <source>Sinhala old</source>
-        <translation>Cingalés antiguo</translation>
+        <translation>Cingalés ant.</translation>
     </message>
     <message>
         <source>Sumerian</source>

@@ -1069,7 +1069,7 @@
     </message>
     <message>
         <source>New Tai Lue</source>
-        <translation>Nouveau tai lue</translation>
+        <translation>Néo-tai-lue</translation>
     </message>
     <message>
         <source>Newa</source>
@@ -1089,7 +1089,7 @@
     </message>
     <message>
         <source>Segment digits</source>
-        <translation>Sept segments</translation>
+        <translation>7 segments</translation>
     </message>
     <message>
         <source>Shan</source>
@@ -1161,7 +1161,7 @@
     </message>
     <message>
         <source>Malayalam old</source>
-        <translation>Malayalam ancien</translation>
+        <translation>Malayal. anc.</translation>
     </message>
     <message>
         <source>Medefaidrin</source>
@@ -1193,7 +1193,7 @@
     </message>
     <message>
         <source>Sinhala old</source>
-        <translation>Cinghalais anc.</translation>
+        <translation>Cinghal. anc.</translation>
     </message>
     <message>
         <source>Sumerian</source>
