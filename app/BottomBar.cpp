@@ -43,7 +43,7 @@ BottomBar::BottomBar(QWidget* parent) : QWidget(parent)
 
     findField_ = new FindField(this);
     findField_->setGeometry(kFindFieldLeft, 10, kFindFieldWidth, 22);
-    findLabel_ = new QLabel(QStringLiteral("Find"), this);
+    findLabel_ = new QLabel(tr("Find"), this);
     findLabel_->setObjectName(QStringLiteral("findLabel"));
     findLabel_->setFont(UiFont(13));
     findLabel_->adjustSize();

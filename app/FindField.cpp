@@ -2,6 +2,7 @@
 
 #include "rows/RowFinder.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QListWidget>
 
@@ -21,8 +22,8 @@ bool IsEnter(int key)
 FindField::FindField(QWidget* parent) : QLineEdit(parent)
 {
     setObjectName(QStringLiteral("findField"));
-    setAccessibleName(QStringLiteral("Find a system"));
-    setPlaceholderText(QStringLiteral("script, language, place"));
+    setAccessibleName(tr("Find a system"));
+    setPlaceholderText(tr("script, language, place"));
     setClearButtonEnabled(false);
     connect(this, &QLineEdit::textChanged, this, &FindField::find);
 }
@@ -52,7 +53,7 @@ void FindField::showMatches()
     if (!list_) {
         list_ = new QListWidget(window());
         list_->setObjectName(QStringLiteral("findMatches"));
-        list_->setAccessibleName(QStringLiteral("Systems found"));
+        list_->setAccessibleName(tr("Systems found"));
         list_->setFocusPolicy(Qt::NoFocus);
         list_->setFocusProxy(this);
         connect(list_, &QListWidget::itemClicked, this,
@@ -60,9 +61,10 @@ void FindField::showMatches()
     }
     list_->clear();
     for (const QString& cell : matches_)
-        list_->addItem(QString::fromUtf8(FindRow(cell.toLatin1().constData())->caption));
+        list_->addItem(
+            QCoreApplication::translate("RowCaption", FindRow(cell.toLatin1().constData())->caption));
     if (matches_.isEmpty())
-        list_->addItem(QStringLiteral("No system found"));
+        list_->addItem(tr("No system found"));
     placeList();
     list_->show();
     list_->raise();

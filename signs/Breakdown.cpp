@@ -4,6 +4,7 @@
 #include "SignTexts.h"
 
 #include "numerals/text/TextParts.h"
+#include "numerals/text/Translatable.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -137,10 +138,11 @@ Cuts HandedOut(const Tokens& body, const Parts& parts, const Tokens& unread)
 
 // What the breakdown of a row looks up again and again, kept: the numerals
 // of the parts (without the signs the reading leaves out) and the texts of
-// the groups.
+// the groups (in the words of the translation installed when they were kept).
 struct Kept {
     std::unordered_map<int, Tokens> parts;
     std::unordered_map<std::string, std::string> texts;
+    int textsTranslation = 0;
 };
 
 Kept& KeptFor(const std::string& cell)
@@ -161,6 +163,10 @@ const Tokens& PartTokens(const RowFacts& row, const RowShape& shape, int part, c
 std::string GroupText(const RowFacts& row, const Tokens& tokens)
 {
     Kept& kept = KeptFor(row.cell);
+    if (kept.textsTranslation != rowtext::TranslationsInstalled()) {
+        kept.texts.clear();
+        kept.textsTranslation = rowtext::TranslationsInstalled();
+    }
     const std::string key = Joined(tokens);
     auto it = kept.texts.find(key);
     if (it == kept.texts.end())

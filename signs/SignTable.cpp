@@ -2,6 +2,7 @@
 
 #include "numerals/text/FontCharacters.h"
 #include "numerals/text/TextParts.h"
+#include "numerals/text/Translatable.h"
 
 #include <algorithm>
 #include <map>
@@ -23,18 +24,21 @@ struct MarkRole {
 };
 
 constexpr MarkRole kMarkRoles[] = {
-    {"P34", "\u283C", "number sign"},
-    {"l2", "'", "marks thousands"},
-    {"P62", "\u05F3", "marks thousands"},
-    {"P62", "\u05F4", "marks a numeral"},
-    {"P64", "\u0375", "marks thousands"},
-    {"P64", "\u0374", "marks a numeral"},
-    {"Ucyrl", "\u0482", "marks thousands"},
-    {"Ucyrl", "\u0483", "marks a numeral"},
-    {"Ucopt", "\u0305", "marks a numeral"},
-    {"Ucopt", "\u033F", "marks thousands"},
-    {"Ubrahadd", "\U0001107F", "joins a count to its multiple"},
+    {"P34", "\u283C", TALLYRA_TRANSLATE_NOOP("RowText", "number sign")},
+    {"l2", "'", TALLYRA_TRANSLATE_NOOP("RowText", "marks thousands")},
+    {"P62", "\u05F3", TALLYRA_TRANSLATE_NOOP("RowText", "marks thousands")},
+    {"P62", "\u05F4", TALLYRA_TRANSLATE_NOOP("RowText", "marks a numeral")},
+    {"P64", "\u0375", TALLYRA_TRANSLATE_NOOP("RowText", "marks thousands")},
+    {"P64", "\u0374", TALLYRA_TRANSLATE_NOOP("RowText", "marks a numeral")},
+    {"Ucyrl", "\u0482", TALLYRA_TRANSLATE_NOOP("RowText", "marks thousands")},
+    {"Ucyrl", "\u0483", TALLYRA_TRANSLATE_NOOP("RowText", "marks a numeral")},
+    {"Ucopt", "\u0305", TALLYRA_TRANSLATE_NOOP("RowText", "marks a numeral")},
+    {"Ucopt", "\u033F", TALLYRA_TRANSLATE_NOOP("RowText", "marks thousands")},
+    {"Ubrahadd", "\U0001107F", TALLYRA_TRANSLATE_NOOP("RowText", "joins a count to its multiple")},
 };
+
+// A mark no role is known for.
+constexpr const char* kMark = TALLYRA_TRANSLATE_NOOP("RowText", "mark");
 
 const char* RoleOf(const std::string& cell, const std::string& text)
 {
@@ -190,7 +194,7 @@ void TableBuilder::ValueTokens(const std::vector<Tokens>& bodies)
         const std::string text = CharacterText(row_, {token});
         if (values.count(token) == 0) {
             const char* role = RoleOf(row_.cell, text);
-            AddMark({token}, text, role != nullptr ? role : "mark");
+            AddMark({token}, text, role != nullptr ? role : kMark);
             continue;
         }
         const long long value = values[token];
@@ -209,7 +213,7 @@ void TableBuilder::AddTokens()
         const Tokens signs = Signs(body);
         for (const std::string& token : body) {
             if (IsSpacing(token) && !signs.empty())
-                AddMark({token}, " ", "separates places");
+                AddMark({token}, " ", TALLYRA_TRANSLATE_NOOP("RowText", "separates places"));
         }
     }
 }
@@ -244,15 +248,17 @@ Table TableBuilder::Build()
     const bool ends = !prefix.empty() && prefix == suffix;  // Heyarian's end marks
     if (!prefix.empty())
         table.prefixSign = markIndex(prefix, CharacterText(row_, Logical(row_, prefix)),
-                                     ends ? "begins and ends the number" : "begins the number");
+                                     ends ? TALLYRA_TRANSLATE_NOOP("RowText", "begins and ends the number")
+                                          : TALLYRA_TRANSLATE_NOOP("RowText", "begins the number"));
     if (ends)
         table.suffixSign = table.prefixSign;
     else if (!suffix.empty())
-        table.suffixSign = markIndex(suffix, CharacterText(row_, Logical(row_, suffix)), "ends the number");
+        table.suffixSign = markIndex(suffix, CharacterText(row_, Logical(row_, suffix)),
+                                     TALLYRA_TRANSLATE_NOOP("RowText", "ends the number"));
     table.mark = MarkOfText();
     if (!table.mark.empty()) {
         const char* role = RoleOf(row_.cell, table.mark);
-        table.markSign = markIndex({}, table.mark, role != nullptr ? role : "mark");
+        table.markSign = markIndex({}, table.mark, role != nullptr ? role : kMark);
     }
     for (const auto& list : {signs_, marks_}) {
         for (const auto& [sign, entry] : list) {
@@ -265,13 +271,17 @@ Table TableBuilder::Build()
 
 }  // namespace
 
+// Each table is built once for the translation installed (its signs'
+// descriptions are in its words); one built for an earlier translation
+// stays, as someone may still hold it.
 const Table& TableOf(const std::string& cell)
 {
-    static std::map<std::string, Table> tables;
-    auto it = tables.find(cell);
+    static std::map<std::pair<std::string, int>, Table> tables;
+    const std::pair<std::string, int> key(cell, rowtext::TranslationsInstalled());
+    auto it = tables.find(key);
     if (it == tables.end()) {
         const RowFacts& row = FactsOf(cell);
-        it = tables.emplace(cell, TableBuilder(row, ShapeOf(row)).Build()).first;
+        it = tables.emplace(key, TableBuilder(row, ShapeOf(row)).Build()).first;
     }
     return it->second;
 }

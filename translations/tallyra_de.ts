@@ -7,12 +7,27 @@
         <source>Number</source>
         <translation>Zahl</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+</context>
+<context>
+    <name>BreakdownView</name>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>The system has no form for this number</source>
+        <translation>Das System kann diese Zahl nicht schreiben</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Number signs of other cultures: a whole number from 0 to 79999 written in %1 numeral systems.</source>
-        <translation>Zahlzeichen anderer Kulturen: eine ganze Zahl von 0 bis 79999, geschrieben in %1 Zahlsystemen.</translation>
+        <source>Number signs of other cultures: a whole number from 0 to 79999 written in %1 numeral systems on five pages.</source>
+        <translation>Zahlzeichen anderer Kulturen: eine ganze Zahl von 0 bis 79999, geschrieben in %1 Zahlsystemen auf fünf Seiten.</translation>
     </message>
 </context>
 <context>
@@ -32,6 +47,10 @@
     <message>
         <source>, %1: %2</source>
         <translation>, %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 digits: %2</source>
+        <translation>Ziffern (%1): %2</translation>
     </message>
 </context>
 <context>
@@ -361,10 +380,6 @@
         <translation>Koptische Buchstaben als Zahlen nach griechischem Vorbild, mit Sou für 6, Fei für 90 und Sampi für 900. Ein Strich über den Buchstaben kennzeichnet eine Zahl; ein Doppelstrich, eine der alten Formen, die Tausender.</translation>
     </message>
     <message>
-        <source>Chinese counting rods, the arithmetic of the counting board: upright rods for units, hundreds and ten-thousands, lying rods for tens and thousands. An empty place is 〇, as written from the 13th century on.</source>
-        <translation>Chinesische Zählstäbchen, das Rechnen auf dem Zählbrett: stehende Stäbchen für Einer, Hunderter und Zehntausender, liegende für Zehner und Tausender. Eine leere Stelle ist 〇, wie ab dem 13. Jahrhundert geschrieben.</translation>
-    </message>
-    <message>
         <source>Church Slavonic letter numerals on the Greek model, used from the 10th century until Peter the Great and still in liturgical books. A titlo ҃ marks the number, ҂ a thousand.</source>
         <translation>Kirchenslawische Buchstabenzahlen nach griechischem Vorbild, gebraucht vom 10. Jahrhundert bis zu Peter dem Großen und noch in liturgischen Büchern. Ein Titlo ҃ kennzeichnet die Zahl, ҂ ein Tausend.</translation>
     </message>
@@ -379,6 +394,217 @@
     <message>
         <source>Traditional Tamil numerals, in use until the 19th and 20th centuries: digits and the signs ௰ ௱ ௲ for 10, 100 and 1000; a digit before a sign multiplies it (௩௱ = 300).</source>
         <translation>Traditionelle tamilische Zahlzeichen, in Gebrauch bis ins 19. und 20. Jahrhundert: Ziffern und die Zeichen ௰ ௱ ௲ für 10, 100 und 1000; eine Ziffer vor einem Zeichen nimmt es mal (௩௱ = 300).</translation>
+    </message>
+    <message>
+        <source>Chinese counting rods, the arithmetic of the counting board, as written from the Song dynasty on: lying rods for units, hundreds and ten-thousands, upright rods for tens and thousands, so that neighbouring places differ. The older Han board had it the other way round. An empty place is 〇, as written from the 13th century on.</source>
+        <translation>Chinesische Zählstäbchen, das Rechnen auf dem Zählbrett, wie ab der Song-Dynastie geschrieben: liegende Stäbchen für Einer, Hunderter und Zehntausender, stehende für Zehner und Tausender, damit sich benachbarte Stellen unterscheiden. Das ältere Zählbrett der Han hatte es umgekehrt. Eine leere Stelle ist 〇, wie ab dem 13. Jahrhundert geschrieben.</translation>
+    </message>
+    <message>
+        <source>Digits of the Ahom script of the Tai Ahom kingdom in the Brahmaputra valley of Assam (13th–19th century), whose chronicles (buranji) are read again today. Base 10.</source>
+        <translation>Ziffern der Ahom-Schrift des Tai-Ahom-Königreichs im Brahmaputratal in Assam (13.–19. Jahrhundert), dessen Chroniken (buranji) heute wieder gelesen werden. Basis 10.</translation>
+    </message>
+    <message>
+        <source>Bhaiksuki digits, from a script of Buddhist manuscripts and inscriptions of eastern India in the 11th and 12th centuries, known from only a few documents; its name refers to monks (bhikṣu). Base 10.</source>
+        <translation>Bhaiksuki-Ziffern, aus einer Schrift buddhistischer Handschriften und Inschriften Ostindiens im 11. und 12. Jahrhundert, die nur aus wenigen Dokumenten bekannt ist; ihr Name bezieht sich auf Mönche (bhikṣu). Basis 10.</translation>
+    </message>
+    <message>
+        <source>Cham digits, from the script of the Cham people of Vietnam and Cambodia, which descends from the Indian-derived scripts of ancient Champa. Base 10.</source>
+        <translation>Cham-Ziffern, aus der Schrift des Volkes der Cham in Vietnam und Kambodscha, die von den aus Indien stammenden Schriften des alten Champa abstammt. Basis 10.</translation>
+    </message>
+    <message>
+        <source>Chinese digits written place by place, 〇 for zero and no 十 百 千 (2026 = 二〇二六), as in China and Japan for years, addresses and telephone numbers, and in vertical text.</source>
+        <translation>Chinesische Ziffern Stelle für Stelle geschrieben, 〇 für Null und ohne 十 百 千 (2026 = 二〇二六), wie in China und Japan für Jahreszahlen, Adressen und Telefonnummern und in senkrechtem Text.</translation>
+    </message>
+    <message>
+        <source>Gunjala Gondi digits, from a script for the Gondi language known from manuscripts of Gunjala village in Telangana, India, studied again since the 2000s. Base 10.</source>
+        <translation>Gunjala-Gondi-Ziffern, aus einer Schrift für die Sprache Gondi, bekannt aus Handschriften des Dorfes Gunjala in Telangana, Indien, und seit den 2000er-Jahren wieder erforscht. Basis 10.</translation>
+    </message>
+    <message>
+        <source>Khudawadi digits, from a merchant script of the Landa family used for Sindhi, especially by Hindu Sindhi traders. Base 10.</source>
+        <translation>Khudawadi-Ziffern, aus einer Kaufmannsschrift der Landa-Familie für Sindhi, vor allem von hinduistischen Sindhi-Händlern gebraucht. Basis 10.</translation>
+    </message>
+    <message>
+        <source>Masaram Gondi digits, from the script Munshi Mangal Singh Masaram devised in 1918 for the Gondi language of central India. Base 10.</source>
+        <translation>Masaram-Gondi-Ziffern, aus der Schrift, die Munshi Mangal Singh Masaram 1918 für die Sprache Gondi in Zentralindien schuf. Basis 10.</translation>
+    </message>
+    <message>
+        <source>Modi digits, from the cursive script of Marathi in administration and trade from the 17th century until Devanagari replaced it in the mid-20th century. Base 10.</source>
+        <translation>Modi-Ziffern, aus der Kursivschrift des Marathi in Verwaltung und Handel vom 17. Jahrhundert, bis Devanagari sie Mitte des 20. Jahrhunderts ablöste. Basis 10.</translation>
+    </message>
+    <message>
+        <source>Mro digits, from the script Manlay created in the 1980s for the Mro language of Bangladesh&apos;s Chittagong Hill Tracts and western Myanmar. Base 10.</source>
+        <translation>Mro-Ziffern, aus der Schrift, die Manlay in den 1980er-Jahren für die Sprache Mro der Chittagong Hill Tracts in Bangladesch und des westlichen Myanmar schuf. Basis 10.</translation>
+    </message>
+    <message>
+        <source>New Tai Lue digits, from the simplified Tai Tham script introduced in the 1950s in Xishuangbanna, Yunnan, China, for the Tai Lü language. Base 10.</source>
+        <translation>Neu-Tai-Lue-Ziffern, aus der vereinfachten Tai-Tham-Schrift, die in den 1950er-Jahren in Xishuangbanna, Yunnan, China, für die Sprache Tai Lü eingeführt wurde. Basis 10.</translation>
+    </message>
+    <message>
+        <source>Newa digits, from the script of Nepal Bhasa, the language of the Newars of the Kathmandu valley, with a long manuscript tradition now being revived. Base 10.</source>
+        <translation>Newa-Ziffern, aus der Schrift des Nepal Bhasa, der Sprache der Newar im Kathmandutal, mit einer langen Handschriftentradition, die heute wiederbelebt wird. Basis 10.</translation>
+    </message>
+    <message>
+        <source>Nyiakeng Puachue Hmong digits, from the alphabet the Reverend Chervang Kong Vang created in the 1980s for Hmong, used mainly by a church community in the United States. Base 10.</source>
+        <translation>Nyiakeng-Puachue-Hmong-Ziffern, aus dem Alphabet, das Reverend Chervang Kong Vang in den 1980er-Jahren für Hmong schuf, vor allem von einer Kirchengemeinde in den Vereinigten Staaten gebraucht. Basis 10.</translation>
+    </message>
+    <message>
+        <source>Pahawh Hmong digits, from the semi-syllabary Shong Lue Yang created in Laos in 1959 for Hmong. Base 10; the script also has signs for tens and hundreds, not used here.</source>
+        <translation>Pahawh-Hmong-Ziffern, aus der Halbsilbenschrift, die Shong Lue Yang 1959 in Laos für Hmong schuf. Basis 10; die Schrift hat auch Zeichen für Zehner und Hunderter, die hier nicht verwendet werden.</translation>
+    </message>
+    <message>
+        <source>Saurashtra digits, from the script of the Saurashtra language spoken around Madurai in Tamil Nadu by a community whose ancestors came from Gujarat. Base 10.</source>
+        <translation>Saurashtra-Ziffern, aus der Schrift der Sprache Saurashtra, die um Madurai in Tamil Nadu von einer Gemeinschaft gesprochen wird, deren Vorfahren aus Gujarat kamen. Basis 10.</translation>
+    </message>
+    <message>
+        <source>The digits of seven-segment displays in clocks, meters and calculators: each digit lights some of seven bars. Not a numeral system but a display code for 0–9, as Braille and Morse code are.</source>
+        <translation>Die Ziffern der Siebensegmentanzeigen in Uhren, Zählern und Taschenrechnern: Jede Ziffer lässt einige von sieben Balken leuchten. Kein Zahlsystem, sondern ein Anzeigecode für 0–9, wie Braille und Morsecode.</translation>
+    </message>
+    <message>
+        <source>Shan digits, written by the Shan of Shan State, Myanmar, with their form of the Myanmar script; they differ from the Burmese digits of the third page. Base 10.</source>
+        <translation>Shan-Ziffern, von den Shan im Shan-Staat, Myanmar, mit ihrer Form der birmanischen Schrift geschrieben; sie unterscheiden sich von den birmanischen Ziffern der dritten Seite. Basis 10.</translation>
+    </message>
+    <message>
+        <source>Sharada digits, from the script of Kashmir from about the 8th century, used for Sanskrit and Kashmiri and kept today mainly in ritual use. Base 10.</source>
+        <translation>Sharada-Ziffern, aus der Schrift Kaschmirs seit etwa dem 8. Jahrhundert, für Sanskrit und Kaschmiri gebraucht und heute vor allem im Ritus bewahrt. Basis 10.</translation>
+    </message>
+    <message>
+        <source>Sora Sompeng digits, from the script Mangei Gomango created in 1936 for the Sora language of Odisha and Andhra Pradesh, India. Base 10.</source>
+        <translation>Sora-Sompeng-Ziffern, aus der Schrift, die Mangei Gomango 1936 für die Sprache Sora in Odisha und Andhra Pradesh, Indien, schuf. Basis 10.</translation>
+    </message>
+    <message>
+        <source>Suzhou numerals, the commercial digits of Chinese markets and account books, written place by place: 〡 〢 〣 after an upright 〡 〢 〣 lie as 一 二 三 (21 = 〢一), so that 〢〡 is not read as 〣. Real use adds a line for the unit, left out here.</source>
+        <translation>Suzhou-Ziffern, die Handelsziffern chinesischer Märkte und Rechnungsbücher, Stelle für Stelle geschrieben: 〡 〢 〣 nach einem stehenden 〡 〢 〣 liegen als 一 二 三 (21 = 〢一), damit 〢〡 nicht als 〣 gelesen wird. Im wirklichen Gebrauch kommt eine Zeile für die Einheit hinzu, hier weggelassen.</translation>
+    </message>
+    <message>
+        <source>Tai Laing digits, from the Myanmar script as extended for Tai Laing, a Tai language of Kachin and Sagaing in Myanmar. Base 10.</source>
+        <translation>Tai-Laing-Ziffern, aus der birmanischen Schrift, wie sie für Tai Laing erweitert wurde, eine Tai-Sprache in Kachin und Sagaing in Myanmar. Basis 10.</translation>
+    </message>
+    <message>
+        <source>Takri digits, from a family of scripts of the western Himalaya used for Dogri, Chambeali and other languages from the 16th to the early 20th century. Base 10.</source>
+        <translation>Takri-Ziffern, aus einer Schriftfamilie des westlichen Himalaya, vom 16. bis ins frühe 20. Jahrhundert für Dogri, Chambeali und andere Sprachen gebraucht. Basis 10.</translation>
+    </message>
+    <message>
+        <source>The Tham digits of Tai Tham (Lanna), used in Buddhist religious texts of northern Thailand and its neighbours; secular writing uses the Hora digits of the third page. Base 10.</source>
+        <translation>Die Tham-Ziffern des Tai Tham (Lanna), in buddhistischen religiösen Texten Nordthailands und seiner Nachbarn gebraucht; weltliche Schrift verwendet die Hora-Ziffern der dritten Seite. Basis 10.</translation>
+    </message>
+    <message>
+        <source>Tirhuta (Mithilakshar) digits, from the traditional script of Maithili in Bihar, India, and south-eastern Nepal, now being revived. Base 10.</source>
+        <translation>Tirhuta-Ziffern (Mithilakshar), aus der traditionellen Schrift des Maithili in Bihar, Indien, und im Südosten Nepals, die heute wiederbelebt wird. Basis 10.</translation>
+    </message>
+    <message>
+        <source>Wancho digits, from the alphabet the teacher Banwang Losu created between 2001 and 2012 for the Wancho language of Arunachal Pradesh, India. Base 10.</source>
+        <translation>Wancho-Ziffern, aus dem Alphabet, das der Lehrer Banwang Losu zwischen 2001 und 2012 für die Sprache Wancho in Arunachal Pradesh, Indien, schuf. Basis 10.</translation>
+    </message>
+    <message>
+        <source>Warang Citi digits, from the script Lako Bodra created in the mid-20th century for the Ho language of Jharkhand and Odisha, India. Base 10.</source>
+        <translation>Warang-Citi-Ziffern, aus der Schrift, die Lako Bodra Mitte des 20. Jahrhunderts für die Sprache Ho in Jharkhand und Odisha, Indien, schuf. Basis 10.</translation>
+    </message>
+    <message>
+        <source>Abjad numerals: the Arabic letters with the values of the old Semitic alphabet order (alif, bā&apos;, jīm, dāl), 1–9, 10–90, 100–900 and ghayn for 1000, added up. Used before the Indian digits spread and still for numbering and in chronograms, where a verse adds up to a year. Written right to left; shown for 1–1999.</source>
+        <translation>Abdschad-Zahlen: die arabischen Buchstaben mit den Werten der alten semitischen Alphabetfolge (alif, bā&apos;, jīm, dāl), 1–9, 10–90, 100–900 und ghayn für 1000, addiert. Gebraucht, bevor sich die indischen Ziffern verbreiteten, und noch zum Nummerieren und in Chronogrammen, in denen ein Vers eine Jahreszahl ergibt. Von rechts nach links geschrieben; gezeigt für 1–1999.</translation>
+    </message>
+    <message>
+        <source>Imperial Aramaic numbers of the Persian Empire&apos;s papyri (6th–4th century BC), written right to left: strokes in threes for units, a sign for 10 and one for 20, and a count of strokes before the signs for 100, 1000 and 10000.</source>
+        <translation>Reichsaramäische Zahlen der Papyri des Perserreichs (6.–4. Jahrhundert v. Chr.), von rechts nach links geschrieben: Striche in Dreiergruppen für die Einer, ein Zeichen für 10 und eines für 20 und eine Anzahl Striche vor den Zeichen für 100, 1000 und 10000.</translation>
+    </message>
+    <message>
+        <source>Everyday Chinese numerals, written as the numbers are spoken: a digit multiplies the sign of its power (千 百 十, 万 for ten thousand) and the products add up; 零 marks skipped places, and 十 stands alone at the start of 10–19.</source>
+        <translation>Chinesische Alltagszahlen, geschrieben, wie die Zahlen gesprochen werden: Eine Ziffer multipliziert das Zeichen ihrer Potenz (千 百 十, 万 für zehntausend), und die Produkte werden addiert; 零 markiert übersprungene Stellen, und 十 steht am Anfang von 10–19 allein.</translation>
+    </message>
+    <message>
+        <source>Coptic epact numbers, cursive figures from Egyptian accounts and the Easter tables (epacts), descended from Greek letter numerals written fast. One sign for each multiple of 1, 10 and 100; a mark below a sign multiplies it by a thousand.</source>
+        <translation>Koptische Epaktenzahlen, kursive Zeichen aus ägyptischen Abrechnungen und den Ostertafeln (Epakten), entstanden aus schnell geschriebenen griechischen Buchstabenzahlen. Ein Zeichen für jedes Vielfache von 1, 10 und 100; ein Zeichen darunter multipliziert ein Zeichen mit tausend.</translation>
+    </message>
+    <message>
+        <source>Japanese financial numerals (大字), written on documents where a number must not be altered: 壱 弐 参 拾 cannot be turned into another number with a stroke. 壱 stands before every power, 拾 included; nothing marks an empty place.</source>
+        <translation>Japanische Finanzzahlen (大字), auf Dokumenten geschrieben, auf denen eine Zahl nicht verändert werden darf: 壱 弐 参 拾 lassen sich nicht mit einem Strich in eine andere Zahl verwandeln. 壱 steht vor jeder Potenz, auch vor 拾; nichts markiert eine leere Stelle.</translation>
+    </message>
+    <message>
+        <source>Glagolitic letters as numbers, in the order of the oldest Slavic alphabet (9th century), used in Croatian church books for centuries. 11–19 put the units first, as the Slavic words do; Ⱍ is 1000, so 1–1999 are shown.</source>
+        <translation>Glagolitische Buchstaben als Zahlen, in der Reihenfolge des ältesten slawischen Alphabets (9. Jahrhundert), jahrhundertelang in kroatischen Kirchenbüchern gebraucht. 11–19 stellen die Einer voran, wie die slawischen Zahlwörter; Ⱍ ist 1000, daher werden 1–1999 gezeigt.</translation>
+    </message>
+    <message>
+        <source>Kaktovik numerals, invented in 1994 by Iñupiaq pupils in Kaktovik, Alaska, for their language&apos;s counting in twenties. Base 20; in each digit the strokes across count fives and the strokes hanging below count ones.</source>
+        <translation>Kaktovik-Zahlen, 1994 von Iñupiaq-Schülern in Kaktovik, Alaska, für das Zählen ihrer Sprache in Zwanzigern erfunden. Basis 20; in jeder Ziffer zählen die Querstriche Fünfer und die darunter hängenden Striche Einer.</translation>
+    </message>
+    <message>
+        <source>Traditional Malayalam numerals of Kerala, written as they are spoken before positional digits took over in the 19th century: digits and signs for 10, 100 and 1000 (൰ ൱ ൲), a digit before a sign multiplies it. No zero.</source>
+        <translation>Traditionelle Malayalam-Zahlen Keralas, geschrieben, wie sie gesprochen werden, bevor im 19. Jahrhundert die Stellenwertziffern übernahmen: Ziffern und Zeichen für 10, 100 und 1000 (൰ ൱ ൲), eine Ziffer vor einem Zeichen multipliziert es. Keine Null.</translation>
+    </message>
+    <message>
+        <source>Medefaidrin numerals of the Oberi Okaime church in south-eastern Nigeria (1930s). Base 20 with a zero, like the Ibibio counting in twenties, with twenty digit signs.</source>
+        <translation>Medefaidrin-Zahlen der Oberi-Okaime-Kirche im Südosten Nigerias (1930er-Jahre). Basis 20 mit einer Null, wie das Zählen des Ibibio in Zwanzigern, mit zwanzig Ziffernzeichen.</translation>
+    </message>
+    <message>
+        <source>Mende Kikakui numerals of Sierra Leone (about 1917), written right to left: each digit carries a small mark for its power, tens, hundreds, thousands or ten-thousands, and one for 11–19.</source>
+        <translation>Mende-Kikakui-Zahlen aus Sierra Leone (um 1917), von rechts nach links geschrieben: Jede Ziffer trägt ein kleines Zeichen für ihre Potenz, Zehner, Hunderter, Tausender oder Zehntausender, und eines für 11–19.</translation>
+    </message>
+    <message>
+        <source>Meroitic cursive numbers of the kingdom of Kush on the Nile (3rd century BC – 4th century AD), right to left: one sign for each multiple of each power of ten, as in Egyptian Demotic. Unicode has no signs for 80 and 90, so numbers with those tens have no form.</source>
+        <translation>Meroitisch-kursive Zahlen des Königreichs Kusch am Nil (3. Jahrhundert v. Chr. – 4. Jahrhundert n. Chr.), von rechts nach links: ein Zeichen für jedes Vielfache jeder Zehnerpotenz, wie im ägyptischen Demotisch. Unicode hat keine Zeichen für 80 und 90, daher haben Zahlen mit diesen Zehnern keine Form.</translation>
+    </message>
+    <message>
+        <source>Inscriptional Parthian numbers of the Arsacid empire (3rd century BC – 3rd century AD), right to left: strokes in fours, signs for 10 and 20, and a count before 100 and 1000. Shown for 1–9999.</source>
+        <translation>Zahlen der parthischen Inschriften des Arsakidenreichs (3. Jahrhundert v. Chr. – 3. Jahrhundert n. Chr.), von rechts nach links: Striche in Vierergruppen, Zeichen für 10 und 20 und eine Anzahl vor 100 und 1000. Gezeigt für 1–9999.</translation>
+    </message>
+    <message>
+        <source>Phoenician numbers of Tyre, Sidon and Carthage, right to left: strokes in threes, a stroke for 10, a sign for 20, and a count of strokes before the sign for 100. No sign for a thousand, so 1–999.</source>
+        <translation>Phönizische Zahlen von Tyros, Sidon und Karthago, von rechts nach links: Striche in Dreiergruppen, ein Strich für 10, ein Zeichen für 20 und eine Anzahl Striche vor dem Zeichen für 100. Kein Zeichen für tausend, daher 1–999.</translation>
+    </message>
+    <message>
+        <source>Roman numerals with the old signs for the thousands: ↀ (CIↃ) for 1000, ↁ for 5000, ↂ for 10000 and ↇ for 50000, the forms the Romans and early printers used before M.</source>
+        <translation>Römische Zahlen mit den alten Zeichen für die Tausender: ↀ (CIↃ) für 1000, ↁ für 5000, ↂ für 10000 und ↇ für 50000, die Formen, die die Römer und frühe Drucker vor M gebrauchten.</translation>
+    </message>
+    <message>
+        <source>Rumi (Fez) numerals of North Africa and al-Andalus (10th–17th century): one sign for each multiple of 1, 10 and 100, not positional. Historically the units stood at the left; Unicode lays them out with the hundreds at the left. 1–999.</source>
+        <translation>Rumi-Zahlen (Fes) Nordafrikas und al-Andalus&apos; (10.–17. Jahrhundert): ein Zeichen für jedes Vielfache von 1, 10 und 100, kein Stellenwert. Historisch standen die Einer links; Unicode ordnet sie mit den Hundertern links an. 1–999.</translation>
+    </message>
+    <message>
+        <source>Sinhala archaic numerals (illakkam), the numerals of Sri Lanka until the early 19th century: signs of their own for 1–9 and 10–90, and a digit before the signs for 100 and 1000. No zero.</source>
+        <translation>Archaische singhalesische Zahlen (illakkam), die Zahlen Sri Lankas bis ins frühe 19. Jahrhundert: eigene Zeichen für 1–9 und 10–90 und eine Ziffer vor den Zeichen für 100 und 1000. Keine Null.</translation>
+    </message>
+    <message>
+        <source>Sumerian counting signs (3rd millennium BC): units of 1, 10, 60, 600, 3600 and 36000, bases 10 and 6 in turn, one grouped sign for each count of a unit. The later Babylonian place value grew out of them.</source>
+        <translation>Sumerische Zählzeichen (3. Jahrtausend v. Chr.): Einheiten von 1, 10, 60, 600, 3600 und 36000, abwechselnd Basis 10 und 6, ein gruppiertes Zeichen für jede Anzahl einer Einheit. Der spätere babylonische Stellenwert ging aus ihnen hervor.</translation>
+    </message>
+    <message>
+        <source>Syriac letters as numbers, on the Greek and Hebrew model: the 22 letters count to 400, higher hundreds add letters (900 = ܬܬܩ), and a stroke below a letter makes it thousands. Right to left; 1–9999.</source>
+        <translation>Syrische Buchstaben als Zahlen, nach griechischem und hebräischem Vorbild: Die 22 Buchstaben zählen bis 400, höhere Hunderter fügen Buchstaben hinzu (900 = ܬܬܩ), und ein Strich unter einem Buchstaben macht ihn zu Tausendern. Von rechts nach links; 1–9999.</translation>
+    </message>
+    <message>
+        <source>Tally marks, strokes bundled in fives, four crossed by the fifth: the five-bar gate of scores and votes. Shown up to 50.</source>
+        <translation>Strichlisten, Striche in Fünferbündeln, vier vom fünften durchgestrichen: das Zählen von Spielständen und Stimmen. Gezeigt bis 50.</translation>
+    </message>
+    <message>
+        <source>Chinese tally marks: votes and scores are counted by writing the five strokes of 正 one at a time, so each finished character is five. Shown up to 50.</source>
+        <translation>Chinesische Strichlisten: Stimmen und Spielstände werden gezählt, indem man die fünf Striche von 正 einzeln schreibt, sodass jedes fertige Zeichen fünf ist. Gezeigt bis 50.</translation>
+    </message>
+    <message>
+        <source>Tangut numerals of the Western Xia state in north-western China (1038–1227), built like Chinese numbers with Tangut characters: a digit before the signs for 10, 100, 1000 and 10000, with no digit before a ten. No zero.</source>
+        <translation>Tangutische Zahlen des Westlichen Xia-Staats im Nordwesten Chinas (1038–1227), aufgebaut wie chinesische Zahlen mit tangutischen Schriftzeichen: eine Ziffer vor den Zeichen für 10, 100, 1000 und 10000, ohne Ziffer vor einem Zehner. Keine Null.</translation>
+    </message>
+    <message>
+        <source>Traditional Chinese financial numerals (大寫) of cheques and receipts in Taiwan and Hong Kong, hard to alter into another number; 壹 stands before 拾 too, as banks require, and 零 marks empty places.</source>
+        <translation>Traditionelle chinesische Finanzzahlen (大寫) auf Schecks und Quittungen in Taiwan und Hongkong, schwer in eine andere Zahl zu verändern; 壹 steht auch vor 拾, wie Banken es verlangen, und 零 markiert leere Stellen.</translation>
+    </message>
+</context>
+<context>
+    <name>FindField</name>
+    <message>
+        <source>Find a system</source>
+        <translation>System suchen</translation>
+    </message>
+    <message>
+        <source>script, language, place</source>
+        <translation>Schrift, Sprache, Ort</translation>
+    </message>
+    <message>
+        <source>Systems found</source>
+        <translation>Gefundene Systeme</translation>
+    </message>
+    <message>
+        <source>No system found</source>
+        <translation>Kein System gefunden</translation>
     </message>
 </context>
 <context>
@@ -416,6 +642,14 @@
     <message>
         <source>Number signs 3</source>
         <translation>Zahlzeichen 3</translation>
+    </message>
+    <message>
+        <source>Number signs 4</source>
+        <translation>Zahlzeichen 4</translation>
+    </message>
+    <message>
+        <source>Number signs 5</source>
+        <translation>Zahlzeichen 5</translation>
     </message>
 </context>
 <context>
@@ -797,6 +1031,194 @@
         <source>Tamil old</source>
         <translation>Tamilisch alt</translation>
     </message>
+    <message>
+        <source>Ahom</source>
+        <translation>Ahom</translation>
+    </message>
+    <message>
+        <source>Bhaiksuki</source>
+        <translation>Bhaiksuki</translation>
+    </message>
+    <message>
+        <source>Cham</source>
+        <translation>Cham</translation>
+    </message>
+    <message>
+        <source>Chinese dec.</source>
+        <translation>Chinesisch dez.</translation>
+    </message>
+    <message>
+        <source>Gunjala Gondi</source>
+        <translation>Gunjala Gondi</translation>
+    </message>
+    <message>
+        <source>Khudawadi</source>
+        <translation>Khudawadi</translation>
+    </message>
+    <message>
+        <source>Masaram</source>
+        <translation>Masaram</translation>
+    </message>
+    <message>
+        <source>Modi</source>
+        <translation>Modi</translation>
+    </message>
+    <message>
+        <source>Mro</source>
+        <translation>Mro</translation>
+    </message>
+    <message>
+        <source>New Tai Lue</source>
+        <translation>Neu-Tai-Lue</translation>
+    </message>
+    <message>
+        <source>Newa</source>
+        <translation>Newa</translation>
+    </message>
+    <message>
+        <source>NP Hmong</source>
+        <translation>NP Hmong</translation>
+    </message>
+    <message>
+        <source>Pahawh Hmong</source>
+        <translation>Pahawh Hmong</translation>
+    </message>
+    <message>
+        <source>Saurashtra</source>
+        <translation>Saurashtra</translation>
+    </message>
+    <message>
+        <source>Segment digits</source>
+        <translation>Segmentziffern</translation>
+    </message>
+    <message>
+        <source>Shan</source>
+        <translation>Shan</translation>
+    </message>
+    <message>
+        <source>Sharada</source>
+        <translation>Sharada</translation>
+    </message>
+    <message>
+        <source>Sora Sompeng</source>
+        <translation>Sora Sompeng</translation>
+    </message>
+    <message>
+        <source>Suzhou digits</source>
+        <translation>Suzhou-Ziffern</translation>
+    </message>
+    <message>
+        <source>Tai Laing</source>
+        <translation>Tai Laing</translation>
+    </message>
+    <message>
+        <source>Takri</source>
+        <translation>Takri</translation>
+    </message>
+    <message>
+        <source>Tham digits</source>
+        <translation>Tham-Ziffern</translation>
+    </message>
+    <message>
+        <source>Tirhuta</source>
+        <translation>Tirhuta</translation>
+    </message>
+    <message>
+        <source>Wancho</source>
+        <translation>Wancho</translation>
+    </message>
+    <message>
+        <source>Warang Citi</source>
+        <translation>Warang Citi</translation>
+    </message>
+    <message>
+        <source>Abjad</source>
+        <translation>Abdschad</translation>
+    </message>
+    <message>
+        <source>Aramaic</source>
+        <translation>Aramäisch</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinesisch</translation>
+    </message>
+    <message>
+        <source>Coptic epact</source>
+        <translation>Kopt. Epakten</translation>
+    </message>
+    <message>
+        <source>Daiji</source>
+        <translation>Daiji</translation>
+    </message>
+    <message>
+        <source>Glagolitic</source>
+        <translation>Glagolitisch</translation>
+    </message>
+    <message>
+        <source>Kaktovik</source>
+        <translation>Kaktovik</translation>
+    </message>
+    <message>
+        <source>Malayalam old</source>
+        <translation>Malayalam alt</translation>
+    </message>
+    <message>
+        <source>Medefaidrin</source>
+        <translation>Medefaidrin</translation>
+    </message>
+    <message>
+        <source>Mende</source>
+        <translation>Mende</translation>
+    </message>
+    <message>
+        <source>Meroitic</source>
+        <translation>Meroitisch</translation>
+    </message>
+    <message>
+        <source>Parthian</source>
+        <translation>Parthisch</translation>
+    </message>
+    <message>
+        <source>Phoenician</source>
+        <translation>Phönizisch</translation>
+    </message>
+    <message>
+        <source>Roman ↀↁↂ</source>
+        <translation>Röm. ↀↁↂ</translation>
+    </message>
+    <message>
+        <source>Rumi</source>
+        <translation>Rumi</translation>
+    </message>
+    <message>
+        <source>Sinhala old</source>
+        <translation>Singhal. alt</translation>
+    </message>
+    <message>
+        <source>Sumerian</source>
+        <translation>Sumerisch</translation>
+    </message>
+    <message>
+        <source>Syriac</source>
+        <translation>Syrisch</translation>
+    </message>
+    <message>
+        <source>Tally</source>
+        <translation>Strichliste</translation>
+    </message>
+    <message>
+        <source>Tally 正</source>
+        <translation>Strichliste 正</translation>
+    </message>
+    <message>
+        <source>Tangut</source>
+        <translation>Tangutisch</translation>
+    </message>
+    <message>
+        <source>Trad. fin.</source>
+        <translation>Trad. Fin.</translation>
+    </message>
 </context>
 <context>
     <name>RowInteraction</name>
@@ -811,6 +1233,10 @@
     <message>
         <source>Copy All Rows</source>
         <translation>Alle Zeilen kopieren</translation>
+    </message>
+    <message>
+        <source>Sign by Sign</source>
+        <translation>Zeichen für Zeichen</translation>
     </message>
 </context>
 <context>
@@ -919,6 +1345,205 @@
         <source>%1 as counting hands: %2 fingers</source>
         <translation>%1 als Zählhände: %2 Finger</translation>
     </message>
+    <message>
+        <source>tally marks are shown up to 50</source>
+        <translation>Striche werden bis 50 gezeigt</translation>
+    </message>
+    <message>
+        <source>counting hand</source>
+        <translation>Zählhand</translation>
+    </message>
+    <message>
+        <source>Heyarian tally mark</source>
+        <translation>Heyarian-Strich</translation>
+    </message>
+    <message>
+        <source>Maya head glyph</source>
+        <translation>Maya-Kopfglyphe</translation>
+    </message>
+    <message>
+        <source>Semaphore flag</source>
+        <translation>Winkerflagge</translation>
+    </message>
+    <message>
+        <source>staff numeral</source>
+        <translation>Stabziffer</translation>
+    </message>
+    <message>
+        <source>Ath digit</source>
+        <translation>Ath-Ziffer</translation>
+    </message>
+    <message>
+        <source>dancing-men figure</source>
+        <translation>Figur der tanzenden Männchen</translation>
+    </message>
+    <message>
+        <source>Diamond digit</source>
+        <translation>Diamond-Ziffer</translation>
+    </message>
+    <message>
+        <source>D&apos;Ni digit</source>
+        <translation>D&apos;Ni-Ziffer</translation>
+    </message>
+    <message>
+        <source>Dual code digit</source>
+        <translation>Dualcode-Ziffer</translation>
+    </message>
+    <message>
+        <source>Ecclemony digit</source>
+        <translation>Ecclemony-Ziffer</translation>
+    </message>
+    <message>
+        <source>Four Line digit</source>
+        <translation>Four-Line-Ziffer</translation>
+    </message>
+    <message>
+        <source>Futurama digit</source>
+        <translation>Futurama-Ziffer</translation>
+    </message>
+    <message>
+        <source>Gorwelion digit</source>
+        <translation>Gorwelion-Ziffer</translation>
+    </message>
+    <message>
+        <source>hieratic sign</source>
+        <translation>hieratisches Zeichen</translation>
+    </message>
+    <message>
+        <source>Klingon digit</source>
+        <translation>klingonische Ziffer</translation>
+    </message>
+    <message>
+        <source>Narn digit</source>
+        <translation>Narn-Ziffer</translation>
+    </message>
+    <message>
+        <source>Oxidilogi digit</source>
+        <translation>Oxidilogi-Ziffer</translation>
+    </message>
+    <message>
+        <source>Pékrif digit</source>
+        <translation>Pékrif-Ziffer</translation>
+    </message>
+    <message>
+        <source>Post code bars</source>
+        <translation>Postcode-Balken</translation>
+    </message>
+    <message>
+        <source>Quadnary digit</source>
+        <translation>Quadnary-Ziffer</translation>
+    </message>
+    <message>
+        <source>SpaceKees digit</source>
+        <translation>SpaceKees-Ziffer</translation>
+    </message>
+    <message>
+        <source>Stargate digit</source>
+        <translation>Stargate-Ziffer</translation>
+    </message>
+    <message>
+        <source>Tenctonese digit</source>
+        <translation>tenctonesische Ziffer</translation>
+    </message>
+    <message>
+        <source>Zentlardy digit</source>
+        <translation>Zentradi-Ziffer</translation>
+    </message>
+    <message>
+        <source>mark that %1 (%2s)</source>
+        <translation>Zeichen (%2): %1</translation>
+    </message>
+    <message>
+        <source>number sign</source>
+        <translation>Zahlzeichen</translation>
+    </message>
+    <message>
+        <source>marks thousands</source>
+        <translation>markiert Tausender</translation>
+    </message>
+    <message>
+        <source>marks a numeral</source>
+        <translation>markiert eine Zahl</translation>
+    </message>
+    <message>
+        <source>joins a count to its multiple</source>
+        <translation>verbindet eine Anzahl mit ihrem Vielfachen</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>Zeichen</translation>
+    </message>
+    <message>
+        <source>separates places</source>
+        <translation>trennt Stellen</translation>
+    </message>
+    <message>
+        <source>begins and ends the number</source>
+        <translation>beginnt und beendet die Zahl</translation>
+    </message>
+    <message>
+        <source>begins the number</source>
+        <translation>beginnt die Zahl</translation>
+    </message>
+    <message>
+        <source>ends the number</source>
+        <translation>beendet die Zahl</translation>
+    </message>
+</context>
+<context>
+    <name>SignBySignView</name>
+    <message>
+        <source>%1 — Sign by Sign</source>
+        <translation>%1 — Zeichen für Zeichen</translation>
+    </message>
+    <message>
+        <source>Signs</source>
+        <translation>Zeichen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Compose</source>
+        <translation>Zusammensetzen</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Rücktaste</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Show This Number</source>
+        <translation>Diese Zahl zeigen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy as Picture</source>
+        <translation>Als Bild kopieren</translation>
+    </message>
+    <message>
+        <source>Press the signs to compose a numeral</source>
+        <translation>Drücken Sie die Zeichen, um eine Zahl zusammenzusetzen</translation>
+    </message>
+    <message>
+        <source>Reads %1</source>
+        <translation>Gelesen: %1</translation>
+    </message>
+    <message>
+        <source>No numeral of this system</source>
+        <translation>Keine Zahl dieses Systems</translation>
+    </message>
+    <message>
+        <source>Composed numeral %1</source>
+        <translation>Zusammengesetzte Zahl %1</translation>
+    </message>
 </context>
 <context>
     <name>SpinButtonAccessible</name>
@@ -939,16 +1564,6 @@
     <message>
         <source>no row with the caption %1</source>
         <translation>keine Zeile mit der Beschriftung %1</translation>
-    </message>
-    <message>
-        <source>Prints a number in the %1 numeral systems of Tallyra as text, one row a line:
-caption&lt;TAB&gt;kind&lt;TAB&gt;text, kind being unicode, partial or described.
-The number may be written in any of these systems (MCMXCIV, mcmxciv, א׳תתקצ״ד,
-一千九百九十四, ١٩٩٤, ...): with --parse, only what number it is.</source>
-        <translation>Gibt eine Zahl in den %1 Zahlsystemen von Tallyra als Text aus, eine Zeile je Zeile des Fensters:
-caption&lt;TAB&gt;kind&lt;TAB&gt;text, kind ist unicode, partial oder described.
-Die Zahl darf in jedem dieser Systeme geschrieben sein (MCMXCIV, mcmxciv, א׳תתקצ״ד,
-一千九百九十四, ١٩٩٤, ...): mit --parse nur, welche Zahl sie ist.</translation>
     </message>
     <message>
         <source>Add how the signs build the number as a fourth column.</source>
@@ -975,6 +1590,22 @@ die Zahl, die die Zeilen zeigen würden, zuerst; ein mehrdeutiger Text ergibt me
     <message>
         <source>The number, read as the number field reads it (0 to 79999), or a numeral of a row.</source>
         <translation>Die Zahl, gelesen wie das Zahlenfeld sie liest (0 bis 79999), oder ein Zahlzeichen einer Zeile.</translation>
+    </message>
+    <message>
+        <source>Prints a number in the %1 numeral systems on Tallyra&apos;s five pages as text, one row
+a line: caption&lt;TAB&gt;kind&lt;TAB&gt;text, kind being unicode, partial or described.
+The number may be written in any of these systems (MCMXCIV, mcmxciv, א׳תתקצ״ד,
+一千九百九十四, ١٩٩٤, ...): with --parse, only what number it is.</source>
+        <translation>Gibt eine Zahl in den %1 Zahlsystemen der fünf Seiten von Tallyra als Text aus, eine Zeile
+je Zeile des Fensters: caption&lt;TAB&gt;kind&lt;TAB&gt;text, kind ist unicode, partial oder described.
+Die Zahl darf in jedem dieser Systeme geschrieben sein (MCMXCIV, mcmxciv, א׳תתקצ״ד,
+一千九百九十四, ١٩٩٤, ...): mit --parse nur, welche Zahl sie ist.</translation>
+    </message>
+    <message>
+        <source>Print the signs of the row with this caption, text&lt;TAB&gt;value, one a line
+(a mark&apos;s role in place of a value), and no number.</source>
+        <translation>Die Zeichen der Zeile mit dieser Beschriftung ausgeben, text&lt;TAB&gt;value, eines je Zeile
+(bei einem Zeichen ohne Wert seine Rolle statt des Werts), und keine Zahl.</translation>
     </message>
 </context>
 </TS>

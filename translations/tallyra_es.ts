@@ -7,12 +7,27 @@
         <source>Number</source>
         <translation>Número</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+</context>
+<context>
+    <name>BreakdownView</name>
+    <message>
+        <source>plus</source>
+        <translation>más</translation>
+    </message>
+    <message>
+        <source>The system has no form for this number</source>
+        <translation>El sistema no puede escribir este número</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Number signs of other cultures: a whole number from 0 to 79999 written in %1 numeral systems.</source>
-        <translation>Cifras de otras culturas: un número entero de 0 a 79999 escrito en %1 sistemas de numeración.</translation>
+        <source>Number signs of other cultures: a whole number from 0 to 79999 written in %1 numeral systems on five pages.</source>
+        <translation>Cifras de otras culturas: un número entero de 0 a 79999 escrito en %1 sistemas de numeración en cinco páginas.</translation>
     </message>
 </context>
 <context>
@@ -32,6 +47,10 @@
     <message>
         <source>, %1: %2</source>
         <translation>, %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 digits: %2</source>
+        <translation>Cifras (%1): %2</translation>
     </message>
 </context>
 <context>
@@ -361,10 +380,6 @@
         <translation>Letras coptas usadas como números según el modelo griego, con sou para 6, fei para 90 y sampi para 900. Una raya sobre las letras marca un número; una raya doble, una de las formas antiguas, marca los millares.</translation>
     </message>
     <message>
-        <source>Chinese counting rods, the arithmetic of the counting board: upright rods for units, hundreds and ten-thousands, lying rods for tens and thousands. An empty place is 〇, as written from the 13th century on.</source>
-        <translation>Varillas de cálculo chinas, la aritmética del tablero de cálculo: varillas verticales para unidades, centenas y decenas de millar, horizontales para decenas y millares. Una posición vacía es 〇, como se escribe desde el siglo XIII.</translation>
-    </message>
-    <message>
         <source>Church Slavonic letter numerals on the Greek model, used from the 10th century until Peter the Great and still in liturgical books. A titlo ҃ marks the number, ҂ a thousand.</source>
         <translation>Numerales de letras del eslavo eclesiástico según el modelo griego, usados desde el siglo X hasta Pedro el Grande y todavía en los libros litúrgicos. Un titlo ҃ marca el número, ҂ un millar.</translation>
     </message>
@@ -379,6 +394,217 @@
     <message>
         <source>Traditional Tamil numerals, in use until the 19th and 20th centuries: digits and the signs ௰ ௱ ௲ for 10, 100 and 1000; a digit before a sign multiplies it (௩௱ = 300).</source>
         <translation>Numerales tamiles tradicionales, en uso hasta los siglos XIX y XX: cifras y los signos ௰ ௱ ௲ para 10, 100 y 1000; una cifra delante de un signo lo multiplica (௩௱ = 300).</translation>
+    </message>
+    <message>
+        <source>Chinese counting rods, the arithmetic of the counting board, as written from the Song dynasty on: lying rods for units, hundreds and ten-thousands, upright rods for tens and thousands, so that neighbouring places differ. The older Han board had it the other way round. An empty place is 〇, as written from the 13th century on.</source>
+        <translation>Varillas de cálculo chinas, la aritmética del tablero de cálculo, tal como se escriben desde la dinastía Song: varillas tumbadas para unidades, centenas y decenas de millar, de pie para decenas y millares, para que las posiciones vecinas se distingan. El tablero más antiguo de los Han lo hacía al revés. Una posición vacía es 〇, como se escribe desde el siglo XIII.</translation>
+    </message>
+    <message>
+        <source>Digits of the Ahom script of the Tai Ahom kingdom in the Brahmaputra valley of Assam (13th–19th century), whose chronicles (buranji) are read again today. Base 10.</source>
+        <translation>Dígitos de la escritura ahom del reino tai ahom en el valle del Brahmaputra, en Assam (siglos XIII–XIX), cuyas crónicas (buranji) vuelven a leerse hoy. Base 10.</translation>
+    </message>
+    <message>
+        <source>Bhaiksuki digits, from a script of Buddhist manuscripts and inscriptions of eastern India in the 11th and 12th centuries, known from only a few documents; its name refers to monks (bhikṣu). Base 10.</source>
+        <translation>Dígitos bhaiksuki, de una escritura de manuscritos e inscripciones budistas del este de la India en los siglos XI y XII, conocida solo por unos pocos documentos; su nombre alude a los monjes (bhikṣu). Base 10.</translation>
+    </message>
+    <message>
+        <source>Cham digits, from the script of the Cham people of Vietnam and Cambodia, which descends from the Indian-derived scripts of ancient Champa. Base 10.</source>
+        <translation>Dígitos cham, de la escritura del pueblo cham de Vietnam y Camboya, que desciende de las escrituras de origen indio del antiguo Champa. Base 10.</translation>
+    </message>
+    <message>
+        <source>Chinese digits written place by place, 〇 for zero and no 十 百 千 (2026 = 二〇二六), as in China and Japan for years, addresses and telephone numbers, and in vertical text.</source>
+        <translation>Dígitos chinos escritos posición por posición, 〇 para el cero y sin 十 百 千 (2026 = 二〇二六), como en China y Japón para años, direcciones y números de teléfono, y en el texto vertical.</translation>
+    </message>
+    <message>
+        <source>Gunjala Gondi digits, from a script for the Gondi language known from manuscripts of Gunjala village in Telangana, India, studied again since the 2000s. Base 10.</source>
+        <translation>Dígitos gunjala gondi, de una escritura de la lengua gondi conocida por manuscritos de la aldea de Gunjala, en Telangana (India), estudiada de nuevo desde la década de 2000. Base 10.</translation>
+    </message>
+    <message>
+        <source>Khudawadi digits, from a merchant script of the Landa family used for Sindhi, especially by Hindu Sindhi traders. Base 10.</source>
+        <translation>Dígitos khudawadi, de una escritura mercantil de la familia landa usada para el sindhi, sobre todo por comerciantes sindhis hindúes. Base 10.</translation>
+    </message>
+    <message>
+        <source>Masaram Gondi digits, from the script Munshi Mangal Singh Masaram devised in 1918 for the Gondi language of central India. Base 10.</source>
+        <translation>Dígitos masaram gondi, de la escritura que Munshi Mangal Singh Masaram ideó en 1918 para la lengua gondi de la India central. Base 10.</translation>
+    </message>
+    <message>
+        <source>Modi digits, from the cursive script of Marathi in administration and trade from the 17th century until Devanagari replaced it in the mid-20th century. Base 10.</source>
+        <translation>Dígitos modi, de la escritura cursiva del maratí en la administración y el comercio desde el siglo XVII hasta que la devanagari la sustituyó a mediados del siglo XX. Base 10.</translation>
+    </message>
+    <message>
+        <source>Mro digits, from the script Manlay created in the 1980s for the Mro language of Bangladesh&apos;s Chittagong Hill Tracts and western Myanmar. Base 10.</source>
+        <translation>Dígitos mro, de la escritura que Manlay creó en la década de 1980 para la lengua mro de las Chittagong Hill Tracts de Bangladés y del oeste de Birmania. Base 10.</translation>
+    </message>
+    <message>
+        <source>New Tai Lue digits, from the simplified Tai Tham script introduced in the 1950s in Xishuangbanna, Yunnan, China, for the Tai Lü language. Base 10.</source>
+        <translation>Dígitos nuevo tai lue, de la escritura tai tham simplificada que se introdujo en la década de 1950 en Xishuangbanna, Yunnan (China), para la lengua tai lü. Base 10.</translation>
+    </message>
+    <message>
+        <source>Newa digits, from the script of Nepal Bhasa, the language of the Newars of the Kathmandu valley, with a long manuscript tradition now being revived. Base 10.</source>
+        <translation>Dígitos newa, de la escritura del nepal bhasa, la lengua de los newar del valle de Katmandú, con una larga tradición manuscrita que hoy se recupera. Base 10.</translation>
+    </message>
+    <message>
+        <source>Nyiakeng Puachue Hmong digits, from the alphabet the Reverend Chervang Kong Vang created in the 1980s for Hmong, used mainly by a church community in the United States. Base 10.</source>
+        <translation>Dígitos nyiakeng puachue hmong, del alfabeto que el reverendo Chervang Kong Vang creó en la década de 1980 para el hmong, usado sobre todo por una comunidad religiosa de los Estados Unidos. Base 10.</translation>
+    </message>
+    <message>
+        <source>Pahawh Hmong digits, from the semi-syllabary Shong Lue Yang created in Laos in 1959 for Hmong. Base 10; the script also has signs for tens and hundreds, not used here.</source>
+        <translation>Dígitos pahawh hmong, del semisilabario que Shong Lue Yang creó en Laos en 1959 para el hmong. Base 10; la escritura también tiene signos para decenas y centenas, no usados aquí.</translation>
+    </message>
+    <message>
+        <source>Saurashtra digits, from the script of the Saurashtra language spoken around Madurai in Tamil Nadu by a community whose ancestors came from Gujarat. Base 10.</source>
+        <translation>Dígitos saurashtra, de la escritura de la lengua saurashtra, hablada en torno a Madurai, en Tamil Nadu, por una comunidad cuyos antepasados vinieron de Guyarat. Base 10.</translation>
+    </message>
+    <message>
+        <source>The digits of seven-segment displays in clocks, meters and calculators: each digit lights some of seven bars. Not a numeral system but a display code for 0–9, as Braille and Morse code are.</source>
+        <translation>Los dígitos de los visores de siete segmentos de relojes, contadores y calculadoras: cada dígito enciende algunos de los siete segmentos. No es un sistema de numeración sino un código de visualización para 0–9, como el braille y el código Morse.</translation>
+    </message>
+    <message>
+        <source>Shan digits, written by the Shan of Shan State, Myanmar, with their form of the Myanmar script; they differ from the Burmese digits of the third page. Base 10.</source>
+        <translation>Dígitos shan, escritos por los shan del estado Shan, en Birmania, con su forma de la escritura birmana; difieren de los dígitos birmanos de la tercera página. Base 10.</translation>
+    </message>
+    <message>
+        <source>Sharada digits, from the script of Kashmir from about the 8th century, used for Sanskrit and Kashmiri and kept today mainly in ritual use. Base 10.</source>
+        <translation>Dígitos sharada, de la escritura de Cachemira desde el siglo VIII aproximadamente, usada para el sánscrito y el cachemir y conservada hoy sobre todo en el uso ritual. Base 10.</translation>
+    </message>
+    <message>
+        <source>Sora Sompeng digits, from the script Mangei Gomango created in 1936 for the Sora language of Odisha and Andhra Pradesh, India. Base 10.</source>
+        <translation>Dígitos sora sompeng, de la escritura que Mangei Gomango creó en 1936 para la lengua sora de Odisha y Andhra Pradesh (India). Base 10.</translation>
+    </message>
+    <message>
+        <source>Suzhou numerals, the commercial digits of Chinese markets and account books, written place by place: 〡 〢 〣 after an upright 〡 〢 〣 lie as 一 二 三 (21 = 〢一), so that 〢〡 is not read as 〣. Real use adds a line for the unit, left out here.</source>
+        <translation>Cifras de Suzhou, los dígitos comerciales de los mercados y libros de cuentas chinos, escritos posición por posición: 〡 〢 〣 tras un 〡 〢 〣 de pie se tumban como 一 二 三 (21 = 〢一), para que 〢〡 no se lea como 〣. El uso real añade una línea para la unidad, omitida aquí.</translation>
+    </message>
+    <message>
+        <source>Tai Laing digits, from the Myanmar script as extended for Tai Laing, a Tai language of Kachin and Sagaing in Myanmar. Base 10.</source>
+        <translation>Dígitos tai laing, de la escritura birmana ampliada para el tai laing, una lengua tai de Kachin y Sagaing, en Birmania. Base 10.</translation>
+    </message>
+    <message>
+        <source>Takri digits, from a family of scripts of the western Himalaya used for Dogri, Chambeali and other languages from the 16th to the early 20th century. Base 10.</source>
+        <translation>Dígitos takri, de una familia de escrituras del Himalaya occidental usadas para el dogri, el chambeali y otras lenguas desde el siglo XVI hasta comienzos del XX. Base 10.</translation>
+    </message>
+    <message>
+        <source>The Tham digits of Tai Tham (Lanna), used in Buddhist religious texts of northern Thailand and its neighbours; secular writing uses the Hora digits of the third page. Base 10.</source>
+        <translation>Los dígitos tham del tai tham (lanna), usados en los textos religiosos budistas del norte de Tailandia y sus vecinos; la escritura profana usa los dígitos hora de la tercera página. Base 10.</translation>
+    </message>
+    <message>
+        <source>Tirhuta (Mithilakshar) digits, from the traditional script of Maithili in Bihar, India, and south-eastern Nepal, now being revived. Base 10.</source>
+        <translation>Dígitos tirhuta (mithilakshar), de la escritura tradicional del maithili en Bihar (India) y el sureste de Nepal, que hoy se recupera. Base 10.</translation>
+    </message>
+    <message>
+        <source>Wancho digits, from the alphabet the teacher Banwang Losu created between 2001 and 2012 for the Wancho language of Arunachal Pradesh, India. Base 10.</source>
+        <translation>Dígitos wancho, del alfabeto que el maestro Banwang Losu creó entre 2001 y 2012 para la lengua wancho de Arunachal Pradesh (India). Base 10.</translation>
+    </message>
+    <message>
+        <source>Warang Citi digits, from the script Lako Bodra created in the mid-20th century for the Ho language of Jharkhand and Odisha, India. Base 10.</source>
+        <translation>Dígitos warang citi, de la escritura que Lako Bodra creó a mediados del siglo XX para la lengua ho de Jharkhand y Odisha (India). Base 10.</translation>
+    </message>
+    <message>
+        <source>Abjad numerals: the Arabic letters with the values of the old Semitic alphabet order (alif, bā&apos;, jīm, dāl), 1–9, 10–90, 100–900 and ghayn for 1000, added up. Used before the Indian digits spread and still for numbering and in chronograms, where a verse adds up to a year. Written right to left; shown for 1–1999.</source>
+        <translation>Numerales abjad: las letras árabes con los valores del antiguo orden alfabético semítico (alif, bā&apos;, jīm, dāl), 1–9, 10–90, 100–900 y ghayn para 1000, sumadas. Se usaban antes de que se difundieran los dígitos indios y aún para numerar y en cronogramas, donde un verso suma un año. Se escriben de derecha a izquierda; se muestran para 1–1999.</translation>
+    </message>
+    <message>
+        <source>Imperial Aramaic numbers of the Persian Empire&apos;s papyri (6th–4th century BC), written right to left: strokes in threes for units, a sign for 10 and one for 20, and a count of strokes before the signs for 100, 1000 and 10000.</source>
+        <translation>Números del arameo imperial de los papiros del Imperio persa (siglos VI–IV a. C.), escritos de derecha a izquierda: trazos de tres en tres para las unidades, un signo para 10 y otro para 20, y una cuenta de trazos delante de los signos de 100, 1000 y 10000.</translation>
+    </message>
+    <message>
+        <source>Everyday Chinese numerals, written as the numbers are spoken: a digit multiplies the sign of its power (千 百 十, 万 for ten thousand) and the products add up; 零 marks skipped places, and 十 stands alone at the start of 10–19.</source>
+        <translation>Numerales chinos cotidianos, escritos como se dicen los números: un dígito multiplica el signo de su potencia (千 百 十, 万 para diez mil) y los productos se suman; 零 marca las posiciones omitidas, y 十 va solo al principio de 10–19.</translation>
+    </message>
+    <message>
+        <source>Coptic epact numbers, cursive figures from Egyptian accounts and the Easter tables (epacts), descended from Greek letter numerals written fast. One sign for each multiple of 1, 10 and 100; a mark below a sign multiplies it by a thousand.</source>
+        <translation>Números epactos coptos, figuras cursivas de las cuentas egipcias y las tablas de Pascua (epactas), descendientes de los numerales griegos de letras escritos con rapidez. Un signo para cada múltiplo de 1, 10 y 100; una marca bajo un signo lo multiplica por mil.</translation>
+    </message>
+    <message>
+        <source>Japanese financial numerals (大字), written on documents where a number must not be altered: 壱 弐 参 拾 cannot be turned into another number with a stroke. 壱 stands before every power, 拾 included; nothing marks an empty place.</source>
+        <translation>Numerales financieros japoneses (大字), escritos en documentos donde un número no debe alterarse: 壱 弐 参 拾 no pueden convertirse en otro número con un trazo. 壱 va delante de cada potencia, 拾 incluida; nada marca una posición vacía.</translation>
+    </message>
+    <message>
+        <source>Glagolitic letters as numbers, in the order of the oldest Slavic alphabet (9th century), used in Croatian church books for centuries. 11–19 put the units first, as the Slavic words do; Ⱍ is 1000, so 1–1999 are shown.</source>
+        <translation>Letras glagolíticas como números, en el orden del alfabeto eslavo más antiguo (siglo IX), usadas durante siglos en los libros eclesiásticos croatas. 11–19 ponen primero las unidades, como las palabras eslavas; Ⱍ es 1000, así que se muestran 1–1999.</translation>
+    </message>
+    <message>
+        <source>Kaktovik numerals, invented in 1994 by Iñupiaq pupils in Kaktovik, Alaska, for their language&apos;s counting in twenties. Base 20; in each digit the strokes across count fives and the strokes hanging below count ones.</source>
+        <translation>Numerales kaktovik, inventados en 1994 por alumnos iñupiaq de Kaktovik (Alaska) para el conteo por veintenas de su lengua. Base 20; en cada dígito los trazos transversales cuentan cincos y los trazos que cuelgan debajo cuentan unidades.</translation>
+    </message>
+    <message>
+        <source>Traditional Malayalam numerals of Kerala, written as they are spoken before positional digits took over in the 19th century: digits and signs for 10, 100 and 1000 (൰ ൱ ൲), a digit before a sign multiplies it. No zero.</source>
+        <translation>Numerales malayalam tradicionales de Kerala, escritos como se dicen, antes de que los dígitos posicionales se impusieran en el siglo XIX: dígitos y signos para 10, 100 y 1000 (൰ ൱ ൲); un dígito delante de un signo lo multiplica. Sin cero.</translation>
+    </message>
+    <message>
+        <source>Medefaidrin numerals of the Oberi Okaime church in south-eastern Nigeria (1930s). Base 20 with a zero, like the Ibibio counting in twenties, with twenty digit signs.</source>
+        <translation>Numerales medefaidrin de la iglesia Oberi Okaime del sureste de Nigeria (década de 1930). Base 20 con cero, como el conteo por veintenas del ibibio, con veinte signos de dígito.</translation>
+    </message>
+    <message>
+        <source>Mende Kikakui numerals of Sierra Leone (about 1917), written right to left: each digit carries a small mark for its power, tens, hundreds, thousands or ten-thousands, and one for 11–19.</source>
+        <translation>Numerales mende kikakui de Sierra Leona (hacia 1917), escritos de derecha a izquierda: cada dígito lleva una pequeña marca de su potencia, decenas, centenas, millares o decenas de millar, y otra para 11–19.</translation>
+    </message>
+    <message>
+        <source>Meroitic cursive numbers of the kingdom of Kush on the Nile (3rd century BC – 4th century AD), right to left: one sign for each multiple of each power of ten, as in Egyptian Demotic. Unicode has no signs for 80 and 90, so numbers with those tens have no form.</source>
+        <translation>Números meroíticos cursivos del reino de Kush en el Nilo (siglo III a. C. – siglo IV d. C.), de derecha a izquierda: un signo para cada múltiplo de cada potencia de diez, como en el demótico egipcio. Unicode no tiene signos para 80 y 90, así que los números con esas decenas no tienen forma.</translation>
+    </message>
+    <message>
+        <source>Inscriptional Parthian numbers of the Arsacid empire (3rd century BC – 3rd century AD), right to left: strokes in fours, signs for 10 and 20, and a count before 100 and 1000. Shown for 1–9999.</source>
+        <translation>Números del parto de las inscripciones del Imperio arsácida (siglo III a. C. – siglo III d. C.), de derecha a izquierda: trazos de cuatro en cuatro, signos para 10 y 20, y una cuenta delante de 100 y 1000. Se muestran para 1–9999.</translation>
+    </message>
+    <message>
+        <source>Phoenician numbers of Tyre, Sidon and Carthage, right to left: strokes in threes, a stroke for 10, a sign for 20, and a count of strokes before the sign for 100. No sign for a thousand, so 1–999.</source>
+        <translation>Números fenicios de Tiro, Sidón y Cartago, de derecha a izquierda: trazos de tres en tres, un trazo para 10, un signo para 20 y una cuenta de trazos delante del signo de 100. Sin signo para mil, así que 1–999.</translation>
+    </message>
+    <message>
+        <source>Roman numerals with the old signs for the thousands: ↀ (CIↃ) for 1000, ↁ for 5000, ↂ for 10000 and ↇ for 50000, the forms the Romans and early printers used before M.</source>
+        <translation>Números romanos con los antiguos signos de los millares: ↀ (CIↃ) para 1000, ↁ para 5000, ↂ para 10000 y ↇ para 50000, las formas que usaban los romanos y los primeros impresores antes de M.</translation>
+    </message>
+    <message>
+        <source>Rumi (Fez) numerals of North Africa and al-Andalus (10th–17th century): one sign for each multiple of 1, 10 and 100, not positional. Historically the units stood at the left; Unicode lays them out with the hundreds at the left. 1–999.</source>
+        <translation>Numerales rumi (de Fez) del norte de África y al-Ándalus (siglos X–XVII): un signo para cada múltiplo de 1, 10 y 100, no posicional. Históricamente las unidades iban a la izquierda; Unicode los dispone con las centenas a la izquierda. 1–999.</translation>
+    </message>
+    <message>
+        <source>Sinhala archaic numerals (illakkam), the numerals of Sri Lanka until the early 19th century: signs of their own for 1–9 and 10–90, and a digit before the signs for 100 and 1000. No zero.</source>
+        <translation>Numerales cingaleses arcaicos (illakkam), los numerales de Sri Lanka hasta comienzos del siglo XIX: signos propios para 1–9 y 10–90, y un dígito delante de los signos de 100 y 1000. Sin cero.</translation>
+    </message>
+    <message>
+        <source>Sumerian counting signs (3rd millennium BC): units of 1, 10, 60, 600, 3600 and 36000, bases 10 and 6 in turn, one grouped sign for each count of a unit. The later Babylonian place value grew out of them.</source>
+        <translation>Signos de cuenta sumerios (III milenio a. C.): unidades de 1, 10, 60, 600, 3600 y 36000, bases 10 y 6 alternadas, un signo agrupado para cada cuenta de una unidad. El valor posicional babilonio posterior surgió de ellos.</translation>
+    </message>
+    <message>
+        <source>Syriac letters as numbers, on the Greek and Hebrew model: the 22 letters count to 400, higher hundreds add letters (900 = ܬܬܩ), and a stroke below a letter makes it thousands. Right to left; 1–9999.</source>
+        <translation>Letras siríacas como números, según el modelo griego y hebreo: las 22 letras cuentan hasta 400, las centenas mayores añaden letras (900 = ܬܬܩ) y un trazo bajo una letra la convierte en millares. De derecha a izquierda; 1–9999.</translation>
+    </message>
+    <message>
+        <source>Tally marks, strokes bundled in fives, four crossed by the fifth: the five-bar gate of scores and votes. Shown up to 50.</source>
+        <translation>Palotes, trazos agrupados de cinco en cinco, cuatro tachados por el quinto: el recuento de tanteos y votos. Se muestran hasta 50.</translation>
+    </message>
+    <message>
+        <source>Chinese tally marks: votes and scores are counted by writing the five strokes of 正 one at a time, so each finished character is five. Shown up to 50.</source>
+        <translation>Palotes chinos: los votos y tanteos se cuentan escribiendo uno a uno los cinco trazos de 正, de modo que cada carácter terminado vale cinco. Se muestran hasta 50.</translation>
+    </message>
+    <message>
+        <source>Tangut numerals of the Western Xia state in north-western China (1038–1227), built like Chinese numbers with Tangut characters: a digit before the signs for 10, 100, 1000 and 10000, with no digit before a ten. No zero.</source>
+        <translation>Numerales tangut del estado de Xia Occidental, en el noroeste de China (1038–1227), construidos como los números chinos con caracteres tangut: un dígito delante de los signos de 10, 100, 1000 y 10000, sin dígito delante de una decena. Sin cero.</translation>
+    </message>
+    <message>
+        <source>Traditional Chinese financial numerals (大寫) of cheques and receipts in Taiwan and Hong Kong, hard to alter into another number; 壹 stands before 拾 too, as banks require, and 零 marks empty places.</source>
+        <translation>Numerales financieros chinos tradicionales (大寫) de cheques y recibos de Taiwán y Hong Kong, difíciles de alterar en otro número; 壹 va también delante de 拾, como exigen los bancos, y 零 marca las posiciones vacías.</translation>
+    </message>
+</context>
+<context>
+    <name>FindField</name>
+    <message>
+        <source>Find a system</source>
+        <translation>Buscar un sistema</translation>
+    </message>
+    <message>
+        <source>script, language, place</source>
+        <translation>escritura, lengua, lugar</translation>
+    </message>
+    <message>
+        <source>Systems found</source>
+        <translation>Sistemas encontrados</translation>
+    </message>
+    <message>
+        <source>No system found</source>
+        <translation>Ningún sistema encontrado</translation>
     </message>
 </context>
 <context>
@@ -416,6 +642,14 @@
     <message>
         <source>Number signs 3</source>
         <translation>Cifras 3</translation>
+    </message>
+    <message>
+        <source>Number signs 4</source>
+        <translation>Cifras 4</translation>
+    </message>
+    <message>
+        <source>Number signs 5</source>
+        <translation>Cifras 5</translation>
     </message>
 </context>
 <context>
@@ -797,6 +1031,194 @@
         <source>Tamil old</source>
         <translation>Tamil antiguo</translation>
     </message>
+    <message>
+        <source>Ahom</source>
+        <translation>Ahom</translation>
+    </message>
+    <message>
+        <source>Bhaiksuki</source>
+        <translation>Bhaiksuki</translation>
+    </message>
+    <message>
+        <source>Cham</source>
+        <translation>Cham</translation>
+    </message>
+    <message>
+        <source>Chinese dec.</source>
+        <translation>Chino dec.</translation>
+    </message>
+    <message>
+        <source>Gunjala Gondi</source>
+        <translation>Gunjala Gondi</translation>
+    </message>
+    <message>
+        <source>Khudawadi</source>
+        <translation>Khudawadi</translation>
+    </message>
+    <message>
+        <source>Masaram</source>
+        <translation>Masaram</translation>
+    </message>
+    <message>
+        <source>Modi</source>
+        <translation>Modi</translation>
+    </message>
+    <message>
+        <source>Mro</source>
+        <translation>Mro</translation>
+    </message>
+    <message>
+        <source>New Tai Lue</source>
+        <translation>Nuevo tai lue</translation>
+    </message>
+    <message>
+        <source>Newa</source>
+        <translation>Newa</translation>
+    </message>
+    <message>
+        <source>NP Hmong</source>
+        <translation>NP Hmong</translation>
+    </message>
+    <message>
+        <source>Pahawh Hmong</source>
+        <translation>Pahawh Hmong</translation>
+    </message>
+    <message>
+        <source>Saurashtra</source>
+        <translation>Saurashtra</translation>
+    </message>
+    <message>
+        <source>Segment digits</source>
+        <translation>7 segmentos</translation>
+    </message>
+    <message>
+        <source>Shan</source>
+        <translation>Shan</translation>
+    </message>
+    <message>
+        <source>Sharada</source>
+        <translation>Sharada</translation>
+    </message>
+    <message>
+        <source>Sora Sompeng</source>
+        <translation>Sora Sompeng</translation>
+    </message>
+    <message>
+        <source>Suzhou digits</source>
+        <translation>Cifras suzhou</translation>
+    </message>
+    <message>
+        <source>Tai Laing</source>
+        <translation>Tai Laing</translation>
+    </message>
+    <message>
+        <source>Takri</source>
+        <translation>Takri</translation>
+    </message>
+    <message>
+        <source>Tham digits</source>
+        <translation>Cifras tham</translation>
+    </message>
+    <message>
+        <source>Tirhuta</source>
+        <translation>Tirhuta</translation>
+    </message>
+    <message>
+        <source>Wancho</source>
+        <translation>Wancho</translation>
+    </message>
+    <message>
+        <source>Warang Citi</source>
+        <translation>Warang Citi</translation>
+    </message>
+    <message>
+        <source>Abjad</source>
+        <translation>Abjad</translation>
+    </message>
+    <message>
+        <source>Aramaic</source>
+        <translation>Arameo</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chino</translation>
+    </message>
+    <message>
+        <source>Coptic epact</source>
+        <translation>Epactas coptas</translation>
+    </message>
+    <message>
+        <source>Daiji</source>
+        <translation>Daiji</translation>
+    </message>
+    <message>
+        <source>Glagolitic</source>
+        <translation>Glagolítico</translation>
+    </message>
+    <message>
+        <source>Kaktovik</source>
+        <translation>Kaktovik</translation>
+    </message>
+    <message>
+        <source>Malayalam old</source>
+        <translation>Malayalam ant.</translation>
+    </message>
+    <message>
+        <source>Medefaidrin</source>
+        <translation>Medefaidrin</translation>
+    </message>
+    <message>
+        <source>Mende</source>
+        <translation>Mende</translation>
+    </message>
+    <message>
+        <source>Meroitic</source>
+        <translation>Meroítico</translation>
+    </message>
+    <message>
+        <source>Parthian</source>
+        <translation>Parto</translation>
+    </message>
+    <message>
+        <source>Phoenician</source>
+        <translation>Fenicio</translation>
+    </message>
+    <message>
+        <source>Roman ↀↁↂ</source>
+        <translation>Romano ↀↁↂ</translation>
+    </message>
+    <message>
+        <source>Rumi</source>
+        <translation>Rumi</translation>
+    </message>
+    <message>
+        <source>Sinhala old</source>
+        <translation>Cingalés ant.</translation>
+    </message>
+    <message>
+        <source>Sumerian</source>
+        <translation>Sumerio</translation>
+    </message>
+    <message>
+        <source>Syriac</source>
+        <translation>Siríaco</translation>
+    </message>
+    <message>
+        <source>Tally</source>
+        <translation>Palotes</translation>
+    </message>
+    <message>
+        <source>Tally 正</source>
+        <translation>Palotes 正</translation>
+    </message>
+    <message>
+        <source>Tangut</source>
+        <translation>Tangut</translation>
+    </message>
+    <message>
+        <source>Trad. fin.</source>
+        <translation>Trad. fin.</translation>
+    </message>
 </context>
 <context>
     <name>RowInteraction</name>
@@ -811,6 +1233,10 @@
     <message>
         <source>Copy All Rows</source>
         <translation>Copiar todas las filas</translation>
+    </message>
+    <message>
+        <source>Sign by Sign</source>
+        <translation>Signo a signo</translation>
     </message>
 </context>
 <context>
@@ -919,6 +1345,205 @@
         <source>%1 as counting hands: %2 fingers</source>
         <translation>%1 en manos que cuentan: %2 dedos</translation>
     </message>
+    <message>
+        <source>tally marks are shown up to 50</source>
+        <translation>los palotes se muestran hasta 50</translation>
+    </message>
+    <message>
+        <source>counting hand</source>
+        <translation>mano que cuenta</translation>
+    </message>
+    <message>
+        <source>Heyarian tally mark</source>
+        <translation>palote heyarian</translation>
+    </message>
+    <message>
+        <source>Maya head glyph</source>
+        <translation>glifo de cabeza maya</translation>
+    </message>
+    <message>
+        <source>Semaphore flag</source>
+        <translation>bandera de semáforo</translation>
+    </message>
+    <message>
+        <source>staff numeral</source>
+        <translation>cifra de asta</translation>
+    </message>
+    <message>
+        <source>Ath digit</source>
+        <translation>dígito ath</translation>
+    </message>
+    <message>
+        <source>dancing-men figure</source>
+        <translation>figura de los hombres danzantes</translation>
+    </message>
+    <message>
+        <source>Diamond digit</source>
+        <translation>dígito Diamond</translation>
+    </message>
+    <message>
+        <source>D&apos;Ni digit</source>
+        <translation>dígito D&apos;Ni</translation>
+    </message>
+    <message>
+        <source>Dual code digit</source>
+        <translation>dígito del código binario</translation>
+    </message>
+    <message>
+        <source>Ecclemony digit</source>
+        <translation>dígito Ecclemony</translation>
+    </message>
+    <message>
+        <source>Four Line digit</source>
+        <translation>dígito Four Line</translation>
+    </message>
+    <message>
+        <source>Futurama digit</source>
+        <translation>dígito de Futurama</translation>
+    </message>
+    <message>
+        <source>Gorwelion digit</source>
+        <translation>dígito Gorwelion</translation>
+    </message>
+    <message>
+        <source>hieratic sign</source>
+        <translation>signo hierático</translation>
+    </message>
+    <message>
+        <source>Klingon digit</source>
+        <translation>dígito klingon</translation>
+    </message>
+    <message>
+        <source>Narn digit</source>
+        <translation>dígito narn</translation>
+    </message>
+    <message>
+        <source>Oxidilogi digit</source>
+        <translation>dígito oxidilogi</translation>
+    </message>
+    <message>
+        <source>Pékrif digit</source>
+        <translation>dígito pékrif</translation>
+    </message>
+    <message>
+        <source>Post code bars</source>
+        <translation>barras del código postal</translation>
+    </message>
+    <message>
+        <source>Quadnary digit</source>
+        <translation>dígito quadnary</translation>
+    </message>
+    <message>
+        <source>SpaceKees digit</source>
+        <translation>dígito SpaceKees</translation>
+    </message>
+    <message>
+        <source>Stargate digit</source>
+        <translation>dígito Stargate</translation>
+    </message>
+    <message>
+        <source>Tenctonese digit</source>
+        <translation>dígito tenctonés</translation>
+    </message>
+    <message>
+        <source>Zentlardy digit</source>
+        <translation>dígito zentradi</translation>
+    </message>
+    <message>
+        <source>mark that %1 (%2s)</source>
+        <translation>signo (%2): %1</translation>
+    </message>
+    <message>
+        <source>number sign</source>
+        <translation>signo de número</translation>
+    </message>
+    <message>
+        <source>marks thousands</source>
+        <translation>marca los millares</translation>
+    </message>
+    <message>
+        <source>marks a numeral</source>
+        <translation>marca un número</translation>
+    </message>
+    <message>
+        <source>joins a count to its multiple</source>
+        <translation>une una cuenta a su múltiplo</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>marca</translation>
+    </message>
+    <message>
+        <source>separates places</source>
+        <translation>separa las posiciones</translation>
+    </message>
+    <message>
+        <source>begins and ends the number</source>
+        <translation>empieza y termina el número</translation>
+    </message>
+    <message>
+        <source>begins the number</source>
+        <translation>empieza el número</translation>
+    </message>
+    <message>
+        <source>ends the number</source>
+        <translation>termina el número</translation>
+    </message>
+</context>
+<context>
+    <name>SignBySignView</name>
+    <message>
+        <source>%1 — Sign by Sign</source>
+        <translation>%1 — Signo a signo</translation>
+    </message>
+    <message>
+        <source>Signs</source>
+        <translation>Signos</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Compose</source>
+        <translation>Componer</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Retroceso</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Show This Number</source>
+        <translation>Mostrar este número</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Copy as Picture</source>
+        <translation>Copiar como imagen</translation>
+    </message>
+    <message>
+        <source>Press the signs to compose a numeral</source>
+        <translation>Pulse los signos para componer un número</translation>
+    </message>
+    <message>
+        <source>Reads %1</source>
+        <translation>Se lee %1</translation>
+    </message>
+    <message>
+        <source>No numeral of this system</source>
+        <translation>Ningún número de este sistema</translation>
+    </message>
+    <message>
+        <source>Composed numeral %1</source>
+        <translation>Número compuesto %1</translation>
+    </message>
 </context>
 <context>
     <name>SpinButtonAccessible</name>
@@ -939,16 +1564,6 @@
     <message>
         <source>no row with the caption %1</source>
         <translation>ninguna fila con el rótulo %1</translation>
-    </message>
-    <message>
-        <source>Prints a number in the %1 numeral systems of Tallyra as text, one row a line:
-caption&lt;TAB&gt;kind&lt;TAB&gt;text, kind being unicode, partial or described.
-The number may be written in any of these systems (MCMXCIV, mcmxciv, א׳תתקצ״ד,
-一千九百九十四, ١٩٩٤, ...): with --parse, only what number it is.</source>
-        <translation>Imprime un número en los %1 sistemas de numeración de Tallyra como texto, una fila por línea:
-caption&lt;TAB&gt;kind&lt;TAB&gt;text, siendo kind unicode, partial o described.
-El número puede escribirse en cualquiera de estos sistemas (MCMXCIV, mcmxciv, א׳תתקצ״ד,
-一千九百九十四, ١٩٩٤, ...): con --parse, solo qué número es.</translation>
     </message>
     <message>
         <source>Add how the signs build the number as a fourth column.</source>
@@ -975,6 +1590,22 @@ primero el que mostrarían las filas; un texto que se lee de varias maneras da v
     <message>
         <source>The number, read as the number field reads it (0 to 79999), or a numeral of a row.</source>
         <translation>El número, leído como lo lee el campo del número (0 a 79999), o un numeral de una fila.</translation>
+    </message>
+    <message>
+        <source>Prints a number in the %1 numeral systems on Tallyra&apos;s five pages as text, one row
+a line: caption&lt;TAB&gt;kind&lt;TAB&gt;text, kind being unicode, partial or described.
+The number may be written in any of these systems (MCMXCIV, mcmxciv, א׳תתקצ״ד,
+一千九百九十四, ١٩٩٤, ...): with --parse, only what number it is.</source>
+        <translation>Imprime un número en los %1 sistemas de numeración de las cinco páginas de Tallyra como texto,
+una fila por línea: caption&lt;TAB&gt;kind&lt;TAB&gt;text, siendo kind unicode, partial o described.
+El número puede escribirse en cualquiera de estos sistemas (MCMXCIV, mcmxciv, א׳תתקצ״ד,
+一千九百九十四, ١٩٩٤, ...): con --parse, solo qué número es.</translation>
+    </message>
+    <message>
+        <source>Print the signs of the row with this caption, text&lt;TAB&gt;value, one a line
+(a mark&apos;s role in place of a value), and no number.</source>
+        <translation>Imprimir los signos de la fila con este rótulo, text&lt;TAB&gt;value, uno por línea
+(el papel de una marca en lugar de un valor), y ningún número.</translation>
     </message>
 </context>
 </TS>

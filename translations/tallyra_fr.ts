@@ -7,12 +7,27 @@
         <source>Number</source>
         <translation>Nombre</translation>
     </message>
+    <message>
+        <source>Find</source>
+        <translation>Chercher</translation>
+    </message>
+</context>
+<context>
+    <name>BreakdownView</name>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>The system has no form for this number</source>
+        <translation>Le système ne peut pas écrire ce nombre</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Number signs of other cultures: a whole number from 0 to 79999 written in %1 numeral systems.</source>
-        <translation>Les chiffres d&apos;autres cultures : un nombre entier de 0 à 79999 écrit dans %1 systèmes de numération.</translation>
+        <source>Number signs of other cultures: a whole number from 0 to 79999 written in %1 numeral systems on five pages.</source>
+        <translation>Les chiffres d&apos;autres cultures : un nombre entier de 0 à 79999 écrit dans %1 systèmes de numération sur cinq pages.</translation>
     </message>
 </context>
 <context>
@@ -32,6 +47,10 @@
     <message>
         <source>, %1: %2</source>
         <translation>, %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 digits: %2</source>
+        <translation>Chiffres (%1) : %2</translation>
     </message>
 </context>
 <context>
@@ -361,10 +380,6 @@
         <translation>Lettres coptes employées comme nombres sur le modèle grec, avec sou pour 6, fei pour 90 et sampi pour 900. Un trait au-dessus des lettres marque un nombre ; un double trait, une des formes anciennes, marque les milliers.</translation>
     </message>
     <message>
-        <source>Chinese counting rods, the arithmetic of the counting board: upright rods for units, hundreds and ten-thousands, lying rods for tens and thousands. An empty place is 〇, as written from the 13th century on.</source>
-        <translation>Baguettes à calcul chinoises, l&apos;arithmétique de la planche à calcul : baguettes debout pour les unités, centaines et dizaines de milliers, couchées pour les dizaines et les milliers. Une position vide est 〇, comme on l&apos;écrit depuis le XIIIe siècle.</translation>
-    </message>
-    <message>
         <source>Church Slavonic letter numerals on the Greek model, used from the 10th century until Peter the Great and still in liturgical books. A titlo ҃ marks the number, ҂ a thousand.</source>
         <translation>Chiffres-lettres du slavon d&apos;Église sur le modèle grec, employés du Xe siècle jusqu&apos;à Pierre le Grand et encore dans les livres liturgiques. Un titlo ҃ marque le nombre, ҂ un millier.</translation>
     </message>
@@ -379,6 +394,217 @@
     <message>
         <source>Traditional Tamil numerals, in use until the 19th and 20th centuries: digits and the signs ௰ ௱ ௲ for 10, 100 and 1000; a digit before a sign multiplies it (௩௱ = 300).</source>
         <translation>Chiffres tamouls traditionnels, en usage jusqu&apos;aux XIXe et XXe siècles : des chiffres et les signes ௰ ௱ ௲ pour 10, 100 et 1000 ; un chiffre devant un signe le multiplie (௩௱ = 300).</translation>
+    </message>
+    <message>
+        <source>Chinese counting rods, the arithmetic of the counting board, as written from the Song dynasty on: lying rods for units, hundreds and ten-thousands, upright rods for tens and thousands, so that neighbouring places differ. The older Han board had it the other way round. An empty place is 〇, as written from the 13th century on.</source>
+        <translation>Les baguettes à calculer chinoises, l&apos;arithmétique de la planche à calcul, telles qu&apos;écrites à partir de la dynastie Song : baguettes couchées pour les unités, centaines et dizaines de milliers, debout pour les dizaines et milliers, afin que deux positions voisines diffèrent. L&apos;ancienne planche des Han faisait l&apos;inverse. Une position vide est 〇, comme on l&apos;écrit à partir du XIIIe siècle.</translation>
+    </message>
+    <message>
+        <source>Digits of the Ahom script of the Tai Ahom kingdom in the Brahmaputra valley of Assam (13th–19th century), whose chronicles (buranji) are read again today. Base 10.</source>
+        <translation>Chiffres de l&apos;écriture ahom du royaume tai ahom de la vallée du Brahmapoutre en Assam (XIIIe–XIXe siècle), dont les chroniques (buranji) sont de nouveau lues aujourd&apos;hui. Base 10.</translation>
+    </message>
+    <message>
+        <source>Bhaiksuki digits, from a script of Buddhist manuscripts and inscriptions of eastern India in the 11th and 12th centuries, known from only a few documents; its name refers to monks (bhikṣu). Base 10.</source>
+        <translation>Chiffres bhaiksuki, d&apos;une écriture de manuscrits et d&apos;inscriptions bouddhiques de l&apos;Inde orientale aux XIe et XIIe siècles, connue par quelques documents seulement ; son nom renvoie aux moines (bhikṣu). Base 10.</translation>
+    </message>
+    <message>
+        <source>Cham digits, from the script of the Cham people of Vietnam and Cambodia, which descends from the Indian-derived scripts of ancient Champa. Base 10.</source>
+        <translation>Chiffres cham, de l&apos;écriture du peuple cham du Viêt Nam et du Cambodge, qui descend des écritures d&apos;origine indienne de l&apos;ancien Champa. Base 10.</translation>
+    </message>
+    <message>
+        <source>Chinese digits written place by place, 〇 for zero and no 十 百 千 (2026 = 二〇二六), as in China and Japan for years, addresses and telephone numbers, and in vertical text.</source>
+        <translation>Chiffres chinois écrits position par position, 〇 pour zéro et sans 十 百 千 (2026 = 二〇二六), comme en Chine et au Japon pour les années, les adresses et les numéros de téléphone, et dans le texte vertical.</translation>
+    </message>
+    <message>
+        <source>Gunjala Gondi digits, from a script for the Gondi language known from manuscripts of Gunjala village in Telangana, India, studied again since the 2000s. Base 10.</source>
+        <translation>Chiffres gunjala gondi, d&apos;une écriture de la langue gondi connue par des manuscrits du village de Gunjala au Telangana, en Inde, étudiée de nouveau depuis les années 2000. Base 10.</translation>
+    </message>
+    <message>
+        <source>Khudawadi digits, from a merchant script of the Landa family used for Sindhi, especially by Hindu Sindhi traders. Base 10.</source>
+        <translation>Chiffres khudawadi, d&apos;une écriture marchande de la famille landa utilisée pour le sindhi, surtout par les commerçants sindhis hindous. Base 10.</translation>
+    </message>
+    <message>
+        <source>Masaram Gondi digits, from the script Munshi Mangal Singh Masaram devised in 1918 for the Gondi language of central India. Base 10.</source>
+        <translation>Chiffres masaram gondi, de l&apos;écriture que Munshi Mangal Singh Masaram conçut en 1918 pour la langue gondi de l&apos;Inde centrale. Base 10.</translation>
+    </message>
+    <message>
+        <source>Modi digits, from the cursive script of Marathi in administration and trade from the 17th century until Devanagari replaced it in the mid-20th century. Base 10.</source>
+        <translation>Chiffres modi, de l&apos;écriture cursive du marathi dans l&apos;administration et le commerce du XVIIe siècle jusqu&apos;à ce que la devanagari la remplace au milieu du XXe siècle. Base 10.</translation>
+    </message>
+    <message>
+        <source>Mro digits, from the script Manlay created in the 1980s for the Mro language of Bangladesh&apos;s Chittagong Hill Tracts and western Myanmar. Base 10.</source>
+        <translation>Chiffres mro, de l&apos;écriture que Manlay créa dans les années 1980 pour la langue mro des Chittagong Hill Tracts au Bangladesh et de l&apos;ouest de la Birmanie. Base 10.</translation>
+    </message>
+    <message>
+        <source>New Tai Lue digits, from the simplified Tai Tham script introduced in the 1950s in Xishuangbanna, Yunnan, China, for the Tai Lü language. Base 10.</source>
+        <translation>Chiffres nouveau tai lue, de l&apos;écriture tai tham simplifiée introduite dans les années 1950 au Xishuangbanna, Yunnan, Chine, pour la langue tai lü. Base 10.</translation>
+    </message>
+    <message>
+        <source>Newa digits, from the script of Nepal Bhasa, the language of the Newars of the Kathmandu valley, with a long manuscript tradition now being revived. Base 10.</source>
+        <translation>Chiffres newa, de l&apos;écriture du nepal bhasa, la langue des Newars de la vallée de Katmandou, d&apos;une longue tradition manuscrite aujourd&apos;hui ravivée. Base 10.</translation>
+    </message>
+    <message>
+        <source>Nyiakeng Puachue Hmong digits, from the alphabet the Reverend Chervang Kong Vang created in the 1980s for Hmong, used mainly by a church community in the United States. Base 10.</source>
+        <translation>Chiffres nyiakeng puachue hmong, de l&apos;alphabet que le révérend Chervang Kong Vang créa dans les années 1980 pour le hmong, utilisé surtout par une communauté religieuse aux États-Unis. Base 10.</translation>
+    </message>
+    <message>
+        <source>Pahawh Hmong digits, from the semi-syllabary Shong Lue Yang created in Laos in 1959 for Hmong. Base 10; the script also has signs for tens and hundreds, not used here.</source>
+        <translation>Chiffres pahawh hmong, du semi-syllabaire que Shong Lue Yang créa au Laos en 1959 pour le hmong. Base 10 ; l&apos;écriture a aussi des signes pour les dizaines et les centaines, non utilisés ici.</translation>
+    </message>
+    <message>
+        <source>Saurashtra digits, from the script of the Saurashtra language spoken around Madurai in Tamil Nadu by a community whose ancestors came from Gujarat. Base 10.</source>
+        <translation>Chiffres saurashtra, de l&apos;écriture de la langue saurashtra parlée autour de Madurai au Tamil Nadu par une communauté dont les ancêtres venaient du Gujarat. Base 10.</translation>
+    </message>
+    <message>
+        <source>The digits of seven-segment displays in clocks, meters and calculators: each digit lights some of seven bars. Not a numeral system but a display code for 0–9, as Braille and Morse code are.</source>
+        <translation>Les chiffres des afficheurs à sept segments des horloges, compteurs et calculatrices : chaque chiffre allume certains des sept segments. Pas un système de numération mais un code d&apos;affichage pour 0–9, comme le braille et le code Morse.</translation>
+    </message>
+    <message>
+        <source>Shan digits, written by the Shan of Shan State, Myanmar, with their form of the Myanmar script; they differ from the Burmese digits of the third page. Base 10.</source>
+        <translation>Chiffres shan, écrits par les Shans de l&apos;État shan, en Birmanie, avec leur forme de l&apos;écriture birmane ; ils diffèrent des chiffres birmans de la troisième page. Base 10.</translation>
+    </message>
+    <message>
+        <source>Sharada digits, from the script of Kashmir from about the 8th century, used for Sanskrit and Kashmiri and kept today mainly in ritual use. Base 10.</source>
+        <translation>Chiffres sharada, de l&apos;écriture du Cachemire depuis le VIIIe siècle environ, utilisée pour le sanskrit et le cachemiri et conservée aujourd&apos;hui surtout pour le rituel. Base 10.</translation>
+    </message>
+    <message>
+        <source>Sora Sompeng digits, from the script Mangei Gomango created in 1936 for the Sora language of Odisha and Andhra Pradesh, India. Base 10.</source>
+        <translation>Chiffres sora sompeng, de l&apos;écriture que Mangei Gomango créa en 1936 pour la langue sora de l&apos;Odisha et de l&apos;Andhra Pradesh, en Inde. Base 10.</translation>
+    </message>
+    <message>
+        <source>Suzhou numerals, the commercial digits of Chinese markets and account books, written place by place: 〡 〢 〣 after an upright 〡 〢 〣 lie as 一 二 三 (21 = 〢一), so that 〢〡 is not read as 〣. Real use adds a line for the unit, left out here.</source>
+        <translation>Chiffres de Suzhou, les chiffres commerciaux des marchés et livres de comptes chinois, écrits position par position : 〡 〢 〣 après un 〡 〢 〣 debout se couchent en 一 二 三 (21 = 〢一), pour que 〢〡 ne se lise pas 〣. L&apos;usage réel ajoute une ligne pour l&apos;unité, omise ici.</translation>
+    </message>
+    <message>
+        <source>Tai Laing digits, from the Myanmar script as extended for Tai Laing, a Tai language of Kachin and Sagaing in Myanmar. Base 10.</source>
+        <translation>Chiffres tai laing, de l&apos;écriture birmane étendue pour le tai laing, une langue taï du Kachin et du Sagaing en Birmanie. Base 10.</translation>
+    </message>
+    <message>
+        <source>Takri digits, from a family of scripts of the western Himalaya used for Dogri, Chambeali and other languages from the 16th to the early 20th century. Base 10.</source>
+        <translation>Chiffres takri, d&apos;une famille d&apos;écritures de l&apos;Himalaya occidental utilisées pour le dogri, le chambeali et d&apos;autres langues du XVIe au début du XXe siècle. Base 10.</translation>
+    </message>
+    <message>
+        <source>The Tham digits of Tai Tham (Lanna), used in Buddhist religious texts of northern Thailand and its neighbours; secular writing uses the Hora digits of the third page. Base 10.</source>
+        <translation>Les chiffres tham du tai tham (lanna), utilisés dans les textes religieux bouddhiques du nord de la Thaïlande et de ses voisins ; l&apos;écriture profane utilise les chiffres hora de la troisième page. Base 10.</translation>
+    </message>
+    <message>
+        <source>Tirhuta (Mithilakshar) digits, from the traditional script of Maithili in Bihar, India, and south-eastern Nepal, now being revived. Base 10.</source>
+        <translation>Chiffres tirhuta (mithilakshar), de l&apos;écriture traditionnelle du maïthili au Bihar, en Inde, et dans le sud-est du Népal, aujourd&apos;hui ravivée. Base 10.</translation>
+    </message>
+    <message>
+        <source>Wancho digits, from the alphabet the teacher Banwang Losu created between 2001 and 2012 for the Wancho language of Arunachal Pradesh, India. Base 10.</source>
+        <translation>Chiffres wancho, de l&apos;alphabet que l&apos;enseignant Banwang Losu créa entre 2001 et 2012 pour la langue wancho de l&apos;Arunachal Pradesh, en Inde. Base 10.</translation>
+    </message>
+    <message>
+        <source>Warang Citi digits, from the script Lako Bodra created in the mid-20th century for the Ho language of Jharkhand and Odisha, India. Base 10.</source>
+        <translation>Chiffres warang citi, de l&apos;écriture que Lako Bodra créa au milieu du XXe siècle pour la langue ho du Jharkhand et de l&apos;Odisha, en Inde. Base 10.</translation>
+    </message>
+    <message>
+        <source>Abjad numerals: the Arabic letters with the values of the old Semitic alphabet order (alif, bā&apos;, jīm, dāl), 1–9, 10–90, 100–900 and ghayn for 1000, added up. Used before the Indian digits spread and still for numbering and in chronograms, where a verse adds up to a year. Written right to left; shown for 1–1999.</source>
+        <translation>Chiffres abjad : les lettres arabes avec les valeurs de l&apos;ancien ordre alphabétique sémitique (alif, bā&apos;, jīm, dāl), 1–9, 10–90, 100–900 et ghayn pour 1000, additionnées. Utilisés avant la diffusion des chiffres indiens et encore pour numéroter et dans les chronogrammes, où un vers donne une année. Écrits de droite à gauche ; montrés pour 1–1999.</translation>
+    </message>
+    <message>
+        <source>Imperial Aramaic numbers of the Persian Empire&apos;s papyri (6th–4th century BC), written right to left: strokes in threes for units, a sign for 10 and one for 20, and a count of strokes before the signs for 100, 1000 and 10000.</source>
+        <translation>Nombres en araméen impérial des papyrus de l&apos;Empire perse (VIe–IVe siècle av. J.-C.), écrits de droite à gauche : des traits par trois pour les unités, un signe pour 10 et un pour 20, et un nombre de traits devant les signes de 100, 1000 et 10000.</translation>
+    </message>
+    <message>
+        <source>Everyday Chinese numerals, written as the numbers are spoken: a digit multiplies the sign of its power (千 百 十, 万 for ten thousand) and the products add up; 零 marks skipped places, and 十 stands alone at the start of 10–19.</source>
+        <translation>Chiffres chinois courants, écrits comme les nombres se disent : un chiffre multiplie le signe de sa puissance (千 百 十, 万 pour dix mille) et les produits s&apos;additionnent ; 零 marque les positions sautées, et 十 est seul au début de 10–19.</translation>
+    </message>
+    <message>
+        <source>Coptic epact numbers, cursive figures from Egyptian accounts and the Easter tables (epacts), descended from Greek letter numerals written fast. One sign for each multiple of 1, 10 and 100; a mark below a sign multiplies it by a thousand.</source>
+        <translation>Nombres épactes coptes, figures cursives des comptes égyptiens et des tables de Pâques (épactes), issues des chiffres-lettres grecs écrits vite. Un signe pour chaque multiple de 1, 10 et 100 ; une marque sous un signe le multiplie par mille.</translation>
+    </message>
+    <message>
+        <source>Japanese financial numerals (大字), written on documents where a number must not be altered: 壱 弐 参 拾 cannot be turned into another number with a stroke. 壱 stands before every power, 拾 included; nothing marks an empty place.</source>
+        <translation>Chiffres financiers japonais (大字), écrits sur les documents où un nombre ne doit pas être modifié : 壱 弐 参 拾 ne peuvent devenir un autre nombre d&apos;un trait. 壱 précède chaque puissance, 拾 compris ; rien ne marque une position vide.</translation>
+    </message>
+    <message>
+        <source>Glagolitic letters as numbers, in the order of the oldest Slavic alphabet (9th century), used in Croatian church books for centuries. 11–19 put the units first, as the Slavic words do; Ⱍ is 1000, so 1–1999 are shown.</source>
+        <translation>Lettres glagolitiques comme nombres, dans l&apos;ordre du plus ancien alphabet slave (IXe siècle), utilisées pendant des siècles dans les livres d&apos;église croates. 11–19 placent les unités en premier, comme les mots slaves ; Ⱍ vaut 1000, d&apos;où 1–1999.</translation>
+    </message>
+    <message>
+        <source>Kaktovik numerals, invented in 1994 by Iñupiaq pupils in Kaktovik, Alaska, for their language&apos;s counting in twenties. Base 20; in each digit the strokes across count fives and the strokes hanging below count ones.</source>
+        <translation>Chiffres de Kaktovik, inventés en 1994 par des élèves iñupiaq de Kaktovik, en Alaska, pour le compte par vingtaines de leur langue. Base 20 ; dans chaque chiffre, les traits en travers comptent les cinq et les traits pendants en dessous comptent les unités.</translation>
+    </message>
+    <message>
+        <source>Traditional Malayalam numerals of Kerala, written as they are spoken before positional digits took over in the 19th century: digits and signs for 10, 100 and 1000 (൰ ൱ ൲), a digit before a sign multiplies it. No zero.</source>
+        <translation>Chiffres malayalam traditionnels du Kerala, écrits comme ils se disent, avant que les chiffres de position ne l&apos;emportent au XIXe siècle : des chiffres et des signes pour 10, 100 et 1000 (൰ ൱ ൲), un chiffre devant un signe le multiplie. Pas de zéro.</translation>
+    </message>
+    <message>
+        <source>Medefaidrin numerals of the Oberi Okaime church in south-eastern Nigeria (1930s). Base 20 with a zero, like the Ibibio counting in twenties, with twenty digit signs.</source>
+        <translation>Chiffres medefaidrin de l&apos;Église Oberi Okaime du sud-est du Nigeria (années 1930). Base 20 avec un zéro, comme le compte par vingtaines de l&apos;ibibio, avec vingt signes de chiffres.</translation>
+    </message>
+    <message>
+        <source>Mende Kikakui numerals of Sierra Leone (about 1917), written right to left: each digit carries a small mark for its power, tens, hundreds, thousands or ten-thousands, and one for 11–19.</source>
+        <translation>Chiffres mendé kikakui de Sierra Leone (vers 1917), écrits de droite à gauche : chaque chiffre porte une petite marque pour sa puissance, dizaines, centaines, milliers ou dizaines de milliers, et une pour 11–19.</translation>
+    </message>
+    <message>
+        <source>Meroitic cursive numbers of the kingdom of Kush on the Nile (3rd century BC – 4th century AD), right to left: one sign for each multiple of each power of ten, as in Egyptian Demotic. Unicode has no signs for 80 and 90, so numbers with those tens have no form.</source>
+        <translation>Nombres méroïtiques cursifs du royaume de Koush sur le Nil (IIIe siècle av. J.-C. – IVe siècle apr. J.-C.), de droite à gauche : un signe pour chaque multiple de chaque puissance de dix, comme en démotique égyptien. Unicode n&apos;a pas de signes pour 80 et 90, donc les nombres avec ces dizaines n&apos;ont pas de forme.</translation>
+    </message>
+    <message>
+        <source>Inscriptional Parthian numbers of the Arsacid empire (3rd century BC – 3rd century AD), right to left: strokes in fours, signs for 10 and 20, and a count before 100 and 1000. Shown for 1–9999.</source>
+        <translation>Nombres du parthe des inscriptions de l&apos;Empire arsacide (IIIe siècle av. J.-C. – IIIe siècle apr. J.-C.), de droite à gauche : des traits par quatre, des signes pour 10 et 20, et un compte devant 100 et 1000. Montrés pour 1–9999.</translation>
+    </message>
+    <message>
+        <source>Phoenician numbers of Tyre, Sidon and Carthage, right to left: strokes in threes, a stroke for 10, a sign for 20, and a count of strokes before the sign for 100. No sign for a thousand, so 1–999.</source>
+        <translation>Nombres phéniciens de Tyr, Sidon et Carthage, de droite à gauche : des traits par trois, un trait pour 10, un signe pour 20, et un nombre de traits devant le signe de 100. Pas de signe pour mille, donc 1–999.</translation>
+    </message>
+    <message>
+        <source>Roman numerals with the old signs for the thousands: ↀ (CIↃ) for 1000, ↁ for 5000, ↂ for 10000 and ↇ for 50000, the forms the Romans and early printers used before M.</source>
+        <translation>Chiffres romains avec les anciens signes des milliers : ↀ (CIↃ) pour 1000, ↁ pour 5000, ↂ pour 10000 et ↇ pour 50000, les formes qu&apos;utilisaient les Romains et les premiers imprimeurs avant M.</translation>
+    </message>
+    <message>
+        <source>Rumi (Fez) numerals of North Africa and al-Andalus (10th–17th century): one sign for each multiple of 1, 10 and 100, not positional. Historically the units stood at the left; Unicode lays them out with the hundreds at the left. 1–999.</source>
+        <translation>Chiffres rumi (de Fès) d&apos;Afrique du Nord et d&apos;al-Andalus (Xe–XVIIe siècle) : un signe pour chaque multiple de 1, 10 et 100, sans position. Historiquement les unités étaient à gauche ; Unicode les dispose avec les centaines à gauche. 1–999.</translation>
+    </message>
+    <message>
+        <source>Sinhala archaic numerals (illakkam), the numerals of Sri Lanka until the early 19th century: signs of their own for 1–9 and 10–90, and a digit before the signs for 100 and 1000. No zero.</source>
+        <translation>Chiffres cinghalais archaïques (illakkam), les chiffres du Sri Lanka jusqu&apos;au début du XIXe siècle : des signes propres pour 1–9 et 10–90, et un chiffre devant les signes de 100 et 1000. Pas de zéro.</translation>
+    </message>
+    <message>
+        <source>Sumerian counting signs (3rd millennium BC): units of 1, 10, 60, 600, 3600 and 36000, bases 10 and 6 in turn, one grouped sign for each count of a unit. The later Babylonian place value grew out of them.</source>
+        <translation>Signes de compte sumériens (IIIe millénaire av. J.-C.) : des unités de 1, 10, 60, 600, 3600 et 36000, bases 10 et 6 en alternance, un signe groupé pour chaque compte d&apos;une unité. La numération de position babylonienne en est issue.</translation>
+    </message>
+    <message>
+        <source>Syriac letters as numbers, on the Greek and Hebrew model: the 22 letters count to 400, higher hundreds add letters (900 = ܬܬܩ), and a stroke below a letter makes it thousands. Right to left; 1–9999.</source>
+        <translation>Lettres syriaques comme nombres, sur le modèle grec et hébreu : les 22 lettres comptent jusqu&apos;à 400, les centaines supérieures ajoutent des lettres (900 = ܬܬܩ), et un trait sous une lettre en fait des milliers. De droite à gauche ; 1–9999.</translation>
+    </message>
+    <message>
+        <source>Tally marks, strokes bundled in fives, four crossed by the fifth: the five-bar gate of scores and votes. Shown up to 50.</source>
+        <translation>Bâtonnets, des traits groupés par cinq, quatre barrés par le cinquième : le compte des scores et des votes. Montrés jusqu&apos;à 50.</translation>
+    </message>
+    <message>
+        <source>Chinese tally marks: votes and scores are counted by writing the five strokes of 正 one at a time, so each finished character is five. Shown up to 50.</source>
+        <translation>Bâtonnets chinois : on compte votes et scores en écrivant un à un les cinq traits de 正, si bien que chaque caractère achevé vaut cinq. Montrés jusqu&apos;à 50.</translation>
+    </message>
+    <message>
+        <source>Tangut numerals of the Western Xia state in north-western China (1038–1227), built like Chinese numbers with Tangut characters: a digit before the signs for 10, 100, 1000 and 10000, with no digit before a ten. No zero.</source>
+        <translation>Chiffres tangoutes de l&apos;État des Xia occidentaux dans le nord-ouest de la Chine (1038–1227), construits comme les nombres chinois avec des caractères tangoutes : un chiffre devant les signes de 10, 100, 1000 et 10000, sans chiffre devant une dizaine. Pas de zéro.</translation>
+    </message>
+    <message>
+        <source>Traditional Chinese financial numerals (大寫) of cheques and receipts in Taiwan and Hong Kong, hard to alter into another number; 壹 stands before 拾 too, as banks require, and 零 marks empty places.</source>
+        <translation>Chiffres financiers chinois traditionnels (大寫) des chèques et reçus de Taïwan et de Hong Kong, difficiles à changer en un autre nombre ; 壹 précède aussi 拾, comme l&apos;exigent les banques, et 零 marque les positions vides.</translation>
+    </message>
+</context>
+<context>
+    <name>FindField</name>
+    <message>
+        <source>Find a system</source>
+        <translation>Chercher un système</translation>
+    </message>
+    <message>
+        <source>script, language, place</source>
+        <translation>écriture, langue, lieu</translation>
+    </message>
+    <message>
+        <source>Systems found</source>
+        <translation>Systèmes trouvés</translation>
+    </message>
+    <message>
+        <source>No system found</source>
+        <translation>Aucun système trouvé</translation>
     </message>
 </context>
 <context>
@@ -416,6 +642,14 @@
     <message>
         <source>Number signs 3</source>
         <translation>Chiffres 3</translation>
+    </message>
+    <message>
+        <source>Number signs 4</source>
+        <translation>Chiffres 4</translation>
+    </message>
+    <message>
+        <source>Number signs 5</source>
+        <translation>Chiffres 5</translation>
     </message>
 </context>
 <context>
@@ -797,6 +1031,194 @@
         <source>Tamil old</source>
         <translation>Tamoul ancien</translation>
     </message>
+    <message>
+        <source>Ahom</source>
+        <translation>Ahom</translation>
+    </message>
+    <message>
+        <source>Bhaiksuki</source>
+        <translation>Bhaiksuki</translation>
+    </message>
+    <message>
+        <source>Cham</source>
+        <translation>Cham</translation>
+    </message>
+    <message>
+        <source>Chinese dec.</source>
+        <translation>Chinois déc.</translation>
+    </message>
+    <message>
+        <source>Gunjala Gondi</source>
+        <translation>Gunjala Gondi</translation>
+    </message>
+    <message>
+        <source>Khudawadi</source>
+        <translation>Khudawadi</translation>
+    </message>
+    <message>
+        <source>Masaram</source>
+        <translation>Masaram</translation>
+    </message>
+    <message>
+        <source>Modi</source>
+        <translation>Modi</translation>
+    </message>
+    <message>
+        <source>Mro</source>
+        <translation>Mro</translation>
+    </message>
+    <message>
+        <source>New Tai Lue</source>
+        <translation>Néo-tai-lue</translation>
+    </message>
+    <message>
+        <source>Newa</source>
+        <translation>Newa</translation>
+    </message>
+    <message>
+        <source>NP Hmong</source>
+        <translation>NP Hmong</translation>
+    </message>
+    <message>
+        <source>Pahawh Hmong</source>
+        <translation>Pahawh Hmong</translation>
+    </message>
+    <message>
+        <source>Saurashtra</source>
+        <translation>Saurashtra</translation>
+    </message>
+    <message>
+        <source>Segment digits</source>
+        <translation>7 segments</translation>
+    </message>
+    <message>
+        <source>Shan</source>
+        <translation>Shan</translation>
+    </message>
+    <message>
+        <source>Sharada</source>
+        <translation>Sharada</translation>
+    </message>
+    <message>
+        <source>Sora Sompeng</source>
+        <translation>Sora Sompeng</translation>
+    </message>
+    <message>
+        <source>Suzhou digits</source>
+        <translation>Chiffres suzhou</translation>
+    </message>
+    <message>
+        <source>Tai Laing</source>
+        <translation>Tai Laing</translation>
+    </message>
+    <message>
+        <source>Takri</source>
+        <translation>Takri</translation>
+    </message>
+    <message>
+        <source>Tham digits</source>
+        <translation>Chiffres tham</translation>
+    </message>
+    <message>
+        <source>Tirhuta</source>
+        <translation>Tirhuta</translation>
+    </message>
+    <message>
+        <source>Wancho</source>
+        <translation>Wancho</translation>
+    </message>
+    <message>
+        <source>Warang Citi</source>
+        <translation>Warang Citi</translation>
+    </message>
+    <message>
+        <source>Abjad</source>
+        <translation>Abjad</translation>
+    </message>
+    <message>
+        <source>Aramaic</source>
+        <translation>Araméen</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinois</translation>
+    </message>
+    <message>
+        <source>Coptic epact</source>
+        <translation>Épactes coptes</translation>
+    </message>
+    <message>
+        <source>Daiji</source>
+        <translation>Daiji</translation>
+    </message>
+    <message>
+        <source>Glagolitic</source>
+        <translation>Glagolitique</translation>
+    </message>
+    <message>
+        <source>Kaktovik</source>
+        <translation>Kaktovik</translation>
+    </message>
+    <message>
+        <source>Malayalam old</source>
+        <translation>Malayal. anc.</translation>
+    </message>
+    <message>
+        <source>Medefaidrin</source>
+        <translation>Medefaidrin</translation>
+    </message>
+    <message>
+        <source>Mende</source>
+        <translation>Mende</translation>
+    </message>
+    <message>
+        <source>Meroitic</source>
+        <translation>Méroïtique</translation>
+    </message>
+    <message>
+        <source>Parthian</source>
+        <translation>Parthe</translation>
+    </message>
+    <message>
+        <source>Phoenician</source>
+        <translation>Phénicien</translation>
+    </message>
+    <message>
+        <source>Roman ↀↁↂ</source>
+        <translation>Romain ↀↁↂ</translation>
+    </message>
+    <message>
+        <source>Rumi</source>
+        <translation>Rumi</translation>
+    </message>
+    <message>
+        <source>Sinhala old</source>
+        <translation>Cinghal. anc.</translation>
+    </message>
+    <message>
+        <source>Sumerian</source>
+        <translation>Sumérien</translation>
+    </message>
+    <message>
+        <source>Syriac</source>
+        <translation>Syriaque</translation>
+    </message>
+    <message>
+        <source>Tally</source>
+        <translation>Bâtonnets</translation>
+    </message>
+    <message>
+        <source>Tally 正</source>
+        <translation>Bâtonnets 正</translation>
+    </message>
+    <message>
+        <source>Tangut</source>
+        <translation>Tangoute</translation>
+    </message>
+    <message>
+        <source>Trad. fin.</source>
+        <translation>Trad. fin.</translation>
+    </message>
 </context>
 <context>
     <name>RowInteraction</name>
@@ -811,6 +1233,10 @@
     <message>
         <source>Copy All Rows</source>
         <translation>Copier toutes les lignes</translation>
+    </message>
+    <message>
+        <source>Sign by Sign</source>
+        <translation>Signe par signe</translation>
     </message>
 </context>
 <context>
@@ -919,6 +1345,205 @@
         <source>%1 as counting hands: %2 fingers</source>
         <translation>%1 en mains qui comptent : %2 doigts</translation>
     </message>
+    <message>
+        <source>tally marks are shown up to 50</source>
+        <translation>les bâtonnets sont montrés jusqu&apos;à 50</translation>
+    </message>
+    <message>
+        <source>counting hand</source>
+        <translation>main qui compte</translation>
+    </message>
+    <message>
+        <source>Heyarian tally mark</source>
+        <translation>bâton heyarian</translation>
+    </message>
+    <message>
+        <source>Maya head glyph</source>
+        <translation>glyphe céphalomorphe maya</translation>
+    </message>
+    <message>
+        <source>Semaphore flag</source>
+        <translation>drapeau sémaphore</translation>
+    </message>
+    <message>
+        <source>staff numeral</source>
+        <translation>chiffre à hampe</translation>
+    </message>
+    <message>
+        <source>Ath digit</source>
+        <translation>chiffre ath</translation>
+    </message>
+    <message>
+        <source>dancing-men figure</source>
+        <translation>figurine des hommes dansants</translation>
+    </message>
+    <message>
+        <source>Diamond digit</source>
+        <translation>chiffre Diamond</translation>
+    </message>
+    <message>
+        <source>D&apos;Ni digit</source>
+        <translation>chiffre d&apos;ni</translation>
+    </message>
+    <message>
+        <source>Dual code digit</source>
+        <translation>chiffre du code binaire</translation>
+    </message>
+    <message>
+        <source>Ecclemony digit</source>
+        <translation>chiffre Ecclemony</translation>
+    </message>
+    <message>
+        <source>Four Line digit</source>
+        <translation>chiffre Four Line</translation>
+    </message>
+    <message>
+        <source>Futurama digit</source>
+        <translation>chiffre de Futurama</translation>
+    </message>
+    <message>
+        <source>Gorwelion digit</source>
+        <translation>chiffre Gorwelion</translation>
+    </message>
+    <message>
+        <source>hieratic sign</source>
+        <translation>signe hiératique</translation>
+    </message>
+    <message>
+        <source>Klingon digit</source>
+        <translation>chiffre klingon</translation>
+    </message>
+    <message>
+        <source>Narn digit</source>
+        <translation>chiffre narn</translation>
+    </message>
+    <message>
+        <source>Oxidilogi digit</source>
+        <translation>chiffre oxidilogi</translation>
+    </message>
+    <message>
+        <source>Pékrif digit</source>
+        <translation>chiffre pékrif</translation>
+    </message>
+    <message>
+        <source>Post code bars</source>
+        <translation>barres du code postal</translation>
+    </message>
+    <message>
+        <source>Quadnary digit</source>
+        <translation>chiffre quadnary</translation>
+    </message>
+    <message>
+        <source>SpaceKees digit</source>
+        <translation>chiffre SpaceKees</translation>
+    </message>
+    <message>
+        <source>Stargate digit</source>
+        <translation>chiffre Stargate</translation>
+    </message>
+    <message>
+        <source>Tenctonese digit</source>
+        <translation>chiffre tenctonais</translation>
+    </message>
+    <message>
+        <source>Zentlardy digit</source>
+        <translation>chiffre zentradi</translation>
+    </message>
+    <message>
+        <source>mark that %1 (%2s)</source>
+        <translation>signe (%2) : %1</translation>
+    </message>
+    <message>
+        <source>number sign</source>
+        <translation>signe numérique</translation>
+    </message>
+    <message>
+        <source>marks thousands</source>
+        <translation>marque les milliers</translation>
+    </message>
+    <message>
+        <source>marks a numeral</source>
+        <translation>marque un nombre</translation>
+    </message>
+    <message>
+        <source>joins a count to its multiple</source>
+        <translation>joint un compte à son multiple</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>marque</translation>
+    </message>
+    <message>
+        <source>separates places</source>
+        <translation>sépare les positions</translation>
+    </message>
+    <message>
+        <source>begins and ends the number</source>
+        <translation>commence et termine le nombre</translation>
+    </message>
+    <message>
+        <source>begins the number</source>
+        <translation>commence le nombre</translation>
+    </message>
+    <message>
+        <source>ends the number</source>
+        <translation>termine le nombre</translation>
+    </message>
+</context>
+<context>
+    <name>SignBySignView</name>
+    <message>
+        <source>%1 — Sign by Sign</source>
+        <translation>%1 — Signe par signe</translation>
+    </message>
+    <message>
+        <source>Signs</source>
+        <translation>Signes</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Compose</source>
+        <translation>Composer</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Effacer le dernier</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Tout effacer</translation>
+    </message>
+    <message>
+        <source>Show This Number</source>
+        <translation>Afficher ce nombre</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Copy as Picture</source>
+        <translation>Copier comme image</translation>
+    </message>
+    <message>
+        <source>Press the signs to compose a numeral</source>
+        <translation>Appuyez sur les signes pour composer un nombre</translation>
+    </message>
+    <message>
+        <source>Reads %1</source>
+        <translation>Se lit %1</translation>
+    </message>
+    <message>
+        <source>No numeral of this system</source>
+        <translation>Aucun nombre de ce système</translation>
+    </message>
+    <message>
+        <source>Composed numeral %1</source>
+        <translation>Nombre composé %1</translation>
+    </message>
 </context>
 <context>
     <name>SpinButtonAccessible</name>
@@ -939,16 +1564,6 @@
     <message>
         <source>no row with the caption %1</source>
         <translation>aucune ligne avec le libellé %1</translation>
-    </message>
-    <message>
-        <source>Prints a number in the %1 numeral systems of Tallyra as text, one row a line:
-caption&lt;TAB&gt;kind&lt;TAB&gt;text, kind being unicode, partial or described.
-The number may be written in any of these systems (MCMXCIV, mcmxciv, א׳תתקצ״ד,
-一千九百九十四, ١٩٩٤, ...): with --parse, only what number it is.</source>
-        <translation>Affiche un nombre dans les %1 systèmes de numération de Tallyra sous forme de texte, une ligne par rangée :
-caption&lt;TAB&gt;kind&lt;TAB&gt;text, kind valant unicode, partial ou described.
-Le nombre peut être écrit dans n&apos;importe lequel de ces systèmes (MCMXCIV, mcmxciv, א׳תתקצ״ד,
-一千九百九十四, ١٩٩٤, ...) : avec --parse, seulement quel nombre c&apos;est.</translation>
     </message>
     <message>
         <source>Add how the signs build the number as a fourth column.</source>
@@ -975,6 +1590,22 @@ celui que les rangées montreraient en premier ; un texte lu de plusieurs façon
     <message>
         <source>The number, read as the number field reads it (0 to 79999), or a numeral of a row.</source>
         <translation>Le nombre, lu comme le lit le champ du nombre (0 à 79999), ou une numération d&apos;une rangée.</translation>
+    </message>
+    <message>
+        <source>Prints a number in the %1 numeral systems on Tallyra&apos;s five pages as text, one row
+a line: caption&lt;TAB&gt;kind&lt;TAB&gt;text, kind being unicode, partial or described.
+The number may be written in any of these systems (MCMXCIV, mcmxciv, א׳תתקצ״ד,
+一千九百九十四, ١٩٩٤, ...): with --parse, only what number it is.</source>
+        <translation>Affiche un nombre dans les %1 systèmes de numération des cinq pages de Tallyra sous forme de texte,
+une ligne par rangée : caption&lt;TAB&gt;kind&lt;TAB&gt;text, kind valant unicode, partial ou described.
+Le nombre peut être écrit dans n&apos;importe lequel de ces systèmes (MCMXCIV, mcmxciv, א׳תתקצ״ד,
+一千九百九十四, ١٩٩٤, ...) : avec --parse, seulement quel nombre c&apos;est.</translation>
+    </message>
+    <message>
+        <source>Print the signs of the row with this caption, text&lt;TAB&gt;value, one a line
+(a mark&apos;s role in place of a value), and no number.</source>
+        <translation>Afficher les signes de la rangée de ce libellé, text&lt;TAB&gt;value, un par ligne
+(le rôle d&apos;une marque à la place d&apos;une valeur), et aucun nombre.</translation>
     </message>
 </context>
 </TS>

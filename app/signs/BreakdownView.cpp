@@ -40,7 +40,7 @@ BreakdownView::Slot& BreakdownView::slot(std::size_t index)
     while (slots_.size() <= index) {
         Slot made;
         made.plus = new QLabel(QStringLiteral("+"), this);
-        made.plus->setAccessibleName(QStringLiteral("plus"));
+        made.plus->setAccessibleName(tr("plus"));
         made.box = new QWidget(this);
         auto* column = new QVBoxLayout(made.box);
         column->setContentsMargins(0, 0, 0, 0);
@@ -80,8 +80,8 @@ void BreakdownView::setBreakdown(const signs::Breakdown& breakdown, int number)
     shown_ = count;
     sum_->setText(QStringLiteral("= %1").arg(number));
     sum_->parentWidget()->setVisible(count > 0);
-    noForm_->setText(QString::fromStdString(
-        breakdown.whatIsSaid.empty() ? "The system has no form for this number" : breakdown.whatIsSaid));
+    noForm_->setText(breakdown.whatIsSaid.empty() ? tr("The system has no form for this number")
+                                                  : QString::fromStdString(breakdown.whatIsSaid));
     noForm_->setVisible(breakdown.noForm);
 }
 

@@ -2,6 +2,9 @@
 
 #include "signs/SignDrawing.h"
 
+#include "numerals/text/Translatable.h"
+
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
@@ -25,7 +28,8 @@ SignButton::SignButton(std::shared_ptr<const SignDrawing> drawing, const signs::
 
 QString SignButton::caption(const signs::Sign& sign)
 {
-    return sign.role.empty() ? QString::number(sign.value) : QString::fromStdString(sign.role);
+    return sign.role.empty() ? QString::number(sign.value)
+                             : QCoreApplication::translate(rowtext::kWordsContext, sign.role.c_str());
 }
 
 QString SignButton::accessibleText(const signs::Sign& sign)

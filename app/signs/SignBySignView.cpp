@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -70,7 +71,7 @@ SignBySignView::SignBySignView(const RowSpec& row, const RowTexts* texts, RowInt
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("SignBySign") + cell());
-    setWindowTitle(QString::fromUtf8(row.caption) + QStringLiteral(" — Sign by Sign"));
+    setWindowTitle(tr("%1 — Sign by Sign").arg(QCoreApplication::translate("RowCaption", row.caption)));
     // White, as the rows stand in the window: the pictures are drawn on white.
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -83,7 +84,7 @@ SignBySignView::SignBySignView(const RowSpec& row, const RowTexts* texts, RowInt
     explanation->setWordWrap(true);
     explanation->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(explanation);
-    layout->addWidget(Heading(QStringLiteral("Signs"), this));
+    layout->addWidget(Heading(tr("Signs"), this));
     table_ = new SignTableView(signs_, signs::SignTable(cell().toStdString()), this);
     connect(table_, &SignTableView::signPressed, this, &SignBySignView::press);
     layout->addWidget(table_);
@@ -91,7 +92,7 @@ SignBySignView::SignBySignView(const RowSpec& row, const RowTexts* texts, RowInt
     layout->addWidget(buildCopyPart());
     layout->addStretch(1);
 
-    auto* close = new QAction(QStringLiteral("Close"), this);
+    auto* close = new QAction(tr("Close"), this);
     close->setShortcut(Qt::Key_Escape);
     close->setShortcutContext(Qt::WindowShortcut);
     connect(close, &QAction::triggered, this, &QWidget::close);
@@ -127,7 +128,7 @@ QWidget* SignBySignView::buildComposePart()
     auto* part = new QWidget(this);
     auto* column = new QVBoxLayout(part);
     column->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(Heading(QStringLiteral("Compose"), part));
+    column->addWidget(Heading(tr("Compose"), part));
     composed_ = new PieceView(signs_, part);
     composed_->setObjectName(QStringLiteral("composed"));
     column->addWidget(composed_);
@@ -135,9 +136,9 @@ QWidget* SignBySignView::buildComposePart()
     readsAs_ = new QLabel(part);
     readsAs_->setObjectName(QStringLiteral("readsAs"));
     line->addWidget(readsAs_, 1);
-    auto* backspace = new QPushButton(QStringLiteral("Backspace"), part);
-    auto* clear = new QPushButton(QStringLiteral("Clear"), part);
-    show_ = new QPushButton(QStringLiteral("Show This Number"), part);
+    auto* backspace = new QPushButton(tr("Backspace"), part);
+    auto* clear = new QPushButton(tr("Clear"), part);
+    show_ = new QPushButton(tr("Show This Number"), part);
     for (QPushButton* button : {backspace, clear, show_}) {
         button->setAutoDefault(false);
         line->addWidget(button);
@@ -158,8 +159,8 @@ QWidget* SignBySignView::buildCopyPart()
     auto* line = new QHBoxLayout(part);
     line->setContentsMargins(0, 0, 0, 0);
     line->addStretch(1);
-    auto* copy = new QPushButton(QStringLiteral("Copy"), part);
-    auto* picture = new QPushButton(QStringLiteral("Copy as Picture"), part);
+    auto* copy = new QPushButton(tr("Copy"), part);
+    auto* picture = new QPushButton(tr("Copy as Picture"), part);
     for (QPushButton* button : {copy, picture}) {
         button->setAutoDefault(false);
         line->addWidget(button);
@@ -231,11 +232,11 @@ QString SignBySignView::readingOf(const signs::Composed& composed)
 {
     switch (composed.status) {
     case signs::Composed::Status::Empty:
-        return QStringLiteral("Press the signs to compose a numeral");
+        return tr("Press the signs to compose a numeral");
     case signs::Composed::Status::Number:
-        return QStringLiteral("Reads %1").arg(composed.number);
+        return tr("Reads %1").arg(composed.number);
     case signs::Composed::Status::NoNumeral:
-        return QStringLiteral("No numeral of this system");
+        return tr("No numeral of this system");
     case signs::Composed::Status::BeyondRange:
         break;
     }
@@ -246,9 +247,8 @@ void SignBySignView::compose()
 {
     composedNumeral_ = signs::Compose(cell().toStdString(), pressed_);
     const QString reading = readingOf(composedNumeral_);
-    composed_->setPiece(
-        composedNumeral_.piece,
-        QStringLiteral("Composed numeral %1").arg(QString::fromStdString(composedNumeral_.text)));
+    composed_->setPiece(composedNumeral_.piece,
+                        tr("Composed numeral %1").arg(QString::fromStdString(composedNumeral_.text)));
     readsAs_->setText(reading);
     show_->setEnabled(composedNumeral_.status == signs::Composed::Status::Number);
 }

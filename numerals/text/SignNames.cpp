@@ -1,4 +1,5 @@
 #include "RowText.h"
+#include "Translatable.h"
 
 #include <string>
 
@@ -16,19 +17,31 @@ struct SignNoun {
 };
 
 constexpr SignNoun kSignNouns[] = {
-    {"P26", "counting hand", false},      {"P39", "Heyarian tally mark", true},
-    {"P22", "Maya head glyph", true},     {"P7", "Semaphore flag", false},
-    {"P29", "staff numeral", false},      {"P8", "Ath digit", false},
-    {"P35", "dancing-men figure", false}, {"P23", "Diamond digit", false},
-    {"P31", "D'Ni digit", false},         {"P13", "Dual code digit", false},
-    {"P49", "Ecclemony digit", false},    {"P48", "Four Line digit", false},
-    {"P10", "Futurama digit", false},     {"P18", "Gorwelion digit", false},
-    {"PB1", "hieratic sign", true},       {"P30", "Klingon digit", false},
-    {"P19", "Narn digit", false},         {"P9", "Oxidilogi digit", false},
-    {"P4", "Pékrif digit", false},        {"P67", "Post code bars", false},
-    {"P45", "Quadnary digit", false},     {"P57", "SpaceKees digit", false},
-    {"P20", "Stargate digit", false},     {"P21", "Tenctonese digit", false},
-    {"P17", "Zentlardy digit", false},
+    {"P26", TALLYRA_TRANSLATE_NOOP("RowText", "counting hand"), false},
+    {"P39", TALLYRA_TRANSLATE_NOOP("RowText", "Heyarian tally mark"), true},
+    {"P22", TALLYRA_TRANSLATE_NOOP("RowText", "Maya head glyph"), true},
+    {"P7", TALLYRA_TRANSLATE_NOOP("RowText", "Semaphore flag"), false},
+    {"P29", TALLYRA_TRANSLATE_NOOP("RowText", "staff numeral"), false},
+    {"P8", TALLYRA_TRANSLATE_NOOP("RowText", "Ath digit"), false},
+    {"P35", TALLYRA_TRANSLATE_NOOP("RowText", "dancing-men figure"), false},
+    {"P23", TALLYRA_TRANSLATE_NOOP("RowText", "Diamond digit"), false},
+    {"P31", TALLYRA_TRANSLATE_NOOP("RowText", "D'Ni digit"), false},
+    {"P13", TALLYRA_TRANSLATE_NOOP("RowText", "Dual code digit"), false},
+    {"P49", TALLYRA_TRANSLATE_NOOP("RowText", "Ecclemony digit"), false},
+    {"P48", TALLYRA_TRANSLATE_NOOP("RowText", "Four Line digit"), false},
+    {"P10", TALLYRA_TRANSLATE_NOOP("RowText", "Futurama digit"), false},
+    {"P18", TALLYRA_TRANSLATE_NOOP("RowText", "Gorwelion digit"), false},
+    {"PB1", TALLYRA_TRANSLATE_NOOP("RowText", "hieratic sign"), true},
+    {"P30", TALLYRA_TRANSLATE_NOOP("RowText", "Klingon digit"), false},
+    {"P19", TALLYRA_TRANSLATE_NOOP("RowText", "Narn digit"), false},
+    {"P9", TALLYRA_TRANSLATE_NOOP("RowText", "Oxidilogi digit"), false},
+    {"P4", TALLYRA_TRANSLATE_NOOP("RowText", "Pékrif digit"), false},
+    {"P67", TALLYRA_TRANSLATE_NOOP("RowText", "Post code bars"), false},
+    {"P45", TALLYRA_TRANSLATE_NOOP("RowText", "Quadnary digit"), false},
+    {"P57", TALLYRA_TRANSLATE_NOOP("RowText", "SpaceKees digit"), false},
+    {"P20", TALLYRA_TRANSLATE_NOOP("RowText", "Stargate digit"), false},
+    {"P21", TALLYRA_TRANSLATE_NOOP("RowText", "Tenctonese digit"), false},
+    {"P17", TALLYRA_TRANSLATE_NOOP("RowText", "Zentlardy digit"), false},
 };
 
 const SignNoun* NounOf(const std::string& cell)
@@ -63,15 +76,18 @@ std::string SignDescription(const std::string& cell, long long value)
     if (noun == nullptr)
         return number;
     if (noun->byValue || value < 0 || value > 79999)
-        return std::string(noun->noun) + " " + number;
+        return Translated(noun->noun) + " " + number;
     const int n = static_cast<int>(value);
-    return std::string(noun->noun) + " " + Bare(NumeralText(cell, n, number));
+    return Translated(noun->noun) + " " + Bare(NumeralText(cell, n, number));
 }
 
 std::string MarkDescription(const std::string& cell, const std::string& role)
 {
     const SignNoun* noun = NounOf(cell);
-    return noun == nullptr ? role : "mark that " + role + " (" + noun->noun + "s)";
+    if (noun == nullptr)
+        return Translated(role.c_str());
+    return Translated(TALLYRA_TRANSLATE_NOOP("RowText", "mark that %1 (%2s)"), Translated(role.c_str()),
+                      Translated(noun->noun));
 }
 
 }  // namespace rowtext

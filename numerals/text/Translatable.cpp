@@ -4,6 +4,7 @@ namespace rowtext {
 namespace {
 
 Translation gTranslation = nullptr;
+int gInstalled = 0;
 
 void Fill(std::string& pattern, const char* marker, const std::string& value)
 {
@@ -17,6 +18,12 @@ void Fill(std::string& pattern, const char* marker, const std::string& value)
 void SetTranslation(Translation translation)
 {
     gTranslation = translation;
+    ++gInstalled;
+}
+
+int TranslationsInstalled()
+{
+    return gInstalled;
 }
 
 std::string Translated(const char* english)

@@ -24,6 +24,10 @@ using Translation = std::string (*)(const char* context, const char* english);
 // its lines stay English for the scripts that read them).
 void SetTranslation(Translation translation);
 
+// How many times a translation was installed: a cache of texts in the
+// words of the language tells by it that they are of an earlier one.
+int TranslationsInstalled();
+
 // The word in the language installed (or as written).
 std::string Translated(const char* english);
 

@@ -303,9 +303,11 @@ def translated(ts_file, texts):
     return [found[(context, text)] for context, text in texts]
 
 
-def check_language(program, language, pages, out_of_range, menu):
+def check_language(program, language, pages, out_of_range, menu, find_field):
     """The real window under LANGUAGE=language: its page tabs, the range
-    message and the context menu of a row, as a screen reader finds them."""
+    message and the context menu of a row, as a screen reader finds them;
+    the number field is the text field that is not the find field (named
+    find_field in the language)."""
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANGUAGE=language)
     window = subprocess.Popen([program], env=env)
     try:
@@ -316,7 +318,10 @@ def check_language(program, language, pages, out_of_range, menu):
                         lambda: [n.name for n in walk(app) if n.getRole() == pyatspi.ROLE_PAGE_TAB])
         if tabs != pages:
             fail(f"LANGUAGE={language}: page tabs {tabs}, expected {pages}")
-        one(app, pyatspi.ROLE_TEXT, "text field").queryEditableText().setTextContents("80000")
+        fields = [n for n in walk(app) if n.getRole() == pyatspi.ROLE_TEXT and n.name != find_field]
+        if len(fields) != 1:
+            fail(f"LANGUAGE={language}: {len(fields)} text fields besides the find field {find_field!r}, expected one")
+        fields[0].queryEditableText().setTextContents("80000")
         message = one(app, pyatspi.ROLE_NOTIFICATION, "notification")
         wait_for(f"LANGUAGE={language}: the message line says {message.name!r}, expected {out_of_range!r}",
                  lambda: message.name == out_of_range, 5)
@@ -344,7 +349,7 @@ def check_language(program, language, pages, out_of_range, menu):
 
 
 def check_languages(program, translations):
-    english = (PAGES, OUT_OF_RANGE, MENU)
+    english = (PAGES, OUT_OF_RANGE, MENU, FIND_FIELD)
     check_language(program, "C", *english)
     languages = sorted(name[len("tallyra_"):-len(".ts")] for name in os.listdir(translations)
                        if name.startswith("tallyra_") and name.endswith(".ts"))
@@ -355,7 +360,8 @@ def check_languages(program, translations):
         pages = translated(ts_file, [("NumeralPages", page) for page in PAGES])
         out_of_range = translated(ts_file, [("NumberParser", "Number must be greater than 0 and less than %1")])
         menu = translated(ts_file, [("RowInteraction", item) for item in MENU])
-        expected = (pages, out_of_range[0].replace("%1", "80000"), menu)
+        find_field = translated(ts_file, [("FindField", FIND_FIELD)])[0]
+        expected = (pages, out_of_range[0].replace("%1", "80000"), menu, find_field)
         for shown, english_text in zip(pages + [expected[1]] + menu, PAGES + [OUT_OF_RANGE] + MENU):
             if shown == english_text:
                 fail(f"tallyra_{language}.ts leaves {english_text!r} in English")

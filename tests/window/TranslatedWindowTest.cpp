@@ -1,16 +1,22 @@
+#include "FindField.h"
+#include "MainWindow.h"
 #include "Translations.h"
 #include "WindowFixture.h"
 #include "rows/RowInteraction.h"
 #include "rows/RowTable.h"
+#include "signs/SignBySignView.h"
+#include "signs/SignViews.h"
 
 #include "glyphs/UiFonts.h"
 #include "numerals/text/Translatable.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QSet>
@@ -70,6 +76,30 @@ QString Accessible(QWidget* widget, QAccessible::Text which)
     return object ? object->text(which) : QString();
 }
 
+// Rows whose Sign by Sign views bring every kind of sign text: drawn signs
+// named by their noun (Semaphore, hieratic), marks with a role (Braille's
+// number sign, Hebrew's thousands and numeral marks), the marks of a drawn
+// row (Heyarian's end marks), a number with no form (Phoenician at 1994).
+const QStringList kSignBySignRows = {"P7", "PB1", "P34", "P62", "P39", "Uphnx"};
+
+// What a window of its own shows: its title, and of each widget in it the
+// text, tooltip, placeholder and what a screen reader hears.
+QStringList TextsOf(QWidget* window)
+{
+    QStringList texts{window->windowTitle()};
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (const auto* label = qobject_cast<QLabel*>(widget))
+            texts << label->text();
+        if (const auto* button = qobject_cast<QAbstractButton*>(widget))
+            texts << button->text();
+        if (const auto* field = qobject_cast<QLineEdit*>(widget))
+            texts << field->placeholderText();
+        texts << widget->toolTip() << Accessible(widget, QAccessible::Name)
+              << Accessible(widget, QAccessible::Description);
+    }
+    return texts;
+}
+
 }  // namespace
 
 // The window in the program's translations, each loaded as the program
@@ -91,6 +121,8 @@ private slots:
 private:
     void translateTo(const QString& language);
     QStringList shownTexts();
+    QStringList findFieldTexts();
+    QStringList signBySignTexts();
 
     WindowFixture window_;
     std::unique_ptr<QTranslator> translator_;
@@ -145,7 +177,45 @@ QStringList TranslatedWindowTest::shownTexts()
         }
     }
     texts << Accessible(window_->findChild<QWidget*>(QStringLiteral("SpinButton1")), QAccessible::Name);
+    texts << findFieldTexts() << signBySignTexts();
     texts.removeAll(QString());
+    return texts;
+}
+
+// The find field, and its list of matches for a text that finds a system
+// and for one that finds none.
+QStringList TranslatedWindowTest::findFieldTexts()
+{
+    FindField* field = window_->findChild<FindField*>();
+    window_->activateWindow();
+    field->setFocus();
+    QStringList texts{field->placeholderText(), Accessible(field, QAccessible::Name)};
+    for (const QString& text : {QStringLiteral("Egypt"), QStringLiteral("qqqq")}) {
+        field->setText(text);
+        const auto* list = window_->findChild<QListWidget*>(QStringLiteral("findMatches"));
+        if (list == nullptr)
+            return texts << QStringLiteral("no list of matches");
+        texts << list->accessibleName();
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->item(i)->text();
+    }
+    field->clear();
+    return texts;
+}
+
+// The Sign by Sign views of some rows at a number that has a form and at
+// one that has none.
+QStringList TranslatedWindowTest::signBySignTexts()
+{
+    QStringList texts;
+    for (const QString& cell : kSignBySignRows)
+        window_->signViews()->open(cell);
+    for (const QString& number : {QStringLiteral("1994"), QStringLiteral("0")}) {
+        window_->numberField()->setText(number);
+        for (SignBySignView* view : window_->signViews()->views())
+            texts << TextsOf(view);
+    }
+    window_->signViews()->closeAll();
     return texts;
 }
 
@@ -180,10 +250,11 @@ void TranslatedWindowTest::everyTextComesFromTheTranslation()
              translations.value(QStringLiteral("Number must be greater than 0 and less than %1")).arg(80000));
     std::unique_ptr<QMenu> menu(window_->findChild<RowInteraction*>()->createMenu(QStringLiteral("P6")));
     const QList<QAction*> actions = menu->actions();
-    QCOMPARE(actions.size(), 4);
+    QCOMPARE(actions.size(), 5);
     QCOMPARE(actions[0]->text(), translations.value(QStringLiteral("Copy")));
     QCOMPARE(actions[1]->text(), translations.value(QStringLiteral("Copy as Picture")));
-    QCOMPARE(actions[3]->text(), translations.value(QStringLiteral("Copy All Rows")));
+    QCOMPARE(actions[2]->text(), translations.value(QStringLiteral("Sign by Sign")));
+    QCOMPARE(actions[4]->text(), translations.value(QStringLiteral("Copy All Rows")));
 
     for (const QString& text : shownTexts())
         for (const QString& word : WordsOf(text))
@@ -210,6 +281,9 @@ void TranslatedWindowTest::withoutTranslationTheTextsAreEnglish()
     QVERIFY(texts.contains(QStringLiteral("Number must be greater than 0 and less than 80000")));
     QVERIFY(texts.contains(QStringLiteral("no sign for zero")));
     QVERIFY(texts.contains(QStringLiteral("Roman numeral: 1994")));
+    QVERIFY(texts.contains(QStringLiteral("No system found")));
+    QVERIFY(texts.contains(QStringLiteral("Semaphore — Sign by Sign")));
+    QVERIFY(texts.contains(QStringLiteral("Show This Number")));
 }
 
 QTEST_MAIN(TranslatedWindowTest)
