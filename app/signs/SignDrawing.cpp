@@ -58,7 +58,7 @@ SignDrawing::SignDrawing(const RowSpec& row, int scale)
     : row_(row), scale_(scale), font_(FontOf(row, row.pixelHeight * scale))
 {
     if (row.kind == ValueKind::Text)
-        TextFonts::load();
+        TextFonts::load(row.page);
 }
 
 // The pen's end after the last glyph.

@@ -471,8 +471,8 @@ void WidgetsTest::textCellOnTwoDevicePixelsIsQtsLayoutPlacedByHand()
 {
     QFETCH(QByteArray, cell);
     constexpr qreal kScale = 2;
-    TextFonts::load();
     const RowSpec& row = *FindRow(cell.constData());
+    TextFonts::load(row.page);
     TextCell text(QString::fromLatin1(row.cell), QString::fromUtf8(row.family), row.pixelHeight);
     text.setFixedSize(ValueCellWidth(row.column), kRowHeight);
     QPalette palette = text.palette();
