@@ -301,7 +301,7 @@ constexpr OtherNamesSpec kOtherNames[] = {
     {"Uarmi", "Imperial Aramaic; Achaemenid; Persian Empire; Near East; Elephantine; Egypt"},
     {"Uhans", "Chinese everyday; Han; Mandarin; China; everyday; simplified"},
     {"Uepact", "Coptic; epact; Egypt; Easter; Greek"},
-    {"Ujpanfin", "Japanese; daiji; Japan; financial; Kanji; banknotes"},
+    {"Ujpanfin", "Japanese financial; 大字; Japan; financial; Kanji; banknotes"},
     {"Uglag", "Old Church Slavonic; Slavic; Croatia; Moravia"},
     {"Ukakt", "Iñupiaq; Inupiaq; Inuit; Alaska; United States; base 20"},
     {"Umlymold", "Malayalam; Kerala; India; traditional; Dravidian"},

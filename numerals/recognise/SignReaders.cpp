@@ -112,8 +112,14 @@ constexpr Multiplying kTamil = {
     SignsOf(kTamilDigits), SignsOf(kTamilPowers), {U'௲', U'௲'}, 1000, false, false, 0, 0};
 constexpr Multiplying kMalayalam = {
     SignsOf(kMalayalamDigits), SignsOf(kMalayalamPowers), {U'൲', U'൲'}, 1000, false, false, 0, 0};
-constexpr Multiplying kTangut = {
-    SignsOf(kTangutDigits), SignsOf(kTangutPowers), {U'\U00017551', U'\U00017551'}, 10000, false, false, 0, 0};
+constexpr Multiplying kTangut = {SignsOf(kTangutDigits),
+                                 SignsOf(kTangutPowers),
+                                 {U'\U00017551', U'\U00017551'},
+                                 10000,
+                                 false,
+                                 false,
+                                 0,
+                                 0};
 
 enum class Token { None, Digit, Zero, Power, Group, Space };
 

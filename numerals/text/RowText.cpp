@@ -521,7 +521,9 @@ RowText TextOf(const std::string& cell, int n, const std::string& t)
     row.direction = DirectionOf(sample);
     row.noForm = rule.unicodeRow != nullptr && !rule.unicodeRow->build(n).hasForm;
     if (row.text.empty())
-        row.reading = Translated(row.noForm ? kNoForm : rule.emptySays != nullptr ? rule.emptySays : kNoSignForZero);
+        row.reading = Translated(row.noForm                      ? kNoForm
+                                     : rule.emptySays != nullptr ? rule.emptySays
+                                                                 : kNoSignForZero);
     else
         row.reading = ReadingOf(rule, in);
     return row;

@@ -173,9 +173,13 @@ void NumberParserTest::everyReadRowIsNamedByItsCaption()
     for (const RowSpec& row : RowsInDisplayOrder()) {
         if (rowtext::TextOf(row.cell, 1, "1").kind == rowtext::Kind::Described)
             continue;
-        int n = 1994;
-        while (rowtext::NumeralText(row.cell, n, std::to_string(n)).empty())
-            ++n;
+        // 1994, or a smaller number where the system's range ends below it.
+        int n = 0;
+        for (const int candidate : {1994, 19, 7}) {
+            n = candidate;
+            if (!rowtext::NumeralText(row.cell, n, std::to_string(n)).empty())
+                break;
+        }
         const QString text = QString::fromStdString(rowtext::NumeralText(row.cell, n, std::to_string(n)));
         const std::vector<RecognisedNumber> readings = RecognisedNumbers(text);
         const bool named = std::any_of(readings.begin(), readings.end(), [&](const RecognisedNumber& r) {
@@ -185,7 +189,7 @@ void NumberParserTest::everyReadRowIsNamedByItsCaption()
         QVERIFY2(named, row.caption);
         ++rows;
     }
-    QCOMPARE(rows, 62);
+    QCOMPARE(rows, 62 + 25 + 22);  // and the fourth page's 25 and the fifth's 22
 }
 
 QTEST_APPLESS_MAIN(NumberParserTest)
