@@ -52,6 +52,17 @@ QByteArray CodesOf(const signs::Piece& piece)
     return QByteArray::fromStdString(piece.codes);
 }
 
+// The text on one line that never wraps, with the text cells' options.
+QTextLine LaidOutOnOneLine(QTextLayout& layout)
+{
+    layout.setTextOption(TextCell::textOption());
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(1e6);
+    layout.endLayout();
+    return line;
+}
+
 }  // namespace
 
 SignDrawing::SignDrawing(const RowSpec& row, int scale)
@@ -76,12 +87,7 @@ qreal SignDrawing::textWidth(const QString& text) const
     if (row_.kind == ValueKind::Label)
         return QFontMetricsF(font_).horizontalAdvance(text);
     QTextLayout layout(text, font_);
-    layout.setTextOption(TextCell::textOption());
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    line.setLineWidth(1e6);
-    layout.endLayout();
-    return line.naturalTextWidth();
+    return LaidOutOnOneLine(layout).naturalTextWidth();
 }
 
 QSize SignDrawing::picturesSize(const PictureSequence& pictures) const
@@ -151,11 +157,7 @@ void SignDrawing::drawText(QPainter& painter, qreal x, int top, const QString& t
         return;
     }
     QTextLayout layout(text, font_);
-    layout.setTextOption(TextCell::textOption());
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    line.setLineWidth(1e6);
-    layout.endLayout();
+    const QTextLine line = LaidOutOnOneLine(layout);
     const int baseline =
         top + TextFonts::baselineIn(QString::fromUtf8(row_.family), font_.pixelSize(), lineHeight());
     const QTransform& device = painter.deviceTransform();

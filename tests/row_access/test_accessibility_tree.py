@@ -30,10 +30,9 @@ import time
 import xml.etree.ElementTree as ET
 
 import pyatspi
-from gi.repository import GLib
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from sign_by_sign_keys import open_view  # noqa: E402
+from sign_by_sign_keys import open_view, pump, walk  # noqa: E402
 
 PAGES = ["Number signs 1", "Number signs 2", "Number signs 3", "Number signs 4", "Number signs 5"]
 OUT_OF_RANGE = "Number must be greater than 0 and less than 80000"
@@ -54,16 +53,6 @@ def fail(message):
     sys.exit(1)
 
 
-def pump(seconds):
-    """Lets libatspi take in the bus's signals (new applications, events)."""
-    context = GLib.MainContext.default()
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        while context.iteration(False):
-            pass
-        time.sleep(0.01)
-
-
 def wait_for(what, probe, seconds=20):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
@@ -79,13 +68,6 @@ def application(name):
         if app is not None and app.name == name:
             return app
     return None
-
-
-def walk(node):
-    yield node
-    for child in node:
-        if child is not None:
-            yield from walk(child)
 
 
 def text_of(node):
