@@ -104,9 +104,9 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_PACKAGE_DESCRIPTION
     "Type a whole number from 0 to 79999 and see it written at once in 134
 numeral systems on five pages: scripts (Arabic, Bengali, Tibetan, Hebrew,
-Amharic, Kanji, Gujarati, Georgian ...), ancient systems (Egyptian, Attic, Maya,
-Assyrian, Hieratic, Linear B, Brahmi), codes (Braille, Morse, Semaphore,
-Post code) and fictional worlds.
+Amharic, Kanji, Gujarati, Georgian ...), ancient systems (Egyptian, Attic,
+Maya, Assyrian, Hieratic, Linear B, Brahmi, Sumerian), codes (Braille,
+Morse, Semaphore, Post code) and fictional worlds.
 
 A small desktop program for exploring and teaching how other cultures
 write numbers.")
