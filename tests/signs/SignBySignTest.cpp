@@ -140,22 +140,22 @@ void SignBySignTest::everyNumber_data()
 void SignBySignTest::everyNumber()
 {
     QFETCH(int, row);
-    const RowSpec& spec = RowsInDisplayOrder()[static_cast<std::size_t>(row)];
-    const std::string cell = spec.cell;
+    const RowSpec& shown = RowsInDisplayOrder()[static_cast<std::size_t>(row)];
+    const std::string cell = shown.cell;
     const bool described = rowtext::TextOf(cell, 1, "1").kind == rowtext::Kind::Described;
     for (int n = 0; n <= 79999; ++n) {
-        const Piece numeral = NumeralOf(spec, n);
+        const Piece numeral = NumeralOf(shown, n);
         const Breakdown breakdown = signs::BreakdownOf(cell, n);
-        QString fault = BreakdownFault(spec, n, numeral, breakdown);
+        QString fault = BreakdownFault(shown, n, numeral, breakdown);
         if (fault.isEmpty() && !breakdown.noForm) {
             const std::vector<int> indices = signs::NumeralSigns(cell, n);
-            const bool reversed = breakdown.rightToLeft && spec.kind == ValueKind::Panel;
-            fault = SignsFault(spec, numeral, indices, reversed);
+            const bool reversed = breakdown.rightToLeft && shown.kind == ValueKind::Panel;
+            fault = SignsFault(shown, numeral, indices, reversed);
             const Composed composed = signs::Compose(cell, indices);
             // A numeral two numbers share (Armenian 1 and 10000) may read as either.
             const bool readsBack = composed.status == Composed::Status::Number
                 && (composed.number == n
-                    || SamePiece(NumeralOf(spec, static_cast<int>(composed.number)), numeral));
+                    || SamePiece(NumeralOf(shown, static_cast<int>(composed.number)), numeral));
             if (fault.isEmpty() && !readsBack)
                 fault = QStringLiteral("composed, its signs read as %1 (%2)")
                             .arg(composed.number)
@@ -169,7 +169,7 @@ void SignBySignTest::everyNumber()
                             .arg(QString::fromStdString(composed.text));
         }
         if (!fault.isEmpty())
-            QFAIL(qPrintable(QStringLiteral("%1 at %2: %3").arg(spec.caption).arg(n).arg(fault)));
+            QFAIL(qPrintable(QStringLiteral("%1 at %2: %3").arg(shown.caption).arg(n).arg(fault)));
     }
 }
 
