@@ -62,8 +62,24 @@ const std::array<unsigned char, 256>& GammaCorrected()
     return table;
 }
 
+// Black ink, the rows' own, is kept as its coverage alone (a quarter of
+// the bytes): the toolkit draws an alpha map as black of that coverage.
+QImage BlackCoverage(const FT_Bitmap& bitmap, bool gammaCorrected)
+{
+    QImage image(int(bitmap.width), int(bitmap.rows), QImage::Format_Alpha8);
+    for (unsigned row = 0; row < bitmap.rows; ++row) {
+        const unsigned char* coverage = bitmap.buffer + std::ptrdiff_t(row) * bitmap.pitch;
+        uchar* pixel = image.scanLine(int(row));
+        for (unsigned column = 0; column < bitmap.width; ++column)
+            pixel[column] = gammaCorrected ? GammaCorrected()[coverage[column]] : coverage[column];
+    }
+    return image;
+}
+
 QImage ColouredCoverage(const FT_Bitmap& bitmap, QRgb colour, bool gammaCorrected)
 {
+    if (colour == qRgb(0, 0, 0))
+        return BlackCoverage(bitmap, gammaCorrected);
     QImage image(int(bitmap.width), int(bitmap.rows), QImage::Format_ARGB32_Premultiplied);
     const QRgb premultiplied = qPremultiply(colour);
     for (unsigned row = 0; row < bitmap.rows; ++row) {

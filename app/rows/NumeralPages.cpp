@@ -62,7 +62,12 @@ QLabel* CaptionCell(const RowSpec& row, QWidget* rowPanel)
     auto* label = new CaptionLabel(QCoreApplication::translate("RowCaption", row.caption),
                                    QSize(kCaptionWidth, kRowHeight), rowPanel);
     label->setObjectName(QStringLiteral("tp") + QLatin1String(row.cell));
-    label->setFont(UiFont(13));
+    // A sign in a text row's caption ("Tally 正") comes from the row's own
+    // family, as in its cell, rather than from whatever installed font has it.
+    QFont font = UiFont(13);
+    if (row.kind == ValueKind::Text)
+        font.setFamilies({font.family(), QString::fromUtf8(row.family)});
+    label->setFont(font);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, QColor(0, 0, 128));

@@ -83,6 +83,16 @@ const QTextLayout& TextCell::laidOut() const
     return layout_;
 }
 
+// The shaped text is given back once it is drawn: a change of the number
+// lays every cell out again anyway, as a label does its text, and five
+// pages of laid-out rows would otherwise stay in memory.
+void TextCell::releaseLayout() const
+{
+    layout_.clearLayout();
+    layout_.setText(QString());
+    laidOut_ = false;
+}
+
 int TextCell::baseline() const
 {
     return TextFonts::baselineIn(font_.family(), font_.pixelSize(), height());
@@ -106,6 +116,8 @@ void TextCell::paintEvent(QPaintEvent*)
     painter.setPen(palette().color(QPalette::WindowText));
     const QTransform& device = painter.deviceTransform();
     const qreal scale = device.type() <= QTransform::TxScale && device.m11() > 0 ? device.m11() : 1;
+    const QPointF origin = textOrigin();
     for (const QGlyphRun& run : glyphRuns(scale))
-        painter.drawGlyphRun(textOrigin(), run);
+        painter.drawGlyphRun(origin, run);
+    releaseLayout();
 }

@@ -51,6 +51,7 @@ protected:
 
 private:
     const QTextLayout& laidOut() const;
+    void releaseLayout() const;
 
     QFont font_;
     QString text_;
