@@ -62,7 +62,7 @@ QLabel* CaptionCell(const RowSpec& row, QWidget* rowPanel)
     auto* label = new CaptionLabel(QCoreApplication::translate("RowCaption", row.caption),
                                    QSize(kCaptionWidth, kRowHeight), rowPanel);
     label->setObjectName(QStringLiteral("tp") + QLatin1String(row.cell));
-    // A sign in a text row's caption ("Tally 正") comes from the row's own
+    // A sign in a text row's caption ("Roman ↀↁↂ") comes from the row's own
     // family, as in its cell, rather than from whatever installed font has it.
     QFont font = UiFont(13);
     if (row.kind == ValueKind::Text)

@@ -1,5 +1,6 @@
 #include "rows/RowFinder.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -32,11 +33,21 @@ const std::vector<FoldedRow>& FoldedRows()
     return rows;
 }
 
+// The caption as the window shows it, in the program's language: a person
+// searches for what they read ("Zählstäbchen"), as well as the English.
+QString ShownCaptionFolded(const FoldedRow& row)
+{
+    const char* caption = row.row->caption;
+    const QString shown = QCoreApplication::translate("RowCaption", caption);
+    return shown == QString::fromUtf8(caption) ? QString() : FoldedForFinding(shown);
+}
+
 std::optional<Match> MatchOf(const FoldedRow& row, const QString& folded)
 {
-    if (row.caption.startsWith(folded))
+    const QString shown = ShownCaptionFolded(row);
+    if (row.caption.startsWith(folded) || (!shown.isEmpty() && shown.startsWith(folded)))
         return Match::CaptionStart;
-    if (row.caption.contains(folded))
+    if (row.caption.contains(folded) || (!shown.isEmpty() && shown.contains(folded)))
         return Match::Caption;
     std::optional<Match> best;
     for (const QString& name : row.names) {

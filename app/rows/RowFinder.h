@@ -7,7 +7,8 @@
 #include <vector>
 
 // Finding a row by what a person may call its system: the query is looked
-// for in the caption and the other names (OtherNames) of every row,
+// for in the caption (in English and as the window shows it in the
+// program's language) and the other names (OtherNames) of every row,
 // ignoring letter case, accents and everything but letters and digits
 // ("pekrif" finds "Pékrif", "nko" finds "N'Ko").
 

@@ -1,4 +1,5 @@
 #include "FindField.h"
+#include "rows/RowFinder.h"
 #include "MainWindow.h"
 #include "Translations.h"
 #include "WindowFixture.h"
@@ -265,6 +266,9 @@ void TranslatedWindowTest::everyTextComesFromTheTranslation()
         QVERIFY2(caption->fontMetrics().boundingRect(caption->text()).width()
                      <= caption->contentsRect().width(),
                  qPrintable(caption->text()));
+        // and a person finds the system by the caption they read
+        const std::vector<const RowSpec*> found = FindRows(caption->text());
+        QVERIFY2(std::find(found.begin(), found.end(), &row) != found.end(), qPrintable(caption->text()));
     }
 }
 
