@@ -3,8 +3,13 @@
 # tallyra_add_qtest(NAME SOURCES src... [LIBS lib...] [LABELS label...] [ENV VAR=value...])
 # A Qt Test executable registered with ctest. Tests run headless unless a
 # label "x11" says they need the X server that tools/test.sh starts.
+# A sanitized build leaves out the tests it does not run (tools/test.sh):
+# those over every number ("exhaustive") and those on the X server.
 function(tallyra_add_qtest name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS;ENV" ${ARGN})
+  if(TALLYRA_SANITIZE AND ("exhaustive" IN_LIST T_LABELS OR "x11" IN_LIST T_LABELS))
+    return()
+  endif()
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE Qt6::Test ${T_LIBS})
   add_test(NAME ${name} COMMAND ${name})

@@ -4,12 +4,15 @@
 #      a scripted session under Valgrind, the asset checks, the program built
 #      as on a machine without the test packages;
 #   2. the program and its tests again under AddressSanitizer, LeakSanitizer
-#      and UndefinedBehaviorSanitizer, with a minute of random number entry
-#      (not the checks of every row's text over every number, label
+#      and UndefinedBehaviorSanitizer, with half a minute of random number
+#      entry (not the checks of every row's text over every number, label
 #      "exhaustive", which would take minutes there: the session, the random
-#      entry and the recogniser's fuzzer run the same code sanitized);
-#   3. the fuzz targets (the GIF reader, the recogniser), a minute each, side
-#      by side.
+#      entry and the recogniser's fuzzer run the same code sanitized; such
+#      tests are not even built there);
+#   3. the fuzz targets (the GIF reader, the recogniser), half a minute each,
+#      side by side.
+# The first build goes without debug information and the sanitized one with
+# line tables only: what a failure's report needs, in less build time.
 # Every build treats warnings as errors, and a check that would be skipped
 # for want of a tool fails: every package group is installed first.
 set -euo pipefail
@@ -39,7 +42,8 @@ trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true' EXIT
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 
 section "build"
-cmake -S "$root" -B "$root/build" "${strict[@]}" -DTALLYRA_BENCH=ON >/dev/null
+cmake -S "$root" -B "$root/build" "${strict[@]}" -DTALLYRA_BENCH=ON \
+  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -DNDEBUG" >/dev/null
 cmake --build "$root/build" -j"$jobs"
 
 section "tests"
@@ -47,9 +51,10 @@ start_xvfb
 run_ctest --test-dir "$root/build" --output-on-failure -j"$jobs"
 
 section "under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer"
-cmake -S "$root" -B "$root/build-asan" "${strict[@]}" -DTALLYRA_CORE_ONLY=OFF -DTALLYRA_SANITIZE=ON >/dev/null
+cmake -S "$root" -B "$root/build-asan" "${strict[@]}" -DTALLYRA_CORE_ONLY=OFF -DTALLYRA_SANITIZE=ON \
+  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" >/dev/null
 cmake --build "$root/build-asan" -j"$jobs"
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 TALLYRA_ENTRY_FUZZ_SECONDS=60 \
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 TALLYRA_ENTRY_FUZZ_SECONDS=30 \
   run_ctest --test-dir "$root/build-asan" --output-on-failure -j"$jobs" -LE "x11|assets|install|exhaustive"
 
 section "fuzzing"

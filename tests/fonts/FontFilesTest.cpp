@@ -5,7 +5,7 @@
 
 #include <QPainterPath>
 #include <QRawFont>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

@@ -19,7 +19,7 @@
 #include <QPainterPath>
 #include <QRawFont>
 #include <QSet>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The bitmap output: the first frame as an 8-bit indexed QImage of the
 // logical screen's size, its colour table, caching and errors.
 #include <QBuffer>
-#include <QtTest>
+#include <QTest>
 
 #include "GifTestHelpers.h"
 #include "gif/DIBReader.h"

@@ -1,6 +1,6 @@
 // The GIF reader: what it checks, what it lets pass, its defaults and the
 // texts it reports.
-#include <QtTest>
+#include <QTest>
 
 #include "GifTestHelpers.h"
 #include "gif/GIFExtensions.h"

@@ -1,6 +1,6 @@
 // Our reader and giflib decode a generated corpus of well-formed GIFs to
 // the same colour indexes, and both agree with what was encoded.
-#include <QtTest>
+#include <QTest>
 
 #include <gif_lib.h>
 

@@ -1,6 +1,6 @@
 // The LZW image data decoder: code widths, the table, the pixel order, and
 // what happens when the data fall short or are corrupt.
-#include <QtTest>
+#include <QTest>
 
 #include <algorithm>
 #include <deque>

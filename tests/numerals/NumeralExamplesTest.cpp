@@ -6,7 +6,7 @@
 #include "numerals/SharedBuilders.h"
 #include "numerals/UnicodeRows.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include <array>
 

@@ -9,7 +9,7 @@
 #include "numerals/SharedBuilders.h"
 #include "signs/GlyphReaders.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include <functional>
 #include <map>

@@ -2,7 +2,7 @@
 
 #include "NumeralTestSupport.h"
 
-#include <QtTest>
+#include <QTest>
 
 class TextRowsTest : public QObject {
     Q_OBJECT

@@ -15,7 +15,7 @@
 #include "numerals/text/RowText.h"
 #include "pictures/PictureNumerals.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include <string>
 

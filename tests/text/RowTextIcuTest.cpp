@@ -2,7 +2,7 @@
 
 #include "numerals/text/RowText.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include <unicode/locid.h>
 #include <unicode/numfmt.h>

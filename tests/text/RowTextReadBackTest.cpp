@@ -13,7 +13,7 @@
 #include "numerals/text/RowText.h"
 #include "signs/StandInReaders.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include <unicode/uchar.h>
 #include <unicode/utf8.h>

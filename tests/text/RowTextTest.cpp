@@ -5,7 +5,7 @@
 #include "rows/RowTable.h"
 #include "numerals/text/RowText.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include <set>
 #include <string>

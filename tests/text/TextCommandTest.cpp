@@ -6,7 +6,7 @@
 
 #include <QProcess>
 #include <QTranslator>
-#include <QtTest>
+#include <QTest>
 
 #include <algorithm>
 
