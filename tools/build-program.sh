@@ -2,7 +2,8 @@
 # Configures BUILD_DIR for the program alone (no tests, no benchmarks: their
 # libraries are not needed) and builds the installed programs: the window and
 # tallyra-text. Further arguments go to
-# the configure. Used by tools/run.sh and by the fresh-machine check.
+# the configure. Used by tools/run.sh, and by tools/test.sh with the test
+# libraries hidden, as on a machine without them.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${1:?usage: build-program.sh BUILD_DIR [CMAKE_ARGUMENT...]}

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test:
-#   1. the whole suite: widget tests headless, real-window tests under Xvfb,
-#      a scripted session under Valgrind, the asset checks, the program built
-#      as on a machine without the test packages;
+#   1. the program built as on a machine without the test packages (hidden
+#      from the configure, as tools/run.sh builds it), then in the same tree
+#      the tests and benchmarks, and the whole suite: widget tests headless,
+#      real-window tests under Xvfb, a scripted session under Valgrind, the
+#      asset checks;
 #   2. the program and its tests again under AddressSanitizer, LeakSanitizer
 #      and UndefinedBehaviorSanitizer, with half a minute of random number
 #      entry (not the checks of every row's text over every number, label
@@ -21,7 +23,7 @@ jobs=$(nproc)
 "$root/tools/install-deps.sh" --all
 strict=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLYRA_TESTS=ON -DTALLYRA_WERROR=ON -DTALLYRA_STRICT_CHECKS=ON)
 
-section() { printf '\n==== %s ====\n' "$1"; }
+section() { printf '\n==== %s (%s) ====\n' "$1" "$(date +%T)"; }
 
 # ctest, failing also when it reports a test that did not run.
 run_ctest() {
@@ -42,8 +44,12 @@ trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true' EXIT
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 
 section "build"
-cmake -S "$root" -B "$root/build" "${strict[@]}" -DTALLYRA_BENCH=ON \
-  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -DNDEBUG" >/dev/null
+flags=(-DTALLYRA_WERROR=ON -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -DNDEBUG")
+"$root/tools/build-program.sh" "$root/build" "${flags[@]}" \
+  -DCMAKE_DISABLE_FIND_PACKAGE_GIF=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON
+echo "the program builds without the test packages"
+cmake -S "$root" -B "$root/build" "${strict[@]}" "${flags[@]}" -DTALLYRA_BENCH=ON \
+  -DCMAKE_DISABLE_FIND_PACKAGE_GIF=OFF -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=OFF >/dev/null
 cmake --build "$root/build" -j"$jobs"
 
 section "tests"
@@ -62,3 +68,4 @@ CC=clang CXX=clang++ cmake -S "$root" -B "$root/build-fuzz" "${strict[@]}" \
   -DTALLYRA_CORE_ONLY=ON -DTALLYRA_FUZZ=ON >/dev/null
 cmake --build "$root/build-fuzz" -j"$jobs" --target gif_fuzzer gif_fuzz_seeds recognise_fuzzer recognise_fuzz_seeds
 run_ctest --test-dir "$root/build-fuzz" --output-on-failure -j"$jobs" -L fuzz
+section "done"
