@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr int kDigitZero = '0';
-
 bool IsDecimalDigit(char c)
 {
     return c >= '0' && c <= '9';

@@ -2,8 +2,6 @@
 
 namespace {
 
-constexpr int kDigitZero = '0';
-
 char CharacterGlyph(char c, int base)
 {
     return GlyphCode(static_cast<unsigned char>(c) - kDigitZero + base);

@@ -12,6 +12,9 @@
 // digit d becomes base + d and every other character (blank, sign, "$",
 // "x", hexadecimal letter) goes through the same arithmetic.
 
+// The character code of the digit 0: a digit character less it is its value.
+inline constexpr int kDigitZero = '0';
+
 // " " followed by one code per character of t, first to last.
 GlyphString DigitGlyphs(const std::string& t, int base);
 

@@ -92,7 +92,6 @@ struct CyrillicTerms {
 
 // ⲁ..ⲑ, ⲓ..ϥ, ⲣ..ⳁ: 1..9, 10..90, 100..900.
 constexpr std::u32string_view kCopticLetters = U"ⲁⲃⲅⲇⲉⲋⲍⲏⲑⲓⲕⲗⲙⲛⲝⲟⲡϥⲣⲥⲧⲩⲫⲭⲯⲱⳁ";
-constexpr char32_t kLowerNumeralSign = U'\u0375';  // ͵ after letters counts them in thousands
 
 // The line over a numeral (one letter's or one spanning letters), and the
 // marks of thousands: the double line, a line below, the epact numbers' mark.

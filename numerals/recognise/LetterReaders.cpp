@@ -95,7 +95,6 @@ constexpr std::u32string_view kGreekSmall = U"αβγδεϛζηθικλμνξοπ
 constexpr std::u32string_view kGreekCapital = U"ΑΒΓΔΕϚΖΗΘΙΚΛΜΝΞΟΠϘΡΣΤΥΦΧΨΩϠ";
 constexpr SignValue kGreekVariants[] = {{U'ϝ', 6},  {U'Ϝ', 6},   {U'ς', 6},  {U'ϟ', 90},
                                         {U'Ϟ', 90}, {U'ͳ', 900}, {U'Ͳ', 900}};
-constexpr char32_t kLowerNumeralSign = U'\u0375';
 constexpr char32_t kMyriad = U'Μ';
 
 // The keraia, and what is written in its place: the modifier prime, the

@@ -17,6 +17,9 @@ using Text = std::u32string_view;
 using Numbers = std::vector<long long>;
 using Reader = void (*)(Text text, Numbers& numbers);
 
+// ͵ (Greek lower numeral sign): before a letter, the letter counts in thousands.
+inline constexpr char32_t kLowerNumeralSign = U'\u0375';
+
 // ---- Roman (RomanReader.cpp) ----
 void ReadRoman(Text text, Numbers& numbers);
 void ReadRomanApostrophus(Text text, Numbers& numbers);
