@@ -78,7 +78,11 @@ SignBySignView::SignBySignView(const RowSpec& row, const RowTexts* texts, RowInt
     white.setColor(QPalette::Button, Qt::white);
     setPalette(white);
     setAutoFillBackground(true);
-    auto* layout = new QVBoxLayout(this);
+    // The parts stand in a column that scrolls down on a screen too low for
+    // them (a small screen at twice the pixel density).
+    content_ = new QWidget(this);
+    content_->setAutoFillBackground(true);
+    auto* layout = new QVBoxLayout(content_);
     layout->addWidget(buildNumeralPart());
     auto* explanation = new QLabel(texts_->explanation(cell()), this);
     explanation->setWordWrap(true);
@@ -91,6 +95,15 @@ SignBySignView::SignBySignView(const RowSpec& row, const RowTexts* texts, RowInt
     layout->addWidget(buildComposePart());
     layout->addWidget(buildCopyPart());
     layout->addStretch(1);
+    auto* downwards = new QScrollArea(this);
+    downwards->setWidget(content_);
+    downwards->setWidgetResizable(true);
+    downwards->setFrameShape(QFrame::NoFrame);
+    downwards->setFocusPolicy(Qt::NoFocus);
+    downwards->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* whole = new QVBoxLayout(this);
+    whole->setContentsMargins(0, 0, 0, 0);
+    whole->addWidget(downwards);
 
     auto* close = new QAction(tr("Close"), this);
     close->setShortcut(Qt::Key_Escape);
@@ -131,7 +144,13 @@ QWidget* SignBySignView::buildComposePart()
     column->addWidget(Heading(tr("Compose"), part));
     composed_ = new PieceView(signs_, part);
     composed_->setObjectName(QStringLiteral("composed"));
-    column->addWidget(composed_);
+    // A long composition scrolls sideways, as the numeral does.
+    auto* holder = new QWidget(part);
+    auto* left = new QHBoxLayout(holder);
+    left->setContentsMargins(0, 0, 0, 0);
+    left->addWidget(composed_, 0, Qt::AlignLeft);
+    composedArea_ = Sideways(holder, part);
+    column->addWidget(composedArea_);
     auto* line = new QHBoxLayout;
     readsAs_ = new QLabel(part);
     readsAs_->setObjectName(QStringLiteral("readsAs"));
@@ -184,21 +203,27 @@ void SignBySignView::showNumber(int n)
         fitToContents();
 }
 
-// Wide enough for the numeral, its breakdown and the sign table, as far as
-// the screen allows (the parts scroll sideways beyond); it never narrows
-// under the user's hands.
+// Wide enough for the numeral, its breakdown and the sign table, and high
+// enough for all the parts, as far as the screen allows (the numeral
+// scrolls sideways beyond, the parts downwards); it never narrows under the
+// user's hands.
 void SignBySignView::fitToContents()
 {
-    const QMargins margins = layout()->contentsMargins();
+    QLayout* parts = content_->layout();
+    const QMargins margins = parts->contentsMargins();
     numeralArea_->setMinimumHeight(numeralPart_->sizeHint().height()
                                    + numeralArea_->horizontalScrollBar()->sizeHint().height());
-    layout()->activate();
+    parts->activate();
     int wanted = std::max({numeralPart_->sizeHint().width(), table_->sizeHint().width(), kMinimumWidth})
         + margins.left() + margins.right();
-    if (const QScreen* screen = this->screen())
+    int highest = QWIDGETSIZE_MAX;
+    if (const QScreen* screen = this->screen()) {
         wanted = std::min(wanted, screen->availableGeometry().width() * 9 / 10);
+        highest = screen->availableGeometry().height() * 9 / 10;
+    }
     wanted = std::max(wanted, width());
-    const int height = std::max(layout()->totalHeightForWidth(wanted), layout()->totalMinimumSize().height());
+    const int height = std::min(std::max(parts->totalHeightForWidth(wanted), parts->totalMinimumSize().height()),
+                                highest);
     if (wanted != width() || height > this->height())
         resize(wanted, std::max(height, this->height()));
 }
@@ -251,4 +276,9 @@ void SignBySignView::compose()
                         tr("Composed numeral %1").arg(QString::fromStdString(composedNumeral_.text)));
     readsAs_->setText(reading);
     show_->setEnabled(composedNumeral_.status == signs::Composed::Status::Number);
+    composedArea_->setFixedHeight(composed_->sizeHint().height()
+                                  + composedArea_->horizontalScrollBar()->sizeHint().height());
+    const int right = composed_->sizeHint().width() - composedArea_->viewport()->width();
+    if (right > 0)  // the newest sign in sight
+        composedArea_->horizontalScrollBar()->setValue(right);
 }

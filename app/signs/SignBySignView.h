@@ -78,12 +78,14 @@ private:
     int number_ = -1;
     std::vector<int> pressed_;
     signs::Composed composedNumeral_;
+    QWidget* content_ = nullptr;
     QWidget* numeralPart_ = nullptr;
     QScrollArea* numeralArea_ = nullptr;
     PieceView* numeral_ = nullptr;
     BreakdownView* breakdown_ = nullptr;
     SignTableView* table_ = nullptr;
     PieceView* composed_ = nullptr;
+    QScrollArea* composedArea_ = nullptr;
     QLabel* readsAs_ = nullptr;
     QPushButton* show_ = nullptr;
 };

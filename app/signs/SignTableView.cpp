@@ -4,15 +4,23 @@
 
 #include <QGridLayout>
 #include <QKeyEvent>
+#include <QScreen>
 
 #include <algorithm>
 
 namespace {
 
 // Up to ten to a row (a digit script's digits stand on one), as many as
-// fit in this width.
+// fit in this width, or in the view on a smaller screen (at most 9/10 of
+// the screen's width, less its margins).
 constexpr int kColumns = 10;
 constexpr int kWidth = 1200;
+
+int TableWidth(const QWidget* widget)
+{
+    const QScreen* screen = widget->screen();
+    return screen ? std::min(kWidth, screen->availableGeometry().width() * 9 / 10 - 2 * 12) : kWidth;
+}
 
 }  // namespace
 
@@ -29,7 +37,7 @@ SignTableView::SignTableView(std::shared_ptr<const SignDrawing> drawing,
         widest = std::max(widest, button->sizeHint().width() + grid->spacing());
         buttons_.push_back(button);
     }
-    columns_ = std::clamp(kWidth / widest, 1, kColumns);
+    columns_ = std::clamp(TableWidth(this) / widest, 1, kColumns);
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         SignButton* button = buttons_[i];
         button->installEventFilter(this);
