@@ -77,7 +77,7 @@ def open_view(app, main_window, caption):
             break
         key("Tab")
     row = row_named(main_window, caption)
-    for _ in range(3):
+    for _ in range(5):  # round the five pages
         if row.getState().contains(pyatspi.STATE_SHOWING):
             break
         key("ctrl+Tab")
