@@ -222,8 +222,8 @@ void SignBySignView::fitToContents()
         highest = screen->availableGeometry().height() * 9 / 10;
     }
     wanted = std::max(wanted, width());
-    const int height = std::min(std::max(parts->totalHeightForWidth(wanted), parts->totalMinimumSize().height()),
-                                highest);
+    const int height =
+        std::min(std::max(parts->totalHeightForWidth(wanted), parts->totalMinimumSize().height()), highest);
     if (wanted != width() || height > this->height())
         resize(wanted, std::max(height, this->height()));
 }
