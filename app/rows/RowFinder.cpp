@@ -33,21 +33,14 @@ const std::vector<FoldedRow>& FoldedRows()
     return rows;
 }
 
-// The caption as the window shows it, in the program's language: a person
-// searches for what they read ("Zählstäbchen"), as well as the English.
-QString ShownCaptionFolded(const FoldedRow& row)
-{
-    const char* caption = row.row->caption;
-    const QString shown = QCoreApplication::translate("RowCaption", caption);
-    return shown == QString::fromUtf8(caption) ? QString() : FoldedForFinding(shown);
-}
-
 std::optional<Match> MatchOf(const FoldedRow& row, const QString& folded)
 {
-    const QString shown = ShownCaptionFolded(row);
-    if (row.caption.startsWith(folded) || (!shown.isEmpty() && shown.startsWith(folded)))
+    // The caption as the window shows it, in the program's language, too: a
+    // person searches for what they read ("Zählstäbchen").
+    const QString shown = FoldedForFinding(QCoreApplication::translate("RowCaption", row.row->caption));
+    if (row.caption.startsWith(folded) || shown.startsWith(folded))
         return Match::CaptionStart;
-    if (row.caption.contains(folded) || (!shown.isEmpty() && shown.contains(folded)))
+    if (row.caption.contains(folded) || shown.contains(folded))
         return Match::Caption;
     std::optional<Match> best;
     for (const QString& name : row.names) {

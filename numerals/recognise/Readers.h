@@ -17,7 +17,8 @@ using Text = std::u32string_view;
 using Numbers = std::vector<long long>;
 using Reader = void (*)(Text text, Numbers& numbers);
 
-// ͵ (Greek lower numeral sign): before a letter, the letter counts in thousands.
+// ͵ (Greek lower numeral sign): the letters it marks count in thousands
+// (Greek writes it before the letter, Coptic after the thousands).
 inline constexpr char32_t kLowerNumeralSign = U'\u0375';
 
 // ---- Roman (RomanReader.cpp) ----

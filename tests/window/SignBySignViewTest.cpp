@@ -158,6 +158,12 @@ void SignBySignViewTest::followsTheNumberWithItsGroupsInWritingOrder()
         for (const PieceView* group : groups)
             QVERIFY2(group->mapTo(view, QPoint(0, group->height())).y() <= view->height(), "a group cut off");
     }
+    // It stays on the screen, and its sign table within it: the table
+    // breaks into rows rather than reach past the view.
+    const QRect screen = view->screen()->availableGeometry();
+    QVERIFY(view->width() <= screen.width() && view->height() <= screen.height());
+    QVERIFY(view->signTable()->mapTo(view, QPoint(view->signTable()->sizeHint().width(), 0)).x()
+            <= view->width());
 }
 
 // Semaphore's signs for 3, 0 and 5 read 305; "Show This Number" puts it
