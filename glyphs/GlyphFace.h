@@ -47,6 +47,10 @@ public:
     // Draws them in the painter's pen colour, the baseline's left end at
     // `origin`, rendered for the device's own pixels.
     void draw(QPainter& painter, QPointF origin, const QByteArray& glyphs, qreal width = 1e9) const;
+    // Gives back the glyph images kept since they were first drawn; the next
+    // drawing renders them again.
+    void forgetDrawnGlyphs() const { drawn_ = {}; }
+    int keptGlyphCount() const { return int(drawn_.size()); }
     // Pixels from the cell's top to the baseline in a cell of the given
     // height: the string stands centred as a single-line caption does.
     int baselineIn(int cellHeight) const;

@@ -14,21 +14,41 @@ PaintBox::PaintBox(const QString& name, QWidget* parent) : QWidget(parent)
 void PaintBox::copyStrip(const QImage& strip, const QPoint& offset,
                          std::vector<PictureStrip::Placed> placements, const QImage& fineStrip)
 {
-    strip_ = strip;
-    fineStrip_ = fineStrip;
     offset_ = offset;
     placements_ = std::move(placements);
     ++compositionCount_;
     // A box that is not shown gets no paint event for this strip; when it is
     // shown, its handler composes it again.
     stripIsFresh_ = isVisible();
+    if (onLeftPage()) {
+        releaseStrip();
+    } else {
+        strip_ = strip;
+        fineStrip_ = fineStrip;
+    }
     if (!painting_)
         update();
+}
+
+// Hidden while its window is shown: the box's page is not the one shown.
+bool PaintBox::onLeftPage() const
+{
+    return !isVisible() && window()->isVisible();
+}
+
+// The pixels of a page the user has left are not kept: the page's next
+// show composes them again, and the pages shown meanwhile reuse the memory.
+void PaintBox::releaseStrip()
+{
+    strip_ = QImage();
+    fineStrip_ = QImage();
 }
 
 void PaintBox::hideEvent(QHideEvent* event)
 {
     stripIsFresh_ = false;
+    if (onLeftPage())
+        releaseStrip();
     QWidget::hideEvent(event);
 }
 

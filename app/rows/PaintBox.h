@@ -12,7 +12,8 @@
 // hands it over with copyStrip(); the box keeps the strip and shows it. A
 // repaint that the window system asks for runs the handler again, and so does
 // showing a box that was hidden when its strip came; a handler that stops in
-// its guard leaves the box white.
+// its guard leaves the box white. A box on a page not shown keeps where its
+// pictures lie but not their pixels.
 class PaintBox : public QWidget {
     Q_OBJECT
 public:
@@ -42,6 +43,9 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    bool onLeftPage() const;
+    void releaseStrip();
+
     Handler handler_;
     QImage strip_;
     QImage fineStrip_;

@@ -44,6 +44,15 @@ void ValueCell::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
+// A hidden page's glyphs are not kept: showing the page again renders the
+// few its rows show, and the pages shown meanwhile reuse their memory.
+void ValueCell::hideEvent(QHideEvent* event)
+{
+    if (face_)
+        face_->forgetDrawnGlyphs();
+    QWidget::hideEvent(event);
+}
+
 void ValueCell::paintEvent(QPaintEvent*)
 {
     if (caption_.isEmpty())

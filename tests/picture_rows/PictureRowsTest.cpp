@@ -1,6 +1,7 @@
 #include "PictureCatalogue.h"
 
 #include "MainWindow.h"
+#include "rows/NumeralPages.h"
 #include "rows/PaintBox.h"
 #include "rows/PictureComposition.h"
 #include "rows/PictureHolder.h"
@@ -93,6 +94,14 @@ QImage PlacedByHand(const QHash<QString, ReferencePicture>& reference, const QSt
 
 // Every pixel of the box as shown at `scale`: the strip with its top-left
 // corner at `corner` of the box, white above and to the left of it.
+void ShowPageOf(MainWindow& window, const QWidget& widget)
+{
+    QTabWidget* pages = window.pages();
+    for (int i = 0; i < pages->count(); ++i)
+        if (pages->widget(i)->isAncestorOf(&widget))
+            pages->setCurrentIndex(i);
+}
+
 void CompareShownBox(PaintBox& box, const QImage& expected, int scale, const QPoint& corner)
 {
     QImage shown(box.size() * scale, QImage::Format_RGB32);
@@ -259,6 +268,8 @@ void PictureRowsTest::composedStripMatchesPicturesPlacedByHand()
     window.numberField()->setText("1994");
 
     PaintBox* paintBox = window.paintBox(box);
+    ShowPageOf(window, *paintBox);  // a box keeps its strip's pixels while its page is shown
+    QTRY_VERIFY(!paintBox->strip().isNull());
     const QImage expected = PlacedByHand(reference_, placed, paintBox->size(), 1);
     QCOMPARE(paintBox->strip().convertToFormat(QImage::Format_RGB32), expected);
     CompareShownBox(*paintBox, expected, 1, corner);

@@ -8,6 +8,7 @@
 #include "rows/RowFinder.h"
 #include "rows/RowInteraction.h"
 #include "rows/RowTable.h"
+#include "rows/TextFonts.h"
 #include "entry/SpinButton.h"
 #include "glyphs/UiFonts.h"
 #include "rows/ValueCell.h"
@@ -18,6 +19,7 @@
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QTabBar>
+#include <QTextLayout>
 #include <QTest>
 
 #include <memory>
@@ -64,6 +66,7 @@ private slots:
     void clickOnAMatchShowsItsRow();
     void captionCellsAndPages();
     void thirdPageIsLaidOutAsTheSecond();
+    void leftPageKeepsNoPixelsAndShowsAsBefore();
     void everyCaptionFitsItsCell_data();
     void everyCaptionFitsItsCell();
 
@@ -465,6 +468,33 @@ void MainWindowTest::captionCellsAndPages()
 // The pages of text rows are laid out as the second: the n-th row of a
 // column stands where the n-th row of the same column stands there, its
 // caption cell and its value cell alike.
+// The glyphs and pictures of a page the user has left are given back, and
+// the page, shown again, draws what it drew before. (The third page has
+// neither glyph nor picture rows, so no face of the first is used there.)
+void MainWindowTest::leftPageKeepsNoPixelsAndShowsAsBefore()
+{
+    NumeralPages* pages = window_->pages();
+    type("46363");
+    QWidget* first = pages->widget(0);
+    const QImage before = first->grab().toImage();
+    const QList<ValueCell*> cells = first->findChildren<ValueCell*>();
+    const QList<PaintBox*> boxes = first->findChildren<PaintBox*>();
+    QVERIFY(!cells.isEmpty() && !boxes.isEmpty());
+    QVERIFY(cells.first()->face().keptGlyphCount() > 0);
+
+    QVERIFY(pages->widget(2)->findChildren<ValueCell*>().isEmpty());
+    pages->setCurrentIndex(2);
+    for (const ValueCell* cell : cells)
+        QCOMPARE(cell->face().keptGlyphCount(), 0);
+    type("1994");
+    type("46363");
+    for (const PaintBox* box : boxes)
+        QVERIFY2(box->strip().isNull(), qPrintable(box->objectName()));
+
+    pages->setCurrentIndex(0);
+    QCOMPARE(first->grab().toImage(), before);
+}
+
 void MainWindowTest::thirdPageIsLaidOutAsTheSecond()
 {
     NumeralPages* pages = window_->pages();
@@ -504,6 +534,8 @@ void MainWindowTest::everyCaptionFitsItsCell_data()
 
 // The caption cells are laid out without measuring their text, so each
 // caption must fit the fixed cell whatever the font answering for Verdana.
+// Its signs come from that font or the row's own family ("Tally 正"): no
+// installed font is loaded to stand in for one.
 void MainWindowTest::everyCaptionFitsItsCell()
 {
     QFETCH(QString, cell);
@@ -514,6 +546,17 @@ void MainWindowTest::everyCaptionFitsItsCell()
     const QRect needed = caption->fontMetrics().boundingRect(caption->text());
     QVERIFY2(needed.width() <= caption->contentsRect().width(), qPrintable(caption->text()));
     QVERIFY(needed.height() <= caption->contentsRect().height());
+
+    const RowSpec& row = *FindRow(qPrintable(cell));
+    TextFonts::load(row.page);  // as when the row's page is first shown
+    QTextLayout layout(caption->text(), caption->font());
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    const QStringList families{QFontInfo(UiFont(13)).family(), QString::fromUtf8(row.family)};
+    for (const QGlyphRun& run : layout.glyphRuns())
+        QVERIFY2(families.contains(run.rawFont().familyName()),
+                 qPrintable(caption->text() + ": " + run.rawFont().familyName()));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -3,7 +3,8 @@
 The families are the ones the program's row table names for its text rows
 (rows.tsv, kind "text"). A family may take single glyphs from a second
 font: the counting rods of Noto Sans Symbols 2 have no zero, so the
-ideographic zero 〇 comes from Noto Sans CJK. A family no packaged font
+ideographic zero 〇 comes from Noto Sans CJK, as does the 正 of the caption
+"Tally 正" (captions take their signs from the row's family). A family no packaged font
 draws is drawn by the program (`drawn`: the module of tools/fonts/drawn/
 with its signs), as Kaktovik's digits are.
 """
@@ -111,7 +112,8 @@ SOURCES = {
     # 2..9 × 3600: it takes one diamond of TWO SHAR2 instead.
     "Tallyra Cuneiform": Source("NotoSansCuneiform-Regular.ttf", left_part_of=((0x122B9, 0x12423),)),
     "Tallyra Syriac": _noto("Syriac"),
-    "Tallyra Tally": _noto("Symbols2"),
+    # the caption "Tally 正" takes its 正 from the row's family too
+    "Tallyra Tally": Source("NotoSansSymbols2-Regular.ttf", borrowed=((CJK, CJK_SIMPLIFIED, 0x6B63),)),
     "Tallyra Tangut": Source("NotoSerifTangut-Regular.ttf"),
     "Tallyra Chinese TC": Source(CJK, CJK_TRADITIONAL),
 }
