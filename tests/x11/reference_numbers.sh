@@ -4,5 +4,5 @@
 # count of 6 December 2026, 46363 five digits and none of them zero.
 REFERENCE_NUMBERS=(0 7 1994 46362 79999)
 DOCS_NUMBERS=(0 1994 46363 79999)
-# The fourth page also at scale 2 and with a dark desktop palette.
-PAGE4_DOCS_NUMBERS=(1994 46363)
+# The fourth and fifth pages also at scale 2 and with a dark desktop palette.
+NEW_PAGES_DOCS_NUMBERS=(1994 46363)

@@ -6,8 +6,8 @@
 #            (tests/data/screenshots: the tab pages with rows for each reference number
 #            and the out-of-range message line);
 #   --docs   the pictures of the documentation (docs/screenshots), and
-#            the fourth page at scale 2 (<number>-tab4-scale2.png) and
-#            with a dark desktop palette (<number>-tab4-dark.png), which
+#            the fourth and fifth pages at scale 2 (<number>-tab4-scale2.png)
+#            and with a dark desktop palette (<number>-tab4-dark.png), which
 #            the window does not take on.
 # Look at every changed picture before committing it.
 set -euo pipefail
@@ -39,10 +39,10 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 if [ "$target" = docs ]; then
   dest=$root/docs/screenshots
   "$here/take_screenshots.sh" "$program" "$work" "${DOCS_NUMBERS[@]}"
-  QT_SCALE_FACTOR=2 "$here/take_screenshots.sh" "$program" "$work/scale2" --pages 4 "${PAGE4_DOCS_NUMBERS[@]}"
+  QT_SCALE_FACTOR=2 "$here/take_screenshots.sh" "$program" "$work/scale2" --pages 4,5 "${NEW_PAGES_DOCS_NUMBERS[@]}"
   # A dark GTK theme hands the program its palette through Qt's GTK theme.
   QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark \
-    "$here/take_screenshots.sh" "$program" "$work/dark" --pages 4 "${PAGE4_DOCS_NUMBERS[@]}"
+    "$here/take_screenshots.sh" "$program" "$work/dark" --pages 4,5 "${NEW_PAGES_DOCS_NUMBERS[@]}"
   for variant in scale2 dark; do
     for shot in "$work/$variant"/*.png; do
       mv "$shot" "$work/$(basename "$shot" .png)-$variant.png"
