@@ -57,15 +57,34 @@ QVBoxLayout* StackedLayout(QWidget* owner)
     return layout;
 }
 
+QFont CaptionFont()
+{
+    return UiFont(13);
+}
+
+// Whether the captions' font itself, no other font standing in, draws every
+// character of a caption.
+bool CaptionFontHasAll(const QString& caption)
+{
+    QFont alone = CaptionFont();
+    alone.setStyleStrategy(QFont::NoFontMerging);
+    const QFontMetrics metrics(alone);
+    for (const char32_t c : caption.toStdU32String())
+        if (!metrics.inFontUcs4(c))
+            return false;
+    return true;
+}
+
 QLabel* CaptionCell(const RowSpec& row, QWidget* rowPanel)
 {
-    auto* label = new CaptionLabel(QCoreApplication::translate("RowCaption", row.caption),
-                                   QSize(kCaptionWidth, kRowHeight), rowPanel);
+    const QString caption = QCoreApplication::translate("RowCaption", row.caption);
+    auto* label = new CaptionLabel(caption, QSize(kCaptionWidth, kRowHeight), rowPanel);
     label->setObjectName(QStringLiteral("tp") + QLatin1String(row.cell));
-    // A sign in a text row's caption ("Roman ↀↁↂ") comes from the row's own
-    // family, as in its cell, rather than from whatever installed font has it.
-    QFont font = UiFont(13);
-    if (row.kind == ValueKind::Text)
+    // A sign of a text row's caption that the captions' font lacks ("Tally
+    // 正") comes from the row's own family, as in its cell, rather than from
+    // whatever installed font has it. Other captions share one font.
+    QFont font = CaptionFont();
+    if (row.kind == ValueKind::Text && !CaptionFontHasAll(caption))
         font.setFamilies({font.family(), QString::fromUtf8(row.family)});
     label->setFont(font);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
