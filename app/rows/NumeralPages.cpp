@@ -62,20 +62,17 @@ QFont CaptionFont()
     return UiFont(13);
 }
 
-// Whether the captions' font itself, no other font standing in, draws every
-// character of a caption.
-bool CaptionFontHasAll(const QString& caption)
+// Whether a font itself, no other font standing in, draws every character
+// of a caption.
+bool HasAll(const QRawFont& font, const QString& caption)
 {
-    QFont alone = CaptionFont();
-    alone.setStyleStrategy(QFont::NoFontMerging);
-    const QFontMetrics metrics(alone);
     for (const char32_t c : caption.toStdU32String())
-        if (!metrics.inFontUcs4(c))
+        if (!font.supportsCharacter(c))
             return false;
     return true;
 }
 
-QLabel* CaptionCell(const RowSpec& row, QWidget* rowPanel)
+QLabel* CaptionCell(const RowSpec& row, const QRawFont& captionFont, QWidget* rowPanel)
 {
     const QString caption = QCoreApplication::translate("RowCaption", row.caption);
     auto* label = new CaptionLabel(caption, QSize(kCaptionWidth, kRowHeight), rowPanel);
@@ -84,7 +81,7 @@ QLabel* CaptionCell(const RowSpec& row, QWidget* rowPanel)
     // 正") comes from the row's own family, as in its cell, rather than from
     // whatever installed font has it. Other captions share one font.
     QFont font = CaptionFont();
-    if (row.kind == ValueKind::Text && !CaptionFontHasAll(caption))
+    if (row.kind == ValueKind::Text && !HasAll(captionFont, caption))
         font.setFamilies({font.family(), QString::fromUtf8(row.family)});
     label->setFont(font);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -97,7 +94,8 @@ QLabel* CaptionCell(const RowSpec& row, QWidget* rowPanel)
 
 }  // namespace
 
-NumeralPages::NumeralPages(QWidget* parent) : QTabWidget(parent)
+NumeralPages::NumeralPages(QWidget* parent)
+    : QTabWidget(parent), captionFont_(QRawFont::fromFont(CaptionFont()))
 {
     setObjectName(QStringLiteral("PG1"));
     setFont(UiFont(11));
@@ -194,7 +192,7 @@ QWidget* NumeralPages::buildRow(const RowSpec& row, QWidget* parent)
     auto* layout = new QHBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(CaptionCell(row, panel));
+    layout->addWidget(CaptionCell(row, captionFont_, panel));
     layout->addWidget(buildValue(row, panel), 1);
     if (row.kind == ValueKind::Label)
         romanLabel_->raise();  // over the white value area beneath it

@@ -4,6 +4,7 @@
 #include "rows/RowTable.h"
 
 #include <QHash>
+#include <QRawFont>
 #include <QTabWidget>
 
 class QLabel;
@@ -54,4 +55,5 @@ private:
     int textPageNumber_[kPageCount] = {-1, -1, -1, -1, -1};
     QLabel* romanLabel_ = nullptr;
     PageFrame frame_;
+    QRawFont captionFont_;  // the captions' font alone, to ask what it draws
 };

@@ -4,7 +4,9 @@
 //   BM_Startup*     from the spawn to the first painted window;
 //   BM_PeakMemory*  peak resident memory, the program's after a thousand
 //                   numbers shown on its five pages in turn, reported as
-//                   the counter peak_kB.
+//                   the counter peak_kB; *RunFonts with only the fonts of
+//                   the program's run-time packages (run-fonts.conf), as
+//                   on a machine without the asset tools' Noto fonts.
 // Runs on $QT_QPA_PLATFORM (offscreen by default).
 
 #include <benchmark/benchmark.h>
@@ -36,7 +38,20 @@ struct ProbeResult {
     long long peakKilobytes = -1;
 };
 
-ProbeResult RunProbe(const char* mode, const char* session = nullptr, const char* probe = STARTUP_PROBE)
+// This process's environment with one more assignment ("NAME=value").
+std::vector<char*> EnvironmentWith(char* assignment)
+{
+    std::vector<char*> environment{assignment};
+    for (char** variable = environ; *variable; ++variable)
+        environment.push_back(*variable);
+    environment.push_back(nullptr);
+    return environment;
+}
+
+// The probe's fonts: every installed font, or with `fonts` the fontconfig
+// configuration it names.
+ProbeResult RunProbe(const char* mode, const char* session = nullptr, const char* probe = STARTUP_PROBE,
+                     const char* fonts = nullptr)
 {
     ProbeResult result;
     int pipeFds[2];
@@ -49,7 +64,10 @@ ProbeResult RunProbe(const char* mode, const char* session = nullptr, const char
     char* args[] = {const_cast<char*>(probe), const_cast<char*>(mode), const_cast<char*>(session), nullptr};
     pid_t pid = 0;
     const long long start = MonotonicNanoseconds();
-    const int spawned = posix_spawn(&pid, probe, &actions, nullptr, args, environ);
+    std::string fontConfiguration = std::string("FONTCONFIG_FILE=") + (fonts ? fonts : "");
+    std::vector<char*> environment = EnvironmentWith(fontConfiguration.data());
+    char** probeEnvironment = fonts ? environment.data() : environ;
+    const int spawned = posix_spawn(&pid, probe, &actions, nullptr, args, probeEnvironment);
     posix_spawn_file_actions_destroy(&actions);
     close(pipeFds[1]);
     char buffer[64] = {};
@@ -77,11 +95,11 @@ void StartUp(benchmark::State& state, const char* mode, const char* probe = STAR
     }
 }
 
-void PeakMemory(benchmark::State& state, const char* mode, const char* session)
+void PeakMemory(benchmark::State& state, const char* mode, const char* session, const char* fonts = nullptr)
 {
     long long peak = 0;
     for (auto _ : state) {
-        const ProbeResult result = RunProbe(mode, session);
+        const ProbeResult result = RunProbe(mode, session, STARTUP_PROBE, fonts);
         if (result.peakKilobytes < 0) {
             state.SkipWithError("the probe did not report");
             return;
@@ -117,6 +135,15 @@ void BM_PeakMemoryTallyraSession(benchmark::State& state)
 {
     PeakMemory(state, "tallyra", "session");
 }
+// The same with only the fonts the program's run-time packages install.
+void BM_PeakMemoryBareWindowRunFonts(benchmark::State& state)
+{
+    PeakMemory(state, "bare", nullptr, RUN_FONTS_CONF);
+}
+void BM_PeakMemoryTallyraSessionRunFonts(benchmark::State& state)
+{
+    PeakMemory(state, "tallyra", "session", RUN_FONTS_CONF);
+}
 
 // One spawn per repetition, so the median is that of 60 spawns; the
 // start-ups take turns in random order (see main), so a change in the
@@ -134,6 +161,8 @@ BENCHMARK(BM_StartupLabelWindowStandIn)->Apply(OneSpawnPerRepetition);
 BENCHMARK(BM_StartupTallyra)->Apply(OneSpawnPerRepetition);
 BENCHMARK(BM_PeakMemoryBareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_PeakMemoryTallyraSession)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_PeakMemoryBareWindowRunFonts)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_PeakMemoryTallyraSessionRunFonts)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // Collects the medians so the run can end with the ratio of the two.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -168,16 +197,21 @@ public:
         if (standIn > 0 && ours > 0)
             std::printf("window with one label in the stand-in font named outright %.1f ms (ratio %.2f)\n",
                         standIn, ours / standIn);
-        const double bareKilobytes = peaks_["BM_PeakMemoryBareWindow"];
-        const double oursKilobytes = peaks_["BM_PeakMemoryTallyraSession"];
-        if (bareKilobytes > 0 && oursKilobytes > 0)
-            std::printf(
-                "peak resident memory after a thousand numbers: %.0f kB against %.0f kB for a bare window, "
-                "ratio %.2f\n",
-                oursKilobytes, bareKilobytes, oursKilobytes / bareKilobytes);
+        printPeaks("", "every installed font");
+        printPeaks("RunFonts", "the run-time packages' fonts only");
     }
 
 private:
+    void printPeaks(const std::string& variant, const char* fonts)
+    {
+        const double bare = peaks_["BM_PeakMemoryBareWindow" + variant];
+        const double ours = peaks_["BM_PeakMemoryTallyraSession" + variant];
+        if (bare > 0 && ours > 0)
+            std::printf("peak resident memory after a thousand numbers (%s): %.0f kB against %.0f kB for a "
+                        "bare window, ratio %.3f\n",
+                        fonts, ours, bare, ours / bare);
+    }
+
     std::map<std::string, double> medians_;
     std::map<std::string, double> peaks_;
 };
