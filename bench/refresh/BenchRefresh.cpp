@@ -9,6 +9,8 @@
 //                            families registered, its rows written, laid
 //                            out and drawn with the rest of the window
 //                            (BM_FirstShowOfPage5 the same for the fifth)
+//   BM_ShowFirstPageAgain    back to the first page from the third: the
+//                            glyphs and pictures it gave back made again
 //   BM_RefreshCycleOnPage4   the cycle with the fourth page shown: its 25
 //                            rows written, laid out and drawn
 //   BM_RefreshCycleOnPage5   the same with the fifth page shown: its 22 rows
@@ -137,6 +139,25 @@ void BM_FirstShowOfPage5(benchmark::State& state)
     FirstShowOf(4, state);
 }
 
+// Back to the first page from the third, at a number the first page showed
+// before it was left: its glyphs and pictures, given back when it was left,
+// are made again. Against BM_RefreshCycle, a change with the page shown.
+void BM_ShowFirstPageAgain(benchmark::State& state)
+{
+    MainWindow& window = Window();
+    window.numberField()->setText(QStringLiteral("46363"));
+    window.pages()->setCurrentIndex(0);
+    window.repaint();
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.pages()->setCurrentIndex(2);
+        window.repaint();
+        state.ResumeTiming();
+        window.pages()->setCurrentIndex(0);
+        window.repaint();
+    }
+}
+
 void BM_RefreshCycleOnPage4(benchmark::State& state)
 {
     RefreshCycleOn(3, state);
@@ -255,6 +276,7 @@ BENCHMARK(BM_PlainLabelsCycle)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
+BENCHMARK(BM_ShowFirstPageAgain)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_FirstShowOfPage4)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_RefreshCycleOnPage4)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_PlainLabelsCycle)
