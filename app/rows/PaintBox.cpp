@@ -20,7 +20,8 @@ void PaintBox::copyStrip(const QImage& strip, const QPoint& offset,
     // A box that is not shown gets no paint event for this strip; when it is
     // shown, its handler composes it again.
     stripIsFresh_ = isVisible();
-    if (onLeftPage()) {
+    // A box drawn for a copy while its page is hidden keeps what it draws.
+    if (onLeftPage() && !painting_) {
         releaseStrip();
     } else {
         strip_ = strip;

@@ -174,9 +174,10 @@ void RowCopyTest::copyAllRowsGivesEveryRowInDisplayOrder()
 }
 
 // The value cell as drawn: the part of the row right of the caption, in
-// device pixels. Run once at scale 1 and once at scale 2. A row of the
-// third page shows the window's number also while its page is hidden, and
-// copies as it looks when its page is shown.
+// device pixels. Run once at scale 1 and once at scale 2. A row of a page
+// that is hidden (the Hieratic pictures of the second, the third page's
+// rows) shows the window's number all the same, and copies as it looks when
+// its page is shown.
 void RowCopyTest::copyAsPictureIsTheCellAtTheScreensPixelRatio()
 {
     type("1994");
@@ -187,7 +188,7 @@ void RowCopyTest::copyAsPictureIsTheCellAtTheScreensPixelRatio()
         rows()->copyRowPicture(QLatin1String(cell));
         return QGuiApplication::clipboard()->image();
     };
-    for (const char* cell : {"P42", "PB7", "l2", "Ukhar"}) {
+    for (const char* cell : {"P42", "PB7", "PB1", "l2", "Ukhar"}) {
         const QWidget* row = part(QStringLiteral("sp") + cell);
         const QWidget* caption = part(QStringLiteral("tp") + cell);
         const QSize cellSize(row->width() - caption->width(), row->height());
