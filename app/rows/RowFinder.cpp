@@ -16,28 +16,42 @@ struct FoldedRow {
     const RowSpec* row;
     QString caption;
     QStringList names;
+    // The caption as the window shows it, in the program's language, and
+    // that folded: folded again only when the language has changed it.
+    QString shown;
+    QString shownFolded;
+
+    const QString& shownCaptionFolded()
+    {
+        const QString now = QCoreApplication::translate("RowCaption", row->caption);
+        if (now != shown) {
+            shown = now;
+            shownFolded = FoldedForFinding(now);
+        }
+        return shownFolded;
+    }
 };
 
-const std::vector<FoldedRow>& FoldedRows()
+std::vector<FoldedRow>& FoldedRows()
 {
-    static const std::vector<FoldedRow> rows = [] {
+    static std::vector<FoldedRow> rows = [] {
         std::vector<FoldedRow> folded;
         for (const RowSpec& row : RowsInDisplayOrder()) {
             QStringList names;
             for (const QString& name : QString::fromUtf8(OtherNames(row)).split(QStringLiteral("; ")))
                 names << FoldedForFinding(name);
-            folded.push_back({&row, FoldedForFinding(QString::fromUtf8(row.caption)), names});
+            folded.push_back({&row, FoldedForFinding(QString::fromUtf8(row.caption)), names, {}, {}});
         }
         return folded;
     }();
     return rows;
 }
 
-std::optional<Match> MatchOf(const FoldedRow& row, const QString& folded)
+std::optional<Match> MatchOf(FoldedRow& row, const QString& folded)
 {
-    // The caption as the window shows it, in the program's language, too: a
-    // person searches for what they read ("Zählstäbchen").
-    const QString shown = FoldedForFinding(QCoreApplication::translate("RowCaption", row.row->caption));
+    // The caption as the window shows it, too: a person searches for what
+    // they read ("Zählstäbchen").
+    const QString& shown = row.shownCaptionFolded();
     if (row.caption.startsWith(folded) || shown.startsWith(folded))
         return Match::CaptionStart;
     if (row.caption.contains(folded) || shown.contains(folded))
@@ -68,7 +82,7 @@ std::vector<const RowSpec*> FindRows(const QString& query)
     const QString folded = FoldedForFinding(query);
     std::vector<std::pair<Match, const RowSpec*>> found;
     if (!folded.isEmpty())
-        for (const FoldedRow& row : FoldedRows())
+        for (FoldedRow& row : FoldedRows())
             if (const std::optional<Match> match = MatchOf(row, folded))
                 found.emplace_back(*match, row.row);
     std::stable_sort(found.begin(), found.end(),

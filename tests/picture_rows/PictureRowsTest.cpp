@@ -92,8 +92,7 @@ QImage PlacedByHand(const QHash<QString, ReferencePicture>& reference, const QSt
     return expected;
 }
 
-// Every pixel of the box as shown at `scale`: the strip with its top-left
-// corner at `corner` of the box, white above and to the left of it.
+// Shows the page that holds the widget.
 void ShowPageOf(MainWindow& window, const QWidget& widget)
 {
     QTabWidget* pages = window.pages();
@@ -102,6 +101,8 @@ void ShowPageOf(MainWindow& window, const QWidget& widget)
             pages->setCurrentIndex(i);
 }
 
+// Every pixel of the box as shown at `scale`: the strip with its top-left
+// corner at `corner` of the box, white above and to the left of it.
 void CompareShownBox(PaintBox& box, const QImage& expected, int scale, const QPoint& corner)
 {
     QImage shown(box.size() * scale, QImage::Format_RGB32);
